@@ -1,0 +1,36 @@
+#include "kv_platform.h"
+
+#include "kv_posix_platform.h"
+
+#include <mutex>
+
+namespace kv {
+
+namespace {
+std::shared_ptr<Platform> &currentPlatform()
+{
+    static std::shared_ptr<Platform> current;
+    return current;
+}
+std::mutex &platformMutex()
+{
+    static std::mutex mutex;
+    return mutex;
+}
+} // namespace
+
+void setPlatform(std::shared_ptr<Platform> platform)
+{
+    std::lock_guard lock(platformMutex());
+    currentPlatform() = std::move(platform);
+}
+
+std::shared_ptr<Platform> platform()
+{
+    std::lock_guard lock(platformMutex());
+    if (!currentPlatform())
+        currentPlatform() = std::make_shared<PosixPlatform>();
+    return currentPlatform();
+}
+
+} // namespace kv

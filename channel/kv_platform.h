@@ -1,0 +1,95 @@
+// The host interface the driver channel runs on.
+//
+// The channel speaks to the RAID driver and to the operating system's storage
+// stack only through this interface. Names are the Windows device names the
+// channel has always used ("\\.\KVConfig0", "\\.\Device3_2", "\\.\Scsi2:",
+// "\\.\physicaldrive4", "\\.\C:"); each implementation maps them onto what it
+// talks to. Two implementations exist: one that reaches the driver emulator's
+// daemon over a Unix-domain socket, and one that calls an emulator object in
+// the same process (for fast, deterministic tests).
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace kv {
+
+// Windows error numbers that cross this interface. Completion errors are
+// mapped to status codes by the channel: 0 is success, ERROR_HANDLE_EOF is the
+// end of data, everything else is a failure.
+namespace winerr {
+inline constexpr uint32_t Success = 0;
+inline constexpr uint32_t FileNotFound = 2;
+inline constexpr uint32_t AccessDenied = 5;
+inline constexpr uint32_t InvalidHandle = 6;
+inline constexpr uint32_t NotReady = 21;
+inline constexpr uint32_t HandleEof = 38;
+inline constexpr uint32_t NotSupported = 50;
+inline constexpr uint32_t InvalidParameter = 87;
+inline constexpr uint32_t InsufficientBuffer = 122;
+inline constexpr uint32_t Timeout = 1460;
+inline constexpr uint32_t IoDevice = 1117;
+} // namespace winerr
+
+// Device I/O-control codes the channel and the service issue.
+namespace ioctl {
+inline constexpr uint32_t ScsiGetInquiryData = 0x0004100C;
+inline constexpr uint32_t ScsiGetAddress = 0x00041018;
+inline constexpr uint32_t ScsiPassThrough = 0x0004D004;
+inline constexpr uint32_t VolumeGetVolumeDiskExtents = 0x00560000;
+inline constexpr uint32_t StorageGetDeviceNumber = 0x002D1080;
+inline constexpr uint32_t FsctlLockVolume = 0x00090018;
+inline constexpr uint32_t FsctlDismountVolume = 0x00090020;
+} // namespace ioctl
+
+// GetDriveType results.
+namespace drivetype {
+inline constexpr int Unknown = 0;
+inline constexpr int NoRootDir = 1;
+inline constexpr int Removable = 2;
+inline constexpr int Fixed = 3;
+inline constexpr int Remote = 4;
+inline constexpr int CdRom = 5;
+} // namespace drivetype
+
+// One open file on the host: a driver endpoint, a SCSI port, a physical
+// drive or a volume. Destroying it closes it.
+class PlatformFile {
+public:
+    virtual ~PlatformFile() = default;
+
+    // Positioned transfers of exactly `count` bytes. Each returns a Windows
+    // error number (winerr::Success when the whole transfer completed).
+    virtual uint32_t read(void *buffer, uint64_t offset, uint32_t count) = 0;
+    virtual uint32_t write(const void *buffer, uint64_t offset, uint32_t count) = 0;
+
+    // DeviceIoControl: returns winerr::Success and the number of bytes placed
+    // in `out`, or a Windows error number.
+    virtual uint32_t deviceIoControl(uint32_t code, const void *in, uint32_t inLength, void *out,
+                                     uint32_t outLength, uint32_t *bytesReturned) = 0;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // CreateFile with the given creation disposition (1 CREATE_NEW,
+    // 2 CREATE_ALWAYS, 3 OPEN_EXISTING, 4 OPEN_ALWAYS) and share and flag
+    // words as Windows defines them. Returns null when the name cannot be
+    // opened; `error` (if given) receives the Windows error number.
+    virtual std::unique_ptr<PlatformFile> open(const std::string &name, uint32_t disposition,
+                                               uint32_t shareMode, uint32_t flags,
+                                               uint32_t *error = nullptr) = 0;
+
+    // GetDriveTypeA on a root path such as "C:\".
+    virtual int driveType(const std::string &rootPath) = 0;
+};
+
+// The platform every channel operation uses. It is given once, at start-up or
+// in a test's set-up; until then a platform that reaches the emulator daemon
+// through its default socket directory is used.
+void setPlatform(std::shared_ptr<Platform> platform);
+std::shared_ptr<Platform> platform();
+
+} // namespace kv
