@@ -1,0 +1,421 @@
+#include "daemon.h"
+
+#include "demo_config.h"
+#include "emulator.h"
+#include "emulator_wire.h"
+#include "kv_platform.h"
+#include "socket_io.h"
+#include "state_file.h"
+
+#include <atomic>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <list>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <thread>
+#include <unistd.h>
+
+namespace kvemu {
+
+namespace wire = kv::wire;
+namespace winerr = kv::winerr;
+
+namespace {
+
+constexpr size_t MaxConnections = 256;
+constexpr const char *LockName = "kvemu.lock";
+constexpr const char *StateName = "state.kvemu";
+
+// Written by the signal handler and by "stop"; once readable it stays
+// readable, so every waiter sees the stop.
+int stopPipe[2] = {-1, -1};
+
+void requestStop()
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t ignored = ::write(stopPipe[1], &byte, 1);
+}
+
+void onSignal(int)
+{
+    const int saved = errno;
+    requestStop();
+    errno = saved;
+}
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd = -1) : fd_(fd) {}
+    ~FileDescriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    FileDescriptor(const FileDescriptor &) = delete;
+    FileDescriptor &operator=(const FileDescriptor &) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// Creates the directory (mode 0700) when missing and refuses one that is not
+// a real directory owned by this user and closed to everyone else.
+bool prepareDirectory(const std::string &dir, std::ostream &err)
+{
+    if (::mkdir(dir.c_str(), 0700) != 0 && errno != EEXIST) {
+        err << "kvemu: cannot create " << dir << ": " << std::strerror(errno) << "\n";
+        return false;
+    }
+    struct stat info {};
+    if (::lstat(dir.c_str(), &info) != 0) {
+        err << "kvemu: cannot inspect " << dir << ": " << std::strerror(errno) << "\n";
+        return false;
+    }
+    if (!S_ISDIR(info.st_mode)) {
+        err << "kvemu: " << dir << " is not a directory\n";
+        return false;
+    }
+    if (info.st_uid != ::geteuid()) {
+        err << "kvemu: " << dir << " belongs to another user\n";
+        return false;
+    }
+    if ((info.st_mode & 077) != 0) {
+        err << "kvemu: " << dir << " is accessible to other users (mode " << std::oct
+            << (info.st_mode & 0777) << std::dec << "); it must be 0700\n";
+        return false;
+    }
+    return true;
+}
+
+// Waits out a stall: for its length, or (untilClosed) until the caller
+// disconnects. Returns false when the connection should end (caller gone or
+// daemon stopping).
+bool waitOutStall(int fd, const Stall &stall)
+{
+    using namespace std::chrono;
+    const auto deadline = steady_clock::now() + stall.duration;
+    bool watchSocket = true;
+    for (;;) {
+        int timeout = -1;
+        if (!stall.untilClosed) {
+            const auto left = duration_cast<milliseconds>(deadline - steady_clock::now());
+            if (left.count() <= 0)
+                return true;
+            timeout = int(std::min<long long>(left.count(), 60000));
+        }
+        pollfd entries[2] = {{stopPipe[0], POLLIN, 0}, {fd, short(watchSocket ? POLLIN : 0), 0}};
+        const int ready = ::poll(entries, 2, timeout);
+        if (ready < 0 && errno != EINTR)
+            return false;
+        if (entries[0].revents != 0)
+            return false;
+        if (entries[1].revents & (POLLHUP | POLLERR))
+            return false;
+        if (entries[1].revents & POLLIN) {
+            char byte;
+            const ssize_t n = ::recv(fd, &byte, 1, MSG_PEEK | MSG_DONTWAIT);
+            if (n == 0)
+                return false;
+            watchSocket = false; // the caller sent more than one request; keep stalling
+        }
+    }
+}
+
+// Serves one connection: one open file at most, one request at a time.
+void serveConnection(int fd, Emulator &emulator)
+{
+    std::optional<SessionId> session;
+    std::vector<uint8_t> payload;
+    std::vector<uint8_t> answer;
+    for (;;) {
+        wire::RequestHeader request{};
+        if (sockio::readExact(fd, &request, sizeof request) != sockio::Result::Ok)
+            break;
+        if (request.magic != wire::RequestMagic || request.length > wire::MaxPayload ||
+            request.outLength > wire::MaxPayload || request.op < uint32_t(wire::Op::Open) ||
+            request.op > uint32_t(wire::Op::Control))
+            break; // not our protocol: drop this connection only
+        payload.resize(request.length);
+        if (request.length > 0 &&
+            sockio::readExact(fd, payload.data(), payload.size()) != sockio::Result::Ok)
+            break;
+
+        wire::ResponseHeader response{wire::ResponseMagic, winerr::Success, 0, 0};
+        answer.clear();
+        const auto op = wire::Op(request.op);
+        const bool transfer = op == wire::Op::Read || op == wire::Op::Write;
+        if (transfer && session) {
+            if (const std::optional<Stall> stall = emulator.takeStall())
+                if (!waitOutStall(fd, *stall))
+                    break;
+        }
+        switch (op) {
+        case wire::Op::Open: {
+            if (session) {
+                response.error = winerr::InvalidParameter; // one file per connection
+                break;
+            }
+            SessionId id = 0;
+            const std::string name(payload.begin(), payload.end());
+            response.error = emulator.open(name, request.code, id);
+            if (response.error == winerr::Success)
+                session = id;
+            break;
+        }
+        case wire::Op::Read:
+            if (!session) {
+                response.error = winerr::InvalidHandle;
+                break;
+            }
+            answer.resize(request.outLength);
+            response.error =
+                emulator.read(*session, answer.data(), request.offset, request.outLength);
+            if (response.error != winerr::Success)
+                answer.clear();
+            break;
+        case wire::Op::Write:
+            response.error = session ? emulator.write(*session, payload.data(), request.offset,
+                                                      uint32_t(payload.size()))
+                                     : winerr::InvalidHandle;
+            break;
+        case wire::Op::Ioctl: {
+            if (!session) {
+                response.error = winerr::InvalidHandle;
+                break;
+            }
+            answer.resize(request.outLength);
+            uint32_t returned = 0;
+            response.error = emulator.deviceIoControl(
+                *session, request.code, payload.empty() ? nullptr : payload.data(),
+                uint32_t(payload.size()), answer.empty() ? nullptr : answer.data(),
+                request.outLength, &returned);
+            answer.resize(response.error == winerr::Success ? std::min(returned, request.outLength)
+                                                            : 0);
+            response.value = uint32_t(answer.size());
+            break;
+        }
+        case wire::Op::DriveType:
+            response.value =
+                uint32_t(emulator.driveType(std::string(payload.begin(), payload.end())));
+            break;
+        case wire::Op::Control: {
+            const Emulator::ControlReply reply =
+                emulator.control(std::string(payload.begin(), payload.end()));
+            response.error = reply.ok ? winerr::Success : winerr::InvalidParameter;
+            answer.assign(reply.text.begin(),
+                          reply.text.begin() +
+                              std::min<size_t>(reply.text.size(), request.outLength));
+            break;
+        }
+        }
+        response.length = uint32_t(answer.size());
+        if (!sockio::writeAll(fd, &response, sizeof response) ||
+            (!answer.empty() && !sockio::writeAll(fd, answer.data(), answer.size())))
+            break;
+    }
+    if (session)
+        emulator.close(*session);
+}
+
+struct Connection {
+    int fd;
+    std::thread thread;
+    std::shared_ptr<std::atomic<bool>> finished;
+};
+
+std::unique_ptr<Emulator> openEmulator(const ServeOptions &options, const std::string &statePath,
+                                       std::ostream &out, std::ostream &err, int &exitCode)
+{
+    auto clock = std::make_shared<SystemClock>();
+    if (options.demo) {
+        const Model demo = demoModel();
+        return std::make_unique<Emulator>(StoredState{demo, demo}, clock);
+    }
+    StoredState state;
+    std::string error;
+    switch (statefile::load(statePath, state, error)) {
+    case statefile::LoadResult::Loaded:
+        out << "kvemu: loaded " << statePath << " (generation " << state.current.generation
+            << ")\n";
+        break;
+    case statefile::LoadResult::Missing:
+        state.current = demoModel();
+        state.previous = state.current;
+        if (std::string saveError = statefile::save(statePath, state); !saveError.empty()) {
+            err << "kvemu: " << saveError << "\n";
+            exitCode = exitcode::Failure;
+            return nullptr;
+        }
+        out << "kvemu: created " << statePath << " with the demo configuration\n";
+        break;
+    case statefile::LoadResult::Refused:
+        err << "kvemu: " << error << "\n";
+        exitCode = exitcode::StateRefused;
+        return nullptr;
+    }
+    return std::make_unique<Emulator>(std::move(state), clock, statePath);
+}
+
+} // namespace
+
+int serve(const ServeOptions &options, std::ostream &out, std::ostream &err)
+{
+    const std::string &dir = options.socketDirectory;
+    if (options.demo && !options.statePath.empty()) {
+        err << "kvemu: --demo keeps no state file; do not combine it with --state\n";
+        return exitcode::Usage;
+    }
+    if (!prepareDirectory(dir, err))
+        return exitcode::UnsafeDirectory;
+
+    const std::string lockPath = dir + "/" + LockName;
+    FileDescriptor lock(::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
+    if (lock.get() < 0) {
+        err << "kvemu: cannot open " << lockPath << ": " << std::strerror(errno) << "\n";
+        return exitcode::Failure;
+    }
+    if (::flock(lock.get(), LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EWOULDBLOCK) {
+            err << "kvemu: another kvemu is already serving " << dir << "\n";
+            return exitcode::AlreadyRunning;
+        }
+        err << "kvemu: cannot lock " << lockPath << ": " << std::strerror(errno) << "\n";
+        return exitcode::Failure;
+    }
+
+    const std::string statePath =
+        options.statePath.empty() ? dir + "/" + StateName : options.statePath;
+    int exitCode = exitcode::Ok;
+    std::unique_ptr<Emulator> emulator = openEmulator(options, statePath, out, err, exitCode);
+    if (!emulator)
+        return exitCode;
+
+    const std::string socketPath = dir + "/" + wire::SocketName;
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (socketPath.size() >= sizeof address.sun_path) {
+        err << "kvemu: socket path " << socketPath << " is too long\n";
+        return exitcode::Failure;
+    }
+    std::memcpy(address.sun_path, socketPath.c_str(), socketPath.size() + 1);
+    FileDescriptor listener(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    ::unlink(socketPath.c_str()); // a leftover of a daemon that was killed; we hold the lock
+    if (listener.get() < 0 ||
+        ::bind(listener.get(), reinterpret_cast<sockaddr *>(&address), sizeof address) != 0 ||
+        ::chmod(socketPath.c_str(), 0600) != 0 || ::listen(listener.get(), 64) != 0) {
+        err << "kvemu: cannot listen on " << socketPath << ": " << std::strerror(errno) << "\n";
+        return exitcode::Failure;
+    }
+
+    if (::pipe2(stopPipe, O_CLOEXEC | O_NONBLOCK) != 0) {
+        err << "kvemu: cannot create a pipe: " << std::strerror(errno) << "\n";
+        return exitcode::Failure;
+    }
+    struct sigaction action {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGTERM, &action, nullptr);
+    ::sigaction(SIGINT, &action, nullptr);
+    ::signal(SIGPIPE, SIG_IGN);
+    emulator->setStopHandler(requestStop);
+
+    out << "kvemu: serving " << dir << std::endl;
+
+    std::list<Connection> connections;
+    auto reap = [&connections](bool all) {
+        for (auto it = connections.begin(); it != connections.end();) {
+            if (all)
+                ::shutdown(it->fd, SHUT_RD); // wakes a reader; a reply in flight still goes out
+            if (all || it->finished->load()) {
+                it->thread.join();
+                ::close(it->fd);
+                it = connections.erase(it);
+            } else {
+                ++it;
+            }
+        }
+    };
+    for (;;) {
+        pollfd entries[2] = {{listener.get(), POLLIN, 0}, {stopPipe[0], POLLIN, 0}};
+        if (::poll(entries, 2, 1000) < 0 && errno != EINTR)
+            break;
+        if (entries[1].revents != 0)
+            break;
+        reap(false);
+        if ((entries[0].revents & POLLIN) == 0)
+            continue;
+        const int fd = ::accept4(listener.get(), nullptr, nullptr, SOCK_CLOEXEC);
+        if (fd < 0)
+            continue;
+        if (connections.size() >= MaxConnections) {
+            ::close(fd);
+            continue;
+        }
+        auto finished = std::make_shared<std::atomic<bool>>(false);
+        Emulator *shared = emulator.get();
+        connections.push_back(Connection{fd, std::thread([fd, shared, finished] {
+                                             serveConnection(fd, *shared);
+                                             finished->store(true);
+                                         }),
+                                         finished});
+    }
+    ::unlink(socketPath.c_str());
+    reap(true);
+    emulator->setStopHandler({});
+    out << "kvemu: stopped" << std::endl;
+    return exitcode::Ok;
+}
+
+int control(const std::string &socketDirectory, const std::string &commandLine, std::ostream &out,
+            std::ostream &err)
+{
+    const std::string socketPath = socketDirectory + "/" + wire::SocketName;
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (socketPath.size() >= sizeof address.sun_path) {
+        err << "kvemu: socket path " << socketPath << " is too long\n";
+        return exitcode::Usage;
+    }
+    std::memcpy(address.sun_path, socketPath.c_str(), socketPath.size() + 1);
+    FileDescriptor fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    if (fd.get() < 0 ||
+        ::connect(fd.get(), reinterpret_cast<sockaddr *>(&address), sizeof address) != 0) {
+        err << "kvemu: no emulator answers at " << socketPath << ": " << std::strerror(errno)
+            << "\n";
+        return exitcode::Unreachable;
+    }
+    timeval timeout{30, 0};
+    ::setsockopt(fd.get(), SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
+    wire::RequestHeader request{wire::RequestMagic,
+                                uint32_t(wire::Op::Control),
+                                0,
+                                0,
+                                uint32_t(commandLine.size()),
+                                wire::MaxPayload,
+                                0};
+    wire::ResponseHeader response{};
+    if (!sockio::writeAll(fd.get(), &request, sizeof request) ||
+        !sockio::writeAll(fd.get(), commandLine.data(), commandLine.size()) ||
+        sockio::readExact(fd.get(), &response, sizeof response) != sockio::Result::Ok ||
+        response.magic != wire::ResponseMagic || response.length > wire::MaxPayload) {
+        err << "kvemu: the emulator at " << socketPath << " did not answer\n";
+        return exitcode::Unreachable;
+    }
+    std::string text(response.length, '\0');
+    if (response.length > 0 &&
+        sockio::readExact(fd.get(), text.data(), text.size()) != sockio::Result::Ok) {
+        err << "kvemu: the answer was cut short\n";
+        return exitcode::Unreachable;
+    }
+    (response.error == winerr::Success ? out : err) << text;
+    return response.error == winerr::Success ? exitcode::Ok : exitcode::Refused;
+}
+
+} // namespace kvemu

@@ -1,0 +1,36 @@
+// The emulator daemon ("kvemu serve") and its control client ("kvemu ctl").
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace kvemu {
+
+// Exit codes of the kvemu program.
+namespace exitcode {
+inline constexpr int Ok = 0;
+inline constexpr int Failure = 1;         // anything else that went wrong
+inline constexpr int Usage = 2;           // bad command line
+inline constexpr int UnsafeDirectory = 3; // socket directory not ours or not private
+inline constexpr int AlreadyRunning = 4;  // another daemon serves the directory
+inline constexpr int StateRefused = 5;    // the state file is corrupt or of another version
+inline constexpr int Unreachable = 6;     // ctl: no daemon answers
+inline constexpr int Refused = 7;         // ctl: the daemon refused the command
+} // namespace exitcode
+
+struct ServeOptions {
+    std::string socketDirectory;
+    std::string statePath; // empty: <socketDirectory>/state.kvemu
+    bool demo = false;     // serve a fresh demo configuration kept in memory only
+};
+
+// Runs the daemon until SIGTERM, SIGINT or a "stop" command. Prints
+// "kvemu: serving <dir>" on `out` once clients can connect.
+int serve(const ServeOptions &options, std::ostream &out, std::ostream &err);
+
+// Sends one control command line and prints the answer on `out`.
+int control(const std::string &socketDirectory, const std::string &commandLine, std::ostream &out,
+            std::ostream &err);
+
+} // namespace kvemu

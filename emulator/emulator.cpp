@@ -1,0 +1,692 @@
+#include "emulator.h"
+
+#include "byte_order.h"
+#include "config_image.h"
+#include "host_model.h"
+#include "kv_platform.h"
+#include "kv_status.h"
+
+#include <cctype>
+#include <charconv>
+#include <cinttypes>
+#include <cstdio>
+#include <cstring>
+#include <sstream>
+
+namespace kvemu {
+
+using bytes::get;
+using bytes::put;
+namespace winerr = kv::winerr;
+
+namespace {
+
+constexpr uint32_t ReadCommand = 1;
+constexpr uint32_t FirstWriteCommand = 2;
+constexpr uint32_t LastWriteCommand = 49;
+constexpr uint32_t CommandRescan = 16;
+constexpr uint32_t ReadConfiguration = 0x1000;
+constexpr uint32_t ReadLastStatus = 0x1016;
+constexpr size_t HeaderBytes = 32;
+
+bool consumePrefix(const std::string &text, size_t &pos, const char *prefix)
+{
+    const size_t n = std::strlen(prefix);
+    if (text.size() - pos < n)
+        return false;
+    for (size_t i = 0; i < n; ++i)
+        if (std::tolower(uint8_t(text[pos + i])) != std::tolower(uint8_t(prefix[i])))
+            return false;
+    pos += n;
+    return true;
+}
+
+// Decimal digits at `pos`, at most five (routes are 16-bit).
+bool consumeNumber(const std::string &text, size_t &pos, uint32_t &value)
+{
+    const size_t start = pos;
+    value = 0;
+    while (pos < text.size() && std::isdigit(uint8_t(text[pos])) && pos - start < 5)
+        value = value * 10 + uint32_t(text[pos++] - '0');
+    return pos > start && (pos == text.size() || !std::isdigit(uint8_t(text[pos])));
+}
+
+template <class T> bool parseCount(const std::string &text, T &out)
+{
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
+    return ec == std::errc() && end == text.data() + text.size();
+}
+
+std::string hex(uint64_t value)
+{
+    char text[24];
+    std::snprintf(text, sizeof text, "0x%016" PRIx64, value);
+    return text;
+}
+
+const char *diskTypeName(uint32_t type)
+{
+    switch (type) {
+    case rec::DiskTypeDisk:
+        return "Disk";
+    case rec::DiskTypeCore:
+        return "Core";
+    case rec::DiskTypeLegacy:
+        return "Legacy";
+    default:
+        return "Unknown";
+    }
+}
+
+const char *diskStateName(uint32_t state)
+{
+    switch (state) {
+    case rec::DiskOnline:
+        return "Online";
+    case rec::DiskOffline:
+        return "Offline";
+    case rec::DiskSmartError:
+        return "SMART_error";
+    case rec::DiskLocked:
+        return "Locked";
+    default:
+        return "Unknown";
+    }
+}
+
+const char *arrayStateName(uint32_t state)
+{
+    switch (state) {
+    case rec::ArrayNormal:
+        return "NORMAL";
+    case rec::ArrayCritical:
+        return "CRITICAL";
+    case rec::ArrayOffline:
+        return "OFFLINE";
+    case rec::ArrayOutdate:
+        return "OUTDATE";
+    case rec::ArrayLocked:
+        return "LOCKED";
+    default:
+        return "UNKNOWN";
+    }
+}
+
+// Control commands. An entry takes the words of the command line (the name
+// first) within its bounds of argument count; `run` answers nothing when the
+// arguments do not parse, and the caller then prints the usage. Add new
+// commands to this table.
+struct ControlCommand {
+    const char *name;
+    const char *usage;
+    size_t minWords, maxWords;
+    std::optional<Emulator::ControlReply> (*run)(Emulator &emulator,
+                                                 const std::vector<std::string> &words);
+};
+
+std::optional<Emulator::ControlReply> runStatus(Emulator &emulator,
+                                                const std::vector<std::string> &)
+{
+    const Model m = emulator.model();
+    std::ostringstream out;
+    out << "generation " << m.generation << "\ncontrollers " << m.controllers.size() << "\ndisks "
+        << m.disks.size() << "\narrays " << m.arrays.size() << "\nenclosures "
+        << m.enclosures.size() << "\nsessions " << emulator.sessionCount() << "\nmailboxes "
+        << emulator.mailboxCount() << "\n";
+    return Emulator::ControlReply{true, out.str()};
+}
+
+std::optional<Emulator::ControlReply> runState(Emulator &emulator, const std::vector<std::string> &)
+{
+    return Emulator::ControlReply{true, emulator.describe()};
+}
+
+std::optional<Emulator::ControlReply> runBump(Emulator &emulator, const std::vector<std::string> &)
+{
+    if (std::string error = emulator.change([](Model &) {}); !error.empty())
+        return Emulator::ControlReply{false, error + "\n"};
+    return Emulator::ControlReply{true,
+                                  "generation " + std::to_string(emulator.generation()) + "\n"};
+}
+
+std::optional<Emulator::ControlReply> runFault(Emulator &emulator,
+                                               const std::vector<std::string> &words)
+{
+    const std::string &kind = words[1];
+    uint32_t count = 1;
+    if (kind == "stall" && words.size() >= 3) {
+        uint32_t milliseconds = 0;
+        if (!parseCount(words[2], milliseconds) ||
+            (words.size() == 4 && !parseCount(words[3], count)))
+            return std::nullopt;
+        emulator.injectStall(std::chrono::milliseconds(milliseconds), count);
+        return Emulator::ControlReply{
+            true, "next " + std::to_string(count) + " transfer(s) stall " +
+                      (milliseconds == 0 ? std::string("until the caller disconnects")
+                                         : "for " + std::to_string(milliseconds) + " ms") +
+                      "\n"};
+    }
+    if (kind == "fail" && words.size() == 3 && parseCount(words[2], count)) {
+        emulator.injectFailures(count);
+        return Emulator::ControlReply{true, "next " + std::to_string(count) +
+                                                " transfer(s) fail with an I/O error\n"};
+    }
+    if (kind == "stale" && words.size() == 3 && parseCount(words[2], count)) {
+        emulator.injectStaleGeneration(count);
+        return Emulator::ControlReply{true, "next " + std::to_string(count) +
+                                                " write command(s) answer a stale generation\n"};
+    }
+    if (kind == "clear" && words.size() == 2) {
+        emulator.clearFaults();
+        return Emulator::ControlReply{true, "faults cleared\n"};
+    }
+    return std::nullopt;
+}
+
+std::optional<Emulator::ControlReply> runStop(Emulator &, const std::vector<std::string> &)
+{
+    return Emulator::ControlReply{true, "stopping\n"};
+}
+
+std::optional<Emulator::ControlReply> runHelp(Emulator &, const std::vector<std::string> &);
+
+const ControlCommand controlCommands[] = {
+    {"status", "status", 1, 1, runStatus},
+    {"state", "state", 1, 1, runState},
+    {"bump", "bump", 1, 1, runBump},
+    {"fault", "fault stall MS [N] | fault fail N | fault stale N | fault clear", 2, 4, runFault},
+    {"stop", "stop", 1, 1, runStop},
+    {"help", "help", 1, 1, runHelp},
+};
+
+std::optional<Emulator::ControlReply> runHelp(Emulator &, const std::vector<std::string> &)
+{
+    std::string text;
+    for (const ControlCommand &command : controlCommands)
+        text += std::string(command.usage) + "\n";
+    return Emulator::ControlReply{true, text};
+}
+
+} // namespace
+
+struct Emulator::Session {
+    enum Kind { Config, Device, Host };
+    Kind kind = Config;
+    host::Target target{host::Target::ScsiPort};
+    std::map<uint32_t, Mailbox> mailboxes; // by mailbox sector
+    uint32_t lastStatus = KV_STS_SUCCESS;
+};
+
+Emulator::Emulator(StoredState state, std::shared_ptr<Clock> clock, std::string statePath)
+    : clock_(clock ? std::move(clock) : std::make_shared<SystemClock>()),
+      statePath_(std::move(statePath)), current_(std::move(state.current)),
+      previous_(std::move(state.previous))
+{
+}
+
+Emulator::~Emulator() = default;
+
+uint32_t Emulator::open(const std::string &name, uint32_t disposition, SessionId &session)
+{
+    if (disposition < 1 || disposition > 5)
+        return winerr::InvalidParameter;
+    auto created = std::make_unique<Session>();
+    std::lock_guard lock(mutex_);
+    size_t pos = 0;
+    if (consumePrefix(name, pos, "\\\\.\\KVConfig")) {
+        uint32_t core = 0;
+        if (!consumeNumber(name, pos, core) || pos != name.size() || core != 0)
+            return winerr::FileNotFound; // only core 1 exists
+        created->kind = Session::Config;
+    } else if (pos = 0; consumePrefix(name, pos, "\\\\.\\Device")) {
+        uint32_t route = 0, device = 0;
+        if (!consumeNumber(name, pos, route) || !consumePrefix(name, pos, "_") ||
+            !consumeNumber(name, pos, device) || pos != name.size())
+            return winerr::FileNotFound;
+        bool found = false;
+        for (const PhysicalDisk &d : current_.disks)
+            found |= d.coreRoute() == route && d.deviceRoute == device;
+        for (const LogicalDevice &a : current_.arrays)
+            found |= LogicalDevice::coreRoute() == route && a.deviceRoute == device;
+        for (const Enclosure &e : current_.enclosures)
+            found |= e.coreRoute() == route && e.deviceRoute == device;
+        if (!found)
+            return winerr::FileNotFound;
+        created->kind = Session::Device;
+    } else if (const auto target = host::parseName(name)) {
+        if (!host::exists(current_, *target))
+            return winerr::FileNotFound;
+        created->kind = Session::Host;
+        created->target = *target;
+    } else {
+        return winerr::FileNotFound;
+    }
+    session = nextSession_++;
+    sessions_.emplace(session, std::move(created));
+    return winerr::Success;
+}
+
+void Emulator::close(SessionId session)
+{
+    std::lock_guard lock(mutex_);
+    auto it = sessions_.find(session);
+    if (it == sessions_.end())
+        return;
+    for (const auto &[sector, mailbox] : it->second->mailboxes)
+        mailboxesInUse_.erase(sector);
+    sessions_.erase(it);
+}
+
+bool Emulator::takeFailure()
+{
+    if (faults_.failures == 0)
+        return false;
+    --faults_.failures;
+    return true;
+}
+
+uint32_t Emulator::read(SessionId id, void *buffer, uint64_t offset, uint32_t count)
+{
+    std::lock_guard lock(mutex_);
+    auto it = sessions_.find(id);
+    if (it == sessions_.end())
+        return winerr::InvalidHandle;
+    if (takeFailure())
+        return winerr::IoDevice;
+    if (it->second->kind != Session::Config)
+        return winerr::NotSupported; // device data is not modelled
+    if (count > 0 && buffer == nullptr)
+        return winerr::InvalidParameter;
+    return configRead(*it->second, static_cast<uint8_t *>(buffer), offset, count);
+}
+
+uint32_t Emulator::write(SessionId id, const void *buffer, uint64_t offset, uint32_t count)
+{
+    std::lock_guard lock(mutex_);
+    auto it = sessions_.find(id);
+    if (it == sessions_.end())
+        return winerr::InvalidHandle;
+    if (takeFailure())
+        return winerr::IoDevice;
+    if (it->second->kind != Session::Config)
+        return winerr::NotSupported;
+    if (count > 0 && buffer == nullptr)
+        return winerr::InvalidParameter;
+    return configWrite(*it->second, static_cast<const uint8_t *>(buffer), offset, count);
+}
+
+// The configuration device is opened unbuffered: offsets and lengths are
+// whole sectors.
+static uint32_t checkConfigTransfer(uint64_t offset, uint32_t count)
+{
+    if (offset % SectorBytes != 0 || count % SectorBytes != 0)
+        return winerr::InvalidParameter;
+    if (offset >= ConfigDeviceBytes || count > ConfigDeviceBytes - offset)
+        return winerr::HandleEof;
+    return winerr::Success;
+}
+
+uint32_t Emulator::configRead(Session &session, uint8_t *buffer, uint64_t offset, uint32_t count)
+{
+    if (const uint32_t error = checkConfigTransfer(offset, count); error != winerr::Success)
+        return error;
+    if (count == 0)
+        return winerr::Success;
+    std::memset(buffer, 0, count);
+    if (offset == 0) {
+        // Sector 0 hands out a new mailbox to every read.
+        if (session.mailboxes.size() >= MaxMailboxesPerSession ||
+            mailboxesInUse_.size() >= MaxMailboxes)
+            return winerr::IoDevice;
+        uint32_t sector = MailboxSpacing;
+        while (mailboxesInUse_.count(sector) != 0)
+            sector += MailboxSpacing;
+        mailboxesInUse_.insert(sector);
+        session.mailboxes.emplace(sector, Mailbox{});
+        if (count >= 4)
+            put<uint32_t>(buffer, 0, sector);
+        return winerr::Success;
+    }
+    const uint32_t sector = uint32_t(offset / SectorBytes);
+    if (auto it = session.mailboxes.find(sector); it != session.mailboxes.end()) {
+        const Mailbox &mailbox = it->second;
+        if (mailbox.failRead)
+            return winerr::IoDevice;
+        std::memcpy(buffer, mailbox.response.data(),
+                    std::min<size_t>(count, mailbox.response.size()));
+        return winerr::Success;
+    }
+    if (mailboxesInUse_.count(sector) != 0)
+        return winerr::AccessDenied; // another opener's mailbox
+    return winerr::Success;          // unused sectors read as zeros
+}
+
+uint32_t Emulator::configWrite(Session &session, const uint8_t *buffer, uint64_t offset,
+                               uint32_t count)
+{
+    if (const uint32_t error = checkConfigTransfer(offset, count); error != winerr::Success)
+        return error;
+    const uint32_t sector = uint32_t(offset / SectorBytes);
+    auto it = session.mailboxes.find(sector);
+    if (it == session.mailboxes.end())
+        return winerr::AccessDenied; // only the opener's own mailboxes take requests
+    if (count == 0 || count > MaxRequestBytes)
+        return winerr::InvalidParameter;
+    uint32_t status = KV_STS_SUCCESS;
+    bool isReadCommand = false;
+    handleRequest(session, sector, buffer, count, status, isReadCommand);
+    // A read command's refusal shows when its response is read; a write
+    // command's refusal fails the write itself. Either way 0x1016 tells why.
+    if (isReadCommand || status == KV_STS_SUCCESS)
+        return winerr::Success;
+    return winerr::IoDevice;
+}
+
+std::vector<uint8_t> Emulator::responseHeader(uint32_t status, uint32_t mailbox, size_t size) const
+{
+    std::vector<uint8_t> response(size, 0);
+    put<uint32_t>(response.data(), 0, status);
+    put<uint32_t>(response.data(), 4, mailbox);
+    put<uint64_t>(response.data(), 8, current_.generation);
+    put<uint32_t>(response.data(), 24, 2);
+    put<uint32_t>(response.data(), 28, 1);
+    return response;
+}
+
+void Emulator::handleRequest(Session &session, uint32_t mailboxSector, const uint8_t *block,
+                             uint32_t count, uint32_t &status, bool &isReadCommand)
+{
+    Mailbox &mailbox = session.mailboxes[mailboxSector];
+    const uint32_t command = count >= 4 ? get<uint32_t>(block, 0) : 0;
+    isReadCommand = command == ReadCommand;
+    const bool signed_ =
+        count >= HeaderBytes && get<uint32_t>(block, 24) == 2 && get<uint32_t>(block, 28) == 1;
+
+    if (!isReadCommand) {
+        status = signed_ ? writeCommand(command, block, count) : KV_STS_INVALID_BUFFER;
+        session.lastStatus = status;
+        mailbox.response = responseHeader(status, mailboxSector, StatusResponseBytes);
+        mailbox.failRead = false;
+        return;
+    }
+
+    const uint32_t code = count >= HeaderBytes + 8 ? get<uint32_t>(block, 32) : 0;
+    if (!signed_ || count < HeaderBytes + 8 ||
+        (code == ReadLastStatus && count < HeaderBytes + 12)) {
+        status = KV_STS_INVALID_BUFFER;
+    } else if (code == ReadConfiguration) {
+        const bool previous = get<uint32_t>(block, 36) != 0;
+        std::vector<uint8_t> image(image::ImageSize);
+        image::build(previous ? previous_ : current_, previous, image.data());
+        put<uint32_t>(image.data(), 4, mailboxSector);
+        put<uint64_t>(image.data(), 8, current_.generation);
+        put<uint32_t>(image.data(), 24, 2);
+        put<uint32_t>(image.data(), 28, 1);
+        status = KV_STS_SUCCESS;
+        mailbox.response = std::move(image);
+    } else if (code == ReadLastStatus) {
+        // The status of the last other command; asking does not change it.
+        status = KV_STS_SUCCESS;
+        mailbox.response = responseHeader(session.lastStatus, mailboxSector, StatusResponseBytes);
+        mailbox.failRead = false;
+        return;
+    } else {
+        status = KV_STS_NO_CFG_READ_CMD_FOUND;
+    }
+    session.lastStatus = status;
+    mailbox.failRead = status != KV_STS_SUCCESS;
+    if (mailbox.failRead)
+        mailbox.response = responseHeader(status, mailboxSector, StatusResponseBytes);
+}
+
+uint32_t Emulator::writeCommand(uint32_t command, const uint8_t *block, uint32_t)
+{
+    if (command < FirstWriteCommand || command > LastWriteCommand)
+        return KV_STS_BAD_FUNCTION;
+    if (faults_.stale > 0) {
+        --faults_.stale;
+        return KV_STS_INVALID_GENERATION_NUMBER;
+    }
+    if (get<uint64_t>(block, 8) != current_.generation)
+        return KV_STS_INVALID_GENERATION_NUMBER;
+    switch (command) {
+    case CommandRescan:
+        // A rescan finds nothing new in the model but is a new configuration.
+        return changeLocked([](Model &) {}).empty() ? KV_STS_SUCCESS : KV_STS_IO_ERROR;
+    default:
+        return KV_STS_NOT_IMPLEMENTED;
+    }
+}
+
+uint32_t Emulator::deviceIoControl(SessionId id, uint32_t code, const void *in, uint32_t inLength,
+                                   void *out, uint32_t outLength, uint32_t *bytesReturned)
+{
+    uint32_t returned = 0;
+    if (bytesReturned != nullptr)
+        *bytesReturned = 0;
+    std::lock_guard lock(mutex_);
+    auto it = sessions_.find(id);
+    if (it == sessions_.end())
+        return winerr::InvalidHandle;
+    if (it->second->kind != Session::Host)
+        return winerr::NotSupported;
+    if (in == nullptr)
+        inLength = 0;
+    const uint32_t error = host::deviceIoControl(
+        current_, it->second->target, code, static_cast<const uint8_t *>(in), inLength,
+        static_cast<uint8_t *>(out), out == nullptr ? 0 : outLength, returned);
+    if (error == winerr::Success && bytesReturned != nullptr)
+        *bytesReturned = returned;
+    return error;
+}
+
+int Emulator::driveType(const std::string &rootPath) const
+{
+    std::lock_guard lock(mutex_);
+    return host::driveType(current_, rootPath);
+}
+
+std::optional<Stall> Emulator::takeStall()
+{
+    std::lock_guard lock(mutex_);
+    if (faults_.stalls == 0)
+        return std::nullopt;
+    --faults_.stalls;
+    Stall stall;
+    stall.duration = faults_.stallDuration;
+    stall.untilClosed = faults_.stallDuration.count() == 0;
+    return stall;
+}
+
+void Emulator::injectStall(std::chrono::milliseconds duration, uint32_t transfers)
+{
+    std::lock_guard lock(mutex_);
+    faults_.stalls = transfers;
+    faults_.stallDuration = duration;
+}
+
+void Emulator::injectFailures(uint32_t transfers)
+{
+    std::lock_guard lock(mutex_);
+    faults_.failures = transfers;
+}
+
+void Emulator::injectStaleGeneration(uint32_t writeCommands)
+{
+    std::lock_guard lock(mutex_);
+    faults_.stale = writeCommands;
+}
+
+void Emulator::clearFaults()
+{
+    std::lock_guard lock(mutex_);
+    faults_ = Faults{};
+}
+
+Emulator::ControlReply Emulator::control(const std::string &commandLine)
+{
+    std::vector<std::string> words;
+    std::istringstream input(commandLine);
+    for (std::string word; input >> word;)
+        words.push_back(word);
+    if (words.empty())
+        return {false, "empty command; try \"help\"\n"};
+    for (const ControlCommand &command : controlCommands) {
+        if (words[0] != command.name)
+            continue;
+        std::optional<ControlReply> reply;
+        if (words.size() >= command.minWords && words.size() <= command.maxWords)
+            reply = command.run(*this, words);
+        if (!reply)
+            return {false, std::string("usage: ") + command.usage + "\n"};
+        if (reply->ok && words[0] == "stop") {
+            std::function<void()> handler;
+            {
+                std::lock_guard lock(mutex_);
+                handler = stopHandler_;
+            }
+            if (!handler)
+                return {false, "nothing to stop: no daemon runs this emulator\n"};
+            handler();
+        }
+        return *reply;
+    }
+    return {false, "unknown command \"" + words[0] + "\"; try \"help\"\n"};
+}
+
+void Emulator::setStopHandler(std::function<void()> handler)
+{
+    std::lock_guard lock(mutex_);
+    stopHandler_ = std::move(handler);
+}
+
+Model Emulator::model() const
+{
+    std::lock_guard lock(mutex_);
+    return current_;
+}
+
+Model Emulator::previousModel() const
+{
+    std::lock_guard lock(mutex_);
+    return previous_;
+}
+
+uint64_t Emulator::generation() const
+{
+    std::lock_guard lock(mutex_);
+    return current_.generation;
+}
+
+size_t Emulator::sessionCount() const
+{
+    std::lock_guard lock(mutex_);
+    return sessions_.size();
+}
+
+size_t Emulator::mailboxCount() const
+{
+    std::lock_guard lock(mutex_);
+    return mailboxesInUse_.size();
+}
+
+std::string Emulator::change(const std::function<void(Model &)> &edit)
+{
+    std::lock_guard lock(mutex_);
+    return changeLocked(edit);
+}
+
+std::string Emulator::changeLocked(const std::function<void(Model &)> &edit)
+{
+    Model next = current_;
+    edit(next);
+    next.generation = current_.generation + 1;
+    if (std::string problem = next.validate(); !problem.empty())
+        return "change refused: " + problem;
+    if (!statePath_.empty()) {
+        const StoredState stored{next, current_};
+        if (std::string error = statefile::save(statePath_, stored); !error.empty())
+            return "change not saved: " + error;
+    }
+    previous_ = std::move(current_);
+    current_ = std::move(next);
+    return {};
+}
+
+std::string Emulator::describe() const
+{
+    std::lock_guard lock(mutex_);
+    return describeLocked();
+}
+
+std::string Emulator::describeLocked() const
+{
+    const Model &m = current_;
+    std::ostringstream out;
+    out << "generation " << m.generation << "\n";
+    out << "core " << hex(m.core.id) << " \"" << m.core.buildText << "\"\n";
+    for (const Controller &c : m.controllers) {
+        char pci[64];
+        std::snprintf(pci, sizeof pci, "%04x:%04x sub %04x:%04x", c.pciVendor, c.pciDevice,
+                      c.pciSubVendor, c.pciSubDevice);
+        out << "controller " << c.number << " \"" << c.name << "\" bios " << c.biosBuild
+            << " ports " << c.ports << " pci " << pci << " id " << hex(c.id) << "\n";
+    }
+    for (const PhysicalDisk &d : m.disks) {
+        const FreeSpace free = m.freeSpace(d);
+        out << "disk " << d.coreRoute() << "/" << d.deviceRoute << " at " << d.controller << ":"
+            << d.channel << " " << diskTypeName(d.type) << " " << diskStateName(d.state) << " \""
+            << d.model << "\" serial " << d.serial << " fw " << d.firmware << " capacity "
+            << d.capacity << " free " << free.total << " (largest " << free.largest << ")"
+            << (d.globalSpare ? " global-spare" : "")
+            << ((d.portType & rec::PortNvme) ? " nvme" : "") << " id " << hex(d.id) << "\n";
+    }
+    for (const LogicalDevice &a : m.arrays) {
+        out << "array " << a.deviceRoute << " \"" << a.name << "\" "
+            << arrayTypeName(a.typeCode, a.firstCount, a.secondCount) << " "
+            << arrayStateName(a.state) << " capacity " << a.capacity << " id " << hex(a.id)
+            << ((a.attributes & rec::AttrNoOsDisk) ? " hidden" : "") << "\n";
+        for (const Element &e : a.elements) {
+            const PhysicalDisk *disk = m.findDisk(e.diskId);
+            out << "  member " << (disk ? disk->serial : std::string("(missing)")) << " start "
+                << e.start << " size " << e.size
+                << (e.errorFlags ? " error " + std::to_string(e.errorFlags) : std::string())
+                << "\n";
+        }
+        for (uint64_t spare : a.spares) {
+            const PhysicalDisk *disk = m.findDisk(spare);
+            out << "  dedicated-spare " << (disk ? disk->serial : hex(spare)) << "\n";
+        }
+        for (uint64_t parent : a.parents)
+            out << "  parent " << hex(parent) << "\n";
+    }
+    for (const Enclosure &e : m.enclosures)
+        out << "enclosure " << e.coreRoute() << "/" << e.deviceRoute << " \"" << e.vendor << " "
+            << e.product << "\" rev " << e.revision << " serial " << e.serial << "\n";
+    out << "host raid-port Scsi" << m.host.raidPort << ":\n";
+    for (const Model::OsDisk &disk : m.osDisks()) {
+        out << "  physicaldrive" << disk.driveNumber << " ";
+        if (disk.array != nullptr)
+            out << "array " << disk.array->deviceRoute << "\n";
+        else
+            out << "\"" << disk.hostDevice->vendor << " " << disk.hostDevice->product
+                << "\" on Scsi" << disk.hostDevice->port << ":\n";
+    }
+    for (const Volume &v : m.host.volumes) {
+        out << "  " << v.letter << ": ";
+        if (v.kind == Volume::OnArray) {
+            const LogicalDevice *a = m.findArray(v.arrayId);
+            out << "on array " << (a ? std::to_string(a->deviceRoute) : hex(v.arrayId));
+        } else if (v.kind == Volume::OnHostDisk) {
+            out << "on physicaldrive" << v.hostDrive;
+        } else {
+            out << "optical drive";
+        }
+        if (v.kind != Volume::OnCdRom)
+            out << " bytes " << v.startBytes << "+" << v.lengthBytes;
+        out << "\n";
+    }
+    return out.str();
+}
+
+} // namespace kvemu

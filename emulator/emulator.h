@@ -1,0 +1,144 @@
+// The driver emulator: one core of the RAID stack behind its configuration
+// endpoint, the per-device endpoints, and the host's storage queries.
+//
+// Every open file is a session. Sessions on the configuration endpoint
+// ("\\.\KVConfig0") obtain mailboxes by reading 1024 bytes at offset 0; a
+// block written at mailbox sector x 512 is a request and the next read there
+// returns its response. Mailboxes belong to their session and are freed when
+// it closes.
+//
+// Thread-safe: one lock guards the model, the sessions and the fault
+// counters; no call blocks while holding it (stalls are carried out by the
+// transport, after takeStall()).
+#pragma once
+
+#include "clock.h"
+#include "model.h"
+#include "state_file.h"
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace kvemu {
+
+using SessionId = uint64_t;
+
+// Bytes of the configuration device; transfers beyond it report end of data.
+inline constexpr uint64_t ConfigDeviceBytes = 1ull << 30;
+inline constexpr uint32_t SectorBytes = 512;
+// Mailboxes are 128 sectors (64 KiB) apart, room for the largest response.
+inline constexpr uint32_t MailboxSpacing = 128;
+inline constexpr uint32_t MaxMailboxesPerSession = 16;
+inline constexpr uint32_t MaxMailboxes = 4096;
+inline constexpr uint32_t MaxRequestBytes = MailboxSpacing * SectorBytes;
+inline constexpr uint32_t StatusResponseBytes = 8192;
+
+// What a transport must do before the next transfer.
+struct Stall {
+    std::chrono::milliseconds duration{0}; // ignored when untilClosed
+    bool untilClosed = false;              // never answer; wait for the caller to go
+};
+
+class Emulator {
+public:
+    // `statePath` empty: the state lives in memory only. Otherwise every change
+    // is saved there before it becomes visible.
+    Emulator(StoredState state, std::shared_ptr<Clock> clock, std::string statePath = {});
+    ~Emulator();
+    Emulator(const Emulator &) = delete;
+    Emulator &operator=(const Emulator &) = delete;
+
+    // --- Files -----------------------------------------------------------
+    // Opens a Windows device name; returns a Windows error number.
+    uint32_t open(const std::string &name, uint32_t disposition, SessionId &session);
+    // Closes a session and frees its mailboxes. Unknown ids are ignored.
+    void close(SessionId session);
+    // Positioned transfers of exactly `count` bytes; Windows error numbers.
+    uint32_t read(SessionId session, void *buffer, uint64_t offset, uint32_t count);
+    uint32_t write(SessionId session, const void *buffer, uint64_t offset, uint32_t count);
+    uint32_t deviceIoControl(SessionId session, uint32_t code, const void *in, uint32_t inLength,
+                             void *out, uint32_t outLength, uint32_t *bytesReturned);
+    int driveType(const std::string &rootPath) const;
+
+    // --- Faults ----------------------------------------------------------
+    // Consumes one pending stall, if any. Transports call it before every
+    // read and write and carry the stall out themselves.
+    std::optional<Stall> takeStall();
+    void injectStall(std::chrono::milliseconds duration, uint32_t transfers);
+    void injectFailures(uint32_t transfers);            // fail with ERROR_IO_DEVICE
+    void injectStaleGeneration(uint32_t writeCommands); // answer status 38
+    void clearFaults();
+
+    // --- Control ---------------------------------------------------------
+    struct ControlReply {
+        bool ok = true;
+        std::string text;
+    };
+    // Runs one control command line ("status", "fault stall 15000 1", ...).
+    ControlReply control(const std::string &commandLine);
+    // Called (outside the lock) by the "stop" command.
+    void setStopHandler(std::function<void()> handler);
+
+    // --- Model -----------------------------------------------------------
+    Model model() const;
+    Model previousModel() const;
+    uint64_t generation() const;
+    size_t sessionCount() const;
+    size_t mailboxCount() const;
+    const Clock &clock() const { return *clock_; }
+
+    // Applies `edit` to a copy of the model, advances the generation, saves,
+    // and only then makes the result current (the old model becomes the
+    // previous configuration). Returns an empty string, or why nothing
+    // changed (the edit left the model inconsistent, or the save failed).
+    std::string change(const std::function<void(Model &)> &edit);
+
+    // A readable description of the model, as "kvemu ctl state" prints it.
+    std::string describe() const;
+
+private:
+    struct Mailbox {
+        std::vector<uint8_t> response;
+        bool failRead = false; // the response is an error status
+    };
+    struct Session;
+
+    struct Faults {
+        uint32_t stalls = 0;
+        std::chrono::milliseconds stallDuration{0};
+        uint32_t failures = 0;
+        uint32_t stale = 0;
+    };
+
+    uint32_t configRead(Session &session, uint8_t *buffer, uint64_t offset, uint32_t count);
+    uint32_t configWrite(Session &session, const uint8_t *buffer, uint64_t offset, uint32_t count);
+    void handleRequest(Session &session, uint32_t mailbox, const uint8_t *block, uint32_t count,
+                       uint32_t &status, bool &isReadCommand);
+    uint32_t writeCommand(uint32_t command, const uint8_t *block, uint32_t count);
+    std::vector<uint8_t> responseHeader(uint32_t status, uint32_t mailbox, size_t size) const;
+    std::string changeLocked(const std::function<void(Model &)> &edit);
+    std::string describeLocked() const;
+    std::string statusLocked() const;
+    bool takeFailure();
+
+    mutable std::mutex mutex_;
+    std::shared_ptr<Clock> clock_;
+    std::string statePath_;
+    Model current_;
+    Model previous_;
+    std::map<SessionId, std::unique_ptr<Session>> sessions_;
+    std::set<uint32_t> mailboxesInUse_;
+    SessionId nextSession_ = 1;
+    Faults faults_;
+    std::function<void()> stopHandler_;
+};
+
+} // namespace kvemu

@@ -1,0 +1,30 @@
+// kv::Platform over an emulator in the same process: no sockets, no daemon.
+// Tests give it to the channel with kv::setPlatform().
+#pragma once
+
+#include "emulator.h"
+#include "kv_platform.h"
+
+#include <memory>
+
+namespace kvemu {
+
+class InProcessPlatform : public kv::Platform {
+public:
+    // The platform and every file it opens share `emulator`.
+    explicit InProcessPlatform(std::shared_ptr<Emulator> emulator);
+
+    // Destroying the returned file closes its emulator session (its mailboxes
+    // are freed).
+    std::unique_ptr<kv::PlatformFile> open(const std::string &name, uint32_t disposition,
+                                           uint32_t shareMode, uint32_t flags,
+                                           uint32_t *error = nullptr) override;
+    int driveType(const std::string &rootPath) override;
+
+    Emulator &emulator() { return *emulator_; }
+
+private:
+    std::shared_ptr<Emulator> emulator_;
+};
+
+} // namespace kvemu

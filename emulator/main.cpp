@@ -1,0 +1,70 @@
+// kvemu: the RAID driver emulator's daemon and its control client.
+#include "daemon.h"
+#include "emulator_wire.h"
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+void printUsage(std::ostream &out)
+{
+    out << "usage: kvemu serve [--socket-dir DIR] [--state FILE | --demo] [--foreground]\n"
+           "       kvemu ctl [--socket-dir DIR] COMMAND...\n"
+           "Commands: status, state, bump, fault stall MS [N], fault fail N,\n"
+           "          fault stale N, fault clear, stop, help\n";
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        printUsage(args.empty() ? std::cerr : std::cout);
+        return args.empty() ? kvemu::exitcode::Usage : kvemu::exitcode::Ok;
+    }
+    std::string socketDirectory;
+    if (args[0] == "serve") {
+        kvemu::ServeOptions options;
+        for (size_t i = 1; i < args.size(); ++i) {
+            if (args[i] == "--socket-dir" && i + 1 < args.size()) {
+                socketDirectory = args[++i];
+            } else if (args[i] == "--state" && i + 1 < args.size()) {
+                options.statePath = args[++i];
+            } else if (args[i] == "--demo") {
+                options.demo = true;
+            } else if (args[i] == "--foreground") {
+                // The default; scripts background the process themselves.
+            } else {
+                std::cerr << "kvemu: unknown option " << args[i] << "\n";
+                printUsage(std::cerr);
+                return kvemu::exitcode::Usage;
+            }
+        }
+        options.socketDirectory =
+            socketDirectory.empty() ? kv::wire::defaultSocketDirectory() : socketDirectory;
+        return kvemu::serve(options, std::cout, std::cerr);
+    }
+    if (args[0] == "ctl") {
+        size_t i = 1;
+        if (i + 1 < args.size() && args[i] == "--socket-dir") {
+            socketDirectory = args[i + 1];
+            i += 2;
+        }
+        if (i >= args.size()) {
+            printUsage(std::cerr);
+            return kvemu::exitcode::Usage;
+        }
+        std::string commandLine;
+        for (; i < args.size(); ++i)
+            commandLine += (commandLine.empty() ? "" : " ") + args[i];
+        return kvemu::control(socketDirectory.empty() ? kv::wire::defaultSocketDirectory()
+                                                      : socketDirectory,
+                              commandLine, std::cout, std::cerr);
+    }
+    std::cerr << "kvemu: unknown mode " << args[0] << "\n";
+    printUsage(std::cerr);
+    return kvemu::exitcode::Usage;
+}

@@ -1,0 +1,17 @@
+// Whole-buffer transfers on a stream socket, shared by the daemon and the
+// control client.
+#pragma once
+
+#include <cstddef>
+
+namespace kvemu::sockio {
+
+enum class Result { Ok, Closed, Error };
+
+// Reads exactly `length` bytes. Closed: the peer closed before the first
+// byte; a close in the middle of the buffer is an Error.
+Result readExact(int fd, void *buffer, size_t length);
+// Writes all `length` bytes (without SIGPIPE).
+bool writeAll(int fd, const void *buffer, size_t length);
+
+} // namespace kvemu::sockio

@@ -1,0 +1,48 @@
+// The emulator's state file: the current and the previous configuration as
+// versioned, checksummed text. Saved atomically on every change, so a killed
+// daemon comes back exactly where it was.
+//
+// Layout (one record per line, fields as key=value, text percent-encoded):
+//   kvemu-state
+//   version 1
+//   model current | model previous
+//     generation N, core, controller, disk, array (its element lines follow
+//     it), enclosure, raidport N, hostdevice, volume
+//   end
+//   checksum <FNV-1a 64 of every byte before this line, 16 hex digits>
+#pragma once
+
+#include "model.h"
+
+#include <string>
+
+namespace kvemu {
+
+struct StoredState {
+    Model current;
+    Model previous; // the configuration before the last change
+    bool operator==(const StoredState &) const = default;
+};
+
+namespace statefile {
+
+inline constexpr int Version = 1;
+
+std::string serialize(const StoredState &state);
+
+// Parses a whole file's text. Returns an empty string on success, else a
+// message that names the problem; `out` is only written on success.
+std::string parse(const std::string &text, StoredState &out);
+
+enum class LoadResult { Loaded, Missing, Refused };
+// Reads `path`. A corrupt file, a file of another version and one that cannot
+// be read are refused with `error` set; the file is never modified.
+LoadResult load(const std::string &path, StoredState &out, std::string &error);
+
+// Writes `path` atomically: a temporary file beside it is written and
+// flushed, renamed over `path`, and the directory is flushed. Returns an
+// empty string on success, else the reason; `path` is then unchanged.
+std::string save(const std::string &path, const StoredState &state);
+
+} // namespace statefile
+} // namespace kvemu
