@@ -1,0 +1,151 @@
+// What a core handle costs against the emulator daemon, beside the raw
+// round trip of one 64 KiB read over the same socket.
+//
+// The daemon serves two configurations from state files this program writes:
+// the demo configuration, and one with disks added until the configuration
+// image is full to 64 KiB.
+#include "config_image.h"
+#include "demo_config.h"
+#include "kv_core.h"
+#include "kv_posix_platform.h"
+#include "state_file.h"
+
+#include <benchmark/benchmark.h>
+
+#include <csignal>
+#include <cstring>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+kvemu::Model filledModel()
+{
+    kvemu::Model model = kvemu::demoModel();
+    const kvemu::PhysicalDisk pattern = model.disks.back();
+    std::vector<uint8_t> image(kvemu::image::ImageSize);
+    for (uint16_t n = 0;; ++n) {
+        kvemu::PhysicalDisk disk = pattern;
+        disk.id = 0x5000C50000000000ULL + n;
+        disk.deviceRoute = uint16_t(100 + n);
+        disk.serial = "ZL2F" + std::to_string(100000 + n);
+        disk.globalSpare = false;
+        model.disks.push_back(disk);
+        if (!kvemu::image::build(model, false, image.data())) {
+            model.disks.pop_back();
+            return model;
+        }
+    }
+}
+
+// One daemon on its own socket directory, for the whole run.
+class Daemon {
+public:
+    Daemon(const std::string &name, const kvemu::Model &model)
+    {
+        directory_ = fs::temp_directory_path() / ("velmora-bench-" + name + "-" +
+                                                  std::to_string(getpid()));
+        fs::create_directories(directory_);
+        fs::permissions(directory_, fs::perms::owner_all, fs::perm_options::replace);
+        const std::string state = (directory_ / "state.kvemu").string();
+        const std::string problem = kvemu::statefile::save(state, {model, model});
+        if (!problem.empty()) {
+            std::fprintf(stderr, "bench: %s\n", problem.c_str());
+            std::exit(1);
+        }
+        pid_ = fork();
+        if (pid_ == 0) {
+            std::freopen("/dev/null", "w", stdout);
+            execl(KVEMU_BINARY, "kvemu", "serve", "--socket-dir", directory_.c_str(), "--state",
+                  state.c_str(), static_cast<char *>(nullptr));
+            _exit(127);
+        }
+        platform_ = std::make_shared<kv::PosixPlatform>(directory_.string());
+        for (int i = 0; i < 200 && !platform_->control("status", nullptr); ++i)
+            usleep(20000);
+    }
+    ~Daemon()
+    {
+        kill(pid_, SIGTERM);
+        waitpid(pid_, nullptr, 0);
+        fs::remove_all(directory_);
+    }
+    std::shared_ptr<kv::PosixPlatform> platform() const { return platform_; }
+
+private:
+    fs::path directory_;
+    pid_t pid_ = -1;
+    std::shared_ptr<kv::PosixPlatform> platform_;
+};
+
+Daemon &demoDaemon()
+{
+    static Daemon daemon("demo", kvemu::demoModel());
+    return daemon;
+}
+
+Daemon &fullDaemon()
+{
+    static Daemon daemon("full", filledModel());
+    return daemon;
+}
+
+void buildHandle(benchmark::State &state, Daemon &daemon)
+{
+    kv::setPlatform(daemon.platform());
+    uint32_t devices = 0;
+    for (auto _ : state) {
+        KV_CoreLock lock;
+        KV_Core core(".", "Core1");
+        devices = core.physicalCount + core.logicalCount + core.controllerCount;
+        benchmark::DoNotOptimize(devices);
+    }
+    state.counters["devices"] = devices;
+    if (devices == 0)
+        state.SkipWithError("the daemon served no configuration");
+}
+
+void BM_HandleBuild_Demo(benchmark::State &state) { buildHandle(state, demoDaemon()); }
+void BM_HandleBuild_Full64K(benchmark::State &state) { buildHandle(state, fullDaemon()); }
+
+// One Read frame of 64 KiB on an open mailbox: the transport's floor.
+void BM_RawRead64K(benchmark::State &state)
+{
+    auto file = fullDaemon().platform()->open("\\\\.\\KVConfig0", 4, 3, 0x60000000);
+    if (!file) {
+        state.SkipWithError("cannot open the configuration endpoint");
+        return;
+    }
+    alignas(4096) static uint8_t block[65536];
+    file->read(block, 0, 1024);
+    uint32_t mailbox;
+    std::memcpy(&mailbox, block, 4);
+    std::memset(block, 0, sizeof block);
+    const uint32_t one = 1, two = 2, code = 0x1000;
+    std::memcpy(block + 0, &one, 4);
+    std::memcpy(block + 4, &mailbox, 4);
+    std::memcpy(block + 24, &two, 4);
+    std::memcpy(block + 28, &one, 4);
+    std::memcpy(block + 32, &code, 4);
+    file->write(block, uint64_t(mailbox) * 512, 8192);
+    for (auto _ : state) {
+        if (file->read(block, uint64_t(mailbox) * 512, 65536) != 0) {
+            state.SkipWithError("read failed");
+            break;
+        }
+        benchmark::DoNotOptimize(block[100]);
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_RawRead64K)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_HandleBuild_Demo)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_HandleBuild_Full64K)->Unit(benchmark::kMicrosecond);
+BENCHMARK_MAIN();

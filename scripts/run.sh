@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs the console. When no RAID
+# driver is present the driver emulator is started on its demo
+# configuration first (unless it is running already); it keeps running in
+# the background for later runs.
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+velmora_install_packages "${VELMORA_PACKAGES[@]}"
+velmora_build "$VELMORA_ROOT/build"
+
+bin="$VELMORA_ROOT/build"
+if ! "$bin/emulator/kvemu" ctl status >/dev/null 2>&1; then
+    socket_dir=${VELMORA_EMULATOR_DIR:-${XDG_RUNTIME_DIR:+$XDG_RUNTIME_DIR/velmora-emulator}}
+    socket_dir=${socket_dir:-/tmp/velmora-emulator-$(id -u)}
+    mkdir -p -m 0700 "$socket_dir"
+    echo "Starting the driver emulator in $socket_dir"
+    nohup "$bin/emulator/kvemu" serve --socket-dir "$socket_dir" >"$socket_dir/kvemu.log" 2>&1 &
+    for _ in $(seq 1 100); do
+        "$bin/emulator/kvemu" ctl --socket-dir "$socket_dir" status >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+fi
+
+exec "$bin/app/velmora" "$@"
