@@ -291,8 +291,12 @@ uint32_t Emulator::read(SessionId id, void *buffer, uint64_t offset, uint32_t co
     auto it = sessions_.find(id);
     if (it == sessions_.end())
         return winerr::InvalidHandle;
-    if (takeFailure())
+    if (takeFailure()) {
+        // The opener asks 0x1016 why the transfer failed; it must not hear
+        // the success of an earlier command.
+        it->second->lastStatus = KV_STS_FAILURE;
         return winerr::IoDevice;
+    }
     if (it->second->kind != Session::Config)
         return winerr::NotSupported; // device data is not modelled
     if (count > 0 && buffer == nullptr)
@@ -306,8 +310,12 @@ uint32_t Emulator::write(SessionId id, const void *buffer, uint64_t offset, uint
     auto it = sessions_.find(id);
     if (it == sessions_.end())
         return winerr::InvalidHandle;
-    if (takeFailure())
+    if (takeFailure()) {
+        // The opener asks 0x1016 why the transfer failed; it must not hear
+        // the success of an earlier command.
+        it->second->lastStatus = KV_STS_FAILURE;
         return winerr::IoDevice;
+    }
     if (it->second->kind != Session::Config)
         return winerr::NotSupported;
     if (count > 0 && buffer == nullptr)
