@@ -222,6 +222,9 @@ void serveConnection(int fd, Emulator &emulator)
     }
     if (session)
         emulator.close(*session);
+    // The peer sees the end now; the descriptor itself is closed when the
+    // thread is joined.
+    ::shutdown(fd, SHUT_RDWR);
 }
 
 struct Connection {

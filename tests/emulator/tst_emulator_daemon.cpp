@@ -1,0 +1,439 @@
+// The kvemu daemon end to end: raw wire frames over its socket, restarts
+// after SIGKILL, one instance per directory, refusals of unsafe directories
+// and damaged state, stalls, malformed frames.
+#include "emulator_test_support.h"
+#include "emulator_wire.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <chrono>
+#include <csignal>
+#include <optional>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+using namespace testsupport;
+namespace wire = kv::wire;
+
+namespace {
+
+struct Reply {
+    wire::ResponseHeader header{};
+    std::vector<uint8_t> payload;
+};
+
+// One client connection speaking the wire protocol by hand. Every wait is
+// bounded, so a daemon that does not answer fails the test instead of
+// hanging it.
+class RawConnection {
+public:
+    explicit RawConnection(const QString &dir)
+    {
+        const std::string path = (dir + "/" + wire::SocketName).toStdString();
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+        fd_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (::connect(fd_, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0) {
+            ::close(fd_);
+            fd_ = -1;
+        }
+    }
+    ~RawConnection()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    bool connected() const { return fd_ >= 0; }
+
+    bool sendRaw(const void *data, size_t length)
+    {
+        return ::send(fd_, data, length, MSG_NOSIGNAL) == ssize_t(length);
+    }
+
+    bool send(wire::Op op, uint64_t offset, uint32_t code, const std::vector<uint8_t> &payload,
+              uint32_t outLength)
+    {
+        const wire::RequestHeader header{wire::RequestMagic,       uint32_t(op), offset, code,
+                                         uint32_t(payload.size()), outLength,    0};
+        return sendRaw(&header, sizeof header) &&
+               (payload.empty() || sendRaw(payload.data(), payload.size()));
+    }
+
+    // Waits up to `timeoutMs` for a whole response.
+    std::optional<Reply> receive(int timeoutMs = 5000)
+    {
+        Reply reply;
+        if (!receiveBytes(&reply.header, sizeof reply.header, timeoutMs) ||
+            reply.header.magic != wire::ResponseMagic)
+            return std::nullopt;
+        reply.payload.resize(reply.header.length);
+        if (reply.header.length > 0 &&
+            !receiveBytes(reply.payload.data(), reply.payload.size(), timeoutMs))
+            return std::nullopt;
+        return reply;
+    }
+
+    std::optional<Reply> exchange(wire::Op op, uint64_t offset, uint32_t code,
+                                  const std::vector<uint8_t> &payload, uint32_t outLength)
+    {
+        if (!send(op, offset, code, payload, outLength))
+            return std::nullopt;
+        return receive();
+    }
+
+    std::optional<Reply> exchangeText(wire::Op op, const std::string &text, uint32_t code = 0)
+    {
+        return exchange(op, 0, code, std::vector<uint8_t>(text.begin(), text.end()),
+                        op == wire::Op::Control ? wire::MaxPayload : 0);
+    }
+
+    // True when the daemon closed the connection within `timeoutMs`.
+    bool closedByPeer(int timeoutMs = 5000)
+    {
+        pollfd entry{fd_, POLLIN, 0};
+        if (::poll(&entry, 1, timeoutMs) <= 0)
+            return false;
+        char byte;
+        return ::recv(fd_, &byte, 1, MSG_DONTWAIT) == 0;
+    }
+
+private:
+    bool receiveBytes(void *data, size_t length, int timeoutMs)
+    {
+        auto *bytes = static_cast<uint8_t *>(data);
+        const auto deadline =
+            std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+        while (length > 0) {
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                deadline - std::chrono::steady_clock::now());
+            pollfd entry{fd_, POLLIN, 0};
+            if (left.count() <= 0 || ::poll(&entry, 1, int(left.count())) <= 0)
+                return false;
+            const ssize_t got = ::recv(fd_, bytes, length, 0);
+            if (got <= 0)
+                return false;
+            bytes += got;
+            length -= size_t(got);
+        }
+        return true;
+    }
+
+    int fd_ = -1;
+};
+
+// The configuration endpoint over a raw connection.
+struct RawConfig {
+    explicit RawConfig(const QString &dir) : connection(dir)
+    {
+        const auto opened = connection.exchangeText(wire::Op::Open, ConfigEndpoint, OpenAlways);
+        if (!opened || opened->header.error != 0)
+            return;
+        const auto first = connection.exchange(wire::Op::Read, 0, 0, {}, 1024);
+        if (first && first->header.error == 0 && first->payload.size() == 1024)
+            mailbox = le<uint32_t>(first->payload, 0);
+    }
+
+    std::optional<uint64_t> generation()
+    {
+        std::vector<uint8_t> block = requestBlock(1, mailbox, 0, 8192);
+        setLe<uint32_t>(block, 32, 0x1000);
+        const auto written =
+            connection.exchange(wire::Op::Write, uint64_t(mailbox) * 512, 0, block, 0);
+        if (!written || written->header.error != 0)
+            return std::nullopt;
+        const auto image =
+            connection.exchange(wire::Op::Read, uint64_t(mailbox) * 512, 0, {}, 65536);
+        if (!image || image->header.error != 0 || image->payload.size() != 65536)
+            return std::nullopt;
+        return le<uint64_t>(image->payload, 52);
+    }
+
+    RawConnection connection;
+    uint32_t mailbox = 0;
+};
+
+class Daemon {
+public:
+    Daemon(const QString &dir, QStringList extra = {})
+    {
+        process.setProgram(QStringLiteral(KVEMU_BINARY));
+        process.setArguments(QStringList{"serve", "--socket-dir", dir} + extra);
+        process.setProcessChannelMode(QProcess::MergedChannels);
+    }
+    ~Daemon()
+    {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished(5000);
+        }
+    }
+
+    // Starts and waits for the ready line.
+    bool start()
+    {
+        process.start();
+        if (!process.waitForStarted(5000))
+            return false;
+        while (!said.contains("kvemu: serving ")) {
+            if (process.state() == QProcess::NotRunning || !process.waitForReadyRead(5000))
+                return false;
+            said += process.readAll();
+        }
+        return true;
+    }
+
+    // Runs to completion (for instances that are expected to refuse).
+    int runToExit()
+    {
+        process.start();
+        if (!process.waitForFinished(10000))
+            return -1;
+        said += process.readAll();
+        return process.exitCode();
+    }
+
+    void signal(int number)
+    {
+        ::kill(pid_t(process.processId()), number);
+        process.waitForFinished(5000);
+    }
+
+    QProcess process;
+    QByteArray said;
+};
+
+} // namespace
+
+class TestEmulatorDaemon : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir base;
+
+    QString freshDirectory(const char *name) { return base.filePath(QString::fromLatin1(name)); }
+
+private slots:
+    void initTestCase() { QVERIFY(base.isValid()); }
+
+    void servesAndSurvivesSigkill()
+    {
+        const QString dir = freshDirectory("kill");
+        uint64_t generation = 0;
+        {
+            Daemon daemon(dir);
+            QVERIFY2(daemon.start(), daemon.said.constData());
+            struct stat info {};
+            QCOMPARE(::stat(dir.toLocal8Bit().constData(), &info), 0);
+            QCOMPARE(int(info.st_mode & 0777), 0700);
+
+            RawConfig client(dir);
+            QVERIFY(client.mailbox > 0);
+            const std::optional<uint64_t> first = client.generation();
+            QVERIFY(first.has_value());
+
+            RawConnection control(dir);
+            const auto bumped = control.exchangeText(wire::Op::Control, "bump");
+            QVERIFY(bumped && bumped->header.error == 0);
+            QCOMPARE(client.generation(), std::optional<uint64_t>(*first + 1));
+            generation = *first + 1;
+            daemon.signal(SIGKILL);
+        }
+        Daemon again(dir);
+        QVERIFY2(again.start(), again.said.constData());
+        QVERIFY(again.said.contains("loaded"));
+        RawConfig client(dir);
+        QCOMPARE(client.generation(), std::optional<uint64_t>(generation));
+        again.signal(SIGTERM);
+        QCOMPARE(again.process.exitCode(), 0);
+        QVERIFY(!QFile::exists(dir + "/kvdriver.sock"));
+    }
+
+    void secondInstanceIsRefused()
+    {
+        const QString dir = freshDirectory("twice");
+        Daemon first(dir);
+        QVERIFY(first.start());
+        Daemon second(dir);
+        QCOMPARE(second.runToExit(), 4);
+        QVERIFY(second.said.contains("already serving"));
+        // The first one still serves.
+        RawConfig client(dir);
+        QVERIFY(client.generation().has_value());
+    }
+
+    void unsafeDirectoryIsRefused()
+    {
+        const QString dir = freshDirectory("open");
+        QVERIFY(QDir().mkdir(dir));
+        QVERIFY(::chmod(dir.toLocal8Bit().constData(), 0755) == 0);
+        Daemon daemon(dir);
+        QCOMPARE(daemon.runToExit(), 3);
+        QVERIFY(daemon.said.contains("accessible to other users"));
+        QVERIFY(!QFile::exists(dir + "/state.kvemu"));
+    }
+
+    void damagedStateIsRefusedAndKept()
+    {
+        const QString dir = freshDirectory("damaged");
+        QVERIFY(QDir().mkdir(dir));
+        QVERIFY(::chmod(dir.toLocal8Bit().constData(), 0700) == 0);
+        QFile file(dir + "/state.kvemu");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const QByteArray junk = "kvemu-state\nversion 7\nwhatever\n";
+        file.write(junk);
+        file.close();
+        Daemon daemon(dir);
+        QCOMPARE(daemon.runToExit(), 5);
+        QVERIFY(daemon.said.contains("version 7 is not supported"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), junk);
+    }
+
+    void demoModeKeepsNoState()
+    {
+        const QString dir = freshDirectory("demo");
+        Daemon daemon(dir, {"--demo"});
+        QVERIFY(daemon.start());
+        RawConnection control(dir);
+        QVERIFY(control.exchangeText(wire::Op::Control, "bump"));
+        QVERIFY(!QFile::exists(dir + "/state.kvemu"));
+    }
+
+    void malformedFrameClosesOnlyItsConnection_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addRow("wrong magic") << 0;
+        QTest::addRow("unknown operation") << 1;
+        QTest::addRow("oversized payload") << 2;
+        QTest::addRow("oversized answer") << 3;
+    }
+
+    void malformedFrameClosesOnlyItsConnection()
+    {
+        QFETCH(int, kind);
+        const QString dir = freshDirectory("malformed");
+        Daemon daemon(dir, {"--demo"});
+        QVERIFY(daemon.start());
+        RawConfig good(dir);
+        QVERIFY(good.mailbox > 0);
+        RawConnection bad(dir);
+        wire::RequestHeader header{wire::RequestMagic, uint32_t(wire::Op::Read), 0, 0, 0, 512, 0};
+        if (kind == 0)
+            header.magic = 0x12345678;
+        if (kind == 1)
+            header.op = 99;
+        if (kind == 2)
+            header.length = wire::MaxPayload + 1;
+        if (kind == 3)
+            header.outLength = wire::MaxPayload + 1;
+        QVERIFY(bad.sendRaw(&header, sizeof header));
+        QVERIFY(bad.closedByPeer());
+        QVERIFY(good.generation().has_value());
+    }
+
+    void framesBeforeOpen()
+    {
+        const QString dir = freshDirectory("unopened");
+        Daemon daemon(dir, {"--demo"});
+        QVERIFY(daemon.start());
+        RawConnection c(dir);
+        const auto read = c.exchange(wire::Op::Read, 0, 0, {}, 1024);
+        QVERIFY(read);
+        QCOMPARE(read->header.error, kv::winerr::InvalidHandle);
+        QCOMPARE(read->header.length, 0u);
+        const auto type = c.exchangeText(wire::Op::DriveType, "R:\\");
+        QVERIFY(type);
+        QCOMPARE(type->header.value, uint32_t(kv::drivetype::CdRom));
+        const auto missing = c.exchangeText(wire::Op::Open, "\\\\.\\KVConfig3", 3);
+        QCOMPARE(missing->header.error, kv::winerr::FileNotFound);
+        QVERIFY(c.exchangeText(wire::Op::Open, "\\\\.\\physicaldrive1", 3)->header.error == 0);
+        // One file per connection.
+        QCOMPARE(c.exchangeText(wire::Op::Open, "\\\\.\\C:", 3)->header.error,
+                 kv::winerr::InvalidParameter);
+        std::vector<uint8_t> address;
+        const auto ioctl = c.exchange(wire::Op::Ioctl, 0, kv::ioctl::ScsiGetAddress, {}, 8);
+        QVERIFY(ioctl && ioctl->header.error == 0);
+        QCOMPARE(ioctl->header.value, 8u);
+        QCOMPARE(int(ioctl->payload[4]), 2);
+    }
+
+    void stallUntilClosedDoesNotHangTheDaemon()
+    {
+        const QString dir = freshDirectory("stall");
+        Daemon daemon(dir, {"--demo"});
+        QVERIFY(daemon.start());
+        {
+            RawConnection control(dir);
+            QVERIFY(control.exchangeText(wire::Op::Control, "fault stall 0 1")->header.error == 0);
+        }
+        {
+            RawConnection stalled(dir);
+            QVERIFY(stalled.exchangeText(wire::Op::Open, ConfigEndpoint, OpenAlways));
+            QVERIFY(stalled.send(wire::Op::Read, 0, 0, {}, 1024)); // the mailbox read stalls
+            QVERIFY(!stalled.receive(300).has_value());
+        }
+        // The stalled client is gone; others are served at once.
+        RawConfig client(dir);
+        QVERIFY(client.mailbox > 0);
+        QVERIFY(client.generation().has_value());
+        // Once the daemon notices the stalled client left, its session is gone.
+        RawConnection control(dir);
+        auto sessions = [&control] {
+            const auto status = control.exchangeText(wire::Op::Control, "status");
+            return status ? std::string(status->payload.begin(), status->payload.end())
+                          : std::string();
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(sessions().find("sessions 1\n") != std::string::npos, 5000);
+    }
+
+    void timedStallAnswersLate()
+    {
+        const QString dir = freshDirectory("slow");
+        Daemon daemon(dir, {"--demo"});
+        QVERIFY(daemon.start());
+        RawConfig client(dir);
+        RawConnection control(dir);
+        QVERIFY(control.exchangeText(wire::Op::Control, "fault stall 400 1")->header.error == 0);
+        std::vector<uint8_t> block = requestBlock(1, client.mailbox, 0, 8192);
+        setLe<uint32_t>(block, 32, 0x1016);
+        QVERIFY(
+            client.connection.send(wire::Op::Write, uint64_t(client.mailbox) * 512, 0, block, 0));
+        QVERIFY(!client.connection.receive(100).has_value());
+        const auto late = client.connection.receive(5000);
+        QVERIFY(late && late->header.error == 0);
+    }
+
+    void ctlAndStop()
+    {
+        const QString dir = freshDirectory("ctl");
+        Daemon daemon(dir, {"--demo"});
+        QVERIFY(daemon.start());
+        auto ctl = [&dir](const QStringList &words, QByteArray *out = nullptr) {
+            QProcess p;
+            p.start(QStringLiteral(KVEMU_BINARY), QStringList{"ctl", "--socket-dir", dir} + words);
+            p.waitForFinished(10000);
+            if (out != nullptr)
+                *out = p.readAllStandardOutput() + p.readAllStandardError();
+            return p.exitCode();
+        };
+        QByteArray out;
+        QCOMPARE(ctl({"status"}, &out), 0);
+        QVERIFY(out.contains("generation 1\n"));
+        QCOMPARE(ctl({"fault", "fail"}, &out), 7);
+        QVERIFY(out.contains("usage: fault"));
+        QCOMPARE(ctl({"stop"}, &out), 0);
+        QVERIFY(out.contains("stopping"));
+        QVERIFY(daemon.process.waitForFinished(5000));
+        QCOMPARE(daemon.process.exitCode(), 0);
+        QCOMPARE(ctl({"status"}), 6); // nobody answers any more
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEmulatorDaemon)
+#include "tst_emulator_daemon.moc"
