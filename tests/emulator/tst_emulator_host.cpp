@@ -203,18 +203,6 @@ private slots:
         }
     }
 
-    void standardInquiryOfAnArray()
-    {
-        std::vector<uint8_t> buffer = passThroughBuffer(0, false);
-        std::vector<uint8_t> out(256);
-        uint32_t returned = 0;
-        QCOMPARE(ioctlOn("physicaldrive1", ioctl::ScsiPassThrough, buffer, out, returned),
-                 winerr::Success);
-        QCOMPARE(le<uint32_t>(out, 12), 36u);
-        QCOMPARE(text(out, 56 + 8, 8), std::string("OXV-RAID"));
-        QCOMPARE(text(out, 56 + 16, 16).substr(0, 7), std::string("Array 2"));
-    }
-
     void passThroughRefusesBadInput_data()
     {
         QTest::addColumn<int>("field");
@@ -226,16 +214,11 @@ private slots:
             << 0 << 44ull << 256 << 256 << winerr::InvalidParameter;
         QTest::addRow("input shorter than the structure")
             << -1 << 0ull << 40 << 256 << winerr::InvalidParameter;
-        QTest::addRow("output shorter than the structure")
-            << -1 << 0ull << 256 << 40 << winerr::InsufficientBuffer;
         QTest::addRow("data past the buffer")
             << 12 << 250ull << 256 << 256 << winerr::InvalidParameter;
         QTest::addRow("data offset inside the structure")
             << 24 << 8ull << 256 << 256 << winerr::InvalidParameter;
-        QTest::addRow("data offset far away")
-            << 24 << 0x100000000ull << 256 << 256 << winerr::InvalidParameter;
         QTest::addRow("CDB length 0") << 6 << 0ull << 256 << 256 << winerr::InvalidParameter;
-        QTest::addRow("CDB length 17") << 6 << 17ull << 256 << 256 << winerr::InvalidParameter;
         QTest::addRow("sense past the buffer")
             << 7 << 32ull << 256 << 256 << winerr::InvalidParameter;
         QTest::addRow("INQUIRY as data out") << 8 << 0ull << 256 << 256 << winerr::InvalidParameter;

@@ -359,39 +359,6 @@ private slots:
         QCOMPARE(le<uint32_t>(image, w.end), 0u);
     }
 
-    void arrayTypeWords_data()
-    {
-        QTest::addColumn<uint>("code");
-        QTest::addColumn<uint>("first");
-        QTest::addColumn<uint>("second");
-        QTest::addColumn<QString>("word");
-        QTest::addRow("RAID5") << 0x1BF5u << 1u << 4u << "RAID5";
-        QTest::addRow("RAID50") << 0x1BF5u << 2u << 3u << "RAID50";
-        QTest::addRow("parity of two") << 0x1BF5u << 1u << 2u << "UNKNOWN";
-        QTest::addRow("RAID1") << 0x1BF6u << 1u << 2u << "RAID1";
-        QTest::addRow("RAID1N") << 0x1BF6u << 1u << 3u << "RAID1N";
-        QTest::addRow("RAID0") << 0x1BF6u << 3u << 1u << "RAID0";
-        QTest::addRow("RAID10") << 0x1BF6u << 2u << 2u << "RAID10";
-        QTest::addRow("RAID10N") << 0x1BF6u << 2u << 3u << "RAID10N";
-        QTest::addRow("mirror of one") << 0x1BF6u << 1u << 1u << "UNKNOWN";
-        QTest::addRow("VOLUME") << 0x1BF7u << 1u << 1u << "VOLUME";
-        QTest::addRow("LEGACY") << 0x1BF9u << 1u << 1u << "LEGACY";
-        QTest::addRow("RAID6") << 0x1BFAu << 1u << 5u << "RAID6";
-        QTest::addRow("RAID60") << 0x1BFAu << 2u << 4u << "RAID60";
-        QTest::addRow("RAIDABLE") << 0x1BFBu << 1u << 1u << "RAIDABLE";
-        QTest::addRow("RAIDTIER") << 0x1BFDu << 2u << 1u << "RAIDTIER";
-        QTest::addRow("unknown code") << 0x1BF8u << 1u << 2u << "UNKNOWN";
-    }
-
-    void arrayTypeWords()
-    {
-        QFETCH(uint, code);
-        QFETCH(uint, first);
-        QFETCH(uint, second);
-        QFETCH(QString, word);
-        QCOMPARE(QString::fromStdString(kvemu::arrayTypeName(code, first, second)), word);
-    }
-
     void shapes_data()
     {
         QTest::addColumn<int>("level");
