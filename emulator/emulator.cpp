@@ -41,10 +41,13 @@ bool consumePrefix(const std::string &text, size_t &pos, const char *prefix)
     return true;
 }
 
-// Decimal digits at `pos`, at most five (routes are 16-bit).
+// Decimal digits at `pos`, at most five (routes are 16-bit), without
+// leading zeros.
 bool consumeNumber(const std::string &text, size_t &pos, uint32_t &value)
 {
     const size_t start = pos;
+    if (pos + 1 < text.size() && text[pos] == '0' && std::isdigit(uint8_t(text[pos + 1])))
+        return false;
     value = 0;
     while (pos < text.size() && std::isdigit(uint8_t(text[pos])) && pos - start < 5)
         value = value * 10 + uint32_t(text[pos++] - '0');

@@ -227,6 +227,7 @@ private slots:
         QTest::addRow("configuration") << "\\\\.\\KVConfig0" << 4u << winerr::Success;
         QTest::addRow("configuration, other case") << "\\\\.\\kvconfig0" << 3u << winerr::Success;
         QTest::addRow("core 2") << "\\\\.\\KVConfig1" << 4u << winerr::FileNotFound;
+        QTest::addRow("leading zero") << "\\\\.\\KVConfig00" << 4u << winerr::FileNotFound;
         QTest::addRow("bad disposition") << "\\\\.\\KVConfig0" << 0u << winerr::InvalidParameter;
         QTest::addRow("disk 1 on controller 0") << "\\\\.\\Device1_1" << 3u << winerr::Success;
         QTest::addRow("array 2") << "\\\\.\\Device0_2" << 3u << winerr::Success;
