@@ -158,7 +158,7 @@ private slots:
     {
         QTest::addColumn<int>("skew");
         QTest::addColumn<uint>("count");
-        QTest::addRow("overrun") << 0 << 8192u + 512u;
+        QTest::addRow("overrun") << 0 << 8192u + 4096u + 512u;
         QTest::addRow("unaligned") << 512 << 1024u;
         QTest::addRow("partial sector") << 0 << 1000u;
         QTest::addRow("untracked") << -1 << 1024u;
