@@ -143,8 +143,53 @@ void BM_RawRead64K(benchmark::State &state)
     }
 }
 
+// Opening the configuration endpoint and taking a mailbox, then closing.
+void BM_OpenAndMailbox(benchmark::State &state)
+{
+    auto platform = fullDaemon().platform();
+    alignas(4096) static uint8_t block[1024];
+    for (auto _ : state) {
+        auto file = platform->open("\\\\.\\KVConfig0", 4, 3, 0x60000000);
+        if (!file || file->read(block, 0, 1024) != 0) {
+            state.SkipWithError("cannot open the configuration endpoint");
+            break;
+        }
+    }
+}
+
+// One read command for the image: the 8 KiB request out, the 64 KiB answer back.
+void BM_ReadCommand64K(benchmark::State &state)
+{
+    auto file = fullDaemon().platform()->open("\\\\.\\KVConfig0", 4, 3, 0x60000000);
+    if (!file) {
+        state.SkipWithError("cannot open the configuration endpoint");
+        return;
+    }
+    alignas(4096) static uint8_t block[65536];
+    file->read(block, 0, 1024);
+    uint32_t mailbox;
+    std::memcpy(&mailbox, block, 4);
+    for (auto _ : state) {
+        std::memset(block, 0, 8192);
+        const uint32_t one = 1, two = 2, code = 0x1000;
+        std::memcpy(block + 0, &one, 4);
+        std::memcpy(block + 4, &mailbox, 4);
+        std::memcpy(block + 24, &two, 4);
+        std::memcpy(block + 28, &one, 4);
+        std::memcpy(block + 32, &code, 4);
+        if (file->write(block, uint64_t(mailbox) * 512, 8192) != 0 ||
+            file->read(block, uint64_t(mailbox) * 512, 65536) != 0) {
+            state.SkipWithError("read command failed");
+            break;
+        }
+        benchmark::DoNotOptimize(block[100]);
+    }
+}
+
 } // namespace
 
+BENCHMARK(BM_OpenAndMailbox)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ReadCommand64K)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RawRead64K)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_HandleBuild_Demo)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_HandleBuild_Full64K)->Unit(benchmark::kMicrosecond);

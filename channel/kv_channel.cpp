@@ -146,8 +146,14 @@ KV_RequestBlock::~KV_RequestBlock()
 
 // --- Lock ----------------------------------------------------------------
 
-void KV_LockCore() { coreMutex().lock(); }
-void KV_UnlockCore() { coreMutex().unlock(); }
+void KV_LockCore()
+{
+    coreMutex().lock();
+}
+void KV_UnlockCore()
+{
+    coreMutex().unlock();
+}
 
 // --- Endpoints -----------------------------------------------------------
 
@@ -185,8 +191,9 @@ std::string KV_EndpointFileName(const std::string &path)
 std::unique_ptr<KV_Endpoint> KV_OpenEndpoint(const std::string &path, int openMode, int flagType)
 {
     static constexpr OpenMode modes[8] = {
-        {CreateNew, 0},    {CreateNew, ShareReadWrite},    {CreateAlways, 0},
-        {CreateAlways, ShareReadWrite}, {OpenExisting, 0}, {OpenExisting, ShareReadWrite},
+        {CreateNew, 0},    {CreateNew, ShareReadWrite},
+        {CreateAlways, 0}, {CreateAlways, ShareReadWrite},
+        {OpenExisting, 0}, {OpenExisting, ShareReadWrite},
         {OpenAlways, 0},   {OpenAlways, ShareReadWrite},
     };
     static constexpr uint32_t flags[3] = {FlagOverlapped, FlagWriteThrough | FlagOverlapped,

@@ -13,7 +13,7 @@ constexpr uint32_t ShareReadWrite = 0x1 | 0x2;
 constexpr uint32_t InquiryBufferSize = 2048;
 constexpr int InquiryAttempts = 4;
 constexpr char ConfigurationInquiry[] = "OXV-RAIDConfiguration"; // 21 characters
-constexpr char ArrayPageText[] = "OXV-RAID Array ";             // 15 characters
+constexpr char ArrayPageText[] = "OXV-RAID Array ";              // 15 characters
 
 uint32_t readU32(const uint8_t *p)
 {
@@ -75,8 +75,7 @@ KV_STS KV_ListConfigPorts(std::vector<int> *ports)
         uint8_t data[InquiryBufferSize] = {};
         uint32_t returned = 0;
         uint32_t error = kv::winerr::InvalidHandle;
-        for (int attempt = 0; attempt < InquiryAttempts && error != kv::winerr::Success;
-             ++attempt)
+        for (int attempt = 0; attempt < InquiryAttempts && error != kv::winerr::Success; ++attempt)
             error = port->deviceIoControl(kv::ioctl::ScsiGetInquiryData, nullptr, 0, data,
                                           sizeof data, &returned);
         if (error != kv::winerr::Success) {
@@ -121,7 +120,7 @@ int KV_GetDiskArrayNumber(int diskNumber)
     const uint64_t dataOffset = headerLength;
     std::memcpy(request + 24, &dataOffset, 8);
     uint8_t *cdb = request + 36;
-    cdb[0] = 0x12; // INQUIRY
+    cdb[0] = 0x12;                                 // INQUIRY
     cdb[1] = static_cast<uint8_t>(address[7] | 1); // vital product data
     cdb[2] = 0xD7;
     cdb[4] = transferLength;

@@ -5,8 +5,9 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <poll.h>
 #include <sys/socket.h>
+#include <sys/time.h>
+#include <sys/uio.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -30,8 +31,7 @@ using Clock = std::chrono::steady_clock;
 // later calls fail at once.
 class Connection {
 public:
-    Connection(const std::string &socketPath, std::chrono::milliseconds timeout)
-        : timeout_(timeout)
+    Connection(const std::string &socketPath, std::chrono::milliseconds timeout) : timeout_(timeout)
     {
         sockaddr_un address{};
         address.sun_family = AF_UNIX;
@@ -41,7 +41,11 @@ public:
         fd_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
         if (fd_ < 0)
             return;
-        if (::connect(fd_, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0)
+        const auto micros = std::chrono::duration_cast<std::chrono::microseconds>(timeout).count();
+        const timeval bound{time_t(micros / 1000000), suseconds_t(micros % 1000000)};
+        if (::setsockopt(fd_, SOL_SOCKET, SO_RCVTIMEO, &bound, sizeof bound) != 0 ||
+            ::setsockopt(fd_, SOL_SOCKET, SO_SNDTIMEO, &bound, sizeof bound) != 0 ||
+            ::connect(fd_, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0)
             drop();
     }
     ~Connection() { drop(); }
@@ -61,16 +65,20 @@ public:
         if (fd_ < 0)
             return winerr::InvalidHandle;
         const auto deadline = Clock::now() + timeout_;
-        wire::RequestHeader header{wire::RequestMagic, uint32_t(op), offset, code, length,
-                                   outLength, 0};
-        if (!sendAll(&header, sizeof header, deadline) ||
-            (length > 0 && !sendAll(data, length, deadline)))
+        wire::RequestHeader header{
+            wire::RequestMagic, uint32_t(op), offset, code, length, outLength, 0};
+        // One gather write for the frame and one scatter read for the answer
+        // and as much of its payload as fits: most exchanges then cost one
+        // system call each way.
+        size_t got = 0;
+        if (!sendFrame(&header, sizeof header, data, length, deadline) ||
+            !receiveFrame(response, payload, payloadCapacity, deadline, &got))
             return failTransport();
-        if (!receiveAll(response, sizeof *response, deadline) ||
-            response->magic != wire::ResponseMagic || response->length > payloadCapacity ||
-            response->length > wire::MaxPayload)
+        if (response->magic != wire::ResponseMagic || response->length > payloadCapacity ||
+            response->length > wire::MaxPayload || got > response->length)
             return failTransport();
-        if (response->length > 0 && !receiveAll(payload, response->length, deadline))
+        if (got < response->length &&
+            !receiveAll(static_cast<uint8_t *>(payload) + got, response->length - got, deadline))
             return failTransport();
         return winerr::Success;
     }
@@ -90,34 +98,66 @@ private:
         fd_ = -1;
     }
 
-    bool waitFor(short events, Clock::time_point deadline)
+    bool sendFrame(const void *head, size_t headLength, const void *body, size_t bodyLength,
+                   Clock::time_point deadline)
     {
-        for (;;) {
-            const auto left =
-                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-            if (left.count() <= 0) {
-                timedOut_ = true;
-                return false;
-            }
-            pollfd entry{fd_, events, 0};
-            const int ready = ::poll(&entry, 1, int(left.count()));
-            if (ready > 0)
-                return true;
-            if (ready < 0 && errno != EINTR)
-                return false;
-        }
+        iovec parts[2] = {{const_cast<void *>(head), headLength},
+                          {const_cast<void *>(body), bodyLength}};
+        msghdr message{};
+        message.msg_iov = parts;
+        message.msg_iovlen = bodyLength > 0 ? 2 : 1;
+        ssize_t sent;
+        do
+            sent = ::sendmsg(fd_, &message, MSG_NOSIGNAL);
+        while (sent < 0 && errno == EINTR);
+        if (!progressed(sent, deadline))
+            return false;
+        size_t done = size_t(sent);
+        if (done < headLength)
+            return sendAll(static_cast<const uint8_t *>(head) + done, headLength - done,
+                           deadline) &&
+                   sendAll(body, bodyLength, deadline);
+        done -= headLength;
+        return sendAll(static_cast<const uint8_t *>(body) + done, bodyLength - done, deadline);
     }
 
+    // Reads the response header whole and whatever payload arrives with it
+    // (at most `capacity` bytes); `got` is the payload bytes read.
+    bool receiveFrame(wire::ResponseHeader *header, void *payload, size_t capacity,
+                      Clock::time_point deadline, size_t *got)
+    {
+        iovec parts[2] = {{header, sizeof *header}, {payload, capacity}};
+        msghdr message{};
+        message.msg_iov = parts;
+        message.msg_iovlen = capacity > 0 && payload != nullptr ? 2 : 1;
+        ssize_t received;
+        do
+            received = ::recvmsg(fd_, &message, 0);
+        while (received < 0 && errno == EINTR);
+        if (!progressed(received, deadline))
+            return false;
+        size_t done = size_t(received);
+        if (done < sizeof *header) {
+            if (!receiveAll(reinterpret_cast<uint8_t *>(header) + done, sizeof *header - done,
+                            deadline))
+                return false;
+            done = sizeof *header;
+        }
+        *got = done - sizeof *header;
+        return true;
+    }
+
+    // Blocking transfers bounded by the socket's own timeouts (set once at
+    // connect to the whole exchange's bound) and by the exchange's deadline,
+    // checked between partial transfers.
     bool sendAll(const void *data, size_t length, Clock::time_point deadline)
     {
         auto *bytes = static_cast<const uint8_t *>(data);
         while (length > 0) {
-            if (!waitFor(POLLOUT, deadline))
-                return false;
-            const ssize_t sent = ::send(fd_, bytes, length, MSG_NOSIGNAL | MSG_DONTWAIT);
-            if (sent < 0 && (errno == EINTR || errno == EAGAIN))
+            const ssize_t sent = ::send(fd_, bytes, length, MSG_NOSIGNAL);
+            if (sent < 0 && errno == EINTR)
                 continue;
-            if (sent <= 0)
+            if (!progressed(sent, deadline))
                 return false;
             bytes += sent;
             length -= size_t(sent);
@@ -129,17 +169,26 @@ private:
     {
         auto *bytes = static_cast<uint8_t *>(data);
         while (length > 0) {
-            if (!waitFor(POLLIN, deadline))
-                return false;
-            const ssize_t got = ::recv(fd_, bytes, length, MSG_DONTWAIT);
-            if (got < 0 && (errno == EINTR || errno == EAGAIN))
+            const ssize_t got = ::recv(fd_, bytes, length, 0);
+            if (got < 0 && errno == EINTR)
                 continue;
-            if (got <= 0)
+            if (!progressed(got, deadline))
                 return false;
             bytes += got;
             length -= size_t(got);
         }
         return true;
+    }
+
+    // True when a transfer of `result` bytes moved something in time; marks
+    // a timeout when the socket's bound or the deadline ran out.
+    bool progressed(ssize_t result, Clock::time_point deadline)
+    {
+        if (result < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
+            timedOut_ = true;
+        else if (result > 0 && Clock::now() > deadline)
+            timedOut_ = true;
+        return result > 0 && !timedOut_;
     }
 
     int fd_ = -1;
@@ -149,8 +198,7 @@ private:
 
 class SocketFile : public PlatformFile {
 public:
-    explicit SocketFile(std::unique_ptr<Connection> connection)
-        : connection_(std::move(connection))
+    explicit SocketFile(std::unique_ptr<Connection> connection) : connection_(std::move(connection))
     {
     }
 
@@ -169,8 +217,8 @@ public:
     uint32_t write(const void *buffer, uint64_t offset, uint32_t count) override
     {
         wire::ResponseHeader response{};
-        const uint32_t transport = connection_->exchange(wire::Op::Write, offset, 0, buffer,
-                                                         count, 0, &response, nullptr, 0);
+        const uint32_t transport = connection_->exchange(wire::Op::Write, offset, 0, buffer, count,
+                                                         0, &response, nullptr, 0);
         return transport != winerr::Success ? transport : response.error;
     }
 
@@ -178,8 +226,8 @@ public:
                              uint32_t outLength, uint32_t *bytesReturned) override
     {
         wire::ResponseHeader response{};
-        const uint32_t transport = connection_->exchange(
-            wire::Op::Ioctl, 0, code, in, inLength, outLength, &response, out, outLength);
+        const uint32_t transport = connection_->exchange(wire::Op::Ioctl, 0, code, in, inLength,
+                                                         outLength, &response, out, outLength);
         if (transport != winerr::Success)
             return transport;
         if (bytesReturned != nullptr)
@@ -193,7 +241,10 @@ private:
 
 } // namespace
 
-std::string PosixPlatform::wireDefaultDirectory() { return wire::defaultSocketDirectory(); }
+std::string PosixPlatform::wireDefaultDirectory()
+{
+    return wire::defaultSocketDirectory();
+}
 
 PosixPlatform::PosixPlatform(std::string socketDirectory, std::chrono::milliseconds timeout)
     : socketPath_(std::move(socketDirectory) + "/" + wire::SocketName), timeout_(timeout)

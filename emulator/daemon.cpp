@@ -13,7 +13,9 @@
 #include <cstring>
 #include <fcntl.h>
 #include <list>
+#include <mutex>
 #include <poll.h>
+#include <set>
 #include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -216,8 +218,7 @@ void serveConnection(int fd, Emulator &emulator)
         }
         }
         response.length = uint32_t(answer.size());
-        if (!sockio::writeAll(fd, &response, sizeof response) ||
-            (!answer.empty() && !sockio::writeAll(fd, answer.data(), answer.size())))
+        if (!sockio::writeAll(fd, &response, sizeof response, answer.data(), answer.size()))
             break;
     }
     if (session)
@@ -227,10 +228,87 @@ void serveConnection(int fd, Emulator &emulator)
     ::shutdown(fd, SHUT_RDWR);
 }
 
-struct Connection {
-    int fd;
-    std::thread thread;
-    std::shared_ptr<std::atomic<bool>> finished;
+// The threads that serve connections. Each waits in accept() itself, so a new
+// client wakes exactly one thread and starts no new one: a thread that takes
+// the last idle place in accept() first starts another acceptor, and every
+// thread goes back to accept() when its connection ends. The pool grows to
+// the largest number of clients seen at once (at most MaxConnections) and
+// lives until the daemon stops.
+class AcceptorPool {
+public:
+    AcceptorPool(int listener, Emulator &emulator) : listener_(listener), emulator_(emulator) {}
+
+    void start(size_t acceptors)
+    {
+        std::lock_guard lock(mutex_);
+        for (size_t i = 0; i < acceptors; ++i)
+            spawnLocked();
+    }
+
+    // Wakes every thread (those in accept() and those reading a request),
+    // lets replies in flight go out, and joins them all.
+    void stop()
+    {
+        {
+            std::lock_guard lock(mutex_);
+            stopping_ = true;
+            ::shutdown(listener_, SHUT_RDWR);
+            for (int fd : active_)
+                ::shutdown(fd, SHUT_RD);
+        }
+        // No thread is started once stopping_ is set, so the list is final.
+        for (std::thread &thread : threads_)
+            thread.join();
+    }
+
+private:
+    void spawnLocked()
+    {
+        if (stopping_ || threads_.size() >= MaxConnections)
+            return;
+        ++idle_;
+        threads_.emplace_back([this] { run(); });
+    }
+
+    void run()
+    {
+        for (;;) {
+            const int fd = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
+            {
+                std::lock_guard lock(mutex_);
+                if (stopping_) {
+                    if (fd >= 0)
+                        ::close(fd);
+                    return;
+                }
+                if (fd < 0) {
+                    if (errno == EINTR || errno == ECONNABORTED || errno == EMFILE ||
+                        errno == ENFILE || errno == ENOMEM) {
+                        if (errno != EINTR && errno != ECONNABORTED)
+                            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+                        continue;
+                    }
+                    return;
+                }
+                active_.insert(fd);
+                if (--idle_ == 0)
+                    spawnLocked();
+            }
+            serveConnection(fd, emulator_);
+            std::lock_guard lock(mutex_);
+            active_.erase(fd);
+            ::close(fd);
+            ++idle_;
+        }
+    }
+
+    int listener_;
+    Emulator &emulator_;
+    std::mutex mutex_;
+    bool stopping_ = false;
+    size_t idle_ = 0;
+    std::set<int> active_;
+    std::list<std::thread> threads_;
 };
 
 std::unique_ptr<Emulator> openEmulator(const ServeOptions &options, const std::string &statePath,
@@ -331,46 +409,17 @@ int serve(const ServeOptions &options, std::ostream &out, std::ostream &err)
 
     out << "kvemu: serving " << dir << std::endl;
 
-    std::list<Connection> connections;
-    auto reap = [&connections](bool all) {
-        for (auto it = connections.begin(); it != connections.end();) {
-            if (all)
-                ::shutdown(it->fd, SHUT_RD); // wakes a reader; a reply in flight still goes out
-            if (all || it->finished->load()) {
-                it->thread.join();
-                ::close(it->fd);
-                it = connections.erase(it);
-            } else {
-                ++it;
-            }
-        }
-    };
+    AcceptorPool pool(listener.get(), *emulator);
+    pool.start(2);
     for (;;) {
-        pollfd entries[2] = {{listener.get(), POLLIN, 0}, {stopPipe[0], POLLIN, 0}};
-        if (::poll(entries, 2, 1000) < 0 && errno != EINTR)
+        pollfd entry{stopPipe[0], POLLIN, 0};
+        if (::poll(&entry, 1, -1) < 0 && errno != EINTR)
             break;
-        if (entries[1].revents != 0)
+        if (entry.revents != 0)
             break;
-        reap(false);
-        if ((entries[0].revents & POLLIN) == 0)
-            continue;
-        const int fd = ::accept4(listener.get(), nullptr, nullptr, SOCK_CLOEXEC);
-        if (fd < 0)
-            continue;
-        if (connections.size() >= MaxConnections) {
-            ::close(fd);
-            continue;
-        }
-        auto finished = std::make_shared<std::atomic<bool>>(false);
-        Emulator *shared = emulator.get();
-        connections.push_back(Connection{fd, std::thread([fd, shared, finished] {
-                                             serveConnection(fd, *shared);
-                                             finished->store(true);
-                                         }),
-                                         finished});
     }
     ::unlink(socketPath.c_str());
-    reap(true);
+    pool.stop();
     emulator->setStopHandler({});
     out << "kvemu: stopped" << std::endl;
     return exitcode::Ok;

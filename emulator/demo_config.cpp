@@ -162,7 +162,7 @@ Model demoModel()
 
     Enclosure backplane;
     backplane.id = 0x4F58564500000001;
-    backplane.deviceRoute = 64;
+    backplane.deviceRoute = FirstEnclosureRoute;
     backplane.controller = 0;
     backplane.vendor = "OXV";
     backplane.product = "SATA 8-Bay BP";

@@ -363,6 +363,9 @@ uint32_t Emulator::configRead(Session &session, uint8_t *buffer, uint64_t offset
         const Mailbox &mailbox = it->second;
         if (mailbox.failRead)
             return winerr::IoDevice;
+        if (mailbox.image)
+            std::memcpy(buffer, mailbox.image->data(),
+                        std::min<size_t>(count, mailbox.image->size()));
         std::memcpy(buffer, mailbox.response.data(),
                     std::min<size_t>(count, mailbox.response.size()));
         return winerr::Success;
@@ -416,6 +419,7 @@ void Emulator::handleRequest(Session &session, uint32_t mailboxSector, const uin
     if (!isReadCommand) {
         status = signed_ ? writeCommand(command, block, count) : KV_STS_INVALID_BUFFER;
         session.lastStatus = status;
+        mailbox.image.reset();
         mailbox.response = responseHeader(status, mailboxSector, StatusResponseBytes);
         mailbox.failRead = false;
         return;
@@ -427,17 +431,24 @@ void Emulator::handleRequest(Session &session, uint32_t mailboxSector, const uin
         status = KV_STS_INVALID_BUFFER;
     } else if (code == ReadConfiguration) {
         const bool previous = get<uint32_t>(block, 36) != 0;
-        std::vector<uint8_t> image(image::ImageSize);
-        image::build(previous ? previous_ : current_, previous, image.data());
-        put<uint32_t>(image.data(), 4, mailboxSector);
-        put<uint64_t>(image.data(), 8, current_.generation);
-        put<uint32_t>(image.data(), 24, 2);
-        put<uint32_t>(image.data(), 28, 1);
+        std::shared_ptr<const std::vector<uint8_t>> &built = images_[previous ? 1 : 0];
+        if (!built) {
+            auto fresh = std::make_shared<std::vector<uint8_t>>(image::ImageSize);
+            image::build(previous ? previous_ : current_, previous, fresh->data());
+            built = std::move(fresh);
+        }
+        std::vector<uint8_t> header(built->begin(), built->begin() + HeaderBytes);
+        put<uint32_t>(header.data(), 4, mailboxSector);
+        put<uint64_t>(header.data(), 8, current_.generation);
+        put<uint32_t>(header.data(), 24, 2);
+        put<uint32_t>(header.data(), 28, 1);
         status = KV_STS_SUCCESS;
-        mailbox.response = std::move(image);
+        mailbox.response = std::move(header);
+        mailbox.image = built;
     } else if (code == ReadLastStatus) {
         // The status of the last other command; asking does not change it.
         status = KV_STS_SUCCESS;
+        mailbox.image.reset();
         mailbox.response = responseHeader(session.lastStatus, mailboxSector, StatusResponseBytes);
         mailbox.failRead = false;
         return;
@@ -446,8 +457,10 @@ void Emulator::handleRequest(Session &session, uint32_t mailboxSector, const uin
     }
     session.lastStatus = status;
     mailbox.failRead = status != KV_STS_SUCCESS;
-    if (mailbox.failRead)
+    if (mailbox.failRead) {
+        mailbox.image.reset();
         mailbox.response = responseHeader(status, mailboxSector, StatusResponseBytes);
+    }
 }
 
 uint32_t Emulator::writeCommand(uint32_t command, const uint8_t *block, uint32_t)
@@ -621,6 +634,7 @@ std::string Emulator::changeLocked(const std::function<void(Model &)> &edit)
     }
     previous_ = std::move(current_);
     current_ = std::move(next);
+    images_ = {};
     return {};
 }
 

@@ -16,6 +16,7 @@
 #include "model.h"
 #include "state_file.h"
 
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -106,7 +107,10 @@ public:
 
 private:
     struct Mailbox {
+        // The response. An image answer shares the built image, and
+        // `response` then holds only its own 32-byte header.
         std::vector<uint8_t> response;
+        std::shared_ptr<const std::vector<uint8_t>> image;
         bool failRead = false; // the response is an error status
     };
     struct Session;
@@ -134,6 +138,9 @@ private:
     std::string statePath_;
     Model current_;
     Model previous_;
+    // The current and the previous image, built on first demand; every change
+    // of the model empties them.
+    std::array<std::shared_ptr<const std::vector<uint8_t>>, 2> images_;
     std::map<SessionId, std::unique_ptr<Session>> sessions_;
     std::set<uint32_t> mailboxesInUse_;
     SessionId nextSession_ = 1;

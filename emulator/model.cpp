@@ -106,7 +106,7 @@ std::string Model::validate() const
     for (const PhysicalDisk &d : disks) {
         if (auto problem = uniqueId(d.id, "disk"); !problem.empty())
             return problem;
-        if (d.deviceRoute == 0 || d.deviceRoute >= 64 || !diskRoutes.insert(d.deviceRoute).second)
+        if (d.deviceRoute == 0 || d.deviceRoute >= FirstEnclosureRoute || !diskRoutes.insert(d.deviceRoute).second)
             return "disk route " + std::to_string(d.deviceRoute) + " is 0, too large or taken";
         if (controllerNumbers.count(d.controller) == 0 || d.channel > 9)
             return "disk " + d.serial + " sits on no controller port";
@@ -153,8 +153,9 @@ std::string Model::validate() const
     for (const Enclosure &e : enclosures) {
         if (auto problem = uniqueId(e.id, "enclosure"); !problem.empty())
             return problem;
-        if (e.deviceRoute < 64 || !enclosureRoutes.insert(e.deviceRoute).second)
-            return "enclosure route " + std::to_string(e.deviceRoute) + " is below 64 or taken";
+        if (e.deviceRoute < FirstEnclosureRoute || !enclosureRoutes.insert(e.deviceRoute).second)
+            return "enclosure route " + std::to_string(e.deviceRoute) + " is below " +
+                   std::to_string(FirstEnclosureRoute) + " or taken";
     }
     std::set<char> letters;
     for (const Volume &v : host.volumes) {

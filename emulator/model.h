@@ -7,9 +7,9 @@
 // Routes of core 1 (the device path of a device is "Route<core>/Device<dev>"):
 //  - the core pseudo-device: core route 0, device route 0;
 //  - controllers: core route 0, device route = controller number;
-//  - physical disks: core route = controller number + 1, device route 1..63,
-//    unique across the core;
-//  - enclosures: core route = controller number + 1, device route 64 and up;
+//  - physical disks: core route = controller number + 1, device route
+//    1..1023, unique across the core (a full 64 KiB image holds about 250);
+//  - enclosures: core route = controller number + 1, device route 1024 and up;
 //  - arrays: core route 0, device route = array number (1 and up; 0 would
 //    name the configuration endpoint).
 #pragma once
@@ -20,6 +20,9 @@
 #include <vector>
 
 namespace kvemu {
+
+// Device routes below this one are disks', from it on enclosures'.
+inline constexpr uint16_t FirstEnclosureRoute = 1024;
 
 // Words the driver writes into its records.
 namespace rec {

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <sys/socket.h>
+#include <sys/uio.h>
 
 namespace kvemu::sockio {
 
@@ -36,6 +37,28 @@ bool writeAll(int fd, const void *buffer, size_t length)
         sent += size_t(n);
     }
     return true;
+}
+
+bool writeAll(int fd, const void *head, size_t headLength, const void *body, size_t bodyLength)
+{
+    iovec parts[2] = {{const_cast<void *>(head), headLength},
+                      {const_cast<void *>(body), bodyLength}};
+    msghdr message{};
+    message.msg_iov = parts;
+    message.msg_iovlen = bodyLength > 0 ? 2 : 1;
+    ssize_t n;
+    do
+        n = ::sendmsg(fd, &message, MSG_NOSIGNAL);
+    while (n < 0 && errno == EINTR);
+    if (n < 0)
+        return false;
+    // Whatever the socket did not take goes out piece by piece.
+    size_t sent = size_t(n);
+    if (sent < headLength)
+        return writeAll(fd, static_cast<const uint8_t *>(head) + sent, headLength - sent) &&
+               writeAll(fd, body, bodyLength);
+    sent -= headLength;
+    return writeAll(fd, static_cast<const uint8_t *>(body) + sent, bodyLength - sent);
 }
 
 } // namespace kvemu::sockio

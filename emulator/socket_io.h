@@ -13,5 +13,8 @@ enum class Result { Ok, Closed, Error };
 Result readExact(int fd, void *buffer, size_t length);
 // Writes all `length` bytes (without SIGPIPE).
 bool writeAll(int fd, const void *buffer, size_t length);
+// Writes a header and a body with one gather write where the socket takes
+// them at once, so the peer is woken once for the whole frame.
+bool writeAll(int fd, const void *head, size_t headLength, const void *body, size_t bodyLength);
 
 } // namespace kvemu::sockio

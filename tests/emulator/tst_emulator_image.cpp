@@ -334,7 +334,7 @@ private slots:
         QCOMPARE(enclosures.size(), size_t(1));
         const kvemu::Enclosure &e = model.enclosures[0];
         const size_t s = enclosures[0];
-        QCOMPARE(le<uint16_t>(image, s + 12), uint16_t(64));
+        QCOMPARE(le<uint16_t>(image, s + 12), uint16_t(1024));
         QCOMPARE(le<uint16_t>(image, s + 14), uint16_t(1));
         QCOMPARE(text(image, s + 20, 8), e.vendor);
         QCOMPARE(text(image, s + 28, 16), e.product);

@@ -232,7 +232,7 @@ private slots:
         QTest::addRow("disk 1 on controller 0") << "\\\\.\\Device1_1" << 3u << winerr::Success;
         QTest::addRow("array 2") << "\\\\.\\Device0_2" << 3u << winerr::Success;
         QTest::addRow("array 9") << "\\\\.\\Device0_9" << 3u << winerr::FileNotFound;
-        QTest::addRow("enclosure") << "\\\\.\\Device1_64" << 3u << winerr::Success;
+        QTest::addRow("enclosure") << "\\\\.\\Device1_1024" << 3u << winerr::Success;
         QTest::addRow("route overflow") << "\\\\.\\Device65537_1" << 3u << winerr::FileNotFound;
         QTest::addRow("RAID port") << "\\\\.\\Scsi2:" << 3u << winerr::Success;
         QTest::addRow("empty port") << "\\\\.\\Scsi5:" << 3u << winerr::FileNotFound;
