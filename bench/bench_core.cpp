@@ -13,9 +13,9 @@
 #include <benchmark/benchmark.h>
 
 #include <csignal>
-#include <cstring>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <sys/wait.h>
@@ -49,8 +49,8 @@ class Daemon {
 public:
     Daemon(const std::string &name, const kvemu::Model &model)
     {
-        directory_ = fs::temp_directory_path() / ("velmora-bench-" + name + "-" +
-                                                  std::to_string(getpid()));
+        directory_ =
+            fs::temp_directory_path() / ("velmora-bench-" + name + "-" + std::to_string(getpid()));
         fs::create_directories(directory_);
         fs::permissions(directory_, fs::perms::owner_all, fs::perm_options::replace);
         const std::string state = (directory_ / "state.kvemu").string();
@@ -111,8 +111,14 @@ void buildHandle(benchmark::State &state, Daemon &daemon)
         state.SkipWithError("the daemon served no configuration");
 }
 
-void BM_HandleBuild_Demo(benchmark::State &state) { buildHandle(state, demoDaemon()); }
-void BM_HandleBuild_Full64K(benchmark::State &state) { buildHandle(state, fullDaemon()); }
+void BM_HandleBuild_Demo(benchmark::State &state)
+{
+    buildHandle(state, demoDaemon());
+}
+void BM_HandleBuild_Full64K(benchmark::State &state)
+{
+    buildHandle(state, fullDaemon());
+}
 
 // One Read frame of 64 KiB on an open mailbox: the transport's floor.
 void BM_RawRead64K(benchmark::State &state)

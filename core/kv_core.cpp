@@ -27,8 +27,8 @@ template <typename T> T **pointerArray(uint32_t count)
 {
     if (count == 0)
         return nullptr;
-    auto **array = static_cast<T **>(KVTL_Alloc(uint64_t(count) * sizeof(T *),
-                                                "KV_Core::KV_BuildConfig"));
+    auto **array =
+        static_cast<T **>(KVTL_Alloc(uint64_t(count) * sizeof(T *), "KV_Core::KV_BuildConfig"));
     if (array != nullptr)
         std::memset(array, 0, count * sizeof(T *));
     return array;
@@ -92,7 +92,10 @@ KV_Core::KV_Core(const char *host, const char *coreName, int previous)
     readImage(previous, uint32_t(previous));
 }
 
-KV_Core::~KV_Core() { destroyDevices(); }
+KV_Core::~KV_Core()
+{
+    destroyDevices();
+}
 
 void KV_Core::destroyDevices()
 {
@@ -237,29 +240,29 @@ void KV_Core::KV_BuildConfig(const uint8_t *image, uint32_t length, int previous
     enclosures = pointerArray<KV_C_SEPDevice>(enclosureRoom);
 
     generation = kv::record::u64(image, KV_ImageGenerationOffset);
-    KV_WalkRecords(image, length, previous != 0,
-                   [&](uint32_t tag, const uint8_t *record, uint32_t size) {
-                       switch (tag) {
-                       case KV_TagPhysicalDevice:
-                           if (physicalDevices != nullptr && physicalCount < physicalRoom)
-                               physicalDevices[physicalCount++] =
-                                   new KV_C_PhysicalDevice(record, routePrefix, previous != 0);
-                           break;
-                       case KV_TagLogicalDevice:
-                           if (logicalDevices != nullptr && logicalCount < logicalRoom)
-                               logicalDevices[logicalCount++] =
-                                   new KV_C_LogicalDevice(record, size, routePrefix, coreNumber);
-                           break;
-                       case KV_TagController:
-                           if (controllers != nullptr && controllerCount < controllerRoom)
-                               controllers[controllerCount++] = new KV_C_ControllerDevice(record);
-                           break;
-                       case KV_TagEnclosure:
-                           if (enclosures != nullptr && enclosureCount < enclosureRoom)
-                               enclosures[enclosureCount++] = new KV_C_SEPDevice(record, routePrefix);
-                           break;
-                       }
-                   });
+    KV_WalkRecords(
+        image, length, previous != 0, [&](uint32_t tag, const uint8_t *record, uint32_t size) {
+            switch (tag) {
+            case KV_TagPhysicalDevice:
+                if (physicalDevices != nullptr && physicalCount < physicalRoom)
+                    physicalDevices[physicalCount++] =
+                        new KV_C_PhysicalDevice(record, routePrefix, previous != 0);
+                break;
+            case KV_TagLogicalDevice:
+                if (logicalDevices != nullptr && logicalCount < logicalRoom)
+                    logicalDevices[logicalCount++] =
+                        new KV_C_LogicalDevice(record, size, routePrefix, coreNumber);
+                break;
+            case KV_TagController:
+                if (controllers != nullptr && controllerCount < controllerRoom)
+                    controllers[controllerCount++] = new KV_C_ControllerDevice(record);
+                break;
+            case KV_TagEnclosure:
+                if (enclosures != nullptr && enclosureCount < enclosureRoom)
+                    enclosures[enclosureCount++] = new KV_C_SEPDevice(record, routePrefix);
+                break;
+            }
+        });
 }
 
 void KV_Core::KV_GetConfig()

@@ -4,7 +4,6 @@
 #include "kv_record.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <new>
 
 using namespace kv::record;
@@ -12,20 +11,44 @@ using namespace kv::record;
 void KV_FormatDevicePath(char (&path)[80], const char *routePrefix, unsigned coreRoute,
                          unsigned deviceRoute)
 {
-    const char *space = deviceRoute < 10 ? " " : "";
-    std::snprintf(path, sizeof path, "%s%u/Device%u%s", routePrefix, coreRoute, deviceRoute,
-                  space);
+    // Every device of every handle is named this way, so the text is put
+    // together by hand rather than through a format string; it is cut to the
+    // 79 characters the field holds, as a formatted write would cut it.
+    size_t length = 0;
+    auto append = [&](const char *text) {
+        while (*text != '\0' && length + 1 < sizeof path)
+            path[length++] = *text++;
+    };
+    auto appendNumber = [&](unsigned value) {
+        char digits[12];
+        int count = 0;
+        do {
+            digits[count++] = char('0' + value % 10);
+            value /= 10;
+        } while (value != 0);
+        while (count > 0 && length + 1 < sizeof path)
+            path[length++] = digits[--count];
+    };
+    append(routePrefix);
+    appendNumber(coreRoute);
+    append("/Device");
+    appendNumber(deviceRoute);
+    if (deviceRoute < 10)
+        append(" ");
+    path[length] = '\0';
 }
 
 namespace {
 
 // A digit character of the record as its number; anything else is 0.
-int digitValue(uint8_t c) { return c >= '0' && c <= '9' ? c - '0' : 0; }
+int digitValue(uint8_t c)
+{
+    return c >= '0' && c <= '9' ? c - '0' : 0;
+}
 
 // Copies `count` entries into a tracked array; null for none or when memory
 // is exhausted (the count is then reset so nothing reads the missing table).
-template <typename T, typename Make>
-T *trackedTable(uint32_t &count, const char *tag, Make make)
+template <typename T, typename Make> T *trackedTable(uint32_t &count, const char *tag, Make make)
 {
     if (count == 0)
         return nullptr;
@@ -109,8 +132,8 @@ KV_C_LogicalDevice::KV_C_LogicalDevice(const uint8_t *record, uint32_t size,
     // The entry tables must lie inside the record: counts that claim more
     // entries than the record holds are cut to what it holds.
     const uint64_t room = size > KV_LogicalFixedSize ? size - KV_LogicalFixedSize : 0;
-    elementCount = uint32_t(std::min<uint64_t>(uint64_t(firstCount) * secondCount,
-                                               room / KV_ElementEntrySize));
+    elementCount = uint32_t(
+        std::min<uint64_t>(uint64_t(firstCount) * secondCount, room / KV_ElementEntrySize));
     uint64_t left = room - uint64_t(elementCount) * KV_ElementEntrySize;
     parentCount = uint32_t(std::min<uint64_t>(parentCount, left / KV_ReferenceEntrySize));
     left -= uint64_t(parentCount) * KV_ReferenceEntrySize;
@@ -151,11 +174,11 @@ KV_C_LogicalDevice::~KV_C_LogicalDevice()
 KV_C_ControllerDevice::KV_C_ControllerDevice(const uint8_t *record)
     : tag(u32(record, 0)), id(u64(record, 4)), deviceRoute(u16(record, 12)),
       coreRoute(u16(record, 14)), kept16(u32(record, 16)), maxArraySize(u64(record, 88)),
-      serialNumber(u64(record, 96)), numberOfPorts(u32(record, 104)),
-      pciVendorId(u16(record, 108)), pciDeviceId(u16(record, 110)), number(u32(record, 112)),
-      pciSubVendorId(u16(record, 116)), pciSubDeviceId(u16(record, 118)),
-      secondId(u64(record, 120)), origPciVendorId(u16(record, 128)),
-      origPciDeviceId(u16(record, 130)), pciLocation(u32(record, 132))
+      serialNumber(u64(record, 96)), numberOfPorts(u32(record, 104)), pciVendorId(u16(record, 108)),
+      pciDeviceId(u16(record, 110)), number(u32(record, 112)), pciSubVendorId(u16(record, 116)),
+      pciSubDeviceId(u16(record, 118)), secondId(u64(record, 120)),
+      origPciVendorId(u16(record, 128)), origPciDeviceId(u16(record, 130)),
+      pciLocation(u32(record, 132))
 {
     text(record, 20, name);
     text(record, 36, biosBuild);

@@ -16,9 +16,18 @@ template <typename T> inline T read(const uint8_t *record, size_t offset)
     return value;
 }
 
-inline uint16_t u16(const uint8_t *record, size_t offset) { return read<uint16_t>(record, offset); }
-inline uint32_t u32(const uint8_t *record, size_t offset) { return read<uint32_t>(record, offset); }
-inline uint64_t u64(const uint8_t *record, size_t offset) { return read<uint64_t>(record, offset); }
+inline uint16_t u16(const uint8_t *record, size_t offset)
+{
+    return read<uint16_t>(record, offset);
+}
+inline uint32_t u32(const uint8_t *record, size_t offset)
+{
+    return read<uint32_t>(record, offset);
+}
+inline uint64_t u64(const uint8_t *record, size_t offset)
+{
+    return read<uint64_t>(record, offset);
+}
 
 // Copies a fixed-width text field that need not be terminated into `out`,
 // which holds width + 1 bytes and is always terminated.

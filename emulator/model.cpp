@@ -106,7 +106,8 @@ std::string Model::validate() const
     for (const PhysicalDisk &d : disks) {
         if (auto problem = uniqueId(d.id, "disk"); !problem.empty())
             return problem;
-        if (d.deviceRoute == 0 || d.deviceRoute >= FirstEnclosureRoute || !diskRoutes.insert(d.deviceRoute).second)
+        if (d.deviceRoute == 0 || d.deviceRoute >= FirstEnclosureRoute ||
+            !diskRoutes.insert(d.deviceRoute).second)
             return "disk route " + std::to_string(d.deviceRoute) + " is 0, too large or taken";
         if (controllerNumbers.count(d.controller) == 0 || d.channel > 9)
             return "disk " + d.serial + " sits on no controller port";

@@ -22,21 +22,32 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("fileName");
-        QTest::addRow("configuration") << "//./Core1/Route0/Device0" << "\\\\.\\KVConfig0";
-        QTest::addRow("route without device") << "//./Core1/Route3/Device0" << "\\\\.\\KVConfig0";
-        QTest::addRow("second core") << "//./Core2/Route0/Device0" << "\\\\.\\KVConfig1";
-        QTest::addRow("device") << "//./Core1/Route3/Device2" << "\\\\.\\Device3_2";
-        QTest::addRow("trailing space") << "//./Core1/Route2/Device5 " << "\\\\.\\Device2_5";
-        QTest::addRow("comma separated") << "//./Core1,Route5,Device12" << "\\\\.\\Device5_12";
-        QTest::addRow("empty tokens skipped") << "//.//Core1//Route1/Device1" << "\\\\.\\Device1_1";
-        QTest::addRow("core without digits") << "//./Core/Route0/Device0" << "";
-        QTest::addRow("no core part") << "//." << "";
+        QTest::addRow("configuration") << "//./Core1/Route0/Device0"
+                                       << "\\\\.\\KVConfig0";
+        QTest::addRow("route without device") << "//./Core1/Route3/Device0"
+                                              << "\\\\.\\KVConfig0";
+        QTest::addRow("second core") << "//./Core2/Route0/Device0"
+                                     << "\\\\.\\KVConfig1";
+        QTest::addRow("device") << "//./Core1/Route3/Device2"
+                                << "\\\\.\\Device3_2";
+        QTest::addRow("trailing space") << "//./Core1/Route2/Device5 "
+                                        << "\\\\.\\Device2_5";
+        QTest::addRow("comma separated") << "//./Core1,Route5,Device12"
+                                         << "\\\\.\\Device5_12";
+        QTest::addRow("empty tokens skipped") << "//.//Core1//Route1/Device1"
+                                              << "\\\\.\\Device1_1";
+        QTest::addRow("core without digits") << "//./Core/Route0/Device0"
+                                             << "";
+        QTest::addRow("no core part") << "//."
+                                      << "";
         // Each part is kept to 16 bytes, so the device number's last digit
         // falls outside it.
-        QTest::addRow("part cut to 16 bytes")
-            << "//./Core1/Route3/Device00000000002" << "\\\\.\\KVConfig0";
-        QTest::addRow("plain name unchanged") << "\\\\.\\C:" << "\\\\.\\C:";
-        QTest::addRow("single slash unchanged") << "/Core1/Route0/Device0" << "/Core1/Route0/Device0";
+        QTest::addRow("part cut to 16 bytes") << "//./Core1/Route3/Device00000000002"
+                                              << "\\\\.\\KVConfig0";
+        QTest::addRow("plain name unchanged") << "\\\\.\\C:"
+                                              << "\\\\.\\C:";
+        QTest::addRow("single slash unchanged") << "/Core1/Route0/Device0"
+                                                << "/Core1/Route0/Device0";
     }
 
     void fileName()

@@ -47,7 +47,8 @@ struct FakeHost {
         host.canOpen = [this](const std::string &name) {
             if (portInquiry.count(name) || volumes.count(name))
                 return true;
-            return name.rfind(Drive, 0) == 0 && arrayPage.count(std::stoi(name.substr(Drive.size())));
+            return name.rfind(Drive, 0) == 0 &&
+                   arrayPage.count(std::stoi(name.substr(Drive.size())));
         };
         host.ioctlHandler = [this](const std::string &name, uint32_t code, const void *in,
                                    uint32_t inLength, void *out, uint32_t outLength,
@@ -111,7 +112,8 @@ private slots:
 
     void configPortsInDescendingOrder()
     {
-        fake.portInquiry["\\\\.\\Scsi2:"] = busInfo({"ATA     ST4000NM000A-2HZ", "OXV-RAIDConfiguration   "});
+        fake.portInquiry["\\\\.\\Scsi2:"] =
+            busInfo({"ATA     ST4000NM000A-2HZ", "OXV-RAIDConfiguration   "});
         fake.portInquiry["\\\\.\\Scsi3:"] = busInfo({"HL-DT-STDVDRAM GP65NB60"});
         fake.portInquiry["\\\\.\\Scsi5:"] = busInfo({"OXV-RAIDConfiguration"});
         // Only the first 21 characters count; this one differs at the 21st.
@@ -175,7 +177,8 @@ private slots:
         fake.arrayPage[2] = page.toStdString();
         QCOMPARE(KV_GetDiskArrayNumber(2), number);
         QCOMPARE(KV_GetDiskArrayNumber(3), -1); // does not open
-        QCOMPARE(QString::fromStdString(host->opened.front()), QStringLiteral("\\\\.\\physicaldrive2"));
+        QCOMPARE(QString::fromStdString(host->opened.front()),
+                 QStringLiteral("\\\\.\\physicaldrive2"));
     }
 
     void passThroughRequestLayout()

@@ -144,7 +144,8 @@ private slots:
             b.controller(1);
             b.logical(2, 1, 1, 1, hostile, 512);
             b.controller(3); // never reached
-            QTest::addRow("logical size %u ends the stream", hostile) << b << false << Counts{0, 0, 1, 0};
+            QTest::addRow("logical size %u ends the stream", hostile)
+                << b << false << Counts{0, 0, 1, 0};
         }
         {
             // A record that starts inside the image but would end past it.
@@ -191,7 +192,7 @@ private slots:
         put<uint32_t>(b.bytes, 512 + 44, 0x3000);
         put<uint32_t>(b.bytes, 512 + 48, 0x100);
         put<uint32_t>(b.bytes, 512 + 88, 0x80000100);
-        std::memcpy(p + 128, "SN04ABCD", 8);                                 // no terminator
+        std::memcpy(p + 128, "SN04ABCD", 8);                                  // no terminator
         std::memcpy(p + 136, "Samsung SSD 870 EVO 1TB                 ", 40); // full width
         std::memcpy(p + 176, "S6PUNM0T123456X     ", 20);
         p[196] = '1';
@@ -260,7 +261,8 @@ private slots:
         QTest::addColumn<quint64>("first");
         QTest::addColumn<quint64>("second");
         QTest::addRow("equal values change nothing") << 5ull << 5ull << 0x1001ull << 0x1002ull;
-        QTest::addRow("differing values replace") << 0x2001ull << 0x2002ull << 0x2001ull << 0x2002ull;
+        QTest::addRow("differing values replace")
+            << 0x2001ull << 0x2002ull << 0x2001ull << 0x2002ull;
     }
 
     void identifierOverride()
@@ -458,14 +460,22 @@ private slots:
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("path");
         QTest::addColumn<bool>("matches");
-        QTest::addRow("same") << "//./Core1/Route2/Device15" << "//./Core1/Route2/Device15" << true;
-        QTest::addRow("stored trailing space") << "//./Core1/Route2/Device5 " << "//./Core1/Route2/Device5" << true;
-        QTest::addRow("both trailing space") << "//./Core1/Route2/Device5 " << "//./Core1/Route2/Device5 " << true;
-        QTest::addRow("prefix only") << "//./Core1/Route2/Device5 " << "//./Core1/Route2/Device" << false;
-        QTest::addRow("longer") << "//./Core1/Route2/Device5 " << "//./Core1/Route2/Device51" << false;
-        QTest::addRow("two spaces") << "//./Core1/Route2/Device5  " << "//./Core1/Route2/Device5" << false;
-        QTest::addRow("empty never matches") << "" << "" << false;
-        QTest::addRow("space only never matches") << " " << "" << false;
+        QTest::addRow("same") << "//./Core1/Route2/Device15"
+                              << "//./Core1/Route2/Device15" << true;
+        QTest::addRow("stored trailing space") << "//./Core1/Route2/Device5 "
+                                               << "//./Core1/Route2/Device5" << true;
+        QTest::addRow("both trailing space") << "//./Core1/Route2/Device5 "
+                                             << "//./Core1/Route2/Device5 " << true;
+        QTest::addRow("prefix only") << "//./Core1/Route2/Device5 "
+                                     << "//./Core1/Route2/Device" << false;
+        QTest::addRow("longer") << "//./Core1/Route2/Device5 "
+                                << "//./Core1/Route2/Device51" << false;
+        QTest::addRow("two spaces") << "//./Core1/Route2/Device5  "
+                                    << "//./Core1/Route2/Device5" << false;
+        QTest::addRow("empty never matches") << ""
+                                             << "" << false;
+        QTest::addRow("space only never matches") << " "
+                                                  << "" << false;
     }
 
     void pathMatching()
@@ -552,7 +562,8 @@ private slots:
             QCOMPARE(QByteArray(ids[0].coreName), QByteArray("Core1"));
             QCOMPARE(ids[0].host[2], '\0'); // the rest of the field is zero
             QCOMPARE(ids[0].coreName[15], '\0');
-            QCOMPARE(QString::fromStdString(host->opened.front()), QStringLiteral("\\\\.\\KVConfig0"));
+            QCOMPARE(QString::fromStdString(host->opened.front()),
+                     QStringLiteral("\\\\.\\KVConfig0"));
         }
     }
 
@@ -572,7 +583,8 @@ private slots:
         QTest::addRow("first list mixed") << QStringList{c1, c2} << QStringList{} << 63u << -1;
         QTest::addRow("second list mixed") << QStringList{c1} << QStringList{c1, c2} << 1u << 1;
         QTest::addRow("second names no core") << QStringList{c1} << QStringList{none} << 63u << -1;
-        QTest::addRow("lower case core") << QStringList{"//./core1/Route0/Device3"} << QStringList{} << 1u << 1;
+        QTest::addRow("lower case core")
+            << QStringList{"//./core1/Route0/Device3"} << QStringList{} << 1u << 1;
     }
 
     void validation()

@@ -32,9 +32,9 @@ class RecordingPlatform : public kv::Platform {
 public:
     std::vector<Transfer> transfers;
     std::vector<std::string> opened;
-    std::deque<ScriptedAnswer> readAnswers;  // for reads past sector 0
-    std::deque<uint32_t> writeErrors;        // for writes; Success when empty
-    uint32_t channelId = 7;                  // answer of the sector-0 read
+    std::deque<ScriptedAnswer> readAnswers; // for reads past sector 0
+    std::deque<uint32_t> writeErrors;       // for writes; Success when empty
+    uint32_t channelId = 7;                 // answer of the sector-0 read
     std::function<bool(const std::string &)> canOpen = [](const std::string &) { return true; };
     // Answers device I/O controls by file name; returns a Windows error.
     std::function<uint32_t(const std::string &, uint32_t, const void *, uint32_t, void *, uint32_t,
