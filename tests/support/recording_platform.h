@@ -89,7 +89,9 @@ private:
                 return kv::winerr::Success;
             ScriptedAnswer answer = owner_.readAnswers.front();
             owner_.readAnswers.pop_front();
-            std::memcpy(buffer, answer.bytes.data(), std::min<size_t>(count, answer.bytes.size()));
+            if (!answer.bytes.empty())
+                std::memcpy(buffer, answer.bytes.data(),
+                            std::min<size_t>(count, answer.bytes.size()));
             return answer.error;
         }
 

@@ -1,0 +1,207 @@
+#include "kv_api.h"
+
+#include "kv_api_call.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+struct StatusName {
+    KV_STS value;
+    const char *name;
+};
+
+constexpr StatusName statusNames[] = {
+    {0, "KV_STS_UNKNOWN"},
+    {1, "KV_STS_SUCCESS"},
+    {2, "KV_STS_EOF"},
+    {3, "KV_STS_FAILURE"},
+    {4, "KV_STS_ARRAY_TOO_SMALL"},
+    {5, "KV_STS_SPACE_NOT_ALLOCATED"},
+    {6, "KVTL_STS_INVALID_BUFFER"},
+    {7, "KVTL_STS_INVALID_PARAMETER"},
+    {8, "KV_STS_INVALID_CORE_HANDLE"},
+    {10, "KV_STS_LOGICAL_DEVICE_NOT_FOUND"},
+    {11, "KV_STS_PHYSICAL_DEVICE_NOT_FOUND"},
+    {20, "KV_STS_BAD_FUNCTION"},
+    {21, "KV_STS_INVALID_BUFFER"},
+    {22, "KV_STS_BAD_CONFIG_FUNCTION"},
+    {23, "KV_STS_READ_COMMAND_PENDING"},
+    {24, "KV_STS_NO_CFG_READ_CMD_FOUND"},
+    {25, "KV_STS_IO_ERROR"},
+    {26, "KV_STS_BUFFER_TOO_SMALL"},
+    {27, "KV_STS_OUT_OF_BOUNDS"},
+    {28, "KV_STS_DRIVER_SPECIFIC"},
+    {29, "KV_STS_DEVICE_NOT_FOUND"},
+    {30, "KV_STS_NOT_IMPLEMENTED"},
+    {32, "KV_STS_XOR_RESULT_NOT_ZERO"},
+    {33, "KV_STS_COMPARE_NO_MATCH"},
+    {34, "KV_STS_INJECTED_ERROR"},
+    {35, "KV_STS_TIMER_FAILED"},
+    {38, "KV_STS_INVALID_GENERATION_NUMBER"},
+    {40, "KV_STS_DEVICE_IS_BUSY"},
+    {42, "KV_STS_DEVICE_OFFLINE"},
+    {43, "KV_STS_NOT_SUPPORT"},
+    {44, "KV_STS_DUPLICATE_DEVICES"},
+    {45, "KV_STS_NO_SPACE_AVAILABLE"},
+    {46, "KV_STS_NO_RESOURCE_AVAILABLE"},
+    {47, "KV_STS_NO_SPARE_AVAILABLE"},
+    {48, "KV_STS_NO_MEMORY_AVAILABLE"},
+    {49, "KV_STS_ARRAY_IDENTICAL"},
+    {50, "KV_STS_DEVICE_RESERVED"},
+    {51, "KV_STS_CHECK_DEVICE_DATA"},
+    {54, "KV_STS_NO_USER_MESSAGE"},
+    {55, "KV_STS_DEVICE_NOT_INITIALIZE"},
+    {56, "KV_STS_UNSUPPORT_FEATURE_SET"},
+    {57, "KV_STS_MEMORY_ERROR"},
+    {58, "KV_STS_MEMORY_ERROR_DELAYED"},
+    {59, "KV_STS_CORE_STOPPED"},
+    {60, "KV_STS_UNSUPPORTED_API_VERSION"},
+    {61, "KV_STS_DEVICE_LIST_SPAN_MULTI_CORE"},
+    {62, "KV_STS_INVALID_LOGICAL_DEVICE"},
+    {63, "KV_STS_INVALID_DEVICE_LIST"},
+    {64, "KV_STS_CONTROLLER_DEVICE_NOT_FOUND"},
+    {65, "KV_STS_CRC_ERROR"},
+    {67, "KV_STS_UNALIGN_OFFSET"},
+    {68, "KV_STS_INVALID_SECTOR_SIZE"},
+    {69, "KV_STS_READ_SECTOR_ERROR"},
+    {70, "KV_STS_WRITE_SECTOR_ERROR"},
+    {73, "KV_STS_INVALID_PCI_ID"},
+    {75, "KV_STS_DEVICE_SMART_ERROR"},
+    {77, "KV_STS_LOGICAL_DEVICE_IN_USE"},
+    {78, "KV_STS_UNUSED"},
+    {79, "KV_STS_DOUBLE_MEDIA_ERROR"},
+    {80, "KV_STS_RETRY_MEDIA_ERROR"},
+    {81, "KV_STS_RESERVED"},
+    {82, "KV_STS_LAST_ERROR"},
+};
+
+template <typename T> void put(uint8_t *block, size_t offset, T value)
+{
+    std::memcpy(block + offset, &value, sizeof value);
+}
+
+// The core a device path names: host ".", core name "Core<n>".
+KV_CoreId coreOfPath(const char *path)
+{
+    KV_CoreId id{};
+    id.coreNumber = KV_CoreNumberOf(path);
+    std::snprintf(id.host, sizeof id.host, ".");
+    std::snprintf(id.coreName, sizeof id.coreName, "Core%d", id.coreNumber);
+    return id;
+}
+
+constexpr uint32_t SimpleManageBlock = 1024;
+
+} // namespace
+
+const char *KV_StatusName(KV_STS status)
+{
+    for (const StatusName &entry : statusNames)
+        if (entry.value == status)
+            return entry.name;
+    return "";
+}
+
+KV_STS KV_CheckDevicePath(const KV_CoreId *core, const char *path)
+{
+    if (path == nullptr)
+        return KVTL_STS_INVALID_PARAMETER;
+    const int number = KV_CoreNumberOf(path);
+    if (number == 0 || (core != nullptr && number != core->coreNumber))
+        return KV_STS_INVALID_LOGICAL_DEVICE;
+    return KV_STS_SUCCESS;
+}
+
+void KV_FillManageLogicalRequest(uint8_t *block, const KV_C_LogicalDevice &array,
+                                 uint32_t subOperation, uint32_t parameter,
+                                 uint32_t secondParameter)
+{
+    put<uint32_t>(block, 16, secondParameter);
+    put<uint32_t>(block, 32, subOperation);
+    put<uint64_t>(block, 36, array.id);
+    put<uint16_t>(block, 44, array.deviceRoute);
+    put<uint16_t>(block, 46, array.coreRoute);
+    put<uint32_t>(block, 52, 0);
+    put<uint32_t>(block, 56, parameter);
+}
+
+KV_STS KV_SimpleManageLogicalDevice(const char *path, uint32_t subOperation, uint32_t parameter,
+                                    uint32_t secondParameter)
+{
+    if (const KV_STS checked = KV_CheckDevicePath(nullptr, path); checked != KV_STS_SUCCESS)
+        return checked;
+    const KV_CoreId core = coreOfPath(path);
+    return KV_CallWithRetry(
+        core, "KV_SimpleManageLogicalDevice", SimpleManageBlock,
+        [&](KV_Core &handle, uint8_t *block) -> KV_STS {
+            const uint32_t index = handle.KV_FindLogicalDevice(path);
+            if (index >= handle.logicalCount)
+                return KV_STS_LOGICAL_DEVICE_NOT_FOUND;
+            KV_FillManageLogicalRequest(block, *handle.logicalDevices[index], subOperation,
+                                        parameter, secondParameter);
+            return handle.KV_ConfigWrite(block, SimpleManageBlock, KV_ManageLogicalCommand);
+        });
+}
+
+KV_STS KV_ApiManageLogicalDevice7CA6(const char *path, uint32_t parameter, uint32_t secondParameter)
+{
+    return KV_SimpleManageLogicalDevice(path, KV_SubSimple7CA6, parameter, secondParameter);
+}
+
+KV_STS KV_ApiSetLogicalDeviceCache(const char *path, uint32_t flags, uint32_t secondParameter)
+{
+    return KV_SimpleManageLogicalDevice(path, KV_SubSetCache, flags, secondParameter);
+}
+
+KV_STS KV_ApiManageLogicalDevice7CA9(const char *path, uint32_t parameter, uint32_t secondParameter)
+{
+    return KV_SimpleManageLogicalDevice(path, KV_SubSimple7CA9, parameter, secondParameter);
+}
+
+KV_STS KV_ApiSetLogicalDeviceTaskPriority(const char *path, uint32_t priority,
+                                          uint32_t secondParameter)
+{
+    return KV_SimpleManageLogicalDevice(path, KV_SubSetTaskPriority, priority, secondParameter);
+}
+
+KV_STS KV_ApiSetLogicalDeviceFlags(const char *path, uint32_t flags, uint32_t secondParameter)
+{
+    return KV_SimpleManageLogicalDevice(path, KV_SubSetFlags, flags, secondParameter);
+}
+
+KV_STS KV_ApiRemoveLogicalDeviceSpares(const char *path, uint32_t parameter,
+                                       uint32_t secondParameter)
+{
+    return KV_SimpleManageLogicalDevice(path, KV_SubRemoveSpares, parameter, secondParameter);
+}
+
+KV_STS KV_ApiRescan(const KV_CoreId *core, int allCores, uint32_t parameter)
+{
+    constexpr uint32_t RescanCommand = 16, RescanBlock = 1024;
+    auto rescan = [&](const KV_CoreId &id) {
+        return KV_CallWithRetry(id, "KV_ApiRescan", RescanBlock,
+                                [&](KV_Core &handle, uint8_t *block) {
+                                    put<uint32_t>(block, 16, parameter);
+                                    return handle.KV_ConfigWrite(block, RescanBlock, RescanCommand);
+                                });
+    };
+    if (!allCores) {
+        if (core == nullptr)
+            return KVTL_STS_INVALID_PARAMETER;
+        return rescan(*core);
+    }
+    KV_CoreLock lock;
+    KV_CoreId cores[8];
+    uint32_t count = 0;
+    if (const KV_STS listed = KV_ApiEnumerateCores(cores, sizeof cores, &count);
+        listed != KV_STS_SUCCESS)
+        return listed;
+    if (count == 0)
+        return KV_STS_INVALID_CORE_HANDLE;
+    KV_STS status = KV_STS_SUCCESS;
+    for (uint32_t i = 0; i < count; ++i)
+        status = rescan(cores[i]);
+    return status;
+}
