@@ -15,10 +15,19 @@ if ! "$bin/emulator/kvemu" ctl status >/dev/null 2>&1; then
     mkdir -p -m 0700 "$socket_dir"
     echo "Starting the driver emulator in $socket_dir"
     nohup "$bin/emulator/kvemu" serve --socket-dir "$socket_dir" >"$socket_dir/kvemu.log" 2>&1 &
+    started=""
     for _ in $(seq 1 100); do
-        "$bin/emulator/kvemu" ctl --socket-dir "$socket_dir" status >/dev/null 2>&1 && break
+        if "$bin/emulator/kvemu" ctl --socket-dir "$socket_dir" status >/dev/null 2>&1; then
+            started=yes
+            break
+        fi
         sleep 0.1
     done
+    if [ -z "$started" ]; then
+        echo "The driver emulator did not start:" >&2
+        cat "$socket_dir/kvemu.log" >&2
+        exit 1
+    fi
 fi
 
 exec "$bin/app/velmora" "$@"
