@@ -84,6 +84,19 @@ private:
     std::shared_ptr<kv::PosixPlatform> platform_;
 };
 
+// The 8 KiB read request for the current configuration image, as the core
+// writes it to its mailbox.
+void fillImageRequest(uint8_t *block, uint32_t mailbox)
+{
+    std::memset(block, 0, 8192);
+    const uint32_t one = 1, two = 2, code = 0x1000;
+    std::memcpy(block + 0, &one, 4);
+    std::memcpy(block + 4, &mailbox, 4);
+    std::memcpy(block + 24, &two, 4);
+    std::memcpy(block + 28, &one, 4);
+    std::memcpy(block + 32, &code, 4);
+}
+
 Daemon &demoDaemon()
 {
     static Daemon daemon("demo", kvemu::demoModel());
@@ -132,13 +145,7 @@ void BM_RawRead64K(benchmark::State &state)
     file->read(block, 0, 1024);
     uint32_t mailbox;
     std::memcpy(&mailbox, block, 4);
-    std::memset(block, 0, sizeof block);
-    const uint32_t one = 1, two = 2, code = 0x1000;
-    std::memcpy(block + 0, &one, 4);
-    std::memcpy(block + 4, &mailbox, 4);
-    std::memcpy(block + 24, &two, 4);
-    std::memcpy(block + 28, &one, 4);
-    std::memcpy(block + 32, &code, 4);
+    fillImageRequest(block, mailbox);
     file->write(block, uint64_t(mailbox) * 512, 8192);
     for (auto _ : state) {
         if (file->read(block, uint64_t(mailbox) * 512, 65536) != 0) {
@@ -176,13 +183,7 @@ void BM_ReadCommand64K(benchmark::State &state)
     uint32_t mailbox;
     std::memcpy(&mailbox, block, 4);
     for (auto _ : state) {
-        std::memset(block, 0, 8192);
-        const uint32_t one = 1, two = 2, code = 0x1000;
-        std::memcpy(block + 0, &one, 4);
-        std::memcpy(block + 4, &mailbox, 4);
-        std::memcpy(block + 24, &two, 4);
-        std::memcpy(block + 28, &one, 4);
-        std::memcpy(block + 32, &code, 4);
+        fillImageRequest(block, mailbox);
         if (file->write(block, uint64_t(mailbox) * 512, 8192) != 0 ||
             file->read(block, uint64_t(mailbox) * 512, 65536) != 0) {
             state.SkipWithError("read command failed");
