@@ -26,6 +26,8 @@ constexpr uint32_t FirstWriteCommand = 2;
 constexpr uint32_t LastWriteCommand = 49;
 constexpr uint32_t CommandRescan = 16;
 constexpr uint32_t ReadConfiguration = 0x1000;
+constexpr uint32_t ReadStatistics = 0x1007;
+constexpr uint32_t ReadStatisticsInterval = 0x1008;
 constexpr uint32_t ReadLastStatus = 0x1016;
 constexpr size_t HeaderBytes = 32;
 
@@ -223,7 +225,7 @@ struct Emulator::Session {
 Emulator::Emulator(StoredState state, std::shared_ptr<Clock> clock, std::string statePath)
     : clock_(clock ? std::move(clock) : std::make_shared<SystemClock>()),
       statePath_(std::move(statePath)), current_(std::move(state.current)),
-      previous_(std::move(state.previous))
+      previous_(std::move(state.previous)), statistics_(clock_->now())
 {
 }
 
@@ -445,6 +447,12 @@ void Emulator::handleRequest(Session &session, uint32_t mailboxSector, const uin
         status = KV_STS_SUCCESS;
         mailbox.response = std::move(header);
         mailbox.image = built;
+    } else if (code == ReadStatistics || code == ReadStatisticsInterval) {
+        status = KV_STS_SUCCESS;
+        mailbox.image.reset();
+        mailbox.response = responseHeader(status, mailboxSector, stats::BlockBytes);
+        statistics_.fill(current_, clock_->now(), code == ReadStatisticsInterval,
+                         mailbox.response.data());
     } else if (code == ReadLastStatus) {
         // The status of the last other command; asking does not change it.
         status = KV_STS_SUCCESS;
@@ -622,6 +630,8 @@ std::string Emulator::change(const std::function<void(Model &)> &edit)
 
 std::string Emulator::changeLocked(const std::function<void(Model &)> &edit)
 {
+    // The workload up to now ran on the arrays as they were.
+    statistics_.advance(current_, clock_->now());
     Model next = current_;
     edit(next);
     next.generation = current_.generation + 1;

@@ -15,6 +15,7 @@
 #include "clock.h"
 #include "model.h"
 #include "state_file.h"
+#include "statistics.h"
 
 #include <array>
 #include <chrono>
@@ -146,6 +147,7 @@ private:
     SessionId nextSession_ = 1;
     Faults faults_;
     std::function<void()> stopHandler_;
+    Statistics statistics_; // counts from construction on
 };
 
 } // namespace kvemu
