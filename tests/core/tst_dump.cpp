@@ -1,0 +1,300 @@
+// The configuration dump, byte for byte, over hand-built images.
+#include "demo_config.h"
+#include "emulator.h"
+#include "kv_core.h"
+#include "kv_dump.h"
+#include "kv_inprocess_platform.h"
+#include "recording_platform.h"
+
+#include <QTest>
+
+using test::put;
+
+namespace {
+
+// A configuration image built at the driver's byte offsets.
+struct Image {
+    std::vector<uint8_t> bytes = std::vector<uint8_t>(65536, 0);
+    size_t next = 512;
+
+    Image() { put<uint64_t>(bytes, 52, 5); }
+
+    // Starts a record and returns its offset in the image.
+    size_t device(uint32_t tag, size_t size, uint64_t id, uint16_t deviceRoute)
+    {
+        const size_t at = next;
+        put<uint32_t>(bytes, at, tag);
+        put<uint64_t>(bytes, at + 4, id);
+        put<uint16_t>(bytes, at + 12, deviceRoute);
+        next += size;
+        return at;
+    }
+    void text(size_t at, const char *t) { std::memcpy(bytes.data() + at, t, std::strlen(t)); }
+
+    void corePseudoDevice()
+    {
+        const size_t r = device(0x25BC, 256, 0x100, 0);
+        put<uint32_t>(bytes, r + 36, 0x1201);
+        put<uint32_t>(bytes, r + 44, 0x3000);
+        text(r + 136, "KV-5.2");
+    }
+    size_t disk(const char *model)
+    {
+        const size_t r = device(0x25BC, 256, 0x101, 1);
+        put<uint64_t>(bytes, r + 28, 0x3A386030);
+        put<uint32_t>(bytes, r + 36, 0x1200);
+        put<uint32_t>(bytes, r + 44, 0x3000);
+        put<uint32_t>(bytes, r + 48, 0x100);
+        put<uint32_t>(bytes, r + 88, 0x80000100);
+        text(r + 128, "FW1");
+        text(r + 136, model);
+        text(r + 176, "SN 42");
+        text(r + 196, "02");
+        text(r + 216, "ACME");
+        return r;
+    }
+    // An array of first × second member extents, one spare and one parent.
+    size_t array(uint32_t typeCode, uint32_t first, uint32_t second, uint32_t progress = 0)
+    {
+        const uint32_t size = 512 + 64 * first * second + 32;
+        const size_t r = device(0x25BD, size, 0x201, 12);
+        put<uint32_t>(bytes, r + 20, 0x200);
+        put<uint32_t>(bytes, r + 24, typeCode);
+        put<uint32_t>(bytes, r + 28, 0x5355);
+        put<uint32_t>(bytes, r + 32, 0xA1A1);
+        put<uint64_t>(bytes, r + 36, 0x1000);
+        put<uint32_t>(bytes, r + 52, 7);
+        put<uint32_t>(bytes, r + 72, first);
+        put<uint32_t>(bytes, r + 76, second);
+        put<uint32_t>(bytes, r + 80, 1);
+        put<uint32_t>(bytes, r + 84, 1);
+        put<uint32_t>(bytes, r + 96, 0xC0000000);
+        put<uint32_t>(bytes, r + 100, progress);
+        put<uint16_t>(bytes, r + 104, 0x200);
+        put<uint32_t>(bytes, r + 144, size);
+        text(r + 160, "Data & Logs");
+        for (uint32_t i = 0; i < first * second; ++i) {
+            put<uint64_t>(bytes, r + 512 + 64 * i, 0x101 + i);
+            put<uint16_t>(bytes, r + 512 + 64 * i + 8, uint16_t(1 + i));
+        }
+        const size_t references = r + 512 + 64 * first * second;
+        put<uint64_t>(bytes, references, 0x301); // parent
+        put<uint16_t>(bytes, references + 8, 30);
+        put<uint64_t>(bytes, references + 16, 0x103); // spare
+        put<uint16_t>(bytes, references + 24, 3);
+        return r;
+    }
+    void elementError(size_t array, uint32_t flags)
+    {
+        put<uint32_t>(bytes, array + 512 + 48, flags);
+    }
+    void controller(const char *bios)
+    {
+        const size_t r = device(0x25BE, 136, 0x11, 0);
+        text(r + 20, "KVC-SATA");
+        text(r + 36, bios);
+        put<uint64_t>(bytes, r + 96, 0xABCDEF);
+        put<uint32_t>(bytes, r + 104, 4);
+        put<uint16_t>(bytes, r + 108, 0x1022);
+        put<uint32_t>(bytes, r + 112, 1);
+        put<uint64_t>(bytes, r + 120, 0x22);
+    }
+    void enclosure()
+    {
+        const size_t r = device(0x25BF, 64, 0x401, 40);
+        text(r + 20, "ACME");
+        text(r + 28, "Encl 8");
+        text(r + 48, "E1");
+    }
+};
+
+Image fullImage()
+{
+    Image image;
+    image.controller("2.1.0");
+    image.corePseudoDevice();
+    image.disk("ACME ^Disk");
+    image.elementError(image.array(0x1BF6, 1, 2, 12345), 0x4020);
+    image.enclosure();
+    return image;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Image)
+
+class TestDump : public QObject {
+    Q_OBJECT
+
+    std::shared_ptr<test::RecordingPlatform> host;
+
+    QByteArray dump(const Image &image, uint32_t capacity, int compact, int tagged)
+    {
+        host->readAnswers.push_back({0, image.bytes});
+        KV_Core core(".", "Core1");
+        std::vector<char> out(capacity + 1, '\0');
+        const uint32_t length = KV_DumpCore(core, out.data(), capacity, 0, compact, tagged);
+        if (length != core.dumpLength || length != std::strlen(out.data()))
+            return "length mismatch";
+        return QByteArray(out.data(), int(length));
+    }
+
+private slots:
+    void init()
+    {
+        host = std::make_shared<test::RecordingPlatform>();
+        kv::setPlatform(host);
+    }
+
+    void compactText()
+    {
+        const QByteArray expected =
+            "BufferSize: 1450    \n"
+            "CO: 1 GE: 5 NM: //./Core1/Route0/Device0 BN: KV-5.2 \n"
+            "CD: 01 CN: KVC-SATA   CSN: 0x0000000000abcdef BB: 2.1.0 MX: 0x0000000000000000 "
+            "NP: 04 VI: 0x1022 DI: 0x0000 SVI: 0x0000 SDI: 0x0000 ID: 0x0000000000000022 "
+            "OVI: 0x0000 ODI: 0x0000 LOC: 0x00000000 \n"
+            "PD: 00 TY: Core ST: Online ID: 0x0000000000000100 NM: //./Core1/Route0/Device0  \n"
+            "PD: 01 TY: Disk ST: Online ID: 0x0000000000000101 NM: //./Core1/Route0/Device1  "
+            "CD: 00 CH: 02 RT: 00 HD: 01 FE: 0x00000000 GS: Y SI: 0x000000003a386030 "
+            "LS: 0x0000000000000000 TS: 0x0000000000000000 MO: ^ACME _Disk^ SN: ^SN 42^ FW: FW1 "
+            "PT: 0x80000100 VI: ^ACME^ \n"
+            "LD: 0 ST: READY ID: 0x0000000000000201 NM: //./Core1/Route0/Device12 OSN: NONE "
+            "RT: 0 HD: 12 SI: 0x0000000000001000 1ST: 1 2ND: 2 CA: RW CTS: 0 TY: RAID1 "
+            "GE: 0x00000007 TPST: 0x0000000000000000 TPSI: 0 TPC: 12.3450 TP: 0 TTY: CREATE "
+            "TST: STARTED DS: 0 PRE: 00 AT: 0x0200 RC: 0 CF: 0x0000000000000000 "
+            "CT: 0x0000000000000000 DP: ^Data & Logs^  \n"
+            " LE: 0 RT: 0 HD: 1 ID: 0x0000000000000101 SO: 0x0000000000000000 "
+            "SS: 0x0000000000000000 DO: 0x0000000000000000 DS: 0x0000000000000000 "
+            "ER: Fail(NP)_Offline \n"
+            " LE: 1 RT: 0 HD: 2 ID: 0x0000000000000102 SO: 0x0000000000000000 "
+            "SS: 0x0000000000000000 DO: 0x0000000000000000 DS: 0x0000000000000000 ER: NoError \n"
+            "SP: 0 RT: 0 HD: 3 ID: 0x0000000000000103 \n"
+            " PA: 0 RT: 0 HD: 30 ID: 0x0000000000000301 \n"
+            "SEP: 0 ID: 0x0000000000000401 NM: //./Core1/Route0/Device40 VID: ^ACME^ "
+            "PID: ^Encl 8^ REV: NONE SN: ^E1^ \n";
+        QCOMPARE(dump(fullImage(), 0x10000, 1, 0), expected);
+    }
+
+    void edgeCases_data()
+    {
+        QTest::addColumn<Image>("image");
+        QTest::addColumn<int>("tagged");
+        QTest::addColumn<QByteArray>("expected");
+        auto withArray = [](uint32_t type, uint32_t first, uint32_t second, uint32_t progress,
+                            uint32_t error) {
+            Image image;
+            image.elementError(image.array(type, first, second, progress), error);
+            return image;
+        };
+        QTest::addRow("0x1BF6 2x2")
+            << withArray(0x1BF6, 2, 2, 0, 0) << 0 << QByteArray("TY: RAID10 ");
+        QTest::addRow("0x1BF6 1x1")
+            << withArray(0x1BF6, 1, 1, 0, 0) << 0 << QByteArray("TY: UNKNOWN ");
+        QTest::addRow("progress") << withArray(0x1BF6, 1, 2, 50000, 0) << 0
+                                  << QByteArray("TPC: 50.0000 ");
+        QTest::addRow("0x30") << withArray(0x1BF6, 1, 2, 0, 0x30) << 0
+                              << QByteArray("ER: Fail_Offline \n");
+        QTest::addRow("ampersand") << withArray(0x1BF6, 1, 2, 0, 0) << 1
+                                   << QByteArray("<DeviceName>Data &amp; Logs</DeviceName>");
+        {
+            Image image;
+            image.controller("");
+            QTest::addRow("no BIOS build")
+                << image << 1
+                << QByteArray("<SerialNumber>0x0000000000abcdef</SerialNumber></Controller>");
+        }
+        {
+            Image image;
+            image.corePseudoDevice();
+            QTest::addRow("build text") << image << 1 << QByteArray("<Build>KV-5.2</Build>");
+        }
+    }
+
+    void edgeCases()
+    {
+        QFETCH(Image, image);
+        QFETCH(int, tagged);
+        QFETCH(QByteArray, expected);
+        const QByteArray text = dump(image, 0x10000, 1, tagged);
+        QVERIFY2(text.contains(expected), text.constData());
+    }
+
+    void capacity_data()
+    {
+        QTest::addColumn<uint>("capacity");
+        QTest::addColumn<int>("tagged");
+        QTest::addRow("16 KiB") << 0x4000u << 0;
+        QTest::addRow("text runs out") << 0x8000u << 0;
+        QTest::addRow("tagged runs out") << 0x8000u << 1;
+    }
+
+    // Many devices into a small buffer: the dump stops cleanly and the
+    // guard bytes behind the capacity stay untouched.
+    void capacity()
+    {
+        QFETCH(uint, capacity);
+        QFETCH(int, tagged);
+        Image image;
+        for (int i = 0; i < 100; ++i)
+            image.disk("model");
+        for (int i = 0; i < 50; ++i)
+            image.array(0x1BF6, 1, 2);
+        host->readAnswers.push_back({0, image.bytes});
+        KV_Core core(".", "Core1");
+        std::vector<char> out(capacity + 64, 'G');
+        const uint32_t length = KV_DumpCore(core, out.data(), capacity, 0, 0, tagged);
+        QCOMPARE(core.dumpLength, length);
+        for (size_t i = capacity; i < out.size(); ++i)
+            QCOMPARE(out[i], 'G');
+        if (capacity < 0x8000) {
+            QCOMPARE(length, 0u);
+            return;
+        }
+        QVERIFY(length > 0 && length < capacity);
+        QCOMPARE(std::strlen(out.data()), size_t(length));
+        QVERIFY(!QByteArray(out.data()).contains("LD: 49 "));
+        if (!tagged)
+            QCOMPARE(out[length - 1], '\n');
+    }
+
+    void configString_data()
+    {
+        QTest::addColumn<uint>("capacity");
+        QTest::addColumn<uint>("status");
+        QTest::addRow("16 KiB") << 0x4000u << 1u;
+        QTest::addRow("no room") << 0u << 26u;
+    }
+
+    void configString()
+    {
+        QFETCH(uint, capacity);
+        QFETCH(uint, status);
+        host->readAnswers.push_back({0, fullImage().bytes});
+        char out[8] = "xxxxxxx";
+        QCOMPARE(KV_ApiGetCoreConfigString(nullptr, out, capacity, 0, 1, 1, 0), KV_STS(status));
+        QCOMPARE(out[0], capacity > 0 ? '\0' : 'x');
+        QCOMPARE(out[1], 'x');
+    }
+
+    void demoConfiguration()
+    {
+        kvemu::StoredState state{kvemu::demoModel(), kvemu::demoModel()};
+        auto emulator =
+            std::make_shared<kvemu::Emulator>(state, std::make_shared<kvemu::ManualClock>());
+        kv::setPlatform(std::make_shared<kvemu::InProcessPlatform>(emulator));
+        KV_CoreId core1{1, ".", "Core1"};
+        std::vector<char> out(512 * 1024, '\0');
+        QCOMPARE(KV_ApiGetCoreConfigString(&core1, out.data(), uint32_t(out.size()), 1, 0, 1, 0),
+                 KV_STS(1));
+        const QByteArray text(out.data());
+        QVERIFY(text.startsWith("BufferSize: "));
+        QCOMPARE(text.mid(12, 6).trimmed().toInt(), text.size());
+        KV_Core handle(".", "Core1");
+        QCOMPARE(uint(text.count("\nPD: ")), handle.physicalCount);
+        QVERIFY(handle.physicalCount > 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDump)
+#include "tst_dump.moc"
