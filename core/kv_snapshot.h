@@ -1,0 +1,160 @@
+// The configuration snapshot: the compact configuration dump of a core
+// parsed back into flat tables of fixed capacity. The application reads only
+// these tables; it never holds core objects.
+//
+// Every text field holds at most its width minus one characters and is
+// always terminated; a longer value is cut to the field. Tables are indexed
+// as follows:
+//  1. controllers in the order of their lines;
+//  2. physical devices by the number of their line;
+//  3. arrays in the order of their lines, two consecutive lines with the
+//     same device route sharing one record (current and target
+//     configuration of a running transform);
+//  4. enclosures by the number of their line.
+#pragma once
+
+#include "kv_coreid.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <type_traits>
+
+inline constexpr int KV_SnapshotMaxControllers = 19;
+inline constexpr int KV_SnapshotMaxDisks = 304;
+inline constexpr int KV_SnapshotMaxArrays = 384;
+inline constexpr int KV_SnapshotMaxEnclosures = 76;
+inline constexpr int KV_SnapshotMaxMembers = 32;
+// Spare and parent entries kept per configuration; an array with more keeps
+// the first ones.
+inline constexpr int KV_SnapshotMaxReferences = 32;
+
+struct KV_ControllerRec {
+    int32_t number;
+    char coreBuild[32]; // build text of the core the controller belongs to
+    char name[17];
+    char biosBuild[33];
+    uint64_t maxArraySize; // sectors
+    uint64_t serialNumber;
+    int32_t numberOfPorts;
+    uint16_t pciVendorId;
+    uint16_t pciDeviceId;
+    uint16_t pciSubVendorId;
+    uint16_t pciSubDeviceId;
+    uint64_t id;
+    uint16_t OrigPciVendorID;
+    uint16_t OrigPciDeviceID;
+};
+
+struct KV_DiskRec {
+    char type[8];   // "Disk", "Core", "Legacy", "Unknown" or "Vorlane"
+    char state[12]; // "Online", "Offline", "SMART_error", "Locked", "Unknown"
+    char path[40];
+    int32_t coreRoute;
+    int32_t deviceRoute;
+    uint64_t id;
+    uint64_t capacity; // sectors
+    int32_t globalSpare; // 1 or 0
+    uint32_t features;
+    uint64_t largestFree; // sectors
+    uint64_t totalFree;   // sectors
+    char serialNumber[64];
+    char model[64];
+    char firmware[32];
+    uint32_t portType;
+    int32_t controller;
+    int32_t channel;
+    char vendor[9];
+};
+
+// One member extent of an array.
+struct KV_MemberRec {
+    int32_t coreRoute;
+    int32_t deviceRoute;
+    uint64_t id;
+    uint64_t offset;     // sectors
+    uint64_t size;       // sectors
+    uint64_t dataOffset; // sectors
+    uint64_t dataSize;   // sectors
+    char error[32];      // "NoError", "Fail", "Offline", ...
+};
+
+enum KV_ReferenceKind : int32_t {
+    KV_ReferenceSpare = 1,  // a dedicated spare disk of the array
+    KV_ReferenceParent = 2, // an array built on this one
+};
+
+// A dedicated spare or a parent of an array.
+struct KV_ReferenceRec {
+    KV_ReferenceKind kind;
+    int32_t coreRoute;
+    int32_t deviceRoute;
+    uint64_t id;
+};
+
+// One configuration of an array.
+struct KV_ArrayConfig {
+    char path[40];
+    int32_t coreRoute;
+    int32_t deviceRoute;
+    uint64_t id;
+    uint64_t capacity; // sectors
+    int32_t firstCount;  // member sets
+    int32_t secondCount; // members per set
+    char cache[4];       // "RW", "R", "W" or "NC"
+    int32_t cacheTagSize;
+    char state[12];
+    char type[9];
+    uint32_t generation;
+    uint64_t transformProtectStart;
+    int32_t transformProtectSize;
+    float percentComplete;
+    char transformType[16];
+    char transformState[16];
+    int32_t distributedSpareCount;
+    int32_t preferredElement;
+    int32_t taskPriority;
+    uint32_t attributes; // 0x200: hidden, no operating-system disk
+    char deviceName[40];
+    int32_t referenceCount; // users of the array; non-zero means busy
+    uint64_t copyFromId;
+    uint64_t copyToId;
+    char osDiskName[64]; // the operating system's disk number, or "NONE"
+    KV_MemberRec members[KV_SnapshotMaxMembers];
+    int32_t linkCount; // filled entries of `links`
+    KV_ReferenceRec links[KV_SnapshotMaxReferences];
+};
+
+struct KV_ArrayRec {
+    int32_t halves; // 1, or 2 while a transform runs (then `config[1]` is the target)
+    KV_ArrayConfig config[2];
+};
+
+struct KV_EnclosureRec {
+    uint64_t id;
+    char path[40];
+    char vendor[9];
+    char product[17];
+    char revision[5];
+    char serialNumber[9];
+};
+
+// About 3 MB: callers allocate it, never on the stack.
+struct KV_SnapshotTables {
+    int32_t controllerCount;
+    KV_ControllerRec controllers[KV_SnapshotMaxControllers];
+    KV_DiskRec disks[KV_SnapshotMaxDisks];
+    int32_t diskCount;
+    KV_ArrayRec arrays[KV_SnapshotMaxArrays];
+    int32_t arrayCount;
+    KV_EnclosureRec enclosures[KV_SnapshotMaxEnclosures];
+    int32_t enclosureCount;
+};
+static_assert(std::is_trivially_copyable_v<KV_SnapshotTables>);
+
+// Parses `length` bytes of compact dump text (or up to its first zero byte)
+// into `snapshot`, which is cleared first. 1 when the whole text was read;
+// 0 when a core, controller or array line lacks a key or has a bad value, a
+// physical line's number is not below 304, an array line's number is not
+// below 384, or a table would overflow. On 0 the tables keep what was
+// parsed before the faulty line.
+int KV_ParseSnapshotText(const char *text, size_t length, KV_SnapshotTables *snapshot);
