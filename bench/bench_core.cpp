@@ -133,18 +133,27 @@ void BM_HandleBuild_Full64K(benchmark::State &state)
     buildHandle(state, fullDaemon());
 }
 
+// The full daemon's configuration endpoint with a mailbox taken (read into
+// `block`); null when it does not open.
+std::unique_ptr<kv::PlatformFile> openWithMailbox(uint8_t *block, uint32_t *mailbox)
+{
+    auto file = fullDaemon().platform()->open("\\\\.\\KVConfig0", 4, 3, 0x60000000);
+    if (!file || file->read(block, 0, 1024) != 0)
+        return nullptr;
+    std::memcpy(mailbox, block, 4);
+    return file;
+}
+
 // One Read frame of 64 KiB on an open mailbox: the transport's floor.
 void BM_RawRead64K(benchmark::State &state)
 {
-    auto file = fullDaemon().platform()->open("\\\\.\\KVConfig0", 4, 3, 0x60000000);
+    alignas(4096) static uint8_t block[65536];
+    uint32_t mailbox = 0;
+    auto file = openWithMailbox(block, &mailbox);
     if (!file) {
         state.SkipWithError("cannot open the configuration endpoint");
         return;
     }
-    alignas(4096) static uint8_t block[65536];
-    file->read(block, 0, 1024);
-    uint32_t mailbox;
-    std::memcpy(&mailbox, block, 4);
     fillImageRequest(block, mailbox);
     file->write(block, uint64_t(mailbox) * 512, 8192);
     for (auto _ : state) {
@@ -173,15 +182,13 @@ void BM_OpenAndMailbox(benchmark::State &state)
 // One read command for the image: the 8 KiB request out, the 64 KiB answer back.
 void BM_ReadCommand64K(benchmark::State &state)
 {
-    auto file = fullDaemon().platform()->open("\\\\.\\KVConfig0", 4, 3, 0x60000000);
+    alignas(4096) static uint8_t block[65536];
+    uint32_t mailbox = 0;
+    auto file = openWithMailbox(block, &mailbox);
     if (!file) {
         state.SkipWithError("cannot open the configuration endpoint");
         return;
     }
-    alignas(4096) static uint8_t block[65536];
-    file->read(block, 0, 1024);
-    uint32_t mailbox;
-    std::memcpy(&mailbox, block, 4);
     for (auto _ : state) {
         fillImageRequest(block, mailbox);
         if (file->write(block, uint64_t(mailbox) * 512, 8192) != 0 ||
