@@ -1,5 +1,8 @@
 #include "kv_snapshot.h"
 
+#include "kv_channel.h"
+#include "kv_dump.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -172,10 +175,7 @@ public:
     }
 
     // A single-word value.
-    bool word(const char *key, Token &token)
-    {
-        return tokens.takeKey(key) && tokens.next(token);
-    }
+    bool word(const char *key, Token &token) { return tokens.takeKey(key) && tokens.next(token); }
 
     bool atEnd() const
     {
@@ -382,8 +382,7 @@ private:
             !r.number("GE:", c.generation) || !r.number("TPST:", c.transformProtectStart) ||
             !r.number("TPSI:", c.transformProtectSize) || !r.number("TPC:", c.percentComplete) ||
             !r.number("TP:", c.taskPriority) || !r.text("TTY:", c.transformType, "TST:") ||
-            !r.text("TST:", c.transformState, "DS:") ||
-            !r.number("DS:", c.distributedSpareCount) ||
+            !r.text("TST:", c.transformState, "DS:") || !r.number("DS:", c.distributedSpareCount) ||
             !r.number("PRE:", c.preferredElement) || !r.number("AT:", c.attributes) ||
             !r.number("RC:", c.referenceCount) || !r.number("CF:", c.copyFromId) ||
             !r.number("CT:", c.copyToId) || !r.text("DP:", c.deviceName, nullptr))
@@ -432,15 +431,15 @@ private:
             glued = true;
         }
         int64_t number = 0;
-        if (!parseIndex(numberToken, number) || number < 0 ||
-            number >= KV_SnapshotMaxEnclosures || tables.enclosureCount >= KV_SnapshotMaxEnclosures)
+        if (!parseIndex(numberToken, number) || number < 0 || number >= KV_SnapshotMaxEnclosures ||
+            tables.enclosureCount >= KV_SnapshotMaxEnclosures)
             return;
         KV_EnclosureRec &e = tables.enclosures[number];
         e = {};
         ++tables.enclosureCount;
         Token idToken;
-        const bool haveId = glued ? r.tokens.next(idToken) && parseNumber(idToken, e.id)
-                                  : r.number("ID:", e.id);
+        const bool haveId =
+            glued ? r.tokens.next(idToken) && parseNumber(idToken, e.id) : r.number("ID:", e.id);
         (void)(haveId && r.text("NM:", e.path, "VID:") && r.text("VID:", e.vendor, "PID:") &&
                r.text("PID:", e.product, "REV:") && r.text("REV:", e.revision, "SN:") &&
                r.text("SN:", e.serialNumber, nullptr));
@@ -475,4 +474,29 @@ int KV_ParseSnapshotText(const char *text, size_t length, KV_SnapshotTables *sna
         line = lineEnd + 1;
     }
     return 1;
+}
+
+int KV_ApiGetSnapshot(const KV_CoreId *cores, KV_SnapshotTables *snapshot, uint64_t value,
+                      int lookup)
+{
+    if (!snapshot)
+        return 0;
+    snapshot->controllerCount = snapshot->diskCount = 0;
+    snapshot->arrayCount = snapshot->enclosureCount = 0;
+    if (!cores)
+        return 0;
+    // The caller's value, then the text; 512 KiB is the most a dump of one
+    // core may take.
+    constexpr uint32_t WorkSize = 0x100008, TextOffset = 8, TextCapacity = 512 * 1024;
+    auto *work = static_cast<uint8_t *>(KVTL_Alloc(WorkSize, "KV_ApiGetSnapshot"));
+    if (!work)
+        return 0;
+    std::memset(work, 0, WorkSize);
+    std::memcpy(work, &value, sizeof value);
+    char *text = reinterpret_cast<char *>(work + TextOffset);
+    int result = 0;
+    if (KV_ApiGetCoreConfigString(cores, text, TextCapacity, lookup, 0, 1, 0) == KV_STS_SUCCESS)
+        result = KV_ParseSnapshotText(text, TextCapacity, snapshot);
+    KVTL_Free(work);
+    return result;
 }

@@ -8,8 +8,8 @@
 //  1. controllers in the order of their lines;
 //  2. physical devices by the number of their line;
 //  3. arrays in the order of their lines, two consecutive lines with the
-//     same device route sharing one record (current and target
-//     configuration of a running transform);
+//     same device route sharing one record (the two configurations of an
+//     array under transform or rebuild);
 //  4. enclosures by the number of their line.
 #pragma once
 
@@ -52,7 +52,7 @@ struct KV_DiskRec {
     int32_t coreRoute;
     int32_t deviceRoute;
     uint64_t id;
-    uint64_t capacity; // sectors
+    uint64_t capacity;   // sectors
     int32_t globalSpare; // 1 or 0
     uint32_t features;
     uint64_t largestFree; // sectors
@@ -97,7 +97,7 @@ struct KV_ArrayConfig {
     int32_t coreRoute;
     int32_t deviceRoute;
     uint64_t id;
-    uint64_t capacity; // sectors
+    uint64_t capacity;   // sectors
     int32_t firstCount;  // member sets
     int32_t secondCount; // members per set
     char cache[4];       // "RW", "R", "W" or "NC"
@@ -124,8 +124,11 @@ struct KV_ArrayConfig {
     KV_ReferenceRec links[KV_SnapshotMaxReferences];
 };
 
+// While an array is transformed or rebuilt the driver lists it twice: first
+// the new layout, then the old one. `config[0]` is therefore the destination
+// and `config[1]` the source; with one half `config[0]` is the array.
 struct KV_ArrayRec {
-    int32_t halves; // 1, or 2 while a transform runs (then `config[1]` is the target)
+    int32_t halves; // 1, or 2 while a task keeps two layouts
     KV_ArrayConfig config[2];
 };
 
@@ -158,3 +161,11 @@ static_assert(std::is_trivially_copyable_v<KV_SnapshotTables>);
 // below 384, or a table would overflow. On 0 the tables keep what was
 // parsed before the faulty line.
 int KV_ParseSnapshotText(const char *text, size_t length, KV_SnapshotTables *snapshot);
+
+// The snapshot of the first core of `cores`: its compact dump (with the
+// operating-system disk lookup when `lookup` is set) parsed into `snapshot`.
+// `value` is kept in the head of the work buffer, for whoever inspects it.
+// 1 on success; 0 when the work buffer cannot be had, the dump fails or the
+// text does not parse (the tables then keep what was read).
+int KV_ApiGetSnapshot(const KV_CoreId *cores, KV_SnapshotTables *snapshot, uint64_t value,
+                      int lookup);
