@@ -245,11 +245,9 @@ public:
     }
 
 private:
-    bool fail(const char *line)
-    {
-        std::printf("Snapshot: malformed %s line\n", line);
-        return false;
-    }
+    // The library reports through its result only; the line kind names
+    // the rule that failed for whoever reads this in a debugger.
+    bool fail(const char * /*line*/) { return false; }
 
     bool coreLine(LineReader &r)
     {
@@ -265,10 +263,8 @@ private:
 
     bool controllerLine(LineReader &r)
     {
-        if (tables.controllerCount >= KV_SnapshotMaxControllers) {
-            std::printf("Snapshot: more than %d controllers\n", KV_SnapshotMaxControllers);
+        if (tables.controllerCount >= KV_SnapshotMaxControllers)
             return false;
-        }
         KV_ControllerRec &c = tables.controllers[tables.controllerCount];
         c = {};
         Token token;
@@ -293,11 +289,8 @@ private:
         int64_t number = 0;
         if (!r.tokens.next(token) || !parseIndex(token, number))
             return true; // no record named: nothing to fill
-        if (number < 0 || number >= KV_SnapshotMaxDisks) {
-            std::printf("Snapshot: physical device %lld out of range\n",
-                        static_cast<long long>(number));
+        if (number < 0 || number >= KV_SnapshotMaxDisks)
             return false;
-        }
         Token type;
         if (!r.word("TY:", type))
             return true;
@@ -306,10 +299,8 @@ private:
             accepted = accepted || type.is(word);
         if (!accepted)
             return true;
-        if (tables.diskCount >= KV_SnapshotMaxDisks) {
-            std::printf("Snapshot: more than %d physical devices\n", KV_SnapshotMaxDisks);
+        if (tables.diskCount >= KV_SnapshotMaxDisks)
             return false;
-        }
         KV_DiskRec &d = tables.disks[number];
         d = {};
         copyText(d.type, type.data, type.size);
@@ -341,11 +332,8 @@ private:
         int64_t number = 0;
         if (!r.tokens.next(token) || !parseIndex(token, number))
             return fail("logical device");
-        if (number < 0 || number >= KV_SnapshotMaxArrays) {
-            std::printf("Snapshot: logical device %lld out of range\n",
-                        static_cast<long long>(number));
+        if (number < 0 || number >= KV_SnapshotMaxArrays)
             return false;
-        }
         KV_ArrayConfig a{};
         if (!r.text("ST:", a.state, "ID:") || !r.number("ID:", a.id) ||
             !r.text("NM:", a.path, "OSN:") || !r.text("OSN:", a.osDiskName, "RT:") ||
@@ -353,10 +341,8 @@ private:
             return fail("logical device");
 
         const bool secondHalf = current && tables.arrayCount > 0 && a.deviceRoute == lastRoute;
-        if (!secondHalf && tables.arrayCount >= KV_SnapshotMaxArrays) {
-            std::printf("Snapshot: more than %d logical devices\n", KV_SnapshotMaxArrays);
+        if (!secondHalf && tables.arrayCount >= KV_SnapshotMaxArrays)
             return false;
-        }
         KV_ArrayRec &record =
             tables.arrays[secondHalf ? tables.arrayCount - 1 : tables.arrayCount++];
         if (secondHalf) {

@@ -1,13 +1,18 @@
-// Fuzz target: a core handle built from an arbitrary configuration image.
-// The walk and the device objects must never read past the image, loop or
-// leak, whatever the records say.
+// Fuzz target: a core handle built from an arbitrary configuration image,
+// then its compact dump, then that dump parsed back into the snapshot. The
+// walk, the device objects and the dump must never read past the image,
+// write past the dump buffer, loop or leak, whatever the records say.
 #include "kv_core.h"
+#include "kv_dump.h"
+#include "kv_snapshot.h"
 #include "recording_platform.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <algorithm>
 #include <cstring>
+#include <memory>
+#include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -22,7 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // the image, cut to 64 KiB.
     const int previous = size > 0 ? data[0] & 1 : 0;
     const size_t length = size > 1 ? std::min<size_t>(size - 1, 65536) : 0;
-    host->readAnswers.push_back({0, std::vector<uint8_t>(data + (size > 0), data + (size > 0) + length)});
+    host->readAnswers.push_back(
+        {0, std::vector<uint8_t>(data + (size > 0), data + (size > 0) + length)});
 
     const size_t live = KVTL_LiveCount();
     {
@@ -45,6 +51,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             sum += std::strlen(core.enclosures[i]->product);
         if (sum == 1) // keeps the reads from being optimised away
             host->transfers.clear();
+
+        // The dump goes into a buffer with guard bytes behind its capacity.
+        constexpr uint32_t Capacity = 512 * 1024, Guard = 64;
+        static std::vector<char> text(Capacity + Guard);
+        text[0] = '\0';
+        std::fill(text.begin() + Capacity, text.end(), 'G');
+        const uint32_t length = KV_DumpCore(core, text.data(), Capacity, 0, 1, 0);
+        if (length >= Capacity || text[length] != '\0' || std::strlen(text.data()) != length)
+            __builtin_trap();
+        for (uint32_t i = Capacity; i < Capacity + Guard; ++i)
+            if (text[i] != 'G')
+                __builtin_trap();
+        static auto tables = std::make_unique<KV_SnapshotTables>();
+        KV_ParseSnapshotText(text.data(), length, tables.get());
+        if (tables->diskCount > KV_SnapshotMaxDisks || tables->arrayCount > KV_SnapshotMaxArrays)
+            __builtin_trap();
     }
     if (KVTL_LiveCount() != live)
         __builtin_trap(); // a device object or table outlived its handle
