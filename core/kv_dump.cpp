@@ -39,6 +39,25 @@ public:
         length_ += uint32_t(std::min<size_t>(size_t(written), room - 1));
     }
 
+    // The same for plain bytes, without a format: what the field writers
+    // use, since a dump is tens of thousands of short pieces.
+    void append(const char *data, size_t size)
+    {
+        if (uint64_t(length_) + 1 >= capacity_)
+            return;
+        const size_t kept = std::min<size_t>(size, capacity_ - length_ - 1);
+        std::memcpy(output_ + length_, data, kept);
+        length_ += uint32_t(kept);
+        output_[length_] = '\0';
+    }
+    void append(const char *text) { append(text, std::strlen(text)); }
+    void spaces(int count)
+    {
+        static constexpr char Blanks[] = "                ";
+        for (; count > 0; count -= int(sizeof Blanks - 1))
+            append(Blanks, std::min<size_t>(size_t(count), sizeof Blanks - 1));
+    }
+
     uint32_t length() const { return length_; }
     void moveTo(uint32_t length) { length_ = length; }
 
@@ -93,24 +112,30 @@ public:
     void number(const char *key, const char *name, int value)
     {
         char text[16];
-        std::snprintf(text, sizeof text, "%d", value);
-        field(key, name, text);
+        field(key, name, text, decimal(text, value, 1));
     }
-    // Two digits in the compact text form, plain in the tagged one.
+    // Two digits in the compact text form ("%0*d" with width 2), plain in
+    // the tagged one.
     void twoDigits(const char *key, const char *name, int value)
     {
         char text[16];
-        if (tagged_)
-            std::snprintf(text, sizeof text, "%d", value);
-        else
-            std::snprintf(text, sizeof text, "%0*d", 2, value);
-        field(key, name, text);
+        field(key, name, text, decimal(text, value, tagged_ ? 1 : 2));
     }
+    // "0x" and at least `digits` lower-case hexadecimal digits.
     void hex(const char *key, const char *name, uint64_t value, int digits)
     {
-        char text[24];
-        std::snprintf(text, sizeof text, "0x%0*" PRIx64, digits, value);
-        field(key, name, text);
+        char reversed[16];
+        int count = 0;
+        do {
+            reversed[count++] = "0123456789abcdef"[value & 0xF];
+            value >>= 4;
+        } while (value != 0);
+        while (count < digits && count < int(sizeof reversed))
+            reversed[count++] = '0';
+        char text[20] = {'0', 'x'};
+        for (int i = 0; i < count; ++i)
+            text[2 + i] = reversed[count - 1 - i];
+        field(key, name, text, size_t(2 + count));
     }
     void percent(const char *key, const char *name, double value)
     {
@@ -126,9 +151,12 @@ public:
             field(key, name, value);
             return;
         }
-        char text[128];
-        std::snprintf(text, sizeof text, "%-*s", width, value[0] != '\0' ? value : "NONE");
-        field(key, name, text);
+        const char *shown = value[0] != '\0' ? value : "NONE";
+        const size_t length = std::strlen(shown);
+        sink_.append(key);
+        sink_.append(": ", 2);
+        sink_.append(shown, length);
+        sink_.spaces(std::max(width - int(length), 0) + 1);
     }
     // A text that may hold spaces: framed by carets in the compact text
     // form, with any caret inside replaced by an underscore; "NONE" when
@@ -139,12 +167,12 @@ public:
             word(key, name, value);
             return;
         }
-        char text[128];
-        std::snprintf(text, sizeof text, "^%s", value);
-        std::replace(text + 1, text + std::strlen(text), '^', '_');
-        const size_t used = std::strlen(text);
-        std::snprintf(text + used, sizeof text - used, "^");
-        field(key, name, text);
+        char text[128] = {'^'};
+        size_t used = 1;
+        for (const char *c = value; *c != '\0' && used + 2 < sizeof text; ++c)
+            text[used++] = *c == '^' ? '_' : *c;
+        text[used++] = '^';
+        field(key, name, text, used);
     }
     // The array's name: framed and followed by one more space in the
     // compact text form, with "&" written as its character entity in the
@@ -166,18 +194,54 @@ public:
                 text[used++] = *c;
             }
         }
-        text[used] = '\0';
-        field("DP", "DeviceName", text);
+        field("DP", "DeviceName", text, used);
     }
 
 private:
     void field(const char *key, const char *name, const char *value)
     {
-        if (tagged_)
-            sink_.print("%*s<%s>%s</%s>%s", compact_ ? 0 : fieldIndent_, "", name, value, name,
-                        newline());
-        else
-            sink_.print("%s: %s ", key, value);
+        field(key, name, value, std::strlen(value));
+    }
+    // Compact text: "key: value ". Tagged: "<name>value</name>", indented
+    // and on a line of its own unless compact.
+    void field(const char *key, const char *name, const char *value, size_t size)
+    {
+        if (tagged_) {
+            sink_.spaces(compact_ ? 0 : fieldIndent_);
+            sink_.append("<", 1);
+            sink_.append(name);
+            sink_.append(">", 1);
+            sink_.append(value, size);
+            sink_.append("</", 2);
+            sink_.append(name);
+            sink_.append(">", 1);
+            sink_.append(newline());
+        } else {
+            sink_.append(key);
+            sink_.append(": ", 2);
+            sink_.append(value, size);
+            sink_.append(" ", 1);
+        }
+    }
+    // Decimal digits of `value`, at least `digits` of them (zero-padded
+    // after the sign, as "%0*d" pads); returns the length.
+    static size_t decimal(char (&text)[16], int value, int digits)
+    {
+        uint32_t magnitude = value < 0 ? 0u - uint32_t(value) : uint32_t(value);
+        char reversed[12];
+        int count = 0;
+        do {
+            reversed[count++] = char('0' + magnitude % 10);
+            magnitude /= 10;
+        } while (magnitude != 0);
+        while (count < digits)
+            reversed[count++] = '0';
+        size_t used = 0;
+        if (value < 0)
+            text[used++] = '-';
+        while (count > 0)
+            text[used++] = reversed[--count];
+        return used;
     }
     int elementIndent() const { return compact_ ? 0 : fieldIndent_ - 2; }
     const char *newline() const { return compact_ ? "" : "\n"; }

@@ -30,39 +30,32 @@ bool isSeparator(char c)
 }
 
 // The tokens of one line, read front to back. A caret that is not closed
-// on its line frames the rest of the line.
+// on its line frames the rest of the line. The token looked at by `peek`
+// is kept, so every token is scanned once however often it is looked at.
 class LineTokens {
 public:
     LineTokens(const char *begin, const char *end) : position(begin), end(end) {}
 
     bool next(Token &token)
     {
-        while (position < end && isSeparator(*position))
-            ++position;
-        if (position == end)
+        if (!peek(token))
             return false;
-        if (*position == '{')
-            ++position;
-        token = {};
-        if (position < end && *position == '^') {
-            const char *start = ++position;
-            const void *caret = std::memchr(start, '^', size_t(end - start));
-            const char *stop = caret ? static_cast<const char *>(caret) : end;
-            token = {start, size_t(stop - start), true};
-            position = caret ? stop + 1 : end;
-            return true;
-        }
-        const char *start = position;
-        while (position < end && !isSeparator(*position) && *position != '^')
-            ++position;
-        token = {start, size_t(position - start), false};
+        position = afterAhead;
+        haveAhead = false;
         return true;
     }
 
-    bool peek(Token &token) const
+    bool peek(Token &token)
     {
-        LineTokens copy = *this;
-        return copy.next(token);
+        if (!haveAhead) {
+            const char *cursor = position;
+            if (!scan(cursor, ahead))
+                return false;
+            afterAhead = cursor;
+            haveAhead = true;
+        }
+        token = ahead;
+        return true;
     }
 
     // True when the next token is `key`; it is consumed then.
@@ -71,13 +64,38 @@ public:
         Token token;
         if (!peek(token) || !token.is(key))
             return false;
-        next(token);
-        return true;
+        return next(token);
     }
 
 private:
+    bool scan(const char *&cursor, Token &token) const
+    {
+        while (cursor < end && isSeparator(*cursor))
+            ++cursor;
+        if (cursor == end)
+            return false;
+        if (*cursor == '{')
+            ++cursor;
+        if (cursor < end && *cursor == '^') {
+            const char *start = ++cursor;
+            const void *caret = std::memchr(start, '^', size_t(end - start));
+            const char *stop = caret ? static_cast<const char *>(caret) : end;
+            token = {start, size_t(stop - start), true};
+            cursor = caret ? stop + 1 : end;
+            return true;
+        }
+        const char *start = cursor;
+        while (cursor < end && !isSeparator(*cursor) && *cursor != '^')
+            ++cursor;
+        token = {start, size_t(cursor - start), false};
+        return true;
+    }
+
     const char *position;
     const char *end;
+    Token ahead;
+    const char *afterAhead = nullptr;
+    bool haveAhead = false;
 };
 
 template <size_t N> void copyText(char (&field)[N], const char *data, size_t size)
@@ -177,7 +195,7 @@ public:
     // A single-word value.
     bool word(const char *key, Token &token) { return tokens.takeKey(key) && tokens.next(token); }
 
-    bool atEnd() const
+    bool atEnd()
     {
         Token token;
         return !tokens.peek(token);
@@ -444,7 +462,14 @@ int KV_ParseSnapshotText(const char *text, size_t length, KV_SnapshotTables *sna
 {
     if (!snapshot)
         return 0;
-    std::memset(snapshot, 0, sizeof *snapshot);
+    // The counts and the tables indexed by line number are cleared; array
+    // records (nine tenths of the snapshot) are cleared as each is started,
+    // and those past the count are never read.
+    snapshot->controllerCount = snapshot->diskCount = 0;
+    snapshot->arrayCount = snapshot->enclosureCount = 0;
+    std::memset(snapshot->controllers, 0, sizeof snapshot->controllers);
+    std::memset(snapshot->disks, 0, sizeof snapshot->disks);
+    std::memset(snapshot->enclosures, 0, sizeof snapshot->enclosures);
     if (!text)
         return 0;
     const void *zero = std::memchr(text, '\0', length);

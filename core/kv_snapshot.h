@@ -155,7 +155,9 @@ struct KV_SnapshotTables {
 static_assert(std::is_trivially_copyable_v<KV_SnapshotTables>);
 
 // Parses `length` bytes of compact dump text (or up to its first zero byte)
-// into `snapshot`, which is cleared first. 1 when the whole text was read;
+// into `snapshot`. The counts and the controller, physical and enclosure
+// tables are cleared first; array records are cleared when their line is
+// read, and those at or past the array count keep old contents. 1 when the whole text was read;
 // 0 when a core, controller or array line lacks a key or has a bad value, a
 // physical line's number is not below 304, an array line's number is not
 // below 384, or a table would overflow. On 0 the tables keep what was
