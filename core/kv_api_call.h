@@ -27,6 +27,27 @@ inline constexpr int KV_MaxAttempts = 3;
 // than `core`; KV_STS_SUCCESS otherwise. Needs no lock.
 KV_STS KV_CheckDevicePath(const KV_CoreId *core, const char *path);
 
+// Steps 4 to 6 for a caller that already holds the lock and owns its block
+// (an operation that reads its answer out of the block after the attempts,
+// or answers its own code when the block cannot be had): the handle is
+// built fresh for every attempt and `block` cleared before each.
+template <typename Attempt>
+KV_STS KV_RetryOnStaleGeneration(const KV_CoreId &core, uint8_t *block, uint32_t blockLength,
+                                 Attempt attempt)
+{
+    KV_STS status = KV_STS_FAILURE;
+    for (int tries = 0; tries < KV_MaxAttempts; ++tries) {
+        auto handle = std::make_unique<KV_Core>(core.host, core.coreName);
+        if (!handle->endpoint)
+            return KV_STS_INVALID_CORE_HANDLE;
+        std::memset(block, 0, blockLength);
+        status = attempt(*handle, block);
+        if (status != KV_STS_INVALID_GENERATION_NUMBER)
+            break;
+    }
+    return status;
+}
+
 // Sends the request that `attempt` writes into `block` (of `blockLength`
 // bytes, cleared before every attempt) through a fresh handle on `core`,
 // with the retry on a stale generation.
@@ -38,15 +59,5 @@ KV_STS KV_CallWithRetry(const KV_CoreId &core, const char *tag, uint32_t blockLe
     KV_RequestBlock block(blockLength, tag);
     if (!block)
         return KV_STS_NO_MEMORY_AVAILABLE;
-    KV_STS status = KV_STS_FAILURE;
-    for (int tries = 0; tries < KV_MaxAttempts; ++tries) {
-        auto handle = std::make_unique<KV_Core>(core.host, core.coreName);
-        if (!handle->endpoint)
-            return KV_STS_INVALID_CORE_HANDLE;
-        std::memset(block.data(), 0, blockLength);
-        status = attempt(*handle, block.data());
-        if (status != KV_STS_INVALID_GENERATION_NUMBER)
-            break;
-    }
-    return status;
+    return KV_RetryOnStaleGeneration(core, block.data(), blockLength, attempt);
 }

@@ -7,7 +7,6 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
-#include <optional>
 
 namespace {
 
@@ -137,8 +136,7 @@ void writeReport(const uint8_t *b, int level, ReportWriter &w)
     w.line("TotalCoreR/W:", "%-4.2f MB", coreMB);
     w.line("BusMB/CoreMB:", "%-4.2f", ratio(busMB, coreMB));
     w.line("BusIoSize/CoreIoSize:", "%-4.2f", ratio(busIoSize, coreIoSize));
-    w.line("BusRequests/CoreRequests:", "%-4.2f",
-           ratio(v(st::BusRequests), v(st::CoreRequests)));
+    w.line("BusRequests/CoreRequests:", "%-4.2f", ratio(v(st::BusRequests), v(st::CoreRequests)));
     w.line("BusIocTotalRequests:", "%-u", v(st::BusRequests));
     w.line("BusIocActive:", "%-u", v(st::BusActive));
     w.line("CoreIocActive:", "%-u", v(st::CoreActive));
@@ -226,8 +224,8 @@ void writeReport(const uint8_t *b, int level, ReportWriter &w)
         {"ParityReadAccess:", st::ParityReadAccess, "ParityReadHit:", st::ParityReadHit},
         {"RMWCacheAccess:", st::RmwCacheAccess, "RMWCacheHit:", st::RmwCacheHit},
         {"OldDataReadAccess:", st::OldDataReadAccess, "OldDataReadHit:", st::OldDataReadHit},
-        {"FlushAccessed:", st::FlushAccessed, "FlushResourcePoolAccessed:",
-         st::FlushResourcePoolAccessed},
+        {"FlushAccessed:", st::FlushAccessed,
+         "FlushResourcePoolAccessed:", st::FlushResourcePoolAccessed},
     };
     for (const auto &pair : pairs) {
         w.line(pair.accessLabel, "%-u", v(pair.access));
@@ -266,13 +264,12 @@ void writeReport(const uint8_t *b, int level, ReportWriter &w)
 
 } // namespace
 
-// Follows the calling convention of kv_api_call.h with this operation's own
-// order and codes, which KV_CallWithRetry does not give: the handle is built
-// before the block is allocated, an allocation failure is
-// KV_STS_SPACE_NOT_ALLOCATED (not KV_STS_NO_MEMORY_AVAILABLE), and the block
-// must outlive the attempts because the report is written from it.
-KV_STS KV_BufferPrintApiGetStats(const KV_CoreId *core, char *output, uint32_t capacity,
-                                 int level, int flag)
+// Follows the calling convention of kv_api_call.h, owning its block: an
+// allocation failure is KV_STS_SPACE_NOT_ALLOCATED (not
+// KV_STS_NO_MEMORY_AVAILABLE), and the block must outlive the attempts
+// because the report is written from it.
+KV_STS KV_BufferPrintApiGetStats(const KV_CoreId *core, char *output, uint32_t capacity, int level,
+                                 int flag)
 {
     if (core == nullptr || output == nullptr || capacity == 0)
         return KVTL_STS_INVALID_PARAMETER;
@@ -280,28 +277,21 @@ KV_STS KV_BufferPrintApiGetStats(const KV_CoreId *core, char *output, uint32_t c
     const uint32_t readCode = flag ? KV_ReadStatisticsInterval : KV_ReadStatistics;
 
     KV_CoreLock lock;
-    std::optional<KV_RequestBlock> block;
-    KV_STS status = KV_STS_FAILURE;
-    for (int tries = 0; tries < KV_MaxAttempts; ++tries) {
-        KV_Core handle(core->host, core->coreName);
-        if (!handle.endpoint)
-            return KV_STS_INVALID_CORE_HANDLE;
-        if (!block) {
-            block.emplace(KV_StatisticsBlockSize, StatsTag);
-            if (!*block)
-                return KV_STS_SPACE_NOT_ALLOCATED;
-        }
-        std::memset(block->data(), 0, KV_StatisticsBlockSize);
-        status = handle.KV_ConfigRead(block->data(), KV_StatisticsBlockSize, readCode, 0);
-        if (status != KV_STS_INVALID_GENERATION_NUMBER)
-            break;
-    }
+    KV_RequestBlock block(KV_StatisticsBlockSize, StatsTag);
+    if (!block)
+        return KV_STS_SPACE_NOT_ALLOCATED;
+    const KV_STS status = KV_RetryOnStaleGeneration(
+        *core, block.data(), KV_StatisticsBlockSize, [&](KV_Core &handle, uint8_t *request) {
+            return handle.KV_ConfigRead(request, KV_StatisticsBlockSize, readCode, 0);
+        });
+    if (status == KV_STS_INVALID_CORE_HANDLE)
+        return status;
     // A refused read may have left the driver's status answer in the block.
     if (status != KV_STS_SUCCESS)
-        std::memset(block->data(), 0, KV_StatisticsBlockSize);
+        std::memset(block.data(), 0, KV_StatisticsBlockSize);
 
     ReportWriter writer(output, capacity);
-    writeReport(block->data(), level, writer);
+    writeReport(block.data(), level, writer);
     if (status == KV_STS_SUCCESS && writer.truncated())
         return KV_STS_BUFFER_TOO_SMALL;
     return status;
