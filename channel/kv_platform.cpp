@@ -4,6 +4,8 @@
 
 #include <mutex>
 
+#include <unistd.h>
+
 namespace kv {
 
 namespace {
@@ -18,6 +20,14 @@ std::mutex &platformMutex()
     return mutex;
 }
 } // namespace
+
+std::string Platform::computerName()
+{
+    char name[256] = {};
+    if (gethostname(name, sizeof name - 1) != 0)
+        return {};
+    return name;
+}
 
 void setPlatform(std::shared_ptr<Platform> platform)
 {

@@ -84,6 +84,13 @@ public:
 
     // GetDriveTypeA on a root path such as "C:\".
     virtual int driveType(const std::string &rootPath) = 0;
+
+    // GetSystemDirectoryA: where the operating system lives, such as
+    // "C:\Windows\system32"; empty when it cannot be told.
+    virtual std::string systemDirectory() { return "C:\\Windows\\system32"; }
+
+    // GetComputerNameA; by default the host's name.
+    virtual std::string computerName();
 };
 
 // The platform every channel operation uses. It is given once, at start-up or

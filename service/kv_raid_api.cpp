@@ -1,0 +1,720 @@
+#include "kv_raid_api.h"
+
+#include "kv_channel.h"
+#include "kv_platform.h"
+
+#include <QMutex>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Port type and capability bits of a disk record.
+constexpr quint32 PortSimpleTrim = 0x100000;
+constexpr quint32 PortAdvancedTrim = 0x400000;
+constexpr quint32 PortInformedHotSwap = 0x800000;
+constexpr quint32 PortNvme = 0x80000000u;
+constexpr quint32 PortSataSsd = 0x800;
+constexpr quint32 AttributeHidden = 0x200;
+// The most arrays the host reports behind one drive letter.
+constexpr size_t MaxArraysPerVolume = 24;
+
+bool equals(const char *text, const char *word)
+{
+    return std::strcmp(text, word) == 0;
+}
+
+bool isCore(const KV_DiskRec &disk)
+{
+    return equals(disk.type, "Core");
+}
+
+int memberCount(const KV_ArrayConfig &config)
+{
+    const int64_t count = int64_t(config.firstCount) * config.secondCount;
+    return int(std::clamp<int64_t>(count, 0, KV_SnapshotMaxMembers));
+}
+
+// The filled configurations of an array: one, or two while it has two.
+int halves(const KV_ArrayRec &array)
+{
+    return array.halves == 2 ? 2 : 1;
+}
+
+// The array identifiers behind a drive letter, as the host reports them.
+std::vector<int32_t> arraysBehind(char letter)
+{
+    std::vector<int32_t> arrays;
+    KV_GetVolumeArrays(std::string(1, letter) + ":", &arrays);
+    if (arrays.size() > MaxArraysPerVolume)
+        arrays.resize(MaxArraysPerVolume);
+    return arrays;
+}
+
+} // namespace
+
+KV_RaidApi::KV_RaidApi(QObject *parent) : QObject(parent), view_(KV_SnapshotStore::latest()) {}
+
+const KV_Snapshot &KV_RaidApi::snapshot()
+{
+    if (!pinned_)
+        view_ = KV_SnapshotStore::latest();
+    return *view_;
+}
+
+KV_RaidApi::Pin::Pin(KV_RaidApi &api) : api_(api), wasPinned_(api.pinned_)
+{
+    api.snapshot();
+    api.pinned_ = true;
+}
+
+KV_RaidApi::Pin::~Pin()
+{
+    api_.pinned_ = wasPinned_;
+}
+
+int KV_RaidApi::Refresh()
+{
+    const int result = KV_SnapshotStore::refresh();
+    view_ = KV_SnapshotStore::latest();
+    return result;
+}
+
+int KV_RaidApi::GetControllerCount()
+{
+    return snapshot().tables.controllerCount;
+}
+
+const KV_ControllerRec *KV_RaidApi::GetController(int index)
+{
+    const KV_SnapshotTables &t = snapshot().tables;
+    return index >= 0 && index < t.controllerCount ? &t.controllers[index] : nullptr;
+}
+
+int KV_RaidApi::GetDiskCount()
+{
+    return snapshot().tables.diskCount;
+}
+
+const KV_DiskRec *KV_RaidApi::GetDisk(int index)
+{
+    const KV_SnapshotTables &t = snapshot().tables;
+    return index >= 0 && index < t.diskCount ? &t.disks[index] : nullptr;
+}
+
+int KV_RaidApi::GetArrayCount()
+{
+    return snapshot().tables.arrayCount;
+}
+
+const KV_ArrayRec *KV_RaidApi::GetArray(int index)
+{
+    const KV_SnapshotTables &t = snapshot().tables;
+    return index >= 0 && index < t.arrayCount ? &t.arrays[index] : nullptr;
+}
+
+int KV_RaidApi::FindArrayIndex(int arrayId)
+{
+    const KV_SnapshotTables &t = snapshot().tables;
+    for (int i = 0; i < t.arrayCount; ++i) {
+        if (t.arrays[i].config[0].deviceRoute == arrayId)
+            return i;
+    }
+    return -1;
+}
+
+const KV_ArrayRec *KV_RaidApi::findArray(int arrayId)
+{
+    return GetArray(FindArrayIndex(arrayId));
+}
+
+const KV_ArrayConfig *KV_RaidApi::FindArrayConfig(int arrayId, bool current)
+{
+    const KV_ArrayRec *array = findArray(arrayId);
+    if (!array)
+        return nullptr;
+    if (current)
+        return &array->config[0];
+    return array->halves == 2 ? &array->config[1] : nullptr;
+}
+
+int KV_RaidApi::FindDiskIndex(int diskId)
+{
+    const KV_SnapshotTables &t = snapshot().tables;
+    for (int i = 0; i < t.diskCount; ++i) {
+        if (!isCore(t.disks[i]) && t.disks[i].deviceRoute == diskId)
+            return i;
+    }
+    return -1;
+}
+
+const KV_DiskRec *KV_RaidApi::findDisk(int diskId)
+{
+    return GetDisk(FindDiskIndex(diskId));
+}
+
+int KV_RaidApi::FindUsableDiskIndex(int diskId)
+{
+    const Pin pin(*this);
+    const int index = FindDiskIndex(diskId);
+    if (index < 0)
+        return -1;
+    const KV_DiskRec &disk = view_->tables.disks[index];
+    if (equals(disk.state, "Locked") || equals(disk.state, "SMART_Error") ||
+        equals(disk.state, "SMART_error") || !equals(disk.type, "Disk"))
+        return -1;
+    return index;
+}
+
+int KV_RaidApi::FindDiskIdByLocation(int controller, int channel)
+{
+    const KV_SnapshotTables &t = snapshot().tables;
+    for (int i = 0; i < t.diskCount; ++i) {
+        const KV_DiskRec &disk = t.disks[i];
+        if (!isCore(disk) && disk.controller == controller && disk.channel == channel)
+            return disk.deviceRoute;
+    }
+    return -1;
+}
+
+const char *KV_RaidApi::FindDiskRouteByUid(quint64 uid)
+{
+    const KV_SnapshotTables &t = snapshot().tables;
+    for (int i = 0; i < t.diskCount; ++i) {
+        if (!isCore(t.disks[i]) && t.disks[i].id == uid)
+            return t.disks[i].path;
+    }
+    return nullptr;
+}
+
+int KV_RaidApi::FindArrayIdByUid(quint64 uid)
+{
+    const KV_SnapshotTables &t = snapshot().tables;
+    for (int i = 0; i < t.arrayCount; ++i) {
+        if (t.arrays[i].config[0].id == uid)
+            return t.arrays[i].config[0].deviceRoute;
+    }
+    return -1;
+}
+
+bool KV_RaidApi::ArrayUsesDisk(int arrayId, int diskId)
+{
+    const KV_ArrayRec *array = findArray(arrayId);
+    if (!array)
+        return false;
+    for (int h = 0; h < halves(*array); ++h) {
+        const KV_ArrayConfig &config = array->config[h];
+        for (int m = 0; m < memberCount(config); ++m) {
+            if (config.members[m].deviceRoute == diskId)
+                return true;
+        }
+    }
+    return false;
+}
+
+int KV_RaidApi::CountArraysOfDisk(int diskId)
+{
+    const Pin pin(*this);
+    int count = 0;
+    for (int i = 0; i < view_->tables.arrayCount; ++i)
+        count += ArrayUsesDisk(view_->tables.arrays[i].config[0].deviceRoute, diskId) ? 1 : 0;
+    return count;
+}
+
+bool KV_RaidApi::MemberFailed(int arrayId, int diskId)
+{
+    const KV_ArrayRec *array = findArray(arrayId);
+    if (!array)
+        return false;
+    for (int h = 0; h < halves(*array); ++h) {
+        const KV_ArrayConfig &config = array->config[h];
+        for (int m = 0; m < memberCount(config); ++m) {
+            if (config.members[m].deviceRoute == diskId &&
+                std::memcmp(config.members[m].error, "Fail", 5) == 0)
+                return true;
+        }
+    }
+    return false;
+}
+
+quint64 KV_RaidApi::SmallestMemberSizeMB(int arrayIndex)
+{
+    const Pin pin(*this);
+    const KV_ArrayRec *array = GetArray(arrayIndex);
+    if (!array)
+        return 0;
+    quint64 smallest = 0;
+    for (int h = 0; h < halves(*array); ++h) {
+        const KV_ArrayConfig &config = array->config[h];
+        for (int m = 0; m < memberCount(config); ++m) {
+            const KV_MemberRec &member = config.members[m];
+            if (std::strncmp(member.error, "Fail", 4) == 0)
+                continue;
+            const int disk = FindUsableDiskIndex(member.deviceRoute);
+            if (disk < 0)
+                continue;
+            const quint64 capacity = view_->tables.disks[disk].capacity;
+            if (smallest == 0 || capacity < smallest)
+                smallest = capacity;
+        }
+    }
+    return smallest >> 11;
+}
+
+bool KV_RaidApi::DiskHasSimpleTrim(int diskId)
+{
+    const KV_DiskRec *disk = findDisk(diskId);
+    return disk && (disk->portType & PortSimpleTrim);
+}
+
+bool KV_RaidApi::DiskHasAdvancedTrim(int diskId)
+{
+    const KV_DiskRec *disk = findDisk(diskId);
+    return disk && (disk->portType & PortAdvancedTrim);
+}
+
+bool KV_RaidApi::DiskIsNvme(int diskId)
+{
+    const KV_DiskRec *disk = findDisk(diskId);
+    return disk && (disk->portType & PortNvme);
+}
+
+bool KV_RaidApi::DiskIsSolidState(int diskId)
+{
+    const KV_DiskRec *disk = findDisk(diskId);
+    return disk && (disk->portType & (PortNvme | PortSataSsd));
+}
+
+bool KV_RaidApi::DiskHasInformedHotSwap(int diskId)
+{
+    const KV_DiskRec *disk = findDisk(diskId);
+    return disk && !equals(disk->state, "Locked") && (disk->portType & PortInformedHotSwap);
+}
+
+bool KV_RaidApi::ArrayIsHidden(int arrayId)
+{
+    const KV_ArrayConfig *config = FindArrayConfig(arrayId, true);
+    return config && (config->attributes & AttributeHidden);
+}
+
+bool KV_RaidApi::ArrayTaskIs(int arrayId, const char *task)
+{
+    const KV_ArrayConfig *config = FindArrayConfig(arrayId, true);
+    return config && task && equals(config->transformType, task);
+}
+
+KV_RaidApi::HostView KV_RaidApi::hostView()
+{
+    HostView host;
+    char letters[32] = {};
+    KV_ListFixedDrives(sizeof letters, letters);
+    for (const char *letter = letters; *letter != '\0'; ++letter) {
+        for (const int32_t arrayId : arraysBehind(*letter)) {
+            QString &text = host.driveLetters[arrayId];
+            if (!text.isEmpty())
+                text += QStringLiteral(", ");
+            text += QStringLiteral("%1:").arg(QChar::fromLatin1(*letter));
+        }
+    }
+    const std::string system = kv::platform()->systemDirectory().substr(0, 1024);
+    if (!system.empty()) {
+        for (const int32_t arrayId : arraysBehind(system[0]))
+            host.systemArrays.insert(arrayId);
+    }
+    return host;
+}
+
+bool KV_RaidApi::carriesSystem(int arrayId, const std::set<int> &systemArrays)
+{
+    const Pin pin(*this);
+    if (systemArrays.count(arrayId))
+        return true;
+    const KV_ArrayConfig *config = FindArrayConfig(arrayId, true);
+    if (!config || !equals(config->type, "RAIDCACHE") || equals(config->cache, "R"))
+        return false;
+    for (int m = 0; m < memberCount(*config); ++m) {
+        const int member = FindArrayIdByUid(config->members[m].id);
+        if (member >= 0 && systemArrays.count(member))
+            return true;
+    }
+    return false;
+}
+
+bool KV_RaidApi::sharesSystemDisk(int arrayId, const std::set<int> &systemArrays)
+{
+    const Pin pin(*this);
+    const KV_ArrayConfig *config = FindArrayConfig(arrayId, true);
+    if (!config)
+        return false;
+    for (int m = 0; m < memberCount(*config); ++m) {
+        const int disk = config->members[m].deviceRoute;
+        for (int i = 0; i < view_->tables.arrayCount; ++i) {
+            const int other = view_->tables.arrays[i].config[0].deviceRoute;
+            if (systemArrays.count(other) && ArrayUsesDisk(other, disk))
+                return true;
+        }
+    }
+    return false;
+}
+
+bool KV_RaidApi::ArrayCarriesSystem(int arrayId)
+{
+    return carriesSystem(arrayId, hostView().systemArrays);
+}
+
+bool KV_RaidApi::ArrayHoldsSystem(int arrayId)
+{
+    return hostView().systemArrays.count(arrayId) > 0;
+}
+
+bool KV_RaidApi::ArraySharesSystemDisk(int arrayId)
+{
+    return sharesSystemDisk(arrayId, hostView().systemArrays);
+}
+
+bool KV_RaidApi::ArrayTrimSupported(int arrayId)
+{
+    const Pin pin(*this);
+    const KV_ArrayConfig *config = FindArrayConfig(arrayId, true);
+    if (!config) {
+        std::printf("can't find array %d\n", arrayId);
+        return false;
+    }
+    quint32 needed = 0;
+    if (equals(config->type, "VOLUME") || equals(config->type, "RAIDABLE") ||
+        equals(config->type, "LEGACY") || equals(config->type, "RAID0"))
+        needed = PortSimpleTrim;
+    else if (equals(config->type, "RAID1") || equals(config->type, "RAID10"))
+        needed = PortAdvancedTrim;
+    else
+        return false;
+    for (int m = 0; m < memberCount(*config); ++m) {
+        const KV_DiskRec *disk = findDisk(config->members[m].deviceRoute);
+        if (!disk || !(disk->portType & needed))
+            return false;
+    }
+    return true;
+}
+
+QString KV_RaidApi::FormatSectors(quint64 sectors)
+{
+    if (sectors == 0 || (sectors >> 63) != 0)
+        return QStringLiteral("0.0MB");
+    const float megabytes = float(double(sectors) * 512.0 / 1000000.0);
+    char text[64];
+    if (megabytes < 1000)
+        std::snprintf(text, sizeof text, "%0.1fMB", double(std::nearbyint(megabytes)));
+    else if (megabytes < 1000000)
+        std::snprintf(text, sizeof text, "%0.1fGB", double(megabytes / 1000));
+    else
+        std::snprintf(text, sizeof text, "%0.1fTB", double(megabytes / 1000000));
+    return QString::fromLatin1(text);
+}
+
+QString KV_RaidApi::PortTypeText(int diskIndex)
+{
+    const KV_DiskRec *disk = GetDisk(diskIndex);
+    if (!disk)
+        return QStringLiteral(" ?? ");
+    const quint32 f = disk->portType;
+    QString speed;
+    if (f & 0x4)
+        speed = QStringLiteral("6G ");
+    else if (f & 0x1)
+        speed = QStringLiteral("1.5G ");
+    else if (f & 0x2)
+        speed = QStringLiteral("3G ");
+    QString bus;
+    if (f & 0x80000000u) {
+        bus = QStringLiteral("NVMe Gen");
+        bus += (f & 0x8)          ? QStringLiteral("4")
+               : (f & 0x10)       ? QStringLiteral("5")
+               : (f & 0x10000000) ? QStringLiteral("2")
+                                  : QStringLiteral("3");
+        if (f & 0x20)
+            bus += QStringLiteral(" x2");
+        else if (f & 0x40)
+            bus += QStringLiteral(" x4");
+        else if (f & 0x80)
+            bus += QStringLiteral(" x8");
+    } else if (f & 0x10000) {
+        bus = QStringLiteral("SAS");
+    } else {
+        if ((f & 0x200) && !(f & 0x800))
+            bus = QStringLiteral("SATA/NCQ");
+        else if (f & 0x800)
+            bus = QStringLiteral("SATA/SSD");
+        else if (f & 0x100)
+            bus = QStringLiteral("SATA");
+        if (!bus.isEmpty() && (f & 0x1000))
+            bus.prepend(QLatin1Char('e'));
+    }
+    if (f & 0x8000)
+        bus = QStringLiteral("%1 4KN").arg(bus);
+    return speed + bus;
+}
+
+QString KV_RaidApi::SerialNumberText(int diskIndex)
+{
+    const KV_DiskRec *disk = GetDisk(diskIndex);
+    if (!disk)
+        return QStringLiteral(" ??");
+    const char *begin = disk->serialNumber;
+    const char *end = begin + strnlen(begin, sizeof disk->serialNumber);
+    while (end > begin && end[-1] == '_')
+        --end;
+    while (begin < end && *begin == ' ')
+        ++begin;
+    return QString::fromLatin1(begin, std::min<qsizetype>(end - begin, 96));
+}
+
+QString KV_RaidApi::CacheModeText(int diskId)
+{
+    const KV_DiskRec *disk = findDisk(diskId);
+    if (!disk)
+        return QStringLiteral("Unknown");
+    switch ((disk->features >> 16) & 0x140) {
+    case 0x40:
+        return QStringLiteral("W");
+    case 0x100:
+        return QStringLiteral("R");
+    case 0x140:
+        return QStringLiteral("RW");
+    default:
+        return QStringLiteral("NC");
+    }
+}
+
+quint32 KV_RaidApi::CacheModeFromText(const QString &mode)
+{
+    if (mode == QLatin1String("NC"))
+        return 0;
+    if (mode == QLatin1String("R"))
+        return 0x80000000u;
+    if (mode == QLatin1String("W"))
+        return 0x40000000u;
+    return 0xC0000000u;
+}
+
+QString KV_RaidApi::ArrayDiskNumberText(int arrayId, int flags)
+{
+    if (flags & AttributeHidden)
+        return QStringLiteral("Hidden");
+    std::string disk;
+    if (KV_FindArrayDisk(FindArrayIndex(arrayId), arrayId, &disk) != KV_STS_SUCCESS || disk.empty())
+        return QStringLiteral("none");
+    return QString::fromStdString(disk);
+}
+
+QString KV_RaidApi::DriveLettersOfArray(int arrayId)
+{
+    return hostView().driveLetters.value(arrayId);
+}
+
+bool KV_RaidApi::DiskEligibleForInit(int diskIndex, bool disksOnly)
+{
+    const Pin pin(*this);
+    const KV_DiskRec *disk = GetDisk(diskIndex);
+    if (!disk || isCore(*disk) || equals(disk->state, "Locked"))
+        return false;
+    if (disksOnly && !equals(disk->type, "Disk"))
+        return false;
+    for (int i = 0; i < view_->tables.arrayCount; ++i) {
+        const KV_ArrayConfig &first = view_->tables.arrays[i].config[0];
+        if (!ArrayUsesDisk(first.deviceRoute, disk->deviceRoute))
+            continue;
+        // The first array that uses the disk decides.
+        if (equals(first.type, "LEGACY"))
+            return !ArrayCarriesSystem(first.deviceRoute);
+        return MemberFailed(first.deviceRoute, disk->deviceRoute);
+    }
+    return true;
+}
+
+bool KV_RaidApi::AnyEligibleDisk(bool disksOnly)
+{
+    const Pin pin(*this);
+    for (int i = 0; i < view_->tables.diskCount; ++i) {
+        if (DiskEligibleForInit(i, disksOnly))
+            return true;
+    }
+    return false;
+}
+
+int KV_RaidApi::tierKey(const KV_ArrayConfig &tier, const QMap<int, QString> &driveLetters)
+{
+    const Pin pin(*this);
+    const int members = memberCount(tier);
+    const int first = members > 0 ? FindArrayIdByUid(tier.members[0].id) : -1;
+    const int second = members > 1 ? FindArrayIdByUid(tier.members[1].id) : -1;
+    for (const int member : {second, first}) {
+        if (member >= 0 && !driveLetters.value(member).isEmpty())
+            return member;
+    }
+    return first;
+}
+
+QString KV_RaidApi::ComputerName()
+{
+    static const QString name = [] {
+        char buffer[256] = {};
+        const std::string host = kv::platform()->computerName();
+        std::strncpy(buffer, host.c_str(), sizeof buffer - 1);
+        return QString::fromLocal8Bit(buffer);
+    }();
+    return name;
+}
+
+bool KV_RaidApi::ComputerName(char *buffer, int size)
+{
+    if (!buffer || size <= 0)
+        return false;
+    const std::string host = kv::platform()->computerName();
+    if (host.empty() || host.size() >= size_t(size))
+        return false;
+    std::memcpy(buffer, host.c_str(), host.size() + 1);
+    return true;
+}
+
+quint32 KV_RaidApi::ParseEventLine(const QString &line, quint32 nextSequence, KV_EventRec *event)
+{
+    constexpr quint32 Valid = 53, Malformed = 7;
+    constexpr qsizetype MaxText = 4096;
+    const QChar *c = line.constData();
+    const QChar *end = c + line.size();
+    auto digits = [&](auto accept) {
+        const QChar *start = c;
+        while (c < end && accept(*c))
+            ++c;
+        return c > start;
+    };
+    auto isDecimal = [](QChar ch) { return ch >= QLatin1Char('0') && ch <= QLatin1Char('9'); };
+    auto isHex = [&](QChar ch) {
+        return isDecimal(ch) || (ch >= QLatin1Char('a') && ch <= QLatin1Char('f')) ||
+               (ch >= QLatin1Char('A') && ch <= QLatin1Char('F'));
+    };
+    auto expect = [&](char ch) {
+        if (c == end || *c != QLatin1Char(ch))
+            return false;
+        ++c;
+        return true;
+    };
+    auto skipTo = [&](char ch) {
+        while (c < end && *c != QLatin1Char(ch))
+            ++c;
+        return expect(ch);
+    };
+    auto skipBlanks = [&] {
+        while (c < end && *c == QLatin1Char(' '))
+            ++c;
+    };
+
+    // "00012: [0a] (01015) CR - Array 2 has gone critical. =END= (2)(0)...(0)"
+    if (!digits(isDecimal) || !expect(':') || !skipTo('[') || !digits(isHex) || !expect(']') ||
+        !skipTo('('))
+        return Malformed;
+    const QChar *codeStart = c;
+    if (!digits(isDecimal))
+        return Malformed;
+    const quint32 code = QStringView(codeStart, c).toUInt();
+    if (!expect(')'))
+        return Malformed;
+    skipBlanks();
+    if (end - c < 2)
+        return Malformed;
+    const QString severityText(c, 2);
+    c += 2;
+    quint32 severity = 0;
+    if (severityText == QLatin1String("IN"))
+        severity = 1;
+    else if (severityText == QLatin1String("WA"))
+        severity = 2;
+    else if (severityText == QLatin1String("CR"))
+        severity = 3;
+    else if (severityText == QLatin1String("LG"))
+        severity = 4;
+    skipBlanks();
+    // The core writes " - " between the severity and the text.
+    if (c < end && *c == QLatin1Char('-')) {
+        ++c;
+        skipBlanks();
+    }
+    const qsizetype textStart = c - line.constData();
+    const qsizetype marker = line.indexOf(QLatin1String(" =END= "), textStart);
+    if (marker < 0)
+        return Malformed;
+    const QString text = line.mid(textStart, std::min(marker - textStart, MaxText));
+    c = line.constData() + marker + 7;
+    for (int i = 0; i < 8; ++i) {
+        if (!expect('(') ||
+            !digits([&](QChar ch) { return isDecimal(ch) || ch == QLatin1Char('-'); }) ||
+            !expect(')'))
+            return Malformed;
+    }
+    if (c < end && *c == QLatin1Char('\n'))
+        ++c;
+    if (c != end)
+        return Malformed;
+    if (event) {
+        event->sequence = nextSequence - 1;
+        event->code = code;
+        event->severity = severity;
+        event->text = text;
+        event->text2.clear();
+        event->status = Valid;
+    }
+    return Valid;
+}
+
+RaidDataBundle KV_RaidApi::BuildBundle(quint32 firstEventSequence, quint32 language,
+                                       EventFetcher fetchEvent)
+{
+    Refresh();
+    const Pin pin(*this); // every lookup below reads the tables the bundle keeps
+    RaidDataBundle bundle;
+    bundle.snapshot = view_;
+    const KV_SnapshotTables &t = bundle.snapshot->tables;
+    bundle.computerName = ComputerName();
+
+    const HostView host = hostView();
+    for (int i = 0; i < t.arrayCount; ++i) {
+        const KV_ArrayConfig &config = t.arrays[i].config[0];
+        bundle.arrays.append(&config);
+        const int id = config.deviceRoute;
+        const int key = equals(config.type, "RAIDTIER") ? tierKey(config, host.driveLetters) : id;
+        bundle.arrayHoldsSystem[key] = host.systemArrays.count(id) > 0;
+        bundle.arrayDriveLetters[key] = host.driveLetters.value(id);
+        bundle.arraySharesSystemDisk[key] = sharesSystemDisk(id, host.systemArrays);
+        bundle.arrayDiskNumber[key] = ArrayDiskNumberText(id, int(config.attributes));
+        bundle.arrayTrimSupported[key] = ArrayTrimSupported(id);
+    }
+
+    for (int i = 0; i < t.diskCount; ++i) {
+        const KV_DiskRec &disk = t.disks[i];
+        bundle.disks.append(&disk);
+        const bool real = !isCore(disk);
+        bundle.diskArrayCount.append(real ? CountArraysOfDisk(disk.deviceRoute) : 0);
+        bundle.diskSerial.append(real ? SerialNumberText(i) : QString());
+        bundle.diskHotSwap.append(real && DiskHasInformedHotSwap(disk.deviceRoute));
+    }
+    bundle.anyEligibleDisk = AnyEligibleDisk(false);
+    bundle.anyEligiblePhysicalDisk = AnyEligibleDisk(true);
+
+    quint32 sequence = firstEventSequence;
+    if (fetchEvent) {
+        for (;;) {
+            KV_EventRec event = fetchEvent(*this, sequence, language);
+            if (event.status != 53)
+                break;
+            bundle.events.append(event);
+            ++sequence;
+        }
+    }
+    bundle.nextEventSeq = sequence;
+    return bundle;
+}

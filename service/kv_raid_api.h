@@ -1,0 +1,131 @@
+// The application's RAID service: the lookups, checks and display texts the
+// window and the dialogs need, over the process-wide configuration snapshot.
+//
+// Identifiers: a disk and an array are named by their device route (HD);
+// "unique identifiers" are the 64-bit IDs. Indices are positions in the
+// snapshot's tables.
+//
+// Every query reads the latest published snapshot and keeps a reference to
+// it in this object, so that pointers a query returns stay valid until this
+// object's next query or refresh; a query made of several lookups reads one
+// snapshot throughout. An object is used from one thread at a
+// time; any number of objects may live on any threads.
+#pragma once
+
+#include "kv_snapshot_store.h"
+#include "raid_data_bundle.h"
+
+#include <QObject>
+#include <QString>
+
+#include <set>
+
+class KV_RaidApi : public QObject {
+    Q_OBJECT
+public:
+    explicit KV_RaidApi(QObject *parent = nullptr);
+
+    // Enumerates the cores and re-reads the configuration into a new
+    // snapshot; 1 when the whole configuration was read.
+    int Refresh();
+
+    int GetControllerCount();
+    const KV_ControllerRec *GetController(int index);
+    int GetDiskCount();
+    const KV_DiskRec *GetDisk(int index);
+    int GetArrayCount();
+    const KV_ArrayRec *GetArray(int index);
+    // `current`: the first configuration; otherwise the second, which
+    // exists only while the array has two.
+    const KV_ArrayConfig *FindArrayConfig(int arrayId, bool current);
+    int FindArrayIndex(int arrayId);
+
+    int FindDiskIndex(int diskId);
+    int FindUsableDiskIndex(int diskId);
+    int FindDiskIdByLocation(int controller, int channel);
+    // The disk's route text; null when no disk has this unique identifier.
+    const char *FindDiskRouteByUid(quint64 uid);
+    int FindArrayIdByUid(quint64 uid);
+
+    bool ArrayUsesDisk(int arrayId, int diskId);
+    int CountArraysOfDisk(int diskId);
+    bool MemberFailed(int arrayId, int diskId);
+    // MiB.
+    quint64 SmallestMemberSizeMB(int arrayIndex);
+
+    bool DiskHasSimpleTrim(int diskId);
+    bool DiskHasAdvancedTrim(int diskId);
+    bool DiskIsNvme(int diskId);
+    bool DiskIsSolidState(int diskId);
+    bool DiskHasInformedHotSwap(int diskId);
+
+    bool ArrayIsHidden(int arrayId);
+    bool ArrayCarriesSystem(int arrayId);
+    bool ArrayHoldsSystem(int arrayId);
+    bool ArraySharesSystemDisk(int arrayId);
+    bool ArrayTrimSupported(int arrayId);
+    bool ArrayTaskIs(int arrayId, const char *task);
+
+    static QString FormatSectors(quint64 sectors);
+    QString PortTypeText(int diskIndex);
+    QString SerialNumberText(int diskIndex);
+    QString CacheModeText(int diskId);
+    static quint32 CacheModeFromText(const QString &mode);
+    QString ArrayDiskNumberText(int arrayId, int flags);
+    QString DriveLettersOfArray(int arrayId);
+
+    // The disk-eligibility test over every disk record, or over records of
+    // kind "Disk" only.
+    bool AnyEligibleDisk(bool disksOnly);
+    bool DiskEligibleForInit(int diskIndex, bool disksOnly);
+
+    // The computer's name, read once per process.
+    static QString ComputerName();
+    bool ComputerName(char *buffer, int size);
+
+    // Parses one event line of the core into `event`: 53 on success, 7 when
+    // the line deviates from the form the core writes.
+    static quint32 ParseEventLine(const QString &line, quint32 nextSequence, KV_EventRec *event);
+
+    // Refreshes and builds the window's bundle; `events` are fetched from
+    // sequence `firstEventSequence` on by `fetchEvent` until it reports
+    // anything but 53.
+    using EventFetcher = KV_EventRec (*)(KV_RaidApi &, quint32 sequence, quint32 language);
+    RaidDataBundle BuildBundle(quint32 firstEventSequence, quint32 language,
+                               EventFetcher fetchEvent);
+
+private:
+    // Holds this object on one snapshot for the duration of a query made of
+    // several lookups, so that an index found in one table is used in the
+    // same tables. Nests.
+    class Pin {
+    public:
+        explicit Pin(KV_RaidApi &api);
+        ~Pin();
+        Pin(const Pin &) = delete;
+        Pin &operator=(const Pin &) = delete;
+
+    private:
+        KV_RaidApi &api_;
+        bool wasPinned_;
+    };
+
+    // The latest snapshot, unless a Pin holds this object on its own.
+    const KV_Snapshot &snapshot();
+    const KV_DiskRec *findDisk(int diskId);
+    const KV_ArrayRec *findArray(int arrayId);
+
+    // The drive letters of every array (identifier to "C:, D:") and the
+    // arrays behind the system drive, asked of the host.
+    struct HostView {
+        QMap<int, QString> driveLetters;
+        std::set<int> systemArrays;
+    };
+    HostView hostView();
+    bool carriesSystem(int arrayId, const std::set<int> &systemArrays);
+    bool sharesSystemDisk(int arrayId, const std::set<int> &systemArrays);
+    int tierKey(const KV_ArrayConfig &tier, const QMap<int, QString> &driveLetters);
+
+    KV_SnapshotRef view_;
+    bool pinned_ = false;
+};

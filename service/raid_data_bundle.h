@@ -1,0 +1,57 @@
+// What the background worker hands the main window after a full refresh: a
+// value, copied across threads at the cost of reference counts.
+#pragma once
+
+#include "kv_snapshot_store.h"
+
+#include <QList>
+#include <QMap>
+#include <QMetaType>
+#include <QString>
+
+// One driver event as the window lists it.
+struct KV_EventRec {
+    quint32 sequence = 0;
+    quint32 code = 0;
+    quint32 severity = 0; // 0 unknown, 1 informational, 2 warning, 3 critical, 4 log
+    QString text;
+    QString text2;      // left empty by the service
+    quint32 status = 0; // the core's status of the fetch; 53 for a real event
+};
+
+class RaidDataBundle {
+public:
+    RaidDataBundle() = default;
+    RaidDataBundle(const RaidDataBundle &) = default;
+    RaidDataBundle(RaidDataBundle &&) noexcept = default;
+    RaidDataBundle &operator=(const RaidDataBundle &) = default;
+    RaidDataBundle &operator=(RaidDataBundle &&) noexcept = default;
+    ~RaidDataBundle() = default;
+
+    QString computerName;
+    // The first configuration of every array, in snapshot order; the
+    // pointers point into `snapshot`.
+    QList<const KV_ArrayConfig *> arrays;
+    // Keyed by array identifier (a tier by the key of one of its members).
+    QMap<int, bool> arrayHoldsSystem;
+    QMap<int, QString> arrayDriveLetters;
+    QMap<int, bool> arrayTrimSupported;
+    QMap<int, bool> arraySharesSystemDisk;
+    QMap<int, QString> arrayDiskNumber;
+    bool anyEligibleDisk = false;
+    bool anyEligiblePhysicalDisk = false;
+    // Every disk record in snapshot order, "Core" records included; the
+    // pointers point into `snapshot`.
+    QList<const KV_DiskRec *> disks;
+    QList<int> diskArrayCount;
+    QList<QString> diskSerial;
+    QList<bool> diskHotSwap;
+    QList<KV_EventRec> events;
+    quint32 nextEventSeq = 0;
+
+    // Keeps the tables that `arrays` and `disks` point into alive and
+    // unchanged for as long as the bundle lives.
+    KV_SnapshotRef snapshot;
+};
+
+Q_DECLARE_METATYPE(RaidDataBundle)

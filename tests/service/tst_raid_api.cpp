@@ -1,0 +1,355 @@
+// The service's lookups, checks and texts over hand-built snapshots, and its
+// bundle against the emulator's demo configuration.
+#include "demo_config.h"
+#include "emulator.h"
+#include "kv_inprocess_platform.h"
+#include "kv_raid_api.h"
+#include "recording_platform.h"
+
+#include <QTest>
+
+#include <cstring>
+
+namespace {
+
+template <size_t N> void set(char (&field)[N], const char *text)
+{
+    std::strncpy(field, text, N - 1);
+    field[N - 1] = '\0';
+}
+
+// A snapshot written record by record.
+struct Tables {
+    std::shared_ptr<KV_Snapshot> snapshot = std::make_shared<KV_Snapshot>();
+    Tables()
+    {
+        std::memset(snapshot.get(), 0, sizeof *snapshot);
+        disk(0, "Core", "Online");
+    }
+    KV_SnapshotTables &t() { return snapshot->tables; }
+
+    KV_DiskRec &disk(int route, const char *type = "Disk", const char *state = "Online",
+                     uint32_t portType = 0, uint64_t capacity = 0x100000)
+    {
+        KV_DiskRec &d = t().disks[t().diskCount++];
+        set(d.type, type);
+        set(d.state, state);
+        d.deviceRoute = route;
+        d.id = 0x5000 + uint64_t(route);
+        d.portType = portType;
+        d.capacity = capacity;
+        d.controller = route / 10;
+        d.channel = route % 10;
+        std::snprintf(d.path, sizeof d.path, "//./Core1/Route1/Device%d", route);
+        return d;
+    }
+    KV_ArrayConfig &array(int route, const char *type, std::initializer_list<int> members,
+                          const char *error = "NoError")
+    {
+        KV_ArrayRec &a = t().arrays[t().arrayCount++];
+        a.halves = 1;
+        KV_ArrayConfig &c = a.config[0];
+        c.deviceRoute = route;
+        c.id = 0xA000 + uint64_t(route);
+        set(c.type, type);
+        set(c.state, "NORMAL");
+        set(c.transformType, "NOT_ACTIVE");
+        c.firstCount = 1;
+        c.secondCount = int(members.size());
+        int m = 0;
+        for (int disk : members) {
+            c.members[m].deviceRoute = disk;
+            c.members[m].id = 0x5000 + uint64_t(disk);
+            set(c.members[m].error, m == 0 ? error : "NoError");
+            ++m;
+        }
+        return c;
+    }
+    void publish() { KV_SnapshotStore::publish(snapshot); }
+};
+
+} // namespace
+
+class TestRaidApi : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanupTestCase() { kv::setPlatform(nullptr); }
+
+    void formatSectors_data()
+    {
+        QTest::addColumn<quint64>("sectors");
+        QTest::addColumn<QString>("text");
+        QTest::addRow("zero") << quint64(0) << "0.0MB";
+        QTest::addRow("top bit") << (quint64(1) << 63) << "0.0MB";
+        QTest::addRow("one sector rounds to nothing") << quint64(1) << "0.0MB";
+        QTest::addRow("2000") << quint64(2000) << "1.0MB";
+        QTest::addRow("999 MB rounds to a whole number") << quint64(1951171) << "999.0MB";
+        QTest::addRow("gigabytes") << quint64(976773168) << "500.1GB";
+        QTest::addRow("1 TB disk") << quint64(1953525168) << "1.0TB";
+    }
+    void formatSectors()
+    {
+        QFETCH(quint64, sectors);
+        QFETCH(QString, text);
+        QCOMPARE(KV_RaidApi::FormatSectors(sectors), text);
+    }
+
+    void diskTexts_data()
+    {
+        QTest::addColumn<uint>("portType");
+        QTest::addColumn<uint>("features");
+        QTest::addColumn<QString>("port");
+        QTest::addColumn<QString>("cache");
+        QTest::addRow("NVMe Gen4 x4") << 0x80000048u << 0u << "NVMe Gen4 x4"
+                                      << "NC";
+        QTest::addRow("NVMe Gen5 4KN") << 0x80008010u << 0x400000u << "NVMe Gen5 4KN"
+                                       << "W";
+        QTest::addRow("NVMe Gen2 x8") << 0x90000080u << 0x1000000u << "NVMe Gen2 x8"
+                                      << "R";
+        QTest::addRow("NVMe default Gen3") << 0x80000000u << 0x1400000u << "NVMe Gen3"
+                                           << "RW";
+        QTest::addRow("external SATA SSD") << 0x1A04u << 0u << "6G eSATA/SSD"
+                                           << "NC";
+        QTest::addRow("SAS") << 0x10000u << 0u << "SAS"
+                             << "NC";
+        QTest::addRow("SATA NCQ") << 0x301u << 0u << "1.5G SATA/NCQ"
+                                  << "NC";
+        QTest::addRow("3G plain SATA") << 0x102u << 0u << "3G SATA"
+                                       << "NC";
+        QTest::addRow("nothing known") << 0u << 0u << ""
+                                       << "NC";
+    }
+    void diskTexts()
+    {
+        QFETCH(uint, portType);
+        QFETCH(uint, features);
+        QFETCH(QString, port);
+        QFETCH(QString, cache);
+        Tables tables;
+        tables.disk(5, "Disk", "Online", portType).features = features;
+        tables.publish();
+        KV_RaidApi api;
+        QCOMPARE(api.PortTypeText(1), port);
+        QCOMPARE(api.CacheModeText(5), cache);
+        QCOMPARE(api.PortTypeText(2), QStringLiteral(" ?? "));
+        QCOMPARE(api.CacheModeText(6), QStringLiteral("Unknown"));
+    }
+
+    void serialText()
+    {
+        Tables tables;
+        set(tables.disk(1).serialNumber, "   S1 2_____");
+        set(tables.disk(2).serialNumber, "_X_");
+        tables.publish();
+        KV_RaidApi api;
+        QCOMPARE(api.SerialNumberText(1), QStringLiteral("S1 2"));
+        QCOMPARE(api.SerialNumberText(2), QStringLiteral("_X"));
+        QCOMPARE(api.SerialNumberText(3), QStringLiteral(" ??"));
+        QCOMPARE(KV_RaidApi::CacheModeFromText(QStringLiteral("WR")), 0xC0000000u);
+        QCOMPARE(KV_RaidApi::CacheModeFromText(QStringLiteral("R")), 0x80000000u);
+    }
+
+    void diskLookups_data()
+    {
+        QTest::addColumn<QByteArray>("type");
+        QTest::addColumn<QByteArray>("state");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("usable");
+        QTest::addColumn<bool>("hotSwap");
+        QTest::addRow("usable disk")
+            << QByteArray("Disk") << QByteArray("Online") << 1 << 1 << true;
+        QTest::addRow("locked") << QByteArray("Disk") << QByteArray("Locked") << 1 << -1 << false;
+        QTest::addRow("SMART_error")
+            << QByteArray("Disk") << QByteArray("SMART_error") << 1 << -1 << true;
+        QTest::addRow("SMART_Error")
+            << QByteArray("Disk") << QByteArray("SMART_Error") << 1 << -1 << true;
+        QTest::addRow("legacy") << QByteArray("Legacy") << QByteArray("Online") << 1 << -1 << true;
+        QTest::addRow("core is no disk")
+            << QByteArray("Core") << QByteArray("Online") << -1 << -1 << false;
+    }
+    void diskLookups()
+    {
+        QFETCH(QByteArray, type);
+        QFETCH(QByteArray, state);
+        QFETCH(int, index);
+        QFETCH(int, usable);
+        QFETCH(bool, hotSwap);
+        Tables tables;
+        tables.disk(7, type.constData(), state.constData(), 0x800000);
+        tables.publish();
+        KV_RaidApi api;
+        QCOMPARE(api.FindDiskIndex(7), index);
+        QCOMPARE(api.FindUsableDiskIndex(7), usable);
+        QCOMPARE(api.DiskHasInformedHotSwap(7), hotSwap);
+        QCOMPARE(api.FindDiskIdByLocation(0, 7), index < 0 ? -1 : 7);
+        QCOMPARE(api.FindDiskRouteByUid(0x5007) != nullptr, index >= 0);
+    }
+
+    void arrayChecks()
+    {
+        Tables tables;
+        tables.disk(1, "Disk", "Online", 0x500000, 0x300000); // both trims
+        tables.disk(2, "Disk", "Online", 0x100000, 0x200000); // simple trim only
+        tables.disk(3, "Disk", "Locked", 0x500000, 0x100000);
+        tables.disk(4);
+        tables.array(10, "RAID1", {1, 2}, "Fail");
+        tables.array(11, "RAID0", {1, 2}, "Fail_Offline").attributes = 0x200;
+        tables.array(12, "RAID5", {1, 3, 4});
+        tables.publish();
+        KV_RaidApi api;
+        QVERIFY(api.MemberFailed(10, 1));
+        QVERIFY(!api.MemberFailed(11, 1)); // "Fail" must end there
+        QVERIFY(!api.MemberFailed(10, 2));
+        QCOMPARE(api.CountArraysOfDisk(1), 3);
+        QCOMPARE(api.CountArraysOfDisk(3), 1);
+        // Failed members and unusable disks do not count.
+        QCOMPARE(api.SmallestMemberSizeMB(0), quint64(0x200000 >> 11));
+        QCOMPARE(api.SmallestMemberSizeMB(2), quint64(0x100000 >> 11));
+        QCOMPARE(api.SmallestMemberSizeMB(9), quint64(0));
+        QVERIFY(!api.ArrayTrimSupported(10)); // disk 2 lacks advanced trim
+        QVERIFY(api.ArrayTrimSupported(11));
+        QVERIFY(!api.ArrayTrimSupported(12));
+        QVERIFY(api.ArrayIsHidden(11));
+        QCOMPARE(api.FindArrayIdByUid(0xA00C), 12);
+        QVERIFY(api.FindArrayConfig(12, false) == nullptr);
+    }
+
+    void eligibility_data()
+    {
+        QTest::addColumn<QByteArray>("arrayType");
+        QTest::addColumn<QByteArray>("memberError");
+        QTest::addColumn<QByteArray>("diskType");
+        QTest::addColumn<bool>("any");
+        QTest::addColumn<bool>("physical");
+        QTest::addRow("member of a healthy array")
+            << QByteArray("RAID1") << QByteArray("NoError") << QByteArray("Disk") << false << false;
+        QTest::addRow("failed member")
+            << QByteArray("RAID1") << QByteArray("Fail") << QByteArray("Disk") << true << true;
+        QTest::addRow("legacy disk of a legacy array")
+            << QByteArray("LEGACY") << QByteArray("NoError") << QByteArray("Legacy") << true
+            << false;
+        QTest::addRow("in no array")
+            << QByteArray("") << QByteArray("") << QByteArray("Unknown") << true << false;
+    }
+    void eligibility()
+    {
+        QFETCH(QByteArray, arrayType);
+        QFETCH(QByteArray, memberError);
+        QFETCH(QByteArray, diskType);
+        QFETCH(bool, any);
+        QFETCH(bool, physical);
+        // A host with no volumes: no array carries the system drive.
+        auto host = std::make_shared<test::RecordingPlatform>();
+        host->canOpen = [](const std::string &) { return false; };
+        kv::setPlatform(host);
+        Tables tables;
+        tables.disk(1, diskType.constData());
+        tables.disk(2, "Disk", "Locked");
+        if (!arrayType.isEmpty())
+            tables.array(10, arrayType.constData(), {1}, memberError.constData());
+        tables.publish();
+        KV_RaidApi api;
+        QCOMPARE(api.AnyEligibleDisk(false), any);
+        QCOMPARE(api.AnyEligibleDisk(true), physical);
+    }
+
+    void eventLines_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<uint>("status");
+        QTest::addColumn<uint>("code");
+        QTest::addColumn<uint>("severity");
+        QTest::addColumn<QString>("text");
+        const QString tail = QStringLiteral(" =END= (2)(0)(0)(0)(0)(0)(0)(-1)\n");
+        QTest::addRow("critical") << "00012: [00] (01015) CR - Array 2 has gone critical." + tail
+                                  << 53u << 1015u << 3u << "Array 2 has gone critical.";
+        QTest::addRow("hex byte") << "00013: [0a] (01012) IN - Core rescan command received." + tail
+                                  << 53u << 1012u << 1u << "Core rescan command received.";
+        QTest::addRow("lower-case severity")
+            << "00014: [00] (01018) wa - A rebuild task has completed on Array 1." + tail << 53u
+            << 1018u << 0u << "A rebuild task has completed on Array 1.";
+        QTest::addRow("log kind") << "00015: [00] (01001) LG - x" + tail << 53u << 1001u << 4u
+                                  << "x";
+        QTest::addRow("no end marker")
+            << QStringLiteral("00016: [00] (01015) CR - Array 2 (2)(0)(0)(0)(0)(0)(0)(0)\n") << 7u
+            << 0u << 0u << "";
+        QTest::addRow("letter in the sequence")
+            << "0001x: [00] (01015) CR - A" + tail << 7u << 0u << 0u << "";
+        QTest::addRow("seven numbers")
+            << QStringLiteral("00017: [00] (01015) CR - A =END= (2)(0)(0)(0)(0)(0)(0)\n") << 7u
+            << 0u << 0u << "";
+        QTest::addRow("a letter among the numbers")
+            << QStringLiteral("00018: [00] (01015) CR - A =END= (2)(0)(0)(0)(0)(0)(0)(z)\n") << 7u
+            << 0u << 0u << "";
+        QTest::addRow("empty") << QString() << 7u << 0u << 0u << "";
+    }
+    void eventLines()
+    {
+        QFETCH(QString, line);
+        QFETCH(uint, status);
+        QFETCH(uint, code);
+        QFETCH(uint, severity);
+        QFETCH(QString, text);
+        KV_EventRec event;
+        QCOMPARE(KV_RaidApi::ParseEventLine(line, 20, &event), status);
+        if (status != 53)
+            return;
+        QCOMPARE(event.sequence, 19u);
+        QCOMPARE(event.code, code);
+        QCOMPARE(event.severity, severity);
+        QCOMPARE(event.text, text);
+        QCOMPARE(event.status, 53u);
+    }
+
+    // The demo configuration through the emulator: drive letters, the system
+    // array, disk numbers and the disk list as the window receives them.
+    void bundleOfTheDemo()
+    {
+        kvemu::Model model = kvemu::demoModel();
+        model.arrays[2].attributes |= 0x200; // "Scratch" hidden, its letter E: kept
+        auto emulator = std::make_shared<kvemu::Emulator>(kvemu::StoredState{model, model},
+                                                          std::make_shared<kvemu::ManualClock>());
+        kv::setPlatform(std::make_shared<kvemu::InProcessPlatform>(emulator));
+        KV_RaidApi api;
+        static int fetched = 0;
+        fetched = 0;
+        const RaidDataBundle bundle =
+            api.BuildBundle(3, 0, [](KV_RaidApi &, quint32 sequence, quint32) {
+                KV_EventRec event;
+                event.sequence = sequence;
+                event.status = ++fetched <= 2 ? 53 : 54;
+                return event;
+            });
+        QCOMPARE(bundle.arrays.size(), qsizetype(model.arrays.size()));
+        QCOMPARE(bundle.disks.size(), qsizetype(model.disks.size() + 1));
+        QCOMPARE(QByteArray(bundle.disks[0]->type), QByteArray("Core"));
+        QCOMPARE(bundle.diskArrayCount[0], 0);
+        QCOMPARE(bundle.diskSerial[0], QString());
+        QCOMPARE(bundle.diskHotSwap[0], false);
+        QCOMPARE(bundle.diskArrayCount[1], 1);
+        QCOMPARE(bundle.diskSerial[1], QString::fromStdString(model.disks[0].serial));
+        QCOMPARE(bundle.arrayDriveLetters.value(1), QStringLiteral("C:"));
+        QCOMPARE(bundle.arrayDriveLetters.value(2), QStringLiteral("D:"));
+        QCOMPARE(bundle.arrayHoldsSystem.value(1), true);
+        QCOMPARE(bundle.arrayHoldsSystem.value(2), false);
+        QCOMPARE(bundle.arraySharesSystemDisk.value(1), true);
+        QCOMPARE(bundle.arraySharesSystemDisk.value(2), false);
+        QCOMPARE(bundle.arrayDiskNumber.value(3), QStringLiteral("Hidden"));
+        QVERIFY(bundle.arrayDiskNumber.value(1) != QStringLiteral("none"));
+        QCOMPARE(bundle.events.size(), qsizetype(2));
+        QCOMPARE(bundle.nextEventSeq, 5u);
+        QVERIFY(api.ArrayCarriesSystem(1));
+        QVERIFY(!api.ArrayCarriesSystem(2));
+
+        // A refresh publishes a new snapshot; the bundle's stays as it was.
+        const KV_DiskRec *first = bundle.disks[1];
+        const uint64_t id = first->id;
+        QCOMPARE(api.Refresh(), 1);
+        QVERIFY(bundle.snapshot != KV_SnapshotStore::latest());
+        QCOMPARE(first->id, id);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRaidApi)
+#include "tst_raid_api.moc"
