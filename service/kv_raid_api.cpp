@@ -2,6 +2,7 @@
 
 #include "kv_channel.h"
 #include "kv_platform.h"
+#include "kv_stats.h"
 
 #include <QMutex>
 
@@ -58,7 +59,21 @@ std::vector<int32_t> arraysBehind(char letter)
 
 } // namespace
 
-KV_RaidApi::KV_RaidApi(QObject *parent) : QObject(parent), view_(KV_SnapshotStore::latest()) {}
+void KV_RegisterServiceTypes()
+{
+    static const bool registered = [] {
+        qRegisterMetaType<RaidDataBundle>("RaidDataBundle");
+        qRegisterMetaType<KV_IoStats>("KV_IoStats");
+        return true;
+    }();
+    (void)registered;
+}
+
+KV_RaidApi::KV_RaidApi(QObject *parent) : QObject(parent)
+{
+    KV_RegisterServiceTypes();
+    Refresh();
+}
 
 const KV_Snapshot &KV_RaidApi::snapshot()
 {
@@ -717,4 +732,16 @@ RaidDataBundle KV_RaidApi::BuildBundle(quint32 firstEventSequence, quint32 langu
     }
     bundle.nextEventSeq = sequence;
     return bundle;
+}
+
+void KV_RaidApi::RetrieveIoStats()
+{
+    KV_IoStats stats;
+    const KV_Snapshot &s = snapshot();
+    std::vector<char> report(8192, '\0');
+    if (s.coreCount > 0 &&
+        KV_BufferPrintApiGetStats(&s.cores[0], report.data(), uint32_t(report.size()), 9, 1) ==
+            KV_STS_SUCCESS)
+        stats = KV_IoStatsFromReport(QString::fromLatin1(report.data()));
+    emit StatsRetrieved(stats);
 }

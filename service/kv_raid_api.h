@@ -12,6 +12,7 @@
 // time; any number of objects may live on any threads.
 #pragma once
 
+#include "kv_io_stats.h"
 #include "kv_snapshot_store.h"
 #include "raid_data_bundle.h"
 
@@ -20,9 +21,14 @@
 
 #include <set>
 
+// Registers the service's value types under their names, for queued
+// connections; every service object does it on construction.
+void KV_RegisterServiceTypes();
+
 class KV_RaidApi : public QObject {
     Q_OBJECT
 public:
+    // Refreshes the snapshot, so that every service starts from a fresh one.
     explicit KV_RaidApi(QObject *parent = nullptr);
 
     // Enumerates the cores and re-reads the configuration into a new
@@ -93,6 +99,13 @@ public:
     using EventFetcher = KV_EventRec (*)(KV_RaidApi &, quint32 sequence, quint32 language);
     RaidDataBundle BuildBundle(quint32 firstEventSequence, quint32 language,
                                EventFetcher fetchEvent);
+
+    // Reads the core's statistics report and emits StatsRetrieved with it,
+    // once per call (with nine empty texts when the report cannot be had).
+    void RetrieveIoStats();
+
+signals:
+    void StatsRetrieved(KV_IoStats ioStats);
 
 private:
     // Holds this object on one snapshot for the duration of a query made of

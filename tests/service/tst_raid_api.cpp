@@ -6,6 +6,7 @@
 #include "kv_raid_api.h"
 #include "recording_platform.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 #include <cstring>
@@ -74,6 +75,13 @@ class TestRaidApi : public QObject {
     Q_OBJECT
 
 private slots:
+    // A host without the driver, unless a test gives the emulator.
+    void init()
+    {
+        auto host = std::make_shared<test::RecordingPlatform>();
+        host->canOpen = [](const std::string &) { return false; };
+        kv::setPlatform(host);
+    }
     void cleanupTestCase() { kv::setPlatform(nullptr); }
 
     void formatSectors_data()
@@ -128,8 +136,8 @@ private slots:
         QFETCH(QString, cache);
         Tables tables;
         tables.disk(5, "Disk", "Online", portType).features = features;
+        KV_RaidApi api; // its first refresh finds no driver
         tables.publish();
-        KV_RaidApi api;
         QCOMPARE(api.PortTypeText(1), port);
         QCOMPARE(api.CacheModeText(5), cache);
         QCOMPARE(api.PortTypeText(2), QStringLiteral(" ?? "));
@@ -141,8 +149,8 @@ private slots:
         Tables tables;
         set(tables.disk(1).serialNumber, "   S1 2_____");
         set(tables.disk(2).serialNumber, "_X_");
+        KV_RaidApi api; // its first refresh finds no driver
         tables.publish();
-        KV_RaidApi api;
         QCOMPARE(api.SerialNumberText(1), QStringLiteral("S1 2"));
         QCOMPARE(api.SerialNumberText(2), QStringLiteral("_X"));
         QCOMPARE(api.SerialNumberText(3), QStringLiteral(" ??"));
@@ -177,8 +185,8 @@ private slots:
         QFETCH(bool, hotSwap);
         Tables tables;
         tables.disk(7, type.constData(), state.constData(), 0x800000);
+        KV_RaidApi api; // its first refresh finds no driver
         tables.publish();
-        KV_RaidApi api;
         QCOMPARE(api.FindDiskIndex(7), index);
         QCOMPARE(api.FindUsableDiskIndex(7), usable);
         QCOMPARE(api.DiskHasInformedHotSwap(7), hotSwap);
@@ -196,8 +204,8 @@ private slots:
         tables.array(10, "RAID1", {1, 2}, "Fail");
         tables.array(11, "RAID0", {1, 2}, "Fail_Offline").attributes = 0x200;
         tables.array(12, "RAID5", {1, 3, 4});
+        KV_RaidApi api; // its first refresh finds no driver
         tables.publish();
-        KV_RaidApi api;
         QVERIFY(api.MemberFailed(10, 1));
         QVERIFY(!api.MemberFailed(11, 1)); // "Fail" must end there
         QVERIFY(!api.MemberFailed(10, 2));
@@ -239,17 +247,13 @@ private slots:
         QFETCH(QByteArray, diskType);
         QFETCH(bool, any);
         QFETCH(bool, physical);
-        // A host with no volumes: no array carries the system drive.
-        auto host = std::make_shared<test::RecordingPlatform>();
-        host->canOpen = [](const std::string &) { return false; };
-        kv::setPlatform(host);
         Tables tables;
         tables.disk(1, diskType.constData());
         tables.disk(2, "Disk", "Locked");
         if (!arrayType.isEmpty())
             tables.array(10, arrayType.constData(), {1}, memberError.constData());
+        KV_RaidApi api; // its first refresh finds no driver
         tables.publish();
-        KV_RaidApi api;
         QCOMPARE(api.AnyEligibleDisk(false), any);
         QCOMPARE(api.AnyEligibleDisk(true), physical);
     }
@@ -300,6 +304,82 @@ private slots:
         QCOMPARE(event.severity, severity);
         QCOMPARE(event.text, text);
         QCOMPARE(event.status, 53u);
+    }
+
+    void ioStats_data()
+    {
+        QTest::addColumn<QString>("report");
+        QTest::addColumn<QStringList>("fields");
+        QString report;
+        const char *const lines[] = {"BUILD:  KV 5.2",
+                                     "Hardware: x",
+                                     "RunMode: PCI",
+                                     "DebugMode: OFF",
+                                     "HostTotalMB: 1000    ",
+                                     "DiskTotalMB: 2000000 ",
+                                     "TotalBusR/W: 7.50 MB",
+                                     "TotalCoreR/W: 3.00 MB",
+                                     "BusMB/CoreMB: 2.50",
+                                     "x",
+                                     "x",
+                                     "BusIocTotalRequests: 10",
+                                     "BusIocActive: 4",
+                                     "CoreIocActive: 2",
+                                     "CoreIocTotalRequests: 2",
+                                     "x",
+                                     "x",
+                                     "x",
+                                     "DirtyBufferCount: 17"};
+        for (const char *line : lines)
+            report += QLatin1String(line) + QLatin1Char('\n');
+        QTest::addRow("full report")
+            << report << QStringList{"Host: 1.0 MB/S",       "Disk: 2.5 MB/S",   "Host: 0 IO/s",
+                                     "Disk: 3 IO/s",         "CoreIocActive: 2", "BusIocActive: 4",
+                                     "DirtyBufferCount: 17", "Host: 1.05 GB",    "Disk: 2.10 TB"};
+        QTest::addRow("short report")
+            << report.section(QLatin1Char('\n'), 0, 6)
+            << QStringList{
+                   "", "Disk: 2.5 MB/S", "", "", "", "", "", "Host: 1.05 GB", "Disk: 2.10 TB"};
+        QTest::addRow("nothing") << QString() << QStringList(9, QString());
+    }
+    void ioStats()
+    {
+        QFETCH(QString, report);
+        QFETCH(QStringList, fields);
+        const KV_IoStats s = KV_IoStatsFromReport(report);
+        QCOMPARE((QStringList{s.hostRate, s.diskRate, s.hostIops, s.diskIops, s.coreActiveLine,
+                              s.busActiveLine, s.dirtyBuffersLine, s.hostTotal, s.diskTotal}),
+                 fields);
+        QCOMPARE(KV_TotalSizeText(900), QStringLiteral("943.72 MB"));
+        QCOMPARE(KV_TotalSizeText(999), QStringLiteral("1.05 GB"));
+    }
+
+    void retrieveIoStats()
+    {
+        {
+            KV_RaidApi api; // no driver: nine empty texts, still emitted once
+            QSignalSpy spy(&api, &KV_RaidApi::StatsRetrieved);
+            api.RetrieveIoStats();
+            QCOMPARE(spy.count(), 1);
+            QCOMPARE(spy[0][0].value<KV_IoStats>().hostRate, QString());
+        }
+        auto emulator = std::make_shared<kvemu::Emulator>(
+            kvemu::StoredState{kvemu::demoModel(), kvemu::demoModel()},
+            std::make_shared<kvemu::ManualClock>());
+        kv::setPlatform(std::make_shared<kvemu::InProcessPlatform>(emulator));
+        KV_RaidApi api;
+        QSignalSpy spy(&api, &KV_RaidApi::StatsRetrieved);
+        api.RetrieveIoStats();
+        QCOMPARE(spy.count(), 1);
+        const KV_IoStats stats = spy[0][0].value<KV_IoStats>();
+        QVERIFY2(stats.hostRate.startsWith("Host: ") && stats.hostRate.endsWith(" MB/S"),
+                 qPrintable(stats.hostRate));
+        QVERIFY2(stats.diskIops.startsWith("Disk: ") && stats.diskIops.endsWith(" IO/s"),
+                 qPrintable(stats.diskIops));
+        QVERIFY(stats.coreActiveLine.startsWith("CoreIocActive:"));
+        QVERIFY(stats.busActiveLine.startsWith("BusIocActive:"));
+        QVERIFY(stats.dirtyBuffersLine.startsWith("DirtyBufferCount:"));
+        QVERIFY(stats.diskTotal.startsWith("Disk: "));
     }
 
     // The demo configuration through the emulator: drive letters, the system
