@@ -1,6 +1,9 @@
 #include "kv_raid_api.h"
 
+#include "kv_app_log.h"
 #include "kv_channel.h"
+#include "kv_core.h"
+#include "kv_dump.h"
 #include "kv_platform.h"
 #include "kv_stats.h"
 
@@ -744,4 +747,39 @@ void KV_RaidApi::RetrieveIoStats()
             KV_STS_SUCCESS)
         stats = KV_IoStatsFromReport(QString::fromLatin1(report.data()));
     emit StatsRetrieved(stats);
+}
+
+bool KV_RaidApi::SetLogPath(const QString &path)
+{
+    logPath_ = path;
+    KV_SetProcessLogPath(path.toStdString());
+    return true;
+}
+
+bool KV_RaidApi::DumpConfiguration(const QString &path)
+{
+    KV_CoreId cores[KV_MaxCores] = {};
+    uint32_t count = 0;
+    if (KV_ApiEnumerateCores(cores, sizeof cores, &count) != KV_STS_SUCCESS && count == 0)
+        return false;
+    constexpr uint32_t DumpCapacity = 0x1000000; // a whole core's text, however large
+    std::vector<char> buffer(DumpCapacity, '\0');
+    QByteArray text;
+    for (uint32_t i = 0; i < count && i < uint32_t(KV_MaxCores); ++i) {
+        buffer[0] = '\0';
+        KV_ApiGetCoreConfigString(&cores[i], buffer.data(), DumpCapacity, 0, 0, 0, 0);
+        text += buffer.data();
+        text += "********************************** End Core Dump "
+                "**********************************\n\n";
+    }
+    const QByteArray time = KV_LogTimeText().toLocal8Bit() + ' ';
+    return KV_AppendLogText(path,
+                            time +
+                                "\n\n********************************** Developer Information "
+                                "**********************************\n"
+                                "*******************************    Kavrel configuration Dump   "
+                                "*************************\n" +
+                                time + text +
+                                "\n********************************** Begin RAID AEN Event Log "
+                                "**********************************\n");
 }

@@ -100,6 +100,13 @@ public:
     RaidDataBundle BuildBundle(quint32 firstEventSequence, quint32 language,
                                EventFetcher fetchEvent);
 
+    // The application log: stored here and for the whole process; true.
+    bool SetLogPath(const QString &path);
+    QString LogPath() const { return logPath_; }
+    // Appends the developer dump of every core to the file at `path`; false
+    // when no core is found or the file cannot be opened.
+    bool DumpConfiguration(const QString &path);
+
     // Reads the core's statistics report and emits StatsRetrieved with it,
     // once per call (with nine empty texts when the report cannot be had).
     void RetrieveIoStats();
@@ -141,4 +148,5 @@ private:
 
     KV_SnapshotRef view_;
     bool pinned_ = false;
+    QString logPath_;
 };

@@ -2,11 +2,13 @@
 // bundle against the emulator's demo configuration.
 #include "demo_config.h"
 #include "emulator.h"
+#include "kv_app_log.h"
 #include "kv_inprocess_platform.h"
 #include "kv_raid_api.h"
 #include "recording_platform.h"
 
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstring>
@@ -380,6 +382,71 @@ private slots:
         QVERIFY(stats.busActiveLine.startsWith("BusIocActive:"));
         QVERIFY(stats.dirtyBuffersLine.startsWith("DirtyBufferCount:"));
         QVERIFY(stats.diskTotal.startsWith("Disk: "));
+    }
+
+    void logLocation_data()
+    {
+        QTest::addColumn<QString>("applicationDir");
+        QTest::addColumn<bool>("installed");
+        QTest::addRow("installed") << QString::fromLatin1(KV_InstalledDirectory) << true;
+        QTest::addRow("anywhere else") << QStringLiteral("/opt/velmora/bin") << false;
+        QTest::addRow("installed, other case")
+            << QStringLiteral("C:/program files (x86)/Velmora") << false;
+    }
+    void logLocation()
+    {
+        QFETCH(QString, applicationDir);
+        QFETCH(bool, installed);
+        QTemporaryDir temp;
+        qputenv("TMPDIR", temp.path().toLocal8Bit());
+        QCOMPARE(KV_LogFolder(applicationDir, QStringLiteral("Velmora")),
+                 installed ? applicationDir : temp.path() + "/Velmora");
+        if (installed)
+            return; // not a folder this machine can make
+        const QString path = KV_PrepareLogFile(applicationDir, QStringLiteral("Velmora"));
+        QCOMPARE(path, temp.path() + "/Velmora/Velmora.log");
+        QFile log(path);
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QByteArray banner = log.readAll();
+        QVERIFY2(banner.startsWith("***Create Log file for Velmora Start: ") &&
+                     banner.endsWith("   ***\n"),
+                 banner.constData());
+        log.close();
+        // A second start finds the file and writes no banner.
+        KV_PrepareLogFile(applicationDir, QStringLiteral("Velmora"));
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QCOMPARE(log.readAll(), banner);
+    }
+
+    void dumpConfiguration()
+    {
+        QTemporaryDir temp;
+        const QString path = temp.filePath("Velmora.log");
+
+        auto emulator = std::make_shared<kvemu::Emulator>(
+            kvemu::StoredState{kvemu::demoModel(), kvemu::demoModel()},
+            std::make_shared<kvemu::ManualClock>());
+        kv::setPlatform(std::make_shared<kvemu::InProcessPlatform>(emulator));
+        KV_RaidApi api;
+        QVERIFY(api.SetLogPath(path));
+        QCOMPARE(QString::fromStdString(KV_ProcessLogPath()), path);
+        QVERIFY(api.DumpConfiguration(path));
+        QVERIFY(!api.DumpConfiguration(temp.filePath("missing/Velmora.log")));
+        QFile log(path);
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = log.readAll().split('\n');
+        QVERIFY(lines.size() > 10);
+        QCOMPARE(lines[1], QByteArray());
+        QCOMPARE(lines[2], QByteArray("********************************** Developer Information "
+                                      "**********************************"));
+        QCOMPARE(lines[3], QByteArray("*******************************    Kavrel configuration "
+                                      "Dump   *************************"));
+        QVERIFY2(lines[4].contains("   BufferSize: "), lines[4].constData());
+        QVERIFY(lines.contains("********************************** End Core Dump "
+                               "**********************************"));
+        QCOMPARE(lines[lines.size() - 2],
+                 QByteArray("********************************** Begin RAID AEN Event Log "
+                            "**********************************"));
     }
 
     // The demo configuration through the emulator: drive letters, the system
