@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -17,6 +18,9 @@ struct Token {
     const char *data = nullptr;
     size_t size = 0;
     bool framed = false;
+
+    Token() = default;
+    Token(const char *data, size_t size, bool framed) : data(data), size(size), framed(framed) {}
 
     bool is(const char *word) const
     {
@@ -29,73 +33,79 @@ bool isSeparator(char c)
     return c == ' ' || c == '\r' || c == '\n';
 }
 
-// The tokens of one line, read front to back. A caret that is not closed
-// on its line frames the rest of the line. The token looked at by `peek`
-// is kept, so every token is scanned once however often it is looked at.
-class LineTokens {
-public:
-    LineTokens(const char *begin, const char *end) : position(begin), end(end) {}
-
-    bool next(Token &token)
+// The bytes that end an unframed token: the separators and the caret.
+struct TokenEnds {
+    bool ends[256] = {};
+    constexpr TokenEnds()
     {
-        if (!peek(token))
-            return false;
-        position = afterAhead;
-        haveAhead = false;
-        return true;
+        ends[uint8_t(' ')] = ends[uint8_t('\r')] = ends[uint8_t('\n')] = ends[uint8_t('^')] = true;
     }
+};
+constexpr TokenEnds tokenEnds;
 
-    bool peek(Token &token)
-    {
-        if (!haveAhead) {
-            const char *cursor = position;
-            if (!scan(cursor, ahead))
-                return false;
-            afterAhead = cursor;
-            haveAhead = true;
-        }
-        token = ahead;
-        return true;
-    }
-
-    // True when the next token is `key`; it is consumed then.
-    bool takeKey(const char *key)
-    {
-        Token token;
-        if (!peek(token) || !token.is(key))
-            return false;
-        return next(token);
-    }
-
-private:
-    bool scan(const char *&cursor, Token &token) const
-    {
+// Splits one line into `tokens` (cleared first). A caret that is not
+// closed on its line frames the rest of the line.
+void splitLine(const char *cursor, const char *end, std::vector<Token> &tokens)
+{
+    tokens.clear();
+    for (;;) {
         while (cursor < end && isSeparator(*cursor))
             ++cursor;
         if (cursor == end)
-            return false;
+            return;
         if (*cursor == '{')
             ++cursor;
         if (cursor < end && *cursor == '^') {
             const char *start = ++cursor;
             const void *caret = std::memchr(start, '^', size_t(end - start));
             const char *stop = caret ? static_cast<const char *>(caret) : end;
-            token = {start, size_t(stop - start), true};
+            tokens.emplace_back(start, size_t(stop - start), true);
             cursor = caret ? stop + 1 : end;
-            return true;
+            continue;
         }
         const char *start = cursor;
-        while (cursor < end && !isSeparator(*cursor) && *cursor != '^')
+        while (cursor < end && !tokenEnds.ends[uint8_t(*cursor)])
             ++cursor;
-        token = {start, size_t(cursor - start), false};
+        tokens.emplace_back(start, size_t(cursor - start), false);
+    }
+}
+
+// The tokens of one line, read front to back.
+class LineTokens {
+public:
+    explicit LineTokens(const std::vector<Token> &tokens)
+        : position(tokens.data()), end(tokens.data() + tokens.size())
+    {
+    }
+
+    bool next(Token &token)
+    {
+        if (position == end)
+            return false;
+        token = *position++;
         return true;
     }
 
-    const char *position;
-    const char *end;
-    Token ahead;
-    const char *afterAhead = nullptr;
-    bool haveAhead = false;
+    bool peek(Token &token) const
+    {
+        if (position == end)
+            return false;
+        token = *position;
+        return true;
+    }
+
+    // True when the next token is `key`; it is consumed then.
+    bool takeKey(const char *key)
+    {
+        if (position == end || !position->is(key))
+            return false;
+        ++position;
+        return true;
+    }
+
+private:
+    const Token *position;
+    const Token *end;
 };
 
 template <size_t N> void copyText(char (&field)[N], const char *data, size_t size)
@@ -195,7 +205,7 @@ public:
     // A single-word value.
     bool word(const char *key, Token &token) { return tokens.takeKey(key) && tokens.next(token); }
 
-    bool atEnd()
+    bool atEnd() const
     {
         Token token;
         return !tokens.peek(token);
@@ -238,7 +248,8 @@ public:
     // False ends the parse with 0.
     bool line(const char *begin, const char *end)
     {
-        LineTokens tokens(begin, end);
+        splitLine(begin, end, lineTokens);
+        LineTokens tokens(lineTokens);
         Token first;
         if (!tokens.next(first))
             return true;
@@ -450,6 +461,7 @@ private:
     }
 
     KV_SnapshotTables &tables;
+    std::vector<Token> lineTokens; // the current line's, reused from line to line
     char coreBuild[sizeof KV_ControllerRec::coreBuild] = {};
     KV_ArrayConfig *current = nullptr; // the configuration member lines belong to
     int32_t lastRoute = 0;
