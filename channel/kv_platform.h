@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace kv {
 
@@ -70,6 +72,22 @@ public:
                                      uint32_t outLength, uint32_t *bytesReturned) = 0;
 };
 
+// What FindFirstFile, GetFileAttributesEx and the version resource tell of
+// one file.
+struct FileDescription {
+    std::string name; // the file name, without its directory
+    uint32_t attributes = 0;
+    // FILETIMEs: 100-nanosecond units since 1601-01-01, UTC.
+    uint64_t creationTime = 0, lastAccessTime = 0, lastWriteTime = 0;
+    uint64_t size = 0;
+    // The resource's translations (VarFileInfo, Translation): language in
+    // the high 16 bits, code page in the low; empty when it has none.
+    std::vector<uint32_t> translations;
+    // The version strings (StringFileInfo) by translation and name: the
+    // translation as eight hexadecimal digits, a backslash and the name.
+    std::vector<std::pair<std::string, std::string>> versionStrings;
+};
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -91,6 +109,27 @@ public:
 
     // GetComputerNameA; by default the host's name.
     virtual std::string computerName();
+
+    // GetWindowsDirectoryA.
+    virtual std::string windowsDirectory() { return "C:\\Windows"; }
+
+    // ExpandEnvironmentStringsA.
+    virtual std::string expandEnvironment(const std::string &text) { return text; }
+
+    // A string value under HKEY_LOCAL_MACHINE\`key`; false when the key or
+    // the value is missing.
+    virtual bool registryString(const std::string & /*key*/, const std::string & /*value*/,
+                                std::string * /*out*/)
+    {
+        return false;
+    }
+
+    // The base names of the loaded kernel drivers (EnumDeviceDrivers).
+    virtual std::vector<std::string> loadedDrivers() { return {}; }
+
+    // The files that match `pattern` ("C:\Windows\System32\drivers\kvraid.sys"),
+    // as FindFirstFile walks them.
+    virtual std::vector<FileDescription> findFiles(const std::string & /*pattern*/) { return {}; }
 };
 
 // The platform every channel operation uses. It is given once, at start-up or

@@ -107,6 +107,11 @@ public:
     // when no core is found or the file cannot be opened.
     bool DumpConfiguration(const QString &path);
 
+    // The product versions of kvraid.sys, kvcfg.sys and kvbottom.sys;
+    // "Unknown" for one that cannot be found.
+    static QStringList GetDriverVersions();
+    static bool IsDriverLoaded(const QString &name);
+
     // Reads the core's statistics report and emits StatsRetrieved with it,
     // once per call (with nine empty texts when the report cannot be had).
     void RetrieveIoStats();
