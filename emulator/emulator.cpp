@@ -5,6 +5,7 @@
 #include "host_model.h"
 #include "kv_platform.h"
 #include "kv_status.h"
+#include "raid_commands.h"
 
 #include <cctype>
 #include <charconv>
@@ -220,12 +221,13 @@ struct Emulator::Session {
     host::Target target{host::Target::ScsiPort};
     std::map<uint32_t, Mailbox> mailboxes; // by mailbox sector
     uint32_t lastStatus = KV_STS_SUCCESS;
+    std::vector<uint8_t> diskData; // the last data-returning disk command's answer, for 0x1014
 };
 
 Emulator::Emulator(StoredState state, std::shared_ptr<Clock> clock, std::string statePath)
     : clock_(clock ? std::move(clock) : std::make_shared<SystemClock>()),
       statePath_(std::move(statePath)), current_(std::move(state.current)),
-      previous_(std::move(state.previous)), statistics_(clock_->now())
+      previous_(std::move(state.previous)), statistics_(clock_->now()), lastTick_(clock_->now())
 {
 }
 
@@ -293,6 +295,7 @@ bool Emulator::takeFailure()
 uint32_t Emulator::read(SessionId id, void *buffer, uint64_t offset, uint32_t count)
 {
     std::lock_guard lock(mutex_);
+    tickLocked();
     auto it = sessions_.find(id);
     if (it == sessions_.end())
         return winerr::InvalidHandle;
@@ -312,6 +315,7 @@ uint32_t Emulator::read(SessionId id, void *buffer, uint64_t offset, uint32_t co
 uint32_t Emulator::write(SessionId id, const void *buffer, uint64_t offset, uint32_t count)
 {
     std::lock_guard lock(mutex_);
+    tickLocked();
     auto it = sessions_.find(id);
     if (it == sessions_.end())
         return winerr::InvalidHandle;
@@ -419,7 +423,7 @@ void Emulator::handleRequest(Session &session, uint32_t mailboxSector, const uin
         count >= HeaderBytes && get<uint32_t>(block, 24) == 2 && get<uint32_t>(block, 28) == 1;
 
     if (!isReadCommand) {
-        status = signed_ ? writeCommand(command, block, count) : KV_STS_INVALID_BUFFER;
+        status = signed_ ? writeCommand(session, command, block, count) : KV_STS_INVALID_BUFFER;
         session.lastStatus = status;
         mailbox.image.reset();
         mailbox.response = responseHeader(status, mailboxSector, StatusResponseBytes);
@@ -453,6 +457,21 @@ void Emulator::handleRequest(Session &session, uint32_t mailboxSector, const uin
         mailbox.response = responseHeader(status, mailboxSector, stats::BlockBytes);
         statistics_.fill(current_, clock_->now(), code == ReadStatisticsInterval,
                          mailbox.response.data());
+    } else if (code == raid::ReadCreateInfo || code == raid::ReadTransformInfo ||
+               code == raid::ReadDiskData) {
+        // These answer raw data from offset 0, without a response header.
+        std::vector<uint8_t> answer;
+        raid::RequestReader reader(block, count);
+        if (code == raid::ReadCreateInfo)
+            status = raid::createInfo(current_, reader, answer);
+        else if (code == raid::ReadTransformInfo)
+            status = raid::transformInfo(current_, reader, answer);
+        else if (session.diskData.empty())
+            status = KVTL_STS_INVALID_PARAMETER; // no disk data was asked for
+        else
+            status = KV_STS_SUCCESS, answer = session.diskData;
+        mailbox.image.reset();
+        mailbox.response = std::move(answer);
     } else if (code == ReadLastStatus) {
         // The status of the last other command; asking does not change it.
         status = KV_STS_SUCCESS;
@@ -471,7 +490,8 @@ void Emulator::handleRequest(Session &session, uint32_t mailboxSector, const uin
     }
 }
 
-uint32_t Emulator::writeCommand(uint32_t command, const uint8_t *block, uint32_t)
+uint32_t Emulator::writeCommand(Session &session, uint32_t command, const uint8_t *block,
+                                uint32_t count)
 {
     if (command < FirstWriteCommand || command > LastWriteCommand)
         return KV_STS_BAD_FUNCTION;
@@ -481,13 +501,103 @@ uint32_t Emulator::writeCommand(uint32_t command, const uint8_t *block, uint32_t
     }
     if (get<uint64_t>(block, 8) != current_.generation)
         return KV_STS_INVALID_GENERATION_NUMBER;
+    raid::RequestReader reader(block, count);
     switch (command) {
     case CommandRescan:
         // A rescan finds nothing new in the model but is a new configuration.
         return changeLocked([](Model &) {}).empty() ? KV_STS_SUCCESS : KV_STS_IO_ERROR;
+    case raid::CommandCreate:
+        return commandLocked([&](Model &m) { return raid::create(m, reader); });
+    case raid::CommandDelete:
+        return commandLocked([&](Model &m) { return raid::deleteArrays(m, reader); });
+    case raid::CommandInitialize:
+        return commandLocked([&](Model &m) { return raid::initializeDisks(m, reader); });
+    case raid::CommandManageArray:
+        return commandLocked([&](Model &m) { return raid::manageArray(m, reader); });
+    case raid::CommandTransform:
+        return commandLocked([&](Model &m) { return raid::transform(m, reader); });
+    case raid::CommandOffline:
+        return commandLocked([&](Model &m) { return raid::offline(m, reader); });
+    case raid::CommandTaskControl:
+        return commandLocked([&](Model &m) { return raid::taskControl(m, reader); });
+    case raid::CommandManageDisk:
+    case raid::CommandManageDiskAlt: {
+        std::vector<uint8_t> data;
+        const uint32_t status = commandLocked(
+            [&](Model &m) { return raid::manageDisk(m, reader, clock_->now(), data); });
+        if (status == KV_STS_SUCCESS)
+            session.diskData = std::move(data);
+        return status;
+    }
     default:
         return KV_STS_NOT_IMPLEMENTED;
     }
+}
+
+uint32_t Emulator::commandLocked(const std::function<uint32_t(Model &)> &command)
+{
+    Model next = current_;
+    if (const uint32_t status = command(next); status != KV_STS_SUCCESS)
+        return status;
+    std::string error = changeLocked([&next](Model &m) { m = std::move(next); });
+    // A model the command left inconsistent is the emulator's own fault;
+    // the driver reports a failure and keeps the configuration it had.
+    return error.empty() ? KV_STS_SUCCESS : KV_STS_IO_ERROR;
+}
+
+void Emulator::tickLocked()
+{
+    const std::chrono::milliseconds now = clock_->now();
+    bool running = false;
+    for (const LogicalDevice &a : current_.arrays)
+        running |= a.taskActive() && a.transformState == rec::TaskStarted;
+    if (!running || now <= lastTick_) {
+        lastTick_ = std::max(lastTick_, now); // idle time moves no task
+        return;
+    }
+    const uint64_t elapsed = uint64_t((now - lastTick_).count());
+    const uint64_t duration = uint64_t(taskDuration_.count());
+    const uint64_t units =
+        duration == 0
+            ? rec::ProgressComplete
+            : std::min<uint64_t>(rec::ProgressComplete, elapsed * rec::ProgressComplete / duration);
+    if (units == 0)
+        return; // less than one unit yet; the time is kept for the next look
+    lastTick_ = now;
+    Model next = current_;
+    if (raid::advanceTasks(next, uint32_t(units))) {
+        // A finished task changes the layout: a new configuration.
+        changeLocked([&next](Model &m) { m = std::move(next); });
+        return;
+    }
+    // Progress alone is no new configuration; it is saved each whole percent.
+    bool percentMoved = false;
+    for (size_t i = 0; i < next.arrays.size(); ++i)
+        percentMoved |=
+            next.arrays[i].transformProgress / 1000 != current_.arrays[i].transformProgress / 1000;
+    current_ = std::move(next);
+    images_[0].reset();
+    if (percentMoved && !statePath_.empty())
+        statefile::save(statePath_, StoredState{current_, previous_});
+}
+
+void Emulator::setTaskDuration(std::chrono::milliseconds duration)
+{
+    std::lock_guard lock(mutex_);
+    tickLocked(); // the time so far ran at the old pace
+    taskDuration_ = duration;
+}
+
+std::chrono::milliseconds Emulator::taskDuration() const
+{
+    std::lock_guard lock(mutex_);
+    return taskDuration_;
+}
+
+void Emulator::advanceTasks()
+{
+    std::lock_guard lock(mutex_);
+    tickLocked();
 }
 
 uint32_t Emulator::deviceIoControl(SessionId id, uint32_t code, const void *in, uint32_t inLength,
@@ -592,9 +702,10 @@ void Emulator::setStopHandler(std::function<void()> handler)
     stopHandler_ = std::move(handler);
 }
 
-Model Emulator::model() const
+Model Emulator::model()
 {
     std::lock_guard lock(mutex_);
+    tickLocked();
     return current_;
 }
 
@@ -648,9 +759,10 @@ std::string Emulator::changeLocked(const std::function<void(Model &)> &edit)
     return {};
 }
 
-std::string Emulator::describe() const
+std::string Emulator::describe()
 {
     std::lock_guard lock(mutex_);
+    tickLocked();
     return describeLocked();
 }
 
