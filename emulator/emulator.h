@@ -112,6 +112,9 @@ public:
     // previous configuration). Returns an empty string, or why nothing
     // changed (the edit left the model inconsistent, or the save failed).
     std::string change(const std::function<void(Model &)> &edit);
+    // The same for an edit that may refuse: it returns why (the model and
+    // the generation then stay as they were) or an empty string.
+    std::string tryChange(const std::function<std::string(Model &)> &edit);
 
     // A readable description of the model, as "kvemu ctl state" prints it.
     std::string describe();

@@ -312,7 +312,7 @@ private slots:
             if (w.tags[i] == 0x25BF)
                 enclosures.push_back(w.offsets[i]);
         }
-        QCOMPARE(controllers.size(), size_t(2));
+        QCOMPARE(controllers.size(), size_t(3));
         const kvemu::Controller &c = model.controllers[1];
         const size_t r = controllers[1];
         QCOMPARE(le<uint64_t>(image, r + 4), c.id);
@@ -394,7 +394,7 @@ private slots:
     {
         const Model model = kvemu::demoModel();
         QCOMPARE(QString::fromStdString(model.validate()), QString());
-        QVERIFY(model.disks.size() >= 8 && model.disks.size() <= 12);
+        QVERIFY(model.disks.size() >= 8 && model.disks.size() <= 16);
         // Array capacities follow their levels; volumes fit their arrays.
         const kvemu::LogicalDevice &mirror = model.arrays[0];
         const kvemu::LogicalDevice &parity = model.arrays[1];

@@ -238,7 +238,7 @@ private slots:
         QTest::addRow("RAID port") << "\\\\.\\Scsi2:" << 3u << winerr::Success;
         QTest::addRow("empty port") << "\\\\.\\Scsi5:" << 3u << winerr::FileNotFound;
         QTest::addRow("drive 0") << "\\\\.\\PhysicalDrive0" << 3u << winerr::Success;
-        QTest::addRow("drive 4") << "\\\\.\\physicaldrive4" << 3u << winerr::FileNotFound;
+        QTest::addRow("drive 6") << "\\\\.\\physicaldrive6" << 3u << winerr::FileNotFound;
         QTest::addRow("drive 01") << "\\\\.\\physicaldrive01" << 3u << winerr::FileNotFound;
         QTest::addRow("volume C") << "\\\\.\\C:" << 3u << winerr::Success;
         QTest::addRow("volume Z") << "\\\\.\\Z:" << 3u << winerr::FileNotFound;
@@ -330,7 +330,7 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<bool>("ok");
         QTest::addColumn<QString>("answerContains");
-        QTest::addRow("status") << "status" << true << "disks 12\narrays 3\n";
+        QTest::addRow("status") << "status" << true << "disks 14\narrays 5\n";
         QTest::addRow("bump") << "bump" << true << "generation 2";
         QTest::addRow("unknown") << "explode" << false << "unknown command";
         QTest::addRow("status with argument") << "status now" << false << "usage: status";
