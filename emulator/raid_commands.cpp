@@ -1419,8 +1419,7 @@ std::vector<uint8_t> ataSmartTable(const PhysicalDisk &d, std::chrono::milliseco
          d.smartFailing ? 1880u : 0u, 10},
         {9, 0x0032, 96, 96, hours, 0},
         {12, 0x0032, 100, 100, cycles, 20},
-        {194, 0x0022, uint8_t(celsius), uint8_t(std::max(celsius, 45u)), temperatureRaw,
-         uint8_t(d.smartFailing ? 60 : 0)},
+        {194, 0x0022, uint8_t(celsius), uint8_t(std::max(celsius, 45u)), temperatureRaw, 60},
         {197, 0x0012, 100, 100, d.smartFailing ? 96u : 0u, 0},
         {199, 0x003E, 200, 200, 0, 0},
     };
