@@ -163,7 +163,12 @@ Model demoModel()
     m.disks.push_back(disk(0x5000039A6B2C3D01, 14, 2, 1, Sectors2TB, "Toshiba",
                            "TOSHIBA DT01ACA200", "X9K1A2B3C", "MX4OABB0", sataPort));
     m.disks[12].type = rec::DiskTypeLegacy;
-    // The backplane tells the driver before a bay is opened.
+    // Solid-state disks trim; the backplane tells the driver before a bay is
+    // opened.
+    for (size_t i : {0, 1})
+        m.disks[i].portType |= rec::PortSolidState | rec::PortSimpleTrim | rec::PortAdvancedTrim;
+    for (size_t i : {8, 9, 10, 11})
+        m.disks[i].portType |= rec::PortSimpleTrim | rec::PortAdvancedTrim;
     for (size_t i = 0; i < 8; ++i)
         m.disks[i].portType |= rec::PortInformedHotSwap;
     m.disks[7].globalSpare = true;
