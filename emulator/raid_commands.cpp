@@ -156,9 +156,9 @@ bool isDedicatedSpare(const Model &m, uint64_t diskId)
     return false;
 }
 
-// Why a disk cannot take a new role (member or spare); 1 when it can.
-// `allowMemberOf` names an array whose members are welcome (a transform).
-uint32_t diskUsable(const Model &m, const PhysicalDisk &d, const LogicalDevice *allowMemberOf)
+// Why a disk cannot take a new role (member or spare); 1 when it can. A
+// disk may hold extents of several arrays, as long as it has the space.
+uint32_t diskUsable(const Model &m, const PhysicalDisk &d)
 {
     if (d.type == rec::DiskTypeUnknown)
         return KV_STS_DEVICE_NOT_INITIALIZE;
@@ -172,8 +172,6 @@ uint32_t diskUsable(const Model &m, const PhysicalDisk &d, const LogicalDevice *
         return KV_STS_DEVICE_OFFLINE;
     if (d.globalSpare || isDedicatedSpare(m, d.id))
         return KV_STS_DEVICE_RESERVED;
-    if (allowMemberOf != nullptr && diskInArray(*allowMemberOf, d.id))
-        return KV_STS_SUCCESS;
     return KV_STS_SUCCESS;
 }
 
@@ -198,15 +196,14 @@ uint64_t gapAfter(const Model &m, const PhysicalDisk &d, uint64_t end)
     return 0;
 }
 
-// The members of a create or transform, checked. For a transform `current`
-// is the array: its own member disks may stay members.
+// The members of a create or transform, checked.
 struct Members {
     std::vector<PhysicalDisk *> disks;
     std::vector<LogicalDevice *> arrays; // a tier's members
 };
 
 uint32_t resolveMembers(Model &m, const std::vector<RequestReader::Entry> &entries, bool tier,
-                        const LogicalDevice *current, Members &out)
+                        Members &out)
 {
     std::set<uint64_t> seen;
     for (const RequestReader::Entry &e : entries) {
@@ -228,7 +225,7 @@ uint32_t resolveMembers(Model &m, const std::vector<RequestReader::Entry> &entri
         PhysicalDisk *d = diskByEntry(m, e);
         if (d == nullptr)
             return KV_STS_PHYSICAL_DEVICE_NOT_FOUND;
-        if (const uint32_t status = diskUsable(m, *d, current); status != KV_STS_SUCCESS)
+        if (const uint32_t status = diskUsable(m, *d); status != KV_STS_SUCCESS)
             return status;
         out.disks.push_back(d);
     }
@@ -439,15 +436,14 @@ uint32_t decodeCreate(Model &m, RequestReader &r, bool infoOnly, CreateRequest &
     const auto spareEntries = r.entries(124, spareCount);
     if (r.overrun())
         return KV_STS_INVALID_BUFFER;
-    if (const uint32_t status =
-            resolveMembers(m, memberEntries, c.level == Level::Tier, nullptr, c.members);
+    if (const uint32_t status = resolveMembers(m, memberEntries, c.level == Level::Tier, c.members);
         status != KV_STS_SUCCESS)
         return status;
     for (const RequestReader::Entry &e : spareEntries) {
         PhysicalDisk *d = diskByEntry(m, e);
         if (d == nullptr)
             return KV_STS_PHYSICAL_DEVICE_NOT_FOUND;
-        if (const uint32_t status = diskUsable(m, *d, nullptr); status != KV_STS_SUCCESS)
+        if (const uint32_t status = diskUsable(m, *d); status != KV_STS_SUCCESS)
             return status;
         if (std::find(c.members.disks.begin(), c.members.disks.end(), d) != c.members.disks.end() ||
             std::find(c.spares.begin(), c.spares.end(), d) != c.spares.end())
@@ -782,7 +778,7 @@ uint32_t manageArray(Model &m, RequestReader &r)
             if (sub == RemoveGlobal && !d->globalSpare)
                 return KV_STS_NO_SPARE_AVAILABLE;
             if (sub == AssignGlobal) {
-                if (const uint32_t status = diskUsable(m, *d, nullptr); status != KV_STS_SUCCESS)
+                if (const uint32_t status = diskUsable(m, *d); status != KV_STS_SUCCESS)
                     return status;
                 if (diskInAnyArray(m, d->id))
                     return KV_STS_DEVICE_RESERVED;
@@ -826,7 +822,7 @@ uint32_t manageArray(Model &m, RequestReader &r)
                     return KV_STS_NO_SPARE_AVAILABLE;
                 continue;
             }
-            if (const uint32_t status = diskUsable(m, *d, nullptr); status != KV_STS_SUCCESS)
+            if (const uint32_t status = diskUsable(m, *d); status != KV_STS_SUCCESS)
                 return status;
             if (diskInAnyArray(m, d->id) ||
                 std::find(spares.begin(), spares.end(), d->id) != spares.end())
@@ -964,14 +960,14 @@ uint32_t decodeTransform(Model &m, RequestReader &r, bool infoOnly, TransformReq
     const auto spareEntries = r.entries(92, spareCount);
     if (r.overrun())
         return KV_STS_INVALID_BUFFER;
-    if (const uint32_t status = resolveMembers(m, memberEntries, false, t.array, t.members);
+    if (const uint32_t status = resolveMembers(m, memberEntries, false, t.members);
         status != KV_STS_SUCCESS)
         return status;
     for (const RequestReader::Entry &e : spareEntries) {
         PhysicalDisk *d = diskByEntry(m, e);
         if (d == nullptr)
             return KV_STS_PHYSICAL_DEVICE_NOT_FOUND;
-        if (const uint32_t status = diskUsable(m, *d, nullptr); status != KV_STS_SUCCESS)
+        if (const uint32_t status = diskUsable(m, *d); status != KV_STS_SUCCESS)
             return status;
         if (diskInAnyArray(m, d->id))
             return KV_STS_DEVICE_RESERVED;
@@ -1370,7 +1366,7 @@ uint16_t insertNew(Model &m, uint32_t controller, uint32_t channel, uint64_t sec
     d.portType = rec::PortBehindRaidController |
                  (nvme ? rec::PortNvme | rec::PortPcie | rec::PortSolidState : rec::PortSata);
     d.features = rec::FeatureSmartPolling;
-    d.vendor = nvme ? "OXV" : "OXV";
+    d.vendor = "OXV";
     d.model = nvme ? "OXV NVMe Test Disk" : "OXV SATA Test Disk";
     d.serial = "OXV" + std::to_string(controller) + std::to_string(channel) +
                std::to_string(d.deviceRoute);

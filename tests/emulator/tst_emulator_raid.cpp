@@ -205,6 +205,33 @@ private slots:
         QCOMPARE(QString::fromStdString(emulator->model().validate()), QString());
     }
 
+    void tierOfTwoArrays()
+    {
+        std::vector<uint8_t> b = createBlock(0x1BFD, 2, 1, {}, 0, 1000);
+        setLe<uint32_t>(b, 36, 2);
+        putArrayEntry(b, 188, 3);
+        putArrayEntry(b, 204, 5);
+        QCOMPARE(send(2, b), 1u);
+        std::vector<uint8_t> image = client->image();
+        const size_t tier = records(image, 6).at(0);
+        QCOMPARE(le<uint64_t>(image, tier + 512), array(3).id);
+        QCOMPARE(le<uint16_t>(image, tier + 512 + 8), uint16_t(3));
+        const size_t member = records(image, 3).at(0);
+        QCOMPARE(le<uint32_t>(image, member + 80), 1u); // one parent
+        QCOMPARE(le<uint16_t>(image, member + 104) & 0x200, 0x200);
+        expectRefusal(2, b, 50); // a member of a tier already
+
+        std::vector<uint8_t> d(1536, 0);
+        setLe<uint32_t>(d, 36, 1);
+        putArrayEntry(d, 40, 3);
+        expectRefusal(3, d, 77); // the tier stands on it
+        putArrayEntry(d, 40, 6);
+        QCOMPARE(send(3, d), 1u);
+        image = client->image();
+        QCOMPARE(le<uint32_t>(image, records(image, 3).at(0) + 80), 0u);
+        QCOMPARE(le<uint16_t>(image, records(image, 3).at(0) + 104) & 0x200, 0);
+    }
+
     void createInfo_data()
     {
         QTest::addColumn<uint32_t>("f");
@@ -267,6 +294,8 @@ private slots:
         QTest::addRow("rename") << 2 << 0x7CACu << 0u << "Backups" << 1u << 160 << 0ull;
         QTest::addRow("rename, 33 bytes")
             << 2 << 0x7CACu << 0u << QString(33, 'x') << 7u << 0 << 0ull;
+        QTest::addRow("secure erase") << 2 << 0x7CAEu << 0u << "" << 1u << 28 << 0x535Cull;
+        QTest::addRow("secure erase in use") << 1 << 0x7CAEu << 0u << "" << 77u << 0 << 0ull;
         QTest::addRow("unknown sub-operation") << 2 << 0x7CFFu << 0u << "" << 7u << 0 << 0ull;
         QTest::addRow("stop a check that is not running")
             << 2 << 0x7CA0u << 0u << "" << 7u << 0 << 0ull;
@@ -285,6 +314,9 @@ private slots:
         setLe<uint32_t>(b, 32, sub);
         putArray(b, uint16_t(route));
         setLe<uint32_t>(b, 56, parameter);
+        if (status == 77)
+            QCOMPARE(emulator->change([](kvemu::Model &m) { m.arrays[0].referenceCount = 1; }),
+                     std::string());
         if (!name.isEmpty()) {
             const QByteArray bytes = name.toLatin1();
             setLe<uint32_t>(b, 60, uint32_t(bytes.size()));
