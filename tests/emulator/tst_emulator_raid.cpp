@@ -143,6 +143,14 @@ private slots:
             << 0x1BF5u << 1u << 3u << L{3, 4, 5} << 0x4000u << 100000ull << 1u << 0u;
         QTest::addRow("RAID5, zero")
             << 0x1BF5u << 1u << 3u << L{3, 4, 5} << 0x10000u << 1000ull << 1u << 0x535Bu;
+        QTest::addRow("RAID1N") << 0x1BF6u << 1u << 3u << L{3, 4, 5} << 0u << 669718ull << 1u
+                                << 0x5355u;
+        QTest::addRow("RAID10") << 0x1BF6u << 2u << 2u << L{3, 4, 5, 6} << 0u << 1339436ull << 1u
+                                << 0x5355u;
+        QTest::addRow("RAID10, a pair too much")
+            << 0x1BF6u << 2u << 2u << L{3, 4, 5, 6} << 0u << 1339437ull << 45u << 0u;
+        QTest::addRow("RAID6") << 0x1BFAu << 1u << 4u << L{3, 4, 5, 6} << 0u << 1339436ull << 1u
+                               << 0x5355u;
         QTest::addRow("RAID0") << 0x1BF6u << 2u << 1u << L{3, 4} << 0u << 1000ull << 1u << 0u;
         QTest::addRow("VOLUME over two disks")
             << 0x1BF7u << 2u << 1u << L{3, 11} << 0u << 900000ull << 1u << 0u;
