@@ -122,10 +122,18 @@ void writeLogical(uint8_t *r, const Model &model, const LogicalDevice &a)
 
     uint8_t *entry = r + LogicalHeaderSize;
     for (const Element &e : a.elements) {
-        const PhysicalDisk *disk = model.findDisk(e.diskId);
+        // A tier's members are arrays; everyone else's are disks.
+        uint16_t deviceRoute = 0, coreRoute = 0;
+        if (a.typeCode == rec::TypeRaidTier) {
+            if (const LogicalDevice *member = model.findArray(e.diskId))
+                deviceRoute = member->deviceRoute;
+        } else if (const PhysicalDisk *disk = model.findDisk(e.diskId)) {
+            deviceRoute = disk->deviceRoute;
+            coreRoute = disk->coreRoute();
+        }
         put<uint64_t>(entry, 0, e.diskId);
-        put<uint16_t>(entry, 8, disk != nullptr ? disk->deviceRoute : 0);
-        put<uint16_t>(entry, 10, disk != nullptr ? disk->coreRoute() : 0);
+        put<uint16_t>(entry, 8, deviceRoute);
+        put<uint16_t>(entry, 10, coreRoute);
         put<uint32_t>(entry, 12, e.kept);
         put<uint64_t>(entry, 16, e.start);
         put<uint64_t>(entry, 24, e.size);
@@ -171,6 +179,19 @@ private:
 };
 
 } // namespace
+
+LogicalDevice sourceLayout(const LogicalDevice &a)
+{
+    LogicalDevice source = a;
+    source.typeCode = a.sourceTypeCode;
+    source.firstCount = a.sourceFirstCount;
+    source.secondCount = a.sourceSecondCount;
+    source.capacity = a.sourceCapacity;
+    source.elements = a.sourceElements;
+    source.sourceTypeCode = 0;
+    source.sourceElements.clear();
+    return source;
+}
 
 size_t logicalRecordSize(const LogicalDevice &a)
 {
@@ -227,6 +248,15 @@ bool build(const Model &model, bool previous, uint8_t *image)
         if (r == nullptr)
             break;
         writeLogical(r, model, a);
+        if (!a.hasSource())
+            continue;
+        // While a transform or a rebuild runs the array is two records with
+        // the same route: first the new layout, then the old one.
+        const LogicalDevice source = sourceLayout(a);
+        r = cursor.take(logicalRecordSize(source));
+        if (r == nullptr)
+            break;
+        writeLogical(r, model, source);
     }
     for (const Controller &c : model.controllers) {
         uint8_t *r = cursor.take(ControllerRecordSize);

@@ -23,9 +23,14 @@ inline constexpr size_t ReferenceEntrySize = 16; // parent and dedicated-spare e
 // entries, rounded up to a multiple of 8.
 size_t logicalRecordSize(const LogicalDevice &array);
 
+// The old layout of a transforming or rebuilding array as an array of its
+// own (same identifier and route), as its second record shows it.
+LogicalDevice sourceLayout(const LogicalDevice &array);
+
 // Fills `image` (ImageSize bytes) with the image of `model`: response header
 // with status 1, the generation at offset 52 and the record stream from
-// offset 512, ended by a zero tag. In a previous-configuration image the
+// offset 512, ended by a zero tag. An array with an old layout is written
+// twice, new layout first. In a previous-configuration image the
 // physical records are 128 bytes long. Returns false when not every record
 // fitted; the stream then holds those that did, still zero-terminated.
 bool build(const Model &model, bool previous, uint8_t *image);

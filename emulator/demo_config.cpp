@@ -6,6 +6,7 @@ namespace {
 
 constexpr uint64_t Sectors1TB = 1953525168; // a "1 TB" disk, 512-byte sectors
 constexpr uint64_t Sectors4TB = 7814037168;
+constexpr uint64_t Sectors2TB = 3907029168;
 constexpr uint64_t MiB = 2048; // sectors
 
 // The largest 1 MiB-aligned extent that fits a disk's usable area.
@@ -29,7 +30,8 @@ PhysicalDisk disk(uint64_t id, uint16_t route, uint32_t controller, uint32_t cha
     d.serial = serial;
     d.firmware = firmware;
     d.portType = portType;
-    d.features = 0x0000000F; // NCQ, TRIM-capable, S.M.A.R.T., write cache
+    d.features = 0x0000000F;                      // NCQ, TRIM-capable, S.M.A.R.T., write cache
+    d.powerOnHours = 1200 + uint32_t(id % 17000); // a few months to two years in service
     return d;
 }
 
@@ -112,7 +114,19 @@ Model demoModel()
     nvme.origPciVendor = 0x8086;
     nvme.origPciDevice = 0x09AB;
     nvme.pciLocation = 0x00000E00; // bus 0, device 14, function 0
-    m.controllers = {sata, nvme};
+    // An add-in SATA card with two ports, also driven by the RAID driver.
+    Controller addIn = sata;
+    addIn.id = 0x4F58564300000003;
+    addIn.number = 2;
+    addIn.name = "OXV RAID";
+    addIn.serial = 0x00A3F21C7E5B0412;
+    addIn.ports = 2;
+    addIn.pciSubDevice = 0x0103;
+    addIn.secondId = 0x4F5856430000A003;
+    addIn.origPciVendor = 0x1B21;
+    addIn.origPciDevice = 0x1166;
+    addIn.pciLocation = 0x00030000; // bus 3, device 0, function 0
+    m.controllers = {sata, nvme, addIn};
 
     const uint32_t sataPort = rec::PortSata | rec::PortBehindRaidController;
     const uint32_t nvmePort = rec::PortNvme | rec::PortPcie | rec::PortBehindRaidController;
@@ -142,6 +156,21 @@ Model demoModel()
         disk(0x00A0750143B2C401, 12, 1, 3, Sectors1TB, "Crucial", "CT1000P3SSD8", "2235E6543210",
              "P9CR30A", nvmePort),
     };
+    // The add-in card: a disk with data from before the RAID driver (legacy),
+    // and one handed through whole as a pass-through array.
+    m.disks.push_back(disk(0x50014EE20A1B2C01, 13, 2, 0, Sectors1TB, "WDC", "WDC WD10EZEX-08WN4A0",
+                           "WD-WCC6Y1234567", "01.01A01", sataPort));
+    m.disks.push_back(disk(0x5000039A6B2C3D01, 14, 2, 1, Sectors2TB, "Toshiba",
+                           "TOSHIBA DT01ACA200", "X9K1A2B3C", "MX4OABB0", sataPort));
+    m.disks[12].type = rec::DiskTypeLegacy;
+    // Solid-state disks trim; the backplane tells the driver before a bay is
+    // opened.
+    for (size_t i : {0, 1})
+        m.disks[i].portType |= rec::PortSolidState | rec::PortSimpleTrim | rec::PortAdvancedTrim;
+    for (size_t i : {8, 9, 10, 11})
+        m.disks[i].portType |= rec::PortSimpleTrim | rec::PortAdvancedTrim;
+    for (size_t i = 0; i < 8; ++i)
+        m.disks[i].portType |= rec::PortInformedHotSwap;
     m.disks[7].globalSpare = true;
     m.disks[11].type = rec::DiskTypeUnknown; // brand new, never initialized
 
@@ -158,7 +187,25 @@ Model demoModel()
     LogicalDevice scratch = array(0x4B56A00000000003, 3, "Scratch", RaidLevel::Raid0,
                                   {m.disks[8].id, m.disks[9].id}, ssdExtent);
     scratch.cacheAttribute = rec::CacheRead | rec::CacheWrite;
-    m.arrays = {system, data, scratch};
+    LogicalDevice legacy;
+    legacy.id = 0x4B56A00000000004;
+    legacy.deviceRoute = 4;
+    legacy.name = "Legacy";
+    legacy.typeCode = rec::TypeLegacy;
+    legacy.firstCount = legacy.secondCount = 1;
+    legacy.generation = 1;
+    legacy.cacheTagSize = 64;
+    legacy.taskPriority = 2;
+    legacy.capacity = Sectors1TB; // a legacy disk has no metadata area: all of it is data
+    legacy.elements.push_back({m.disks[12].id, 0, 0, Sectors1TB, 0, Sectors1TB, 0});
+    LogicalDevice archive = legacy;
+    archive.id = 0x4B56A00000000005;
+    archive.deviceRoute = 5;
+    archive.name = "Archive";
+    archive.typeCode = rec::TypeRaidable;
+    archive.capacity = wholeDiskExtent(Sectors2TB);
+    archive.elements = {{m.disks[13].id, 0, 0, archive.capacity, 0, archive.capacity, 0}};
+    m.arrays = {system, data, scratch, legacy, archive};
 
     Enclosure backplane;
     backplane.id = 0x4F58564500000001;

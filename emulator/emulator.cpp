@@ -5,6 +5,7 @@
 #include "host_model.h"
 #include "kv_platform.h"
 #include "kv_status.h"
+#include "raid_commands.h"
 
 #include <cctype>
 #include <charconv>
@@ -117,6 +118,26 @@ const char *arrayStateName(uint32_t state)
     }
 }
 
+const char *taskName(uint32_t task)
+{
+    switch (task) {
+    case rec::TaskTransform:
+        return "TRANSFORM";
+    case rec::TaskCreate:
+        return "CREATE";
+    case rec::TaskCheck:
+        return "CHECK";
+    case rec::TaskRestore:
+        return "RESTORE";
+    case rec::TaskZero:
+        return "ZERO";
+    case rec::TaskSecureErase:
+        return "SECURE_ERASE";
+    default:
+        return "UNKNOWN";
+    }
+}
+
 // Control commands. An entry takes the words of the command line (the name
 // first) within its bounds of argument count; `run` answers nothing when the
 // arguments do not parse, and the caller then prints the usage. Add new
@@ -188,6 +209,145 @@ std::optional<Emulator::ControlReply> runFault(Emulator &emulator,
     return std::nullopt;
 }
 
+// A disk named on the command line by its serial number or its device route.
+PhysicalDisk *namedDisk(Model &m, const std::string &name)
+{
+    uint16_t route = 0;
+    const bool isRoute = parseCount(name, route);
+    for (PhysicalDisk &d : m.disks)
+        if (d.serial == name || (isRoute && d.deviceRoute == route))
+            return &d;
+    return nullptr;
+}
+
+LogicalDevice *namedArray(Model &m, const std::string &name)
+{
+    uint16_t route = 0;
+    if (!parseCount(name, route))
+        return nullptr;
+    for (LogicalDevice &a : m.arrays)
+        if (a.deviceRoute == route)
+            return &a;
+    return nullptr;
+}
+
+Emulator::ControlReply changeReply(Emulator &emulator, const std::string &done,
+                                   const std::function<std::string(Model &)> &edit)
+{
+    if (std::string error = emulator.tryChange(edit); !error.empty())
+        return {false, error + "\n"};
+    return {true, done + ", generation " + std::to_string(emulator.generation()) + "\n"};
+}
+
+std::optional<Emulator::ControlReply> runDiskEvent(Emulator &emulator,
+                                                   const std::vector<std::string> &words)
+{
+    const bool pulled = words[0] == "remove";
+    const std::string name = words[1];
+    return changeReply(emulator, "disk " + name + (pulled ? " removed" : " failed"),
+                       [&](Model &m) -> std::string {
+                           const PhysicalDisk *d = namedDisk(m, name);
+                           if (d == nullptr)
+                               return "no disk " + name;
+                           if (!pulled && d->state == rec::DiskOffline)
+                               return "disk " + name + " has failed already";
+                           raid::failDisk(m, d->id, pulled);
+                           return {};
+                       });
+}
+
+std::optional<Emulator::ControlReply> runInsert(Emulator &emulator,
+                                                const std::vector<std::string> &words)
+{
+    if (words[1] != "new") {
+        if (words.size() != 2)
+            return std::nullopt;
+        const std::string serial = words[1];
+        return changeReply(emulator, "disk " + serial + " inserted", [&](Model &m) {
+            return raid::insertPulled(m, serial)
+                       ? std::string()
+                       : "no pulled disk " + serial + " (or its port is taken)";
+        });
+    }
+    uint32_t controller = 0, channel = 0, gigabytes = 0;
+    if (words.size() < 5 || words.size() > 6 || !parseCount(words[2], controller) ||
+        !parseCount(words[3], channel) || !parseCount(words[4], gigabytes) || gigabytes == 0 ||
+        (words.size() == 6 && words[5] != "nvme"))
+        return std::nullopt;
+    const bool nvme = words.size() == 6;
+    return changeReply(emulator, "new disk inserted", [&](Model &m) {
+        // Decimal gigabytes, as disks are sold.
+        const uint16_t route =
+            raid::insertNew(m, controller, channel, uint64_t(gigabytes) * 1953125, nvme);
+        return route != 0 ? std::string() : std::string("no free port there");
+    });
+}
+
+std::optional<Emulator::ControlReply> runSmart(Emulator &emulator,
+                                               const std::vector<std::string> &words)
+{
+    const std::string name = words[1];
+    if (words[2] != "error" && words[2] != "clear")
+        return std::nullopt;
+    const bool error = words[2] == "error";
+    return changeReply(
+        emulator,
+        "disk " + name + (error ? " reports a S.M.A.R.T. error" : " S.M.A.R.T. values are normal"),
+        [&](Model &m) -> std::string {
+            PhysicalDisk *d = namedDisk(m, name);
+            if (d == nullptr)
+                return "no disk " + name;
+            d->smartFailing = error;
+            if (error && d->state == rec::DiskOnline)
+                d->state = rec::DiskSmartError;
+            else if (!error && d->state == rec::DiskSmartError)
+                d->state = rec::DiskOnline;
+            return {};
+        });
+}
+
+std::optional<Emulator::ControlReply> runLock(Emulator &emulator,
+                                              const std::vector<std::string> &words)
+{
+    const bool lock = words[0] == "lock";
+    const std::string kind = words[1], name = words[2];
+    if (kind != "disk" && kind != "array")
+        return std::nullopt;
+    return changeReply(emulator, kind + " " + name + (lock ? " locked" : " unlocked"),
+                       [&](Model &m) -> std::string {
+                           if (kind == "disk") {
+                               PhysicalDisk *d = namedDisk(m, name);
+                               if (d == nullptr)
+                                   return "no disk " + name;
+                               if (!lock && d->state != rec::DiskLocked)
+                                   return "disk " + name + " is not locked";
+                               d->state = lock ? rec::DiskLocked : rec::DiskOnline;
+                               return {};
+                           }
+                           LogicalDevice *a = namedArray(m, name);
+                           if (a == nullptr)
+                               return "no array " + name;
+                           if (!lock && a->state != rec::ArrayLocked)
+                               return "array " + name + " is not locked";
+                           a->state = lock ? rec::ArrayLocked : raid::healthOf(m, *a);
+                           return {};
+                       });
+}
+
+std::optional<Emulator::ControlReply> runRate(Emulator &emulator,
+                                              const std::vector<std::string> &words)
+{
+    if (words.size() == 2) {
+        uint32_t seconds = 0;
+        if (!parseCount(words[1], seconds))
+            return std::nullopt;
+        emulator.setTaskDuration(std::chrono::seconds(seconds));
+    }
+    const auto seconds =
+        std::chrono::duration_cast<std::chrono::seconds>(emulator.taskDuration()).count();
+    return Emulator::ControlReply{true, "a task takes " + std::to_string(seconds) + " s\n"};
+}
+
 std::optional<Emulator::ControlReply> runStop(Emulator &, const std::vector<std::string> &)
 {
     return Emulator::ControlReply{true, "stopping\n"};
@@ -200,6 +360,13 @@ const ControlCommand controlCommands[] = {
     {"state", "state", 1, 1, runState},
     {"bump", "bump", 1, 1, runBump},
     {"fault", "fault stall MS [N] | fault fail N | fault stale N | fault clear", 2, 4, runFault},
+    {"fail", "fail DISK", 2, 2, runDiskEvent},
+    {"remove", "remove DISK", 2, 2, runDiskEvent},
+    {"insert", "insert SERIAL | insert new CONTROLLER CHANNEL GB [nvme]", 2, 6, runInsert},
+    {"smart", "smart DISK error|clear", 3, 3, runSmart},
+    {"lock", "lock disk DISK | lock array N", 3, 3, runLock},
+    {"unlock", "unlock disk DISK | unlock array N", 3, 3, runLock},
+    {"rate", "rate [SECONDS]", 1, 2, runRate},
     {"stop", "stop", 1, 1, runStop},
     {"help", "help", 1, 1, runHelp},
 };
@@ -220,12 +387,13 @@ struct Emulator::Session {
     host::Target target{host::Target::ScsiPort};
     std::map<uint32_t, Mailbox> mailboxes; // by mailbox sector
     uint32_t lastStatus = KV_STS_SUCCESS;
+    std::vector<uint8_t> diskData; // the last data-returning disk command's answer, for 0x1014
 };
 
 Emulator::Emulator(StoredState state, std::shared_ptr<Clock> clock, std::string statePath)
     : clock_(clock ? std::move(clock) : std::make_shared<SystemClock>()),
       statePath_(std::move(statePath)), current_(std::move(state.current)),
-      previous_(std::move(state.previous)), statistics_(clock_->now())
+      previous_(std::move(state.previous)), statistics_(clock_->now()), lastTick_(clock_->now())
 {
 }
 
@@ -293,6 +461,7 @@ bool Emulator::takeFailure()
 uint32_t Emulator::read(SessionId id, void *buffer, uint64_t offset, uint32_t count)
 {
     std::lock_guard lock(mutex_);
+    tickLocked();
     auto it = sessions_.find(id);
     if (it == sessions_.end())
         return winerr::InvalidHandle;
@@ -312,6 +481,7 @@ uint32_t Emulator::read(SessionId id, void *buffer, uint64_t offset, uint32_t co
 uint32_t Emulator::write(SessionId id, const void *buffer, uint64_t offset, uint32_t count)
 {
     std::lock_guard lock(mutex_);
+    tickLocked();
     auto it = sessions_.find(id);
     if (it == sessions_.end())
         return winerr::InvalidHandle;
@@ -419,7 +589,7 @@ void Emulator::handleRequest(Session &session, uint32_t mailboxSector, const uin
         count >= HeaderBytes && get<uint32_t>(block, 24) == 2 && get<uint32_t>(block, 28) == 1;
 
     if (!isReadCommand) {
-        status = signed_ ? writeCommand(command, block, count) : KV_STS_INVALID_BUFFER;
+        status = signed_ ? writeCommand(session, command, block, count) : KV_STS_INVALID_BUFFER;
         session.lastStatus = status;
         mailbox.image.reset();
         mailbox.response = responseHeader(status, mailboxSector, StatusResponseBytes);
@@ -453,6 +623,21 @@ void Emulator::handleRequest(Session &session, uint32_t mailboxSector, const uin
         mailbox.response = responseHeader(status, mailboxSector, stats::BlockBytes);
         statistics_.fill(current_, clock_->now(), code == ReadStatisticsInterval,
                          mailbox.response.data());
+    } else if (code == raid::ReadCreateInfo || code == raid::ReadTransformInfo ||
+               code == raid::ReadDiskData) {
+        // These answer raw data from offset 0, without a response header.
+        std::vector<uint8_t> answer;
+        raid::RequestReader reader(block, count);
+        if (code == raid::ReadCreateInfo)
+            status = raid::createInfo(current_, reader, answer);
+        else if (code == raid::ReadTransformInfo)
+            status = raid::transformInfo(current_, reader, answer);
+        else if (session.diskData.empty())
+            status = KVTL_STS_INVALID_PARAMETER; // no disk data was asked for
+        else
+            status = KV_STS_SUCCESS, answer = session.diskData;
+        mailbox.image.reset();
+        mailbox.response = std::move(answer);
     } else if (code == ReadLastStatus) {
         // The status of the last other command; asking does not change it.
         status = KV_STS_SUCCESS;
@@ -471,7 +656,8 @@ void Emulator::handleRequest(Session &session, uint32_t mailboxSector, const uin
     }
 }
 
-uint32_t Emulator::writeCommand(uint32_t command, const uint8_t *block, uint32_t)
+uint32_t Emulator::writeCommand(Session &session, uint32_t command, const uint8_t *block,
+                                uint32_t count)
 {
     if (command < FirstWriteCommand || command > LastWriteCommand)
         return KV_STS_BAD_FUNCTION;
@@ -481,13 +667,103 @@ uint32_t Emulator::writeCommand(uint32_t command, const uint8_t *block, uint32_t
     }
     if (get<uint64_t>(block, 8) != current_.generation)
         return KV_STS_INVALID_GENERATION_NUMBER;
+    raid::RequestReader reader(block, count);
     switch (command) {
     case CommandRescan:
         // A rescan finds nothing new in the model but is a new configuration.
         return changeLocked([](Model &) {}).empty() ? KV_STS_SUCCESS : KV_STS_IO_ERROR;
+    case raid::CommandCreate:
+        return commandLocked([&](Model &m) { return raid::create(m, reader); });
+    case raid::CommandDelete:
+        return commandLocked([&](Model &m) { return raid::deleteArrays(m, reader); });
+    case raid::CommandInitialize:
+        return commandLocked([&](Model &m) { return raid::initializeDisks(m, reader); });
+    case raid::CommandManageArray:
+        return commandLocked([&](Model &m) { return raid::manageArray(m, reader); });
+    case raid::CommandTransform:
+        return commandLocked([&](Model &m) { return raid::transform(m, reader); });
+    case raid::CommandOffline:
+        return commandLocked([&](Model &m) { return raid::offline(m, reader); });
+    case raid::CommandTaskControl:
+        return commandLocked([&](Model &m) { return raid::taskControl(m, reader); });
+    case raid::CommandManageDisk:
+    case raid::CommandManageDiskAlt: {
+        std::vector<uint8_t> data;
+        const uint32_t status = commandLocked(
+            [&](Model &m) { return raid::manageDisk(m, reader, clock_->now(), data); });
+        if (status == KV_STS_SUCCESS)
+            session.diskData = std::move(data);
+        return status;
+    }
     default:
         return KV_STS_NOT_IMPLEMENTED;
     }
+}
+
+uint32_t Emulator::commandLocked(const std::function<uint32_t(Model &)> &command)
+{
+    Model next = current_;
+    if (const uint32_t status = command(next); status != KV_STS_SUCCESS)
+        return status;
+    std::string error = changeLocked([&next](Model &m) { m = std::move(next); });
+    // A model the command left inconsistent is the emulator's own fault;
+    // the driver reports a failure and keeps the configuration it had.
+    return error.empty() ? KV_STS_SUCCESS : KV_STS_IO_ERROR;
+}
+
+void Emulator::tickLocked()
+{
+    const std::chrono::milliseconds now = clock_->now();
+    bool running = false;
+    for (const LogicalDevice &a : current_.arrays)
+        running |= a.taskActive() && a.transformState == rec::TaskStarted;
+    if (!running || now <= lastTick_) {
+        lastTick_ = std::max(lastTick_, now); // idle time moves no task
+        return;
+    }
+    const uint64_t elapsed = uint64_t((now - lastTick_).count());
+    const uint64_t duration = uint64_t(taskDuration_.count());
+    const uint64_t units =
+        duration == 0
+            ? rec::ProgressComplete
+            : std::min<uint64_t>(rec::ProgressComplete, elapsed * rec::ProgressComplete / duration);
+    if (units == 0)
+        return; // less than one unit yet; the time is kept for the next look
+    lastTick_ = now;
+    Model next = current_;
+    if (raid::advanceTasks(next, uint32_t(units))) {
+        // A finished task changes the layout: a new configuration.
+        changeLocked([&next](Model &m) { m = std::move(next); });
+        return;
+    }
+    // Progress alone is no new configuration; it is saved each whole percent.
+    bool percentMoved = false;
+    for (size_t i = 0; i < next.arrays.size(); ++i)
+        percentMoved |=
+            next.arrays[i].transformProgress / 1000 != current_.arrays[i].transformProgress / 1000;
+    current_ = std::move(next);
+    images_[0].reset();
+    if (percentMoved && !statePath_.empty())
+        statefile::save(statePath_, StoredState{current_, previous_});
+}
+
+void Emulator::setTaskDuration(std::chrono::milliseconds duration)
+{
+    std::lock_guard lock(mutex_);
+    tickLocked(); // the time so far ran at the old pace
+    taskDuration_ = duration;
+}
+
+std::chrono::milliseconds Emulator::taskDuration() const
+{
+    std::lock_guard lock(mutex_);
+    return taskDuration_;
+}
+
+void Emulator::advanceTasks()
+{
+    std::lock_guard lock(mutex_);
+    tickLocked();
 }
 
 uint32_t Emulator::deviceIoControl(SessionId id, uint32_t code, const void *in, uint32_t inLength,
@@ -592,9 +868,10 @@ void Emulator::setStopHandler(std::function<void()> handler)
     stopHandler_ = std::move(handler);
 }
 
-Model Emulator::model() const
+Model Emulator::model()
 {
     std::lock_guard lock(mutex_);
+    tickLocked();
     return current_;
 }
 
@@ -625,7 +902,18 @@ size_t Emulator::mailboxCount() const
 std::string Emulator::change(const std::function<void(Model &)> &edit)
 {
     std::lock_guard lock(mutex_);
+    tickLocked();
     return changeLocked(edit);
+}
+
+std::string Emulator::tryChange(const std::function<std::string(Model &)> &edit)
+{
+    std::lock_guard lock(mutex_);
+    tickLocked();
+    Model next = current_;
+    if (std::string refusal = edit(next); !refusal.empty())
+        return refusal;
+    return changeLocked([&next](Model &m) { m = std::move(next); });
 }
 
 std::string Emulator::changeLocked(const std::function<void(Model &)> &edit)
@@ -648,9 +936,10 @@ std::string Emulator::changeLocked(const std::function<void(Model &)> &edit)
     return {};
 }
 
-std::string Emulator::describe() const
+std::string Emulator::describe()
 {
     std::lock_guard lock(mutex_);
+    tickLocked();
     return describeLocked();
 }
 
@@ -674,13 +963,31 @@ std::string Emulator::describeLocked() const
             << d.model << "\" serial " << d.serial << " fw " << d.firmware << " capacity "
             << d.capacity << " free " << free.total << " (largest " << free.largest << ")"
             << (d.globalSpare ? " global-spare" : "")
-            << ((d.portType & rec::PortNvme) ? " nvme" : "") << " id " << hex(d.id) << "\n";
+            << ((d.portType & rec::PortNvme) ? " nvme" : "")
+            << (d.identify == 1  ? " identify"
+                : d.identify > 1 ? " identify-pattern-" + std::to_string(d.identify - 1)
+                                 : std::string())
+            << (d.smartFailing ? " smart-failing" : "")
+            << (d.preparedForRemoval ? " prepared-for-removal" : "") << " id " << hex(d.id) << "\n";
     }
+    for (const PhysicalDisk &d : m.pulled)
+        out << "pulled disk \"" << d.model << "\" serial " << d.serial << " from " << d.controller
+            << ":" << d.channel << "\n";
     for (const LogicalDevice &a : m.arrays) {
         out << "array " << a.deviceRoute << " \"" << a.name << "\" "
             << arrayTypeName(a.typeCode, a.firstCount, a.secondCount) << " "
             << arrayStateName(a.state) << " capacity " << a.capacity << " id " << hex(a.id)
-            << ((a.attributes & rec::AttrNoOsDisk) ? " hidden" : "") << "\n";
+            << ((a.attributes & rec::AttrNoOsDisk) ? " hidden" : "")
+            << ((a.attributes & rec::AttrBackgroundScan) ? " background-scan" : "") << "\n";
+        if (a.taskActive())
+            out << "  task " << taskName(a.transformType)
+                << (a.transformState == rec::TaskPaused ? " paused" : "") << " "
+                << a.transformProgress / 1000 << "%\n";
+        if (a.hasSource())
+            out << "  from "
+                << arrayTypeName(a.sourceTypeCode, a.sourceFirstCount, a.sourceSecondCount)
+                << " capacity " << a.sourceCapacity << " members " << a.sourceElements.size()
+                << "\n";
         for (const Element &e : a.elements) {
             const PhysicalDisk *disk = m.findDisk(e.diskId);
             out << "  member " << (disk ? disk->serial : std::string("(missing)")) << " start "

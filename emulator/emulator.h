@@ -89,8 +89,18 @@ public:
     // Called (outside the lock) by the "stop" command.
     void setStopHandler(std::function<void()> handler);
 
+    // --- Tasks -----------------------------------------------------------
+    // How long a background task takes from start to end on the clock
+    // (default three minutes). Zero finishes a task at the next look.
+    void setTaskDuration(std::chrono::milliseconds duration);
+    std::chrono::milliseconds taskDuration() const;
+    // Moves the running tasks on to the clock's present time. Every request,
+    // control command and model() call does this first.
+    void advanceTasks();
+
     // --- Model -----------------------------------------------------------
-    Model model() const;
+    // The model with its tasks moved on to the present.
+    Model model();
     Model previousModel() const;
     uint64_t generation() const;
     size_t sessionCount() const;
@@ -102,9 +112,12 @@ public:
     // previous configuration). Returns an empty string, or why nothing
     // changed (the edit left the model inconsistent, or the save failed).
     std::string change(const std::function<void(Model &)> &edit);
+    // The same for an edit that may refuse: it returns why (the model and
+    // the generation then stay as they were) or an empty string.
+    std::string tryChange(const std::function<std::string(Model &)> &edit);
 
     // A readable description of the model, as "kvemu ctl state" prints it.
-    std::string describe() const;
+    std::string describe();
 
 private:
     struct Mailbox {
@@ -127,7 +140,11 @@ private:
     uint32_t configWrite(Session &session, const uint8_t *buffer, uint64_t offset, uint32_t count);
     void handleRequest(Session &session, uint32_t mailbox, const uint8_t *block, uint32_t count,
                        uint32_t &status, bool &isReadCommand);
-    uint32_t writeCommand(uint32_t command, const uint8_t *block, uint32_t count);
+    uint32_t writeCommand(Session &session, uint32_t command, const uint8_t *block, uint32_t count);
+    // Runs `command` on a copy of the model and makes the copy current only
+    // when it answers success; a refusal changes nothing.
+    uint32_t commandLocked(const std::function<uint32_t(Model &)> &command);
+    void tickLocked();
     std::vector<uint8_t> responseHeader(uint32_t status, uint32_t mailbox, size_t size) const;
     std::string changeLocked(const std::function<void(Model &)> &edit);
     std::string describeLocked() const;
@@ -148,6 +165,8 @@ private:
     Faults faults_;
     std::function<void()> stopHandler_;
     Statistics statistics_; // counts from construction on
+    std::chrono::milliseconds taskDuration_{180000};
+    std::chrono::milliseconds lastTick_{0}; // tasks have run up to here
 };
 
 } // namespace kvemu

@@ -22,30 +22,70 @@ const LogicalDevice *Model::findArray(uint64_t id) const
     return nullptr;
 }
 
-FreeSpace Model::freeSpace(const PhysicalDisk &disk) const
+PhysicalDisk *Model::findDisk(uint64_t id)
 {
-    if (disk.type != rec::DiskTypeDisk || disk.capacity <= MetadataSectors)
-        return {};
-    const uint64_t usable = disk.capacity - MetadataSectors;
-    std::vector<std::pair<uint64_t, uint64_t>> used; // [start, end)
-    for (const LogicalDevice &array : arrays)
-        for (const Element &element : array.elements)
-            if (element.diskId == disk.id)
-                used.emplace_back(element.start, element.start + element.size);
+    return const_cast<PhysicalDisk *>(std::as_const(*this).findDisk(id));
+}
+
+LogicalDevice *Model::findArray(uint64_t id)
+{
+    return const_cast<LogicalDevice *>(std::as_const(*this).findArray(id));
+}
+
+namespace {
+// Extents [start, end) that the arrays hold on one disk; an array's old and
+// new layout may overlap each other while a transform runs.
+std::vector<std::pair<uint64_t, uint64_t>> extentsOn(const Model &m, uint64_t diskId)
+{
+    std::vector<std::pair<uint64_t, uint64_t>> used;
+    for (const LogicalDevice &array : m.arrays) {
+        std::vector<std::pair<uint64_t, uint64_t>> own;
+        for (const auto *list : {&array.elements, &array.sourceElements})
+            for (const Element &element : *list)
+                if (element.diskId == diskId && element.size > 0)
+                    own.emplace_back(element.start, element.start + element.size);
+        std::sort(own.begin(), own.end());
+        // Within one array the two layouts share space: merge what overlaps.
+        std::vector<std::pair<uint64_t, uint64_t>> merged;
+        for (const auto &extent : own) {
+            if (!merged.empty() && extent.first < merged.back().second)
+                merged.back().second = std::max(merged.back().second, extent.second);
+            else
+                merged.push_back(extent);
+        }
+        used.insert(used.end(), merged.begin(), merged.end());
+    }
     std::sort(used.begin(), used.end());
-    FreeSpace free;
+    return used;
+}
+} // namespace
+
+std::vector<std::pair<uint64_t, uint64_t>> Model::freeExtents(const PhysicalDisk &disk) const
+{
+    std::vector<std::pair<uint64_t, uint64_t>> gaps;
+    if (disk.type != rec::DiskTypeDisk || disk.capacity <= MetadataSectors)
+        return gaps;
+    const uint64_t usable = disk.capacity - MetadataSectors;
     uint64_t cursor = 0;
     auto gap = [&](uint64_t end) {
-        if (end > cursor) {
-            free.total += end - cursor;
-            free.largest = std::max(free.largest, end - cursor);
-        }
+        if (end > cursor)
+            gaps.emplace_back(cursor, end - cursor);
     };
-    for (const auto &[start, end] : used) {
+    for (const auto &[start, end] : extentsOn(*this, disk.id)) {
         gap(std::min(start, usable));
         cursor = std::max(cursor, std::min(end, usable));
     }
     gap(usable);
+    return gaps;
+}
+
+FreeSpace Model::freeSpace(const PhysicalDisk &disk) const
+{
+    FreeSpace free;
+    for (const auto &[start, length] : freeExtents(disk)) {
+        free.total += length;
+        free.largest = std::max(free.largest, length);
+    }
     return free;
 }
 
@@ -112,6 +152,9 @@ std::string Model::validate() const
         if (controllerNumbers.count(d.controller) == 0 || d.channel > 9)
             return "disk " + d.serial + " sits on no controller port";
     }
+    for (const PhysicalDisk &d : pulled)
+        if (auto problem = uniqueId(d.id, "pulled disk"); !problem.empty())
+            return problem;
     std::set<uint16_t> arrayRoutes;
     for (const LogicalDevice &a : arrays) {
         if (auto problem = uniqueId(a.id, "array"); !problem.empty())
@@ -120,17 +163,30 @@ std::string Model::validate() const
             return "array number " + std::to_string(a.deviceRoute) + " is 0 or taken";
         if (uint64_t(a.firstCount) * a.secondCount != a.elements.size())
             return "array " + a.name + " has counts that do not match its elements";
-        for (const Element &e : a.elements) {
-            const PhysicalDisk *disk = findDisk(e.diskId);
-            if (disk == nullptr) {
-                if ((e.errorFlags & rec::ElementFailNotPresent) == 0)
-                    return "array " + a.name + " names a disk that is not there";
-                continue;
+        if (a.hasSource() &&
+            uint64_t(a.sourceFirstCount) * a.sourceSecondCount != a.sourceElements.size())
+            return "array " + a.name + " has an old layout that does not match its counts";
+        for (const auto *list : {&a.elements, &a.sourceElements})
+            for (const Element &e : *list) {
+                if (a.typeCode == rec::TypeRaidTier) {
+                    // A tier's members are arrays.
+                    if (findArray(e.diskId) == nullptr)
+                        return "tier " + a.name + " names an array that is not there";
+                    continue;
+                }
+                const PhysicalDisk *disk = findDisk(e.diskId);
+                if (disk == nullptr) {
+                    if ((e.errorFlags & rec::ElementFailNotPresent) == 0)
+                        return "array " + a.name + " names a disk that is not there";
+                    continue;
+                }
+                const bool usable =
+                    disk->type == rec::DiskTypeDisk ||
+                    (disk->type == rec::DiskTypeLegacy && a.typeCode == rec::TypeLegacy);
+                if (!usable || e.start + e.size > disk->capacity ||
+                    e.dataOffset + e.dataSize > e.size)
+                    return "array " + a.name + " has an extent outside its disk";
             }
-            if (disk->type != rec::DiskTypeDisk || e.start + e.size > disk->capacity ||
-                e.dataOffset + e.dataSize > e.size)
-                return "array " + a.name + " has an extent outside its disk";
-        }
         for (uint64_t spare : a.spares)
             if (findDisk(spare) == nullptr)
                 return "array " + a.name + " names a spare that is not there";
@@ -140,12 +196,7 @@ std::string Model::validate() const
     }
     // Extents on one disk must not overlap.
     for (const PhysicalDisk &d : disks) {
-        std::vector<std::pair<uint64_t, uint64_t>> used;
-        for (const LogicalDevice &a : arrays)
-            for (const Element &e : a.elements)
-                if (e.diskId == d.id)
-                    used.emplace_back(e.start, e.start + e.size);
-        std::sort(used.begin(), used.end());
+        const std::vector<std::pair<uint64_t, uint64_t>> used = extentsOn(*this, d.id);
         for (size_t i = 1; i < used.size(); ++i)
             if (used[i].first < used[i - 1].second)
                 return "overlapping extents on disk " + d.serial;

@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kvemu {
@@ -72,6 +73,33 @@ inline constexpr uint16_t AttrNoOsDisk = 0x200;
 inline constexpr uint32_t ElementFail = 0x10;
 inline constexpr uint32_t ElementOffline = 0x20;
 inline constexpr uint32_t ElementFailNotPresent = 0x4000;
+
+// Array attribute bits the hide and background-scan requests switch.
+inline constexpr uint16_t AttrBackgroundScan = 0x400;
+inline constexpr uint16_t AttrPreparedForRemoval = 0x1000;
+
+// Features word (FE) bits of a disk.
+inline constexpr uint32_t FeatureSmartPolling = 0x4;
+inline constexpr uint32_t FeatureWriteCache = 0x400000;
+inline constexpr uint32_t FeatureReadAhead = 0x1000000;
+
+// Port type (PT) capability bits.
+inline constexpr uint32_t PortSolidState = 0x800;
+inline constexpr uint32_t PortSimpleTrim = 0x100000;
+inline constexpr uint32_t PortAdvancedTrim = 0x400000;
+inline constexpr uint32_t PortInformedHotSwap = 0x800000;
+
+// Background tasks (transform type) and their states.
+inline constexpr uint32_t TaskNone = 0;
+inline constexpr uint32_t TaskTransform = 0x5354;
+inline constexpr uint32_t TaskCreate = 0x5355;
+inline constexpr uint32_t TaskCheck = 0x5356;
+inline constexpr uint32_t TaskRestore = 0x5358;
+inline constexpr uint32_t TaskZero = 0x535B;
+inline constexpr uint32_t TaskSecureErase = 0x535C;
+inline constexpr uint32_t TaskStarted = 0xA1A1;
+inline constexpr uint32_t TaskPaused = 0xA1A2;
+inline constexpr uint32_t ProgressComplete = 100000;
 } // namespace rec
 
 // Sectors at the end of every initialized disk that hold the RAID metadata;
@@ -115,6 +143,11 @@ struct PhysicalDisk {
     std::string firmware, model, serial, vendor;
     uint32_t controller = 0; // controller number; the core route is this + 1
     uint32_t channel = 0;    // port on the controller, 0..9
+    // What the driver knows of the disk beyond its record.
+    uint32_t identify = 0;     // 0 LEDs off; 1 lit; 2 + p blinking in pattern p
+    bool smartFailing = false; // an attribute has crossed its threshold
+    uint32_t powerOnHours = 0; // at clock time 0; the S.M.A.R.T. pages add the clock's hours
+    bool preparedForRemoval = false;
     uint16_t coreRoute() const { return uint16_t(controller + 1); }
     bool operator==(const PhysicalDisk &) const = default;
 };
@@ -157,6 +190,14 @@ struct LogicalDevice {
     std::vector<Element> elements; // firstCount x secondCount, row by row
     std::vector<uint64_t> parents; // identifiers of arrays built on this one
     std::vector<uint64_t> spares;  // identifiers of dedicated spare disks
+    // While a transform or a rebuild runs, the fields above describe the new
+    // layout and these the old one; sourceTypeCode is 0 otherwise.
+    uint32_t sourceTypeCode = 0;
+    uint32_t sourceFirstCount = 0, sourceSecondCount = 0;
+    uint64_t sourceCapacity = 0;
+    std::vector<Element> sourceElements;
+    bool hasSource() const { return sourceTypeCode != 0; }
+    bool taskActive() const { return transformType != rec::TaskNone; }
     static constexpr uint16_t coreRoute() { return 0; }
     bool operator==(const LogicalDevice &) const = default;
 };
@@ -217,15 +258,22 @@ struct Model {
     std::vector<LogicalDevice> arrays;
     std::vector<Enclosure> enclosures;
     Host host;
+    // Disks pulled out of their bays; inserting one brings it back.
+    std::vector<PhysicalDisk> pulled;
 
     bool operator==(const Model &) const = default;
 
     const PhysicalDisk *findDisk(uint64_t id) const;
     const LogicalDevice *findArray(uint64_t id) const;
+    PhysicalDisk *findDisk(uint64_t id);
+    LogicalDevice *findArray(uint64_t id);
 
-    // Free extents of an initialized disk outside every array's extents;
+    // Free extents of an initialized disk outside every array's extents (of
+    // both layouts while a transform or rebuild runs);
     // zero for uninitialized, legacy and core devices.
     FreeSpace freeSpace(const PhysicalDisk &disk) const;
+    // The same free extents as (start, length) pairs in sectors, in order.
+    std::vector<std::pair<uint64_t, uint64_t>> freeExtents(const PhysicalDisk &disk) const;
 
     // Arrays the operating system sees as disks, with their drive numbers:
     // arrays without AttrNoOsDisk in array-number order take the lowest
@@ -305,6 +353,10 @@ void visitFields(T &d, V &&v) requires std::is_same_v<std::remove_const_t<T>, Ph
     v("vendor", d.vendor);
     v("controller", d.controller);
     v("channel", d.channel);
+    v("identify", d.identify);
+    v("smartFailing", d.smartFailing);
+    v("powerOnHours", d.powerOnHours);
+    v("prepared", d.preparedForRemoval);
 }
 
 template <class T, class V>
@@ -349,6 +401,10 @@ void visitFields(T &a, V &&v) requires std::is_same_v<std::remove_const_t<T>, Lo
     v("name", a.name);
     v("parents", a.parents);
     v("spares", a.spares);
+    v("sourceType", a.sourceTypeCode);
+    v("sourceFirst", a.sourceFirstCount);
+    v("sourceSecond", a.sourceSecondCount);
+    v("sourceCapacity", a.sourceCapacity);
 }
 
 template <class T, class V>

@@ -114,7 +114,11 @@ void writeModel(std::string &out, const char *which, const Model &m)
         out += recordLine("array", a);
         for (const Element &e : a.elements)
             out += recordLine("element", e);
+        for (const Element &e : a.sourceElements)
+            out += recordLine("source-element", e);
     }
+    for (const PhysicalDisk &d : m.pulled)
+        out += recordLine("pulled", d);
     for (const Enclosure &e : m.enclosures)
         out += recordLine("enclosure", e);
     out += "raidport " + std::to_string(m.host.raidPort) + '\n';
@@ -286,6 +290,13 @@ std::string parseModel(const std::vector<std::string> &lines, size_t &i, size_t 
                 error = "element before any array";
             else
                 error = readRecord(fields, m.arrays.back().elements.emplace_back());
+        } else if (kind == "source-element") {
+            if (m.arrays.empty())
+                error = "element before any array";
+            else
+                error = readRecord(fields, m.arrays.back().sourceElements.emplace_back());
+        } else if (kind == "pulled") {
+            error = readRecord(fields, m.pulled.emplace_back());
         } else if (kind == "enclosure") {
             error = readRecord(fields, m.enclosures.emplace_back());
         } else if (kind == "hostdevice") {

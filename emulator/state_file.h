@@ -4,10 +4,12 @@
 //
 // Layout (one record per line, fields as key=value, text percent-encoded):
 //   kvemu-state
-//   version 1
+//   version 2
 //   model current | model previous
-//     generation N, core, controller, disk, array (its element lines follow
-//     it), enclosure, raidport N, hostdevice, volume
+//     generation N, core, controller, disk, array (its element lines and,
+//     while a transform or rebuild runs, its source-element lines follow
+//     it), pulled (disks out of their bays), enclosure, raidport N,
+//     hostdevice, volume
 //   end
 //   checksum <FNV-1a 64 of every byte before this line, 16 hex digits>
 #pragma once
@@ -26,7 +28,9 @@ struct StoredState {
 
 namespace statefile {
 
-inline constexpr int Version = 1;
+// Version 2 added the tasks' old layouts, pulled disks and the disks'
+// identify, S.M.A.R.T. and removal fields. Files of version 1 are refused.
+inline constexpr int Version = 2;
 
 std::string serialize(const StoredState &state);
 

@@ -7,6 +7,7 @@
 #include "emulator.h"
 #include "kv_inprocess_platform.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -42,6 +43,47 @@ inline std::string text(const std::vector<uint8_t> &v, size_t offset, size_t wid
 {
     std::string s(reinterpret_cast<const char *>(v.data() + offset), width);
     return s.substr(0, s.find('\0'));
+}
+
+struct Walked {
+    std::vector<size_t> offsets;
+    std::vector<uint32_t> tags;
+    size_t end = 0;
+};
+
+// Walks the stream as a reader must: by tag, with the logical record's own
+// size field and the physical size of the image's kind.
+inline Walked walk(const std::vector<uint8_t> &image, size_t physicalSize)
+{
+    Walked w;
+    size_t at = 512;
+    while (at + 4 <= image.size()) {
+        const uint32_t tag = le<uint32_t>(image, at);
+        size_t size = 0;
+        switch (tag) {
+        case 0x25BC:
+            size = physicalSize;
+            break;
+        case 0x25BD:
+            size = le<uint32_t>(image, at + 144);
+            break;
+        case 0x25BE:
+            size = 136;
+            break;
+        case 0x25BF:
+            size = 64;
+            break;
+        default:
+            size = 0;
+        }
+        if (size == 0)
+            break;
+        w.offsets.push_back(at);
+        w.tags.push_back(tag);
+        at += size;
+    }
+    w.end = at;
+    return w;
 }
 
 inline constexpr const char *ConfigEndpoint = "\\\\.\\KVConfig0";
@@ -114,6 +156,34 @@ public:
         if (readCommand(0x1000, previous ? 1 : 0, 65536, response) != 0)
             response.clear();
         return response;
+    }
+
+    // Sends a write command block built by the caller; the header (command,
+    // channel, the current generation, signature) is written here. Returns
+    // the status 0x1016 reports.
+    uint32_t command(uint32_t code, std::vector<uint8_t> block, uint64_t generation)
+    {
+        const std::vector<uint8_t> header = requestBlock(code, mailbox, generation, 32);
+        std::copy(header.begin(), header.end(), block.begin());
+        file->write(block.data(), offset(), uint32_t(block.size()));
+        return lastStatus();
+    }
+
+    // Sends a read command over a block built by the caller (its code goes to
+    // offset 32, as the channel writes it). Returns the status: that of
+    // 0x1016 when reading the response failed.
+    uint32_t readData(uint32_t code, std::vector<uint8_t> block, uint32_t length,
+                      std::vector<uint8_t> &response)
+    {
+        block.resize(8192, 0);
+        const std::vector<uint8_t> header = requestBlock(1, mailbox, 0, 32);
+        std::copy(header.begin(), header.end(), block.begin());
+        setLe<uint32_t>(block, 32, code);
+        if (file->write(block.data(), offset(), 8192) != kv::winerr::Success)
+            return lastStatus();
+        response.assign(length, 0);
+        return file->read(response.data(), offset(), length) == kv::winerr::Success ? 1
+                                                                                    : lastStatus();
     }
 
     std::unique_ptr<kv::PlatformFile> file;

@@ -94,7 +94,7 @@ private slots:
         QTest::addColumn<QString>("port");
         QTest::addColumn<bool>("configurationPort");
         QTest::addColumn<int>("units");
-        QTest::addRow("RAID adapter") << "Scsi2:" << true << 4; // configuration + 3 arrays
+        QTest::addRow("RAID adapter") << "Scsi2:" << true << 6; // configuration + 5 arrays
         QTest::addRow("chipset SATA with the DVD") << "Scsi0:" << false << 1;
         QTest::addRow("USB") << "Scsi3:" << false << 1;
     }
@@ -123,7 +123,7 @@ private slots:
                                    [](const InquiryUnit &u) {
                                        return u.vendorProduct.rfind("OXV-RAIDArray ", 0) == 0;
                                    }),
-                     3);
+                     5);
         }
     }
 
@@ -390,7 +390,7 @@ private slots:
                  winerr::Success);
         QCOMPARE(std::string(reinterpret_cast<const char *>(out.data() + 56)),
                  std::string("OXV-RAID Array 3"));
-        QVERIFY(!open("physicaldrive2"));
+        QVERIFY(!open("physicaldrive5"));
         std::vector<uint8_t> extents(416);
         QCOMPARE(ioctlOn("D:", ioctl::VolumeGetVolumeDiskExtents, {}, extents, returned),
                  winerr::NotReady);
@@ -399,7 +399,7 @@ private slots:
                  winerr::Success);
         std::vector<InquiryUnit> units;
         QVERIFY(walkInquiry(inquiry, returned, units));
-        QCOMPARE(units.size(), size_t(3));
+        QCOMPARE(units.size(), size_t(5));
     }
 };
 

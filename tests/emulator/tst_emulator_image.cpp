@@ -17,47 +17,6 @@ std::vector<uint8_t> imageOf(const Model &model, bool previous = false)
     return image;
 }
 
-struct Walked {
-    std::vector<size_t> offsets;
-    std::vector<uint32_t> tags;
-    size_t end = 0;
-};
-
-// Walks the stream as a reader must: by tag, with the logical record's own
-// size field and the physical size of the image's kind.
-Walked walk(const std::vector<uint8_t> &image, size_t physicalSize)
-{
-    Walked w;
-    size_t at = 512;
-    while (at + 4 <= image.size()) {
-        const uint32_t tag = le<uint32_t>(image, at);
-        size_t size = 0;
-        switch (tag) {
-        case 0x25BC:
-            size = physicalSize;
-            break;
-        case 0x25BD:
-            size = le<uint32_t>(image, at + 144);
-            break;
-        case 0x25BE:
-            size = 136;
-            break;
-        case 0x25BF:
-            size = 64;
-            break;
-        default:
-            size = 0;
-        }
-        if (size == 0)
-            break;
-        w.offsets.push_back(at);
-        w.tags.push_back(tag);
-        at += size;
-    }
-    w.end = at;
-    return w;
-}
-
 size_t countOf(const Walked &w, uint32_t tag)
 {
     return size_t(std::count(w.tags.begin(), w.tags.end(), tag));
@@ -312,7 +271,7 @@ private slots:
             if (w.tags[i] == 0x25BF)
                 enclosures.push_back(w.offsets[i]);
         }
-        QCOMPARE(controllers.size(), size_t(2));
+        QCOMPARE(controllers.size(), size_t(3));
         const kvemu::Controller &c = model.controllers[1];
         const size_t r = controllers[1];
         QCOMPARE(le<uint64_t>(image, r + 4), c.id);
@@ -394,7 +353,7 @@ private slots:
     {
         const Model model = kvemu::demoModel();
         QCOMPARE(QString::fromStdString(model.validate()), QString());
-        QVERIFY(model.disks.size() >= 8 && model.disks.size() <= 12);
+        QVERIFY(model.disks.size() >= 8 && model.disks.size() <= 16);
         // Array capacities follow their levels; volumes fit their arrays.
         const kvemu::LogicalDevice &mirror = model.arrays[0];
         const kvemu::LogicalDevice &parity = model.arrays[1];

@@ -102,7 +102,7 @@ private slots:
         QTest::addRow("rescan, future generation") << 16u << 5 << true << winerr::IoDevice << 38u;
         QTest::addRow("command 0") << 0u << 0 << true << winerr::IoDevice << 20u;
         QTest::addRow("command 50") << 50u << 0 << true << winerr::IoDevice << 20u;
-        QTest::addRow("not yet modelled") << 7u << 0 << true << winerr::IoDevice << 30u;
+        QTest::addRow("not modelled") << 5u << 0 << true << winerr::IoDevice << 30u;
         QTest::addRow("unsigned block") << 16u << 0 << false << winerr::IoDevice << 21u;
     }
 
@@ -130,7 +130,8 @@ private slots:
         QTest::addColumn<uint32_t>("code");
         QTest::addColumn<uint32_t>("status");
         QTest::addRow("unknown read code") << 0x1234u << 24u;
-        QTest::addRow("transform info, not modelled yet") << 0x100Cu << 24u;
+        QTest::addRow("transform info of no array") << 0x100Cu << 10u;
+        QTest::addRow("disk data never asked for") << 0x1014u << 7u;
     }
 
     void failedReadCommand()
@@ -237,7 +238,7 @@ private slots:
         QTest::addRow("RAID port") << "\\\\.\\Scsi2:" << 3u << winerr::Success;
         QTest::addRow("empty port") << "\\\\.\\Scsi5:" << 3u << winerr::FileNotFound;
         QTest::addRow("drive 0") << "\\\\.\\PhysicalDrive0" << 3u << winerr::Success;
-        QTest::addRow("drive 4") << "\\\\.\\physicaldrive4" << 3u << winerr::FileNotFound;
+        QTest::addRow("drive 6") << "\\\\.\\physicaldrive6" << 3u << winerr::FileNotFound;
         QTest::addRow("drive 01") << "\\\\.\\physicaldrive01" << 3u << winerr::FileNotFound;
         QTest::addRow("volume C") << "\\\\.\\C:" << 3u << winerr::Success;
         QTest::addRow("volume Z") << "\\\\.\\Z:" << 3u << winerr::FileNotFound;
@@ -329,7 +330,7 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<bool>("ok");
         QTest::addColumn<QString>("answerContains");
-        QTest::addRow("status") << "status" << true << "disks 12\narrays 3\n";
+        QTest::addRow("status") << "status" << true << "disks 14\narrays 5\n";
         QTest::addRow("bump") << "bump" << true << "generation 2";
         QTest::addRow("unknown") << "explode" << false << "unknown command";
         QTest::addRow("status with argument") << "status now" << false << "usage: status";

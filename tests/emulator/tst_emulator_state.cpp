@@ -109,7 +109,7 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addRow("flipped byte") << 0 << "checksum mismatch";
         QTest::addRow("truncated") << 1 << "may be truncated";
-        QTest::addRow("newer version") << 2 << "version 2 is not supported";
+        QTest::addRow("older version") << 2 << "version 1 is not supported";
         QTest::addRow("not a state file") << 3 << "not a kvemu state file";
         QTest::addRow("unknown field, resealed") << 4 << "unknown field";
         QTest::addRow("missing field, resealed") << 5 << "missing field capacity";
@@ -136,7 +136,7 @@ private slots:
             text.chop(40);
             break;
         case 2:
-            text.replace("version 1\n", "version 2\n");
+            text.replace("version 2\n", "version 1\n");
             break;
         case 3:
             text.replace("kvemu-state\n", "kvemu-notes\n");
