@@ -465,7 +465,7 @@ private slots:
         QCOMPARE(QString::fromStdString(model.validate()), QString());
         if (largest) {
             QCOMPARE(model.controllers.size(), size_t(19));
-            QVERIFY(model.disks.size() > 200);
+            QVERIFY(model.disks.size() > 150); // the image is full
         }
         auto emulator = std::make_shared<kvemu::Emulator>(kvemu::StoredState{model, model},
                                                           std::make_shared<kvemu::ManualClock>());
