@@ -169,7 +169,7 @@ kvemu::Model largestModel()
         d.model = n % 2 ? "" : "Model ^ filling all forty bytes of field";
         if (n < 32)
             wide.elements.push_back({d.id, 0, 0, 0x1000, 0, 0x1000, n % 3 ? 0u : 0x30u});
-        else if (n < 61) // 29 spares and the demo's 3 arrays as parents
+        else if (n < 64 - model.arrays.size()) // spares, and the demo's arrays as parents
             wide.spares.push_back(d.id);
         model.disks.push_back(d);
         if (n == 64) {
