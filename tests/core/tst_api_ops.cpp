@@ -105,9 +105,34 @@ bool lockIsFree()
     return *taken;
 }
 
-uint16_t u16At(const std::vector<uint8_t> &bytes, size_t offset)
+// A field of a request block: offset, width in bytes, value.
+struct Field {
+    template <typename O, typename W, typename V>
+    Field(O offset, W width, V value)
+        : offset(size_t(offset)), width(size_t(width)), value(uint64_t(value))
+    {
+    }
+    size_t offset;
+    size_t width;
+    uint64_t value;
+};
+
+// Empty when every field holds its value, else what the first one holds.
+using Fields = std::vector<Field>;
+
+QByteArray mismatch(const test::Transfer &request, const Fields &fields)
 {
-    return uint16_t(bytes[offset] | bytes[offset + 1] << 8);
+    for (const Field &f : fields) {
+        if (request.bytes.size() < f.offset + f.width)
+            return "request too short for offset " + QByteArray::number(qulonglong(f.offset));
+        uint64_t value = 0;
+        std::memcpy(&value, request.bytes.data() + f.offset, f.width);
+        if (value != f.value)
+            return "offset " + QByteArray::number(qulonglong(f.offset)) + ": 0x" +
+                   QByteArray::number(qulonglong(value), 16) + ", expected 0x" +
+                   QByteArray::number(qulonglong(f.value), 16);
+    }
+    return {};
 }
 
 } // namespace
@@ -238,29 +263,19 @@ private slots:
 
         const test::Transfer r = only(2);
         QCOMPARE(r.count, length);
-        QCOMPARE(u64At(r.bytes, 8), 9ull);
-        QCOMPARE(u32At(r.bytes, 16), 0u);
-        QCOMPARE(u32At(r.bytes, 32), typeCode);
-        QCOMPARE(u32At(r.bytes, 36), uint32_t(members));
-        QCOMPARE(u32At(r.bytes, 40), 1u);
-        QCOMPARE(u32At(r.bytes, 44), cacheTagCode);
-        QCOMPARE(u32At(r.bytes, 48), 0xC0000000u);
-        QCOMPARE(u32At(r.bytes, 52), 0x10400u);
-        QCOMPARE(u64At(r.bytes, 56), 0x12345ull);
-        QCOMPARE(u64At(r.bytes, 64), 0xABCDull);
-        QCOMPARE(u32At(r.bytes, 72), uint32_t(members));
-        QCOMPARE(u32At(r.bytes, 76), 1u);
-        QCOMPARE(u32At(r.bytes, 80), 0x80u);
-        QCOMPARE(u32At(r.bytes, 88), 0x88u);
+        const auto m = uint64_t(members);
+        const Fields expected{{8, 8, 9},           {16, 4, 0},       {32, 4, typeCode},
+                              {36, 4, m},          {40, 4, 1},       {44, 4, cacheTagCode},
+                              {48, 4, 0xC0000000}, {52, 4, 0x10400}, {56, 8, 0x12345},
+                              {64, 8, 0xABCD},     {72, 4, m},       {76, 4, 1},
+                              {80, 4, 0x80},       {84, 4, 0x84},    {88, 4, 0x88},
+                              {124, 8, 0x128},     {132, 4, 40}};
+        QCOMPARE(mismatch(r, expected), QByteArray());
         QCOMPARE(QByteArray(reinterpret_cast<const char *>(&r.bytes[92]), 32),
                  QByteArray("Data array name longer than 32 b"));
-        QCOMPARE(u64At(r.bytes, 124), 0x128ull); // the spare, route 40
-        QCOMPARE(u16At(r.bytes, 132), 40);
-        for (int i = 0; i < members; ++i) {
-            QCOMPARE(u64At(r.bytes, 188 + 16 * i), 0x101ull + i);
-            QCOMPARE(u16At(r.bytes, 188 + 16 * i + 8), i + 1);
-            QCOMPARE(u32At(r.bytes, 188 + 16 * i + 12), 0u);
-        }
+        for (int i = 0; i < members; ++i) // device entries: id, routes, 4 zero bytes
+            QCOMPARE(mismatch(r, {{188 + 16u * i, 8, 0x101u + i}, {196 + 16u * i, 8, 1u + i}}),
+                     QByteArray());
     }
 
     void createRefusals_data()
@@ -393,10 +408,10 @@ private slots:
         QVERIFY(sent(2).empty());
     }
 
-    void questionsAreReadCommands()
+    void createInformationIsARead()
     {
-        // Create information: the request of a create with flag 0x2000, read
-        // as 0x100D; the largest capacity comes back into the record.
+        // The request of a create with flag 0x2000, read as 0x100D; the
+        // largest capacity comes back into the record.
         serve(Image().disk(1).disk(2));
         std::vector<uint8_t> capacities;
         put<uint64_t>(capacities, 0, 0x7777);
@@ -408,33 +423,10 @@ private slots:
         p.optionFlags = 0x400;
         QCOMPARE(KV_ApiGetCreateInfo(&core1, &p), KV_STS(1));
         QCOMPARE(p.capacity, 0x7777ull);
-        const test::Transfer createInfo = only(1);
-        QCOMPARE(createInfo.count, 8192u);
-        QCOMPARE(u32At(createInfo.bytes, 32), 0x100Du);
-        QCOMPARE(u32At(createInfo.bytes, 52), 0x2400u);
-        QCOMPARE(u64At(createInfo.bytes, 188), 0x101ull);
+        QCOMPARE(only(1).count, 8192u);
+        const Fields expected{{32, 4, 0x100D}, {52, 4, 0x2400}, {188, 8, 0x101}};
+        QCOMPARE(mismatch(only(1), expected), QByteArray());
         QVERIFY(sent(2).empty());
-
-        // Transform information: both capacities.
-        host->transfers.clear();
-        serve(Image().disk(1).disk(2).array(12, 0x1200));
-        host->writeErrors.push_back(kv::winerr::Success);
-        host->readAnswers.push_back({kv::winerr::Success, capacities});
-        KV_TransformParameters t;
-        const std::string array = pathOf(12);
-        t.arrayPath = array.c_str();
-        t.typeCode = 0x1BF6;
-        t.memberCount = 2;
-        t.firstCount = 2;
-        t.secondCount = 1;
-        t.capacity = 96;
-        t.members = members.data();
-        KV_TransformInfo info;
-        QCOMPARE(KV_ApiGetTransformInfo(&core1, &t, &info), KV_STS(1));
-        QCOMPARE(info.largestCapacity, 0x7777ull);
-        QCOMPARE(info.presentCapacity, 0x5555ull);
-        QCOMPARE(u32At(only(1).bytes, 32), 0x100Cu);
-        QVERIFY(sent(8).empty());
     }
 
     void transformRequest()
@@ -459,24 +451,32 @@ private slots:
         QCOMPARE(KV_ApiTransformLogicalDevice(&core1, &t), KV_STS(1));
         const test::Transfer r = only(8);
         QCOMPARE(r.count, 1536u);
-        QCOMPARE(u32At(r.bytes, 32), 0x1BF5u);
-        QCOMPARE(u64At(r.bytes, 36), 0x1200ull);
-        QCOMPARE(u16At(r.bytes, 44), 12);
-        QCOMPARE(u32At(r.bytes, 52), 3u);
-        QCOMPARE(u32At(r.bytes, 56), 1u);
-        QCOMPARE(u32At(r.bytes, 60), 0x60u);
-        QCOMPARE(u64At(r.bytes, 64), 0x2222ull);
-        QCOMPARE(u32At(r.bytes, 72), 1u);
-        QCOMPARE(u32At(r.bytes, 76), 3u);
-        QCOMPARE(u32At(r.bytes, 80), 0x80u);
-        QCOMPARE(u32At(r.bytes, 88), 0x88u);
-        QCOMPARE(u64At(r.bytes, 92), 0x114ull);
-        QCOMPARE(u64At(r.bytes, 156), 0x101ull);
-        QCOMPARE(u64At(r.bytes, 188), 0x103ull);
+        const Fields expected{{16, 4, 0},     {32, 4, 0x1BF5}, {36, 8, 0x1200}, {44, 4, 12},
+                              {52, 4, 3},     {56, 4, 1},      {60, 4, 0x60},   {64, 8, 0x2222},
+                              {72, 4, 1},     {76, 4, 3},      {80, 4, 0x80},   {88, 4, 0x88},
+                              {92, 8, 0x114}, {156, 8, 0x101}, {188, 8, 0x103}};
+        QCOMPARE(mismatch(r, expected), QByteArray());
 
         // RAIDTIER is not a transform target.
         t.typeCode = 0x1BFD;
         QCOMPARE(KV_ApiTransformLogicalDevice(&core1, &t), KV_STS(7));
+
+        // The same block asks how large the transform may be (read 0x100C).
+        t.typeCode = 0x1BF5;
+        host->transfers.clear();
+        serve(Image().disk(1).disk(2).disk(3).disk(20).array(12, 0x1200));
+        std::vector<uint8_t> capacities;
+        put<uint64_t>(capacities, 0, 0x7777);
+        put<uint64_t>(capacities, 8, 0x5555);
+        host->writeErrors.push_back(kv::winerr::Success);
+        host->readAnswers.push_back({kv::winerr::Success, capacities});
+        KV_TransformInfo info;
+        QCOMPARE(KV_ApiGetTransformInfo(&core1, &t, &info), KV_STS(1));
+        QCOMPARE(info.largestCapacity, 0x7777ull);
+        QCOMPARE(info.presentCapacity, 0x5555ull);
+        QCOMPARE(mismatch(only(1), {{32, 4, 0x100C}, {36, 8, 0x1200}, {156, 8, 0x101}}),
+                 QByteArray());
+        QVERIFY(sent(8).empty());
     }
 
     void deleteArrays_data()
@@ -523,18 +523,15 @@ private slots:
         if (entries >= 0) {
             const test::Transfer r = only(3);
             QCOMPARE(r.count, 1536u);
-            QCOMPARE(u32At(r.bytes, 16), 0x16u);
-            QCOMPARE(u32At(r.bytes, 32), uint32_t(all));
-            QCOMPARE(u32At(r.bytes, 36), uint32_t(entries));
-            QCOMPARE(u64At(r.bytes, 40), 0x1200ull);
-            QCOMPARE(u16At(r.bytes, 48), 12);
-            QCOMPARE(u64At(r.bytes, 56), entries == 2 ? 0x1300ull : 0ull);
+            const Fields expected{{16, 4, 0x16},    {32, 4, all},
+                                  {36, 4, entries}, {40, 8, 0x1200},
+                                  {48, 2, 12},      {56, 8, entries == 2 ? 0x1300 : 0}};
+            QCOMPARE(mismatch(r, expected), QByteArray());
         }
         QCOMPARE(sent(4).size(), size_t(initializes ? 1 : 0));
         if (initializes) {
             const test::Transfer r = only(4);
-            QCOMPARE(u32At(r.bytes, 36), 1u);
-            QCOMPARE(u64At(r.bytes, 44), 0x101ull);
+            QCOMPARE(mismatch(r, {{36, 4, 1}, {44, 8, 0x101}}), QByteArray());
         }
         QCOMPARE(KV_ApiDeleteLogicalDevice(&core1, 0, nullptr, 0, 0, 0), KV_STS(7));
     }
@@ -586,12 +583,9 @@ private slots:
         QCOMPARE(status, KV_STS(1));
         const test::Transfer r = only(7);
         QCOMPARE(r.count, 1024u);
-        QCOMPARE(u32At(r.bytes, 32), subOperation);
-        QCOMPARE(u64At(r.bytes, 36), 0x1200ull);
-        QCOMPARE(u16At(r.bytes, 44), 12);
-        QCOMPARE(u32At(r.bytes, 52), 0u);
-        QCOMPARE(u32At(r.bytes, 56), at56);
-        QCOMPARE(u32At(r.bytes, 16), at16);
+        const Fields expected{{32, 4, subOperation}, {36, 8, 0x1200}, {44, 2, 12}, {52, 4, 0},
+                              {56, 4, at56},         {16, 4, at16}};
+        QCOMPARE(mismatch(r, expected), QByteArray());
         QCOMPARE(int(host->sleeps.size()), sleeps);
         if (operation == 2) {
             QCOMPARE(u32At(r.bytes, 60), 32u);
@@ -635,18 +629,14 @@ private slots:
         QCOMPARE(status, KV_STS(1));
         const test::Transfer r = only(command);
         QCOMPARE(r.count, 1536u);
-        QCOMPARE(u32At(r.bytes, countAt), 2u);
-        QCOMPARE(u64At(r.bytes, entriesAt), firstId);
-        QCOMPARE(u64At(r.bytes, entriesAt + 16), secondId);
+        QCOMPARE(
+            mismatch(r, {{countAt, 4, 2}, {entriesAt, 8, firstId}, {entriesAt + 16, 8, secondId}}),
+            QByteArray());
         if (operation == 0) {
-            QCOMPARE(u32At(r.bytes, 16), 0x16u);
-            QCOMPARE(u32At(r.bytes, 32), 0x6001u);
-            QCOMPARE(u32At(r.bytes, 36), 0u);
+            QCOMPARE(mismatch(r, {{16, 4, 0x16}, {32, 4, 0x6001}, {36, 4, 0}}), QByteArray());
         }
         if (operation == 2) {
-            QCOMPARE(u32At(r.bytes, 16), 0x16u);
-            QCOMPARE(u32At(r.bytes, 32), 0u);
-            QCOMPARE(u32At(r.bytes, 40), 0x40u);
+            QCOMPARE(mismatch(r, {{16, 4, 0x16}, {32, 4, 0}, {40, 4, 0x40}}), QByteArray());
         }
     }
 
@@ -657,12 +647,9 @@ private slots:
         answer(1);
         QCOMPARE(KV_ApiInitializePhysicalDevice(&core1, 0, nullptr, 1, 0, 0), KV_STS(1));
         const test::Transfer r = only(4);
-        QCOMPARE(u32At(r.bytes, 32), 1u);
-        QCOMPARE(u32At(r.bytes, 36), 3u);
-        QCOMPARE(u64At(r.bytes, 44), 0x101ull);
-        QCOMPARE(u64At(r.bytes, 60), 0x102ull);
-        QCOMPARE(u64At(r.bytes, 76), 0x103ull);
-        QCOMPARE(u64At(r.bytes, 92), 0ull);
+        const Fields expected{{32, 4, 1},     {36, 4, 3},     {44, 8, 0x101},
+                              {60, 8, 0x102}, {76, 8, 0x103}, {92, 8, 0}};
+        QCOMPARE(mismatch(r, expected), QByteArray());
     }
 
     void managePhysicalDevice()
@@ -679,10 +666,11 @@ private slots:
         QCOMPARE(requests.size(), size_t(2));
         for (int i = 0; i < 2; ++i) {
             QCOMPARE(requests[i].count, 1536u);
-            QCOMPARE(u32At(requests[i].bytes, 16), 0x16u);
-            QCOMPARE(u32At(requests[i].bytes, 32), 0x4005u);
-            QCOMPARE(u32At(requests[i].bytes, 36), 1u);
-            QCOMPARE(u64At(requests[i].bytes, 40), i == 0 ? 0x102ull : 0x101ull);
+            QCOMPARE(
+                mismatch(
+                    requests[i],
+                    {{16, 4, 0x16}, {32, 4, 0x4005}, {36, 4, 1}, {40, 8, i == 0 ? 0x102 : 0x101}}),
+                QByteArray());
         }
         QVERIFY(sent(29).empty());
     }
@@ -719,8 +707,7 @@ private slots:
             return;
         const test::Transfer r = only(29);
         QCOMPARE(r.count, 1536u);
-        QCOMPARE(u32At(r.bytes, 32), subOperation);
-        QCOMPARE(u64At(r.bytes, 40), 0x102ull);
+        QCOMPARE(mismatch(r, {{32, 4, subOperation}, {40, 8, 0x102}}), QByteArray());
         const bool readBack = status == 1;
         QCOMPARE(out[599], uint8_t(readBack ? 0x5A : 0));
         QCOMPARE(out[600], uint8_t(0));
@@ -765,13 +752,14 @@ private slots:
             return;
         const test::Transfer r = only(7);
         QCOMPARE(r.count, 1536u);
-        QCOMPARE(u32At(r.bytes, 16), 0x16u);
-        QCOMPARE(u32At(r.bytes, 32), subOperation);
-        QCOMPARE(u64At(r.bytes, 36), kind == 0 ? 0x1200ull : 0ull);
-        QCOMPARE(u16At(r.bytes, 44), kind == 0 ? 12 : 0);
-        QCOMPARE(u32At(r.bytes, 52), 2u);
-        QCOMPARE(u64At(r.bytes, 92), 0x102ull);
-        QCOMPARE(u64At(r.bytes, 108), 0x101ull);
+        const Fields expected{{16, 4, 0x16},
+                              {32, 4, subOperation},
+                              {36, 8, kind == 0 ? 0x1200 : 0},
+                              {44, 2, kind == 0 ? 12 : 0},
+                              {52, 4, 2},
+                              {92, 8, 0x102},
+                              {108, 8, 0x101}};
+        QCOMPARE(mismatch(r, expected), QByteArray());
     }
 
     void staleGenerationRebuildsAndLooksUpAgain_data()
@@ -797,17 +785,8 @@ private slots:
         const auto requests = sent(4);
         QCOMPARE(int(requests.size()), std::min(staleAnswers + 1, 3));
         for (size_t i = 0; i < requests.size(); ++i) {
-            QCOMPARE(u64At(requests[i].bytes, 8), 9ull + i);
-            QCOMPARE(u64At(requests[i].bytes, 44), 0x500ull + i);
+            QCOMPARE(mismatch(requests[i], {{8, 8, 9 + i}, {44, 8, 0x500 + i}}), QByteArray());
         }
-    }
-
-    void noCoreHandle()
-    {
-        host->canOpen = [](const std::string &) { return false; };
-        const Paths disks{1};
-        QCOMPARE(KV_ApiInitializePhysicalDevice(&core1, 1, disks.data(), 0, 0, 0), KV_STS(8));
-        QCOMPARE(KV_ApiCheckLogicalDevice(pathOf(12).c_str(), 1, 0, 0), KV_STS(8));
     }
 };
 
