@@ -9,11 +9,13 @@
 // the same process (for fast, deterministic tests).
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
+#include <thread>
 
 namespace kv {
 
@@ -130,6 +132,14 @@ public:
     // The files that match `pattern` ("C:\Windows\System32\drivers\kvraid.sys"),
     // as FindFirstFile walks them.
     virtual std::vector<FileDescription> findFiles(const std::string & /*pattern*/) { return {}; }
+
+    // Sleep: every wait of the library (for a new array's task, before
+    // drawing another array identifier) goes through here, so a test's
+    // platform can let it pass at once.
+    virtual void sleep(uint32_t milliseconds)
+    {
+        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    }
 };
 
 // The platform every channel operation uses. It is given once, at start-up or

@@ -22,6 +22,7 @@ constexpr StatusName statusNames[] = {
     {6, "KVTL_STS_INVALID_BUFFER"},
     {7, "KVTL_STS_INVALID_PARAMETER"},
     {8, "KV_STS_INVALID_CORE_HANDLE"},
+    {9, "KV_STS_TRANSFORM_FAILURE"},
     {10, "KV_STS_LOGICAL_DEVICE_NOT_FOUND"},
     {11, "KV_STS_PHYSICAL_DEVICE_NOT_FOUND"},
     {20, "KV_STS_BAD_FUNCTION"},
@@ -77,21 +78,6 @@ constexpr StatusName statusNames[] = {
     {82, "KV_STS_LAST_ERROR"},
 };
 
-template <typename T> void put(uint8_t *block, size_t offset, T value)
-{
-    std::memcpy(block + offset, &value, sizeof value);
-}
-
-// The core a device path names: host ".", core name "Core<n>".
-KV_CoreId coreOfPath(const char *path)
-{
-    KV_CoreId id{};
-    id.coreNumber = KV_CoreNumberOf(path);
-    std::snprintf(id.host, sizeof id.host, ".");
-    std::snprintf(id.coreName, sizeof id.coreName, "Core%d", id.coreNumber);
-    return id;
-}
-
 constexpr uint32_t SimpleManageBlock = 1024;
 
 } // namespace
@@ -102,6 +88,97 @@ const char *KV_StatusName(KV_STS status)
         if (entry.value == status)
             return entry.name;
     return "";
+}
+
+KV_CoreId KV_CoreOfPath(const char *path)
+{
+    KV_CoreId id{};
+    id.coreNumber = KV_CoreNumberOf(path);
+    std::snprintf(id.host, sizeof id.host, ".");
+    std::snprintf(id.coreName, sizeof id.coreName, "Core%d", id.coreNumber);
+    return id;
+}
+
+KV_STS KV_ResolveListCore(const KV_CoreId *core, uint32_t count, const KV_DevicePath *list,
+                          KV_CoreId *resolved)
+{
+    int32_t number = 0;
+    if (const KV_STS valid = KV_ValidateCoreDeviceLists(core, count, 0, list, nullptr, &number);
+        valid != KV_STS_SUCCESS)
+        return valid;
+    *resolved = KV_CoreId{};
+    resolved->coreNumber = number;
+    std::snprintf(resolved->host, sizeof resolved->host, "%s",
+                  core != nullptr && core->host[0] != '\0' ? core->host : ".");
+    std::snprintf(resolved->coreName, sizeof resolved->coreName, "Core%d", number);
+    return KV_STS_SUCCESS;
+}
+
+void KV_SleepUnlocked(uint32_t milliseconds)
+{
+    KV_UnlockCore();
+    kv::platform()->sleep(milliseconds);
+    KV_LockCore();
+}
+
+bool KV_IsSelectableDisk(const KV_C_PhysicalDevice &device)
+{
+    return device.type == 0x1200 || device.type == 0x1202 || device.type == 0x1203;
+}
+
+namespace {
+
+// A list entry as a terminated text.
+struct EntryText {
+    char text[KV_DevicePathLength + 1];
+    explicit EntryText(const KV_DevicePath &entry)
+    {
+        std::memcpy(text, entry, KV_DevicePathLength);
+        text[KV_DevicePathLength] = '\0';
+    }
+};
+
+} // namespace
+
+uint32_t KV_FindPhysicalEntry(const KV_Core &core, const KV_DevicePath &entry)
+{
+    return core.KV_FindPhysicalDevice(EntryText(entry).text);
+}
+
+uint32_t KV_FindLogicalEntry(const KV_Core &core, const KV_DevicePath &entry)
+{
+    return core.KV_FindLogicalDevice(EntryText(entry).text);
+}
+
+KV_STS KV_PutListEntries(const KV_Core &core, uint8_t *block, size_t offset,
+                         const KV_DevicePath *list, uint32_t count, KV_EntryKind kind)
+{
+    for (uint32_t i = 0; i < count; ++i, offset += KV_DeviceEntrySize) {
+        if (kind == KV_EntryKind::Disk) {
+            const uint32_t index = KV_FindPhysicalEntry(core, list[i]);
+            if (index >= core.physicalCount)
+                return KV_STS_PHYSICAL_DEVICE_NOT_FOUND;
+            KV_PutDeviceEntry(block, offset, *core.physicalDevices[index]);
+        } else {
+            const uint32_t index = KV_FindLogicalEntry(core, list[i]);
+            if (index >= core.logicalCount)
+                return KV_STS_LOGICAL_DEVICE_NOT_FOUND;
+            KV_PutDeviceEntry(block, offset, *core.logicalDevices[index]);
+        }
+    }
+    return KV_STS_SUCCESS;
+}
+
+KV_STS KV_RequestCore(const KV_CoreId *core, uint32_t count, const KV_DevicePath *list,
+                      bool everyDevice, KV_CoreId *target)
+{
+    if (everyDevice && (count == 0 || list == nullptr)) {
+        if (core == nullptr)
+            return KVTL_STS_INVALID_PARAMETER;
+        *target = *core;
+        return KV_STS_SUCCESS;
+    }
+    return KV_ResolveListCore(core, count, list, target);
 }
 
 KV_STS KV_CheckDevicePath(const KV_CoreId *core, const char *path)
@@ -118,13 +195,13 @@ void KV_FillManageLogicalRequest(uint8_t *block, const KV_C_LogicalDevice &array
                                  uint32_t subOperation, uint32_t parameter,
                                  uint32_t secondParameter)
 {
-    put<uint32_t>(block, 16, secondParameter);
-    put<uint32_t>(block, 32, subOperation);
-    put<uint64_t>(block, 36, array.id);
-    put<uint16_t>(block, 44, array.deviceRoute);
-    put<uint16_t>(block, 46, array.coreRoute);
-    put<uint32_t>(block, 52, 0);
-    put<uint32_t>(block, 56, parameter);
+    KV_PutField<uint32_t>(block, 16, secondParameter);
+    KV_PutField<uint32_t>(block, 32, subOperation);
+    KV_PutField<uint64_t>(block, 36, array.id);
+    KV_PutField<uint16_t>(block, 44, array.deviceRoute);
+    KV_PutField<uint16_t>(block, 46, array.coreRoute);
+    KV_PutField<uint32_t>(block, 52, 0);
+    KV_PutField<uint32_t>(block, 56, parameter);
 }
 
 KV_STS KV_SimpleManageLogicalDevice(const char *path, uint32_t subOperation, uint32_t parameter,
@@ -132,7 +209,7 @@ KV_STS KV_SimpleManageLogicalDevice(const char *path, uint32_t subOperation, uin
 {
     if (const KV_STS checked = KV_CheckDevicePath(nullptr, path); checked != KV_STS_SUCCESS)
         return checked;
-    const KV_CoreId core = coreOfPath(path);
+    const KV_CoreId core = KV_CoreOfPath(path);
     return KV_CallWithRetry(
         core, "KV_SimpleManageLogicalDevice", SimpleManageBlock,
         [&](KV_Core &handle, uint8_t *block) -> KV_STS {
@@ -183,7 +260,7 @@ KV_STS KV_ApiRescan(const KV_CoreId *core, int allCores, uint32_t parameter)
     auto rescan = [&](const KV_CoreId &id) {
         return KV_CallWithRetry(id, "KV_ApiRescan", RescanBlock,
                                 [&](KV_Core &handle, uint8_t *block) {
-                                    put<uint32_t>(block, 16, parameter);
+                                    KV_PutField<uint32_t>(block, 16, parameter);
                                     return handle.KV_ConfigWrite(block, RescanBlock, RescanCommand);
                                 });
     };
@@ -192,16 +269,5 @@ KV_STS KV_ApiRescan(const KV_CoreId *core, int allCores, uint32_t parameter)
             return KVTL_STS_INVALID_PARAMETER;
         return rescan(*core);
     }
-    KV_CoreLock lock;
-    KV_CoreId cores[8];
-    uint32_t count = 0;
-    if (const KV_STS listed = KV_ApiEnumerateCores(cores, sizeof cores, &count);
-        listed != KV_STS_SUCCESS)
-        return listed;
-    if (count == 0)
-        return KV_STS_INVALID_CORE_HANDLE;
-    KV_STS status = KV_STS_SUCCESS;
-    for (uint32_t i = 0; i < count; ++i)
-        status = rescan(cores[i]);
-    return status;
+    return KV_ForEachEnumeratedCore(rescan);
 }

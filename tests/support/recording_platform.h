@@ -64,6 +64,17 @@ public:
 
     int driveType(const std::string &root) override { return driveTypeHandler(root); }
 
+    // Sleeps pass at once; they are recorded, and `onSleep` runs in their
+    // place (with the library's lock as the sleeper left it).
+    std::vector<uint32_t> sleeps;
+    std::function<void()> onSleep;
+    void sleep(uint32_t milliseconds) override
+    {
+        sleeps.push_back(milliseconds);
+        if (onSleep)
+            onSleep();
+    }
+
     size_t countOf(bool isRead) const
     {
         size_t n = 0;
