@@ -21,6 +21,9 @@ constexpr uint32_t OfflineCommand = 17;
 constexpr uint32_t TaskControlCommand = 34;
 constexpr uint32_t ReadTransformInfo = 0x100C;
 constexpr uint32_t ReadCreateInfo = 0x100D;
+// Where the information reads carry the type code, in place of the first
+// further caller value (the read code is written over offset 32).
+constexpr size_t InfoTypeOffset = 80;
 constexpr uint32_t ManageBlock = 1024;
 
 constexpr uint32_t LegacyType = 0x1BF9;
@@ -397,6 +400,9 @@ KV_STS KV_ApiGetCreateInfo(const KV_CoreId *core, KV_CreateParameters *parameter
                 filled != KV_STS_SUCCESS)
                 return filled;
             KV_PutField<uint64_t>(block, 64, p.identifier);
+            // The read code takes the type code's place at 32; the
+            // information read carries it at 80 instead.
+            KV_PutField<uint32_t>(block, InfoTypeOffset, p.typeCode);
             const KV_STS answered =
                 handle.KV_ConfigRead(block, KV_MailboxBlockSize, ReadCreateInfo, 0);
             if (answered == KV_STS_SUCCESS)
@@ -432,6 +438,7 @@ KV_STS KV_ApiGetTransformInfo(const KV_CoreId *core, const KV_TransformParameter
             if (const KV_STS filled = fillTransform(handle, block, *parameters);
                 filled != KV_STS_SUCCESS)
                 return filled;
+            KV_PutField<uint32_t>(block, InfoTypeOffset, parameters->typeCode);
             const KV_STS answered =
                 handle.KV_ConfigRead(block, KV_MailboxBlockSize, ReadTransformInfo, 0);
             if (answered == KV_STS_SUCCESS) {

@@ -266,10 +266,12 @@ uint64_t maxCapacityMiB(const Model &m, Level level, uint32_t f, uint32_t s, con
     return smallest * dataMembers(level, f, s);
 }
 
-// The create and transform information reads carry no type code (the read
-// code takes its place), only the counts. The answer is then the largest
-// size that every level with these counts reaches, so a create of that size
-// always succeeds.
+// The create and transform information reads carry their type code at 80
+// (the read code takes its usual place at 32). Without one there are only
+// the counts, and the answer is the largest size that every level with
+// these counts reaches, so a create of that size always succeeds.
+constexpr size_t InfoTypeOffset = 80;
+
 uint64_t maxForCounts(const Model &m, uint32_t f, uint32_t s, const Members &members,
                       const LogicalDevice *current)
 {
@@ -626,8 +628,11 @@ uint32_t createInfo(const Model &model, RequestReader &r, std::vector<uint8_t> &
     CreateRequest c;
     if (const uint32_t status = decodeCreate(m, r, true, c); status != KV_STS_SUCCESS)
         return status;
+    const Level named = levelOf(r.u32(InfoTypeOffset), c.f, c.s);
     answer.assign(8192, 0);
-    put<uint64_t>(answer.data(), 0, maxForCounts(m, c.f, c.s, c.members, nullptr));
+    put<uint64_t>(answer.data(), 0,
+                  named != Level::Other ? maxCapacityMiB(m, named, c.f, c.s, c.members, nullptr)
+                                        : maxForCounts(m, c.f, c.s, c.members, nullptr));
     put<uint64_t>(answer.data(), 8, 0);
     return KV_STS_SUCCESS;
 }
@@ -1034,8 +1039,12 @@ uint32_t transformInfo(const Model &model, RequestReader &r, std::vector<uint8_t
     if (const uint32_t status = decodeTransform(m, r, true, t); status != KV_STS_SUCCESS)
         return status;
     const uint64_t present = t.array->capacity / SectorsPerMiB;
+    const Level named = levelOf(r.u32(InfoTypeOffset), t.f, t.s);
     answer.assign(8192, 0);
-    put<uint64_t>(answer.data(), 0, maxForCounts(m, t.f, t.s, t.members, t.array));
+    put<uint64_t>(answer.data(), 0,
+                  named != Level::Other && named != Level::Tier
+                      ? maxCapacityMiB(m, named, t.f, t.s, t.members, t.array)
+                      : maxForCounts(m, t.f, t.s, t.members, t.array));
     put<uint64_t>(answer.data(), 8, present);
     return KV_STS_SUCCESS;
 }
