@@ -9,9 +9,11 @@
 // the same process (for fast, deterministic tests).
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <thread>
 
 namespace kv {
 
@@ -84,6 +86,14 @@ public:
 
     // GetDriveTypeA on a root path such as "C:\".
     virtual int driveType(const std::string &rootPath) = 0;
+
+    // Sleep: every wait of the library (for a new array's task, before
+    // drawing another array identifier) goes through here, so a test's
+    // platform can let it pass at once.
+    virtual void sleep(uint32_t milliseconds)
+    {
+        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    }
 };
 
 // The platform every channel operation uses. It is given once, at start-up or
