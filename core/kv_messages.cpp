@@ -256,8 +256,7 @@ void formatArg(Utf16Writer &w, const Conversion &c, const Arg &arg, KV_StringCac
 // percent sign, a conversion outside the whitelist or one without an
 // argument left is written as the malformed-insert text. `cache` (may be
 // null) resolves a number met by an "s" conversion.
-void formatSequential(Utf16Writer &w, Text format, std::span<const Arg> args,
-                      KV_StringCache *cache)
+void formatSequential(Utf16Writer &w, Text format, std::span<const Arg> args, KV_StringCache *cache)
 {
     size_t next = 0;
     for (size_t pos = 0; pos < format.size();) {
@@ -497,8 +496,7 @@ KV_STS KV_ApiGetUserMessage(const KV_CoreId *core, char16_t *output, uint32_t le
     for (;;) {
         const KV_STS status = KV_RetryOnStaleGeneration(
             *core, block.data(), um::BlockSize, [&](KV_Core &handle, uint8_t *request) {
-                return handle.KV_ConfigRead(request, um::BlockSize, KV_ReadUserMessage,
-                                            *sequence);
+                return handle.KV_ConfigRead(request, um::BlockSize, KV_ReadUserMessage, *sequence);
             });
         if (status != KV_STS_SUCCESS)
             return status;
@@ -536,8 +534,7 @@ KV_STS KV_ApiGetUserMessage(const KV_CoreId *core, char16_t *output, uint32_t le
                         numberArg(parameters[6]),
                         numberArg(parameters[7])};
     Utf16Writer w(output, length);
-    formatSequential(w,
-                     u"%05d: [%02x] (%05d) %s - %s =END= (%d)(%d)(%d)(%d)(%d)(%d)(%d)(%d)\n",
+    formatSequential(w, u"%05d: [%02x] (%05d) %s - %s =END= (%d)(%d)(%d)(%d)(%d)(%d)(%d)(%d)\n",
                      args, nullptr);
     return KV_STS_VALID_USER_MESSAGE;
 }

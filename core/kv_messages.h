@@ -95,7 +95,8 @@ private:
 // lock; a test can make its own, also over a catalogue of its own.
 class KV_MessageTranslator {
 public:
-    explicit KV_MessageTranslator(std::span<const KV_MessageEntry> catalogue = KV_MessageCatalogue())
+    explicit KV_MessageTranslator(
+        std::span<const KV_MessageEntry> catalogue = KV_MessageCatalogue())
         : catalogue_(catalogue)
     {
     }
