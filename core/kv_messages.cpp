@@ -299,13 +299,14 @@ void formatInserts(Utf16Writer &w, Text text, const uint32_t *parameters, KV_Str
             continue;
         }
         const size_t close = text.find(u'!', pos + 1);
-        const Text spec = text.substr(pos + 1, close == Text::npos ? Text::npos : close - pos - 1);
+        const Text conversionText =
+            text.substr(pos + 1, close == Text::npos ? Text::npos : close - pos - 1);
         pos = close == Text::npos ? text.size() : close + 1;
 
         Conversion conversion;
         size_t used = 0;
-        if (!numbered || close == Text::npos || !parseConversion(spec, used, conversion) ||
-            used != spec.size()) {
+        if (!numbered || close == Text::npos ||
+            !parseConversion(conversionText, used, conversion) || used != conversionText.size()) {
             w.put(Malformed);
             continue;
         }

@@ -126,137 +126,93 @@ private slots:
         }
     }
 
+    // Parameters 1 to 4 as "p1 p2 p3 p4".
     void englishTexts_data()
     {
         QTest::addColumn<uint>("number");
-        QTest::addColumn<uint>("p1");
-        QTest::addColumn<uint>("p2");
-        QTest::addColumn<uint>("p3");
-        QTest::addColumn<uint>("p4");
+        QTest::addColumn<QString>("parameters");
         QTest::addColumn<uint>("language");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("kind");
-        QTest::addRow("no insert") << 1001u << 0u << 0u << 0u << 0u << 0u
-                                   << "Initialized messages space, starting message logging."
-                                   << "VL";
-        QTest::addRow("one insert") << 1024u << 3u << 0u << 0u << 0u << 0u
-                                    << "A check consistency task has completed on Array 3."
-                                    << "IN";
-        QTest::addRow("negative") << 1014u << 0xFFFFFFFFu << 0u << 0u << 0u << 0u
-                                  << "Array -1 has been deleted."
-                                  << "IN";
-        QTest::addRow("hex") << 1052u << 255u << 0u << 0u << 0u << 0u
-                             << "Block number low=0xff, high=0x0."
-                             << "IN";
-        QTest::addRow("four") << 1068u << 192u << 168u << 1u << 20u << 0u
-                              << "System is being remotely managed by 192.168.1.20."
-                              << "WA";
-        QTest::addRow("out of order") << 1154u << 1u << 2u << 7u << 0u << 0u
-                                      << "Array 7 assigned dedicated spare on controller 1 "
-                                         "channel 2."
-                                      << "IN";
-        QTest::addRow("odd spelling") << 1051u << 0u << 4u << 0u << 0u << 0u
-                                      << "Too many BBR failure, failing I/O, controller 0 "
-                                         "channel 4."
-                                      << "WA";
-        QTest::addRow("last") << 1192u << 2u << 9u << 0u << 0u << 0u
-                              << "A user request has restored led LED state for controller 2, "
-                                 "slot 9."
-                              << "IN";
-        QTest::addRow("German, no text yet")
-            << 1015u << 2u << 0u << 0u << 0u << 5u << "Array 2 has gone critical."
-            << "CR";
-        QTest::addRow("language 40")
-            << 1015u << 2u << 0u << 0u << 0u << 40u << "Array 2 has gone critical."
-            << "CR";
-        QTest::addRow("unknown, through 1011")
-            << 4000u << 1u << 2u << 3u << 4u << 0u
-            << "Could not find message ID 4000 (0xfa0) for translation, p1=0x1, p2=0x2, "
-               "p3=0x3, p4=0x4."
-            << "CR";
-        QTest::addRow("below 1000") << 10u << 0u << 0u << 0u << 0u << 0u
-                                    << "Could not find message ID 10 (0xa) for translation, "
-                                       "p1=0x0, p2=0x0, p3=0x0, p4=0x0."
-                                    << "CR";
+        const auto row = [](const char *name, uint number, const char *parameters, uint language,
+                            const char *text, const char *kind) {
+            QTest::addRow("%s", name) << number << parameters << language << text << kind;
+        };
+        row("no insert", 1001, "", 0, "Initialized messages space, starting message logging.",
+            "VL");
+        row("one insert", 1024, "3", 0, "A check consistency task has completed on Array 3.", "IN");
+        row("negative", 1014, "4294967295", 0, "Array -1 has been deleted.", "IN");
+        row("four", 1068, "192 168 1 20", 0, "System is being remotely managed by 192.168.1.20.",
+            "WA");
+        row("out of order", 1154, "1 2 7", 0,
+            "Array 7 assigned dedicated spare on controller 1 channel 2.", "IN");
+        row("German, no text yet", 1015, "2", 5, "Array 2 has gone critical.", "CR");
+        row("language 40", 1015, "2", 40, "Array 2 has gone critical.", "CR");
+        row("unknown, through 1011", 4000, "1 2 3 4", 0,
+            "Could not find message ID 4000 (0xfa0) for translation, p1=0x1, p2=0x2, p3=0x3, "
+            "p4=0x4.",
+            "CR");
     }
 
     void englishTexts()
     {
         QFETCH(uint, number);
-        QFETCH(uint, p1);
-        QFETCH(uint, p2);
-        QFETCH(uint, p3);
-        QFETCH(uint, p4);
+        QFETCH(QString, parameters);
         QFETCH(uint, language);
         QFETCH(QString, text);
         QFETCH(QString, kind);
+        std::array<uint32_t, 8> p{};
+        const QStringList given = parameters.split(' ', Qt::SkipEmptyParts);
+        for (qsizetype i = 0; i < given.size(); ++i)
+            p[size_t(i)] = given[i].toUInt();
         KV_MessageTranslator translator;
-        const auto got = translate(translator, number, {p1, p2, p3, p4}, language);
+        const auto got = translate(translator, number, p, language);
         QCOMPARE(got.text, text);
         QCOMPARE(QString::fromUtf16(KV_MessageKindLetters(got.kind)), kind);
-        QCOMPARE(got.result, number >= 1000 && number < 4000 ? 1 : 0);
-    }
-
-    void kindLetters_data()
-    {
-        QTest::addColumn<uint>("kind");
-        QTest::addColumn<QString>("letters");
-        const char *letters[] = {"??", "VL", "IN", "WA", "CR", "LG", "!!"};
-        for (uint kind = 0; kind <= 6; ++kind)
-            QTest::addRow("%u", kind) << kind << letters[kind];
-        QTest::addRow("255") << 255u << "!!";
+        QCOMPARE(got.result, number == 4000 ? 0 : 1);
     }
 
     void kindLetters()
     {
-        QFETCH(uint, kind);
-        QFETCH(QString, letters);
-        QCOMPARE(QString::fromUtf16(KV_MessageKindLetters(kind)), letters);
+        const char *letters[] = {"??", "VL", "IN", "WA", "CR", "LG", "!!"};
+        for (uint kind = 0; kind <= 6; ++kind)
+            QCOMPARE(QString::fromUtf16(KV_MessageKindLetters(kind)), letters[kind]);
+        QCOMPARE(QString::fromUtf16(KV_MessageKindLetters(255)), "!!");
     }
 
-    // Every insert shape, and the malformed ones, in a catalogue of one text.
+    // Every insert shape, the malformed ones and texts past the length limit,
+    // in a catalogue of one text.
     void inserts_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
-        QTest::addRow("zero padded") << "[%1!08X!]"
-                                     << "[0000BEEF]";
-        QTest::addRow("width, left") << "[%2!-5d!|%2!5d!]"
-                                     << "[42   |   42]";
-        QTest::addRow("precision") << "[%2!.3d!]"
-                                   << "[042]";
-        QTest::addRow("flags") << "[%3!#x! %3!#o! %3!u! %3!+d! %3! i!]"
-                               << "[0x8 010 8 +8  8]";
-        QTest::addRow("unsigned") << "[%4!u! %4!x!]"
-                                  << "[4294967295 ffffffff]";
-        QTest::addRow("char") << "[%5!c!]"
-                              << "[A]";
-        QTest::addRow("string") << "[%2!s!|%2!-7.3s!|%2!7s!]"
-                                << "[bogus|bog    |  bogus]";
-        QTest::addRow("parameter 9") << "[%9!d!]"
-                                     << "[?**?]";
-        QTest::addRow("parameter 0") << "[%0!d!]"
-                                     << "[?**?]";
-        QTest::addRow("no number") << "[%!d!]"
-                                   << "[?**?]";
-        QTest::addRow("n conversion") << "[%1!n!]"
-                                      << "[?**?]";
-        QTest::addRow("pointer") << "[%1!p!]"
-                                 << "[?**?]";
-        QTest::addRow("length modifier") << "[%1!ld!]"
-                                         << "[?**?]";
-        QTest::addRow("empty conversion") << "[%1!!]"
-                                          << "[?**?]";
-        QTest::addRow("no opening mark") << "[%1d]"
-                                         << "[?**?d]";
-        QTest::addRow("no closing mark") << "[%1!d] tail"
-                                         << "[?**?";
-        QTest::addRow("bare percent") << "100% done"
-                                      << "100?**? done";
-        QTest::addRow("at the end") << "end %"
-                                    << "end ?**?";
-        QTest::addRow("huge parameter") << "[%99999999999!d!]"
-                                        << "[?**?]";
+        const auto row = [](const char *name, const QString &text, const QString &expected) {
+            QTest::addRow("%s", name) << text << expected;
+        };
+        row("zero padded", "[%1!08X!]", "[0000BEEF]");
+        row("width, left", "[%2!-5d!|%2!5d!]", "[42   |   42]");
+        row("precision", "[%2!.3d!]", "[042]");
+        row("flags", "[%3!#x! %3!#o! %3!u! %3!+d! %3! i!]", "[0x8 010 8 +8  8]");
+        row("unsigned", "[%4!u! %4!x!]", "[4294967295 ffffffff]");
+        row("char", "[%5!c!]", "[A]");
+        row("string", "[%2!s!|%2!-7.3s!|%2!7s!]", "[bogus|bog    |  bogus]");
+        row("parameter 9", "[%9!d!]", "[?**?]");
+        row("parameter 0", "[%0!d!]", "[?**?]");
+        row("no number", "[%!d!]", "[?**?]");
+        row("huge parameter", "[%99999999999!d!]", "[?**?]");
+        row("n conversion", "[%1!n!]", "[?**?]");
+        row("pointer", "[%1!p!]", "[?**?]");
+        row("length modifier", "[%1!ld!]", "[?**?]");
+        row("empty conversion", "[%1!!]", "[?**?]");
+        row("no opening mark", "[%1d]", "[?**?d]");
+        row("no closing mark", "[%1!d] tail", "[?**?");
+        row("bare percent", "100% done", "100?**? done");
+        row("at the end", "end %", "end ?**?");
+        // Wider than a text can be counts as 255, and the text is cut at 255.
+        row("width", "[%1!999999999d!]", "[" + QString(250, ' ') + "4887");
+        row("long precision", "[%1!.300x!]", "[" + QString(251, '0') + "bee");
+        row("string width", "%2!400s!x", QString(250, ' ') + "bogus");
+        row("long text", QString(300, 'a'), QString(255, 'a'));
     }
 
     void inserts()
@@ -270,32 +226,6 @@ private slots:
         const auto got = translate(translator, 2000, {0xBEEF, 42, 8, 0xFFFFFFFF, 65});
         QCOMPARE(got.text, expected);
         QCOMPARE(got.kind, uint8_t(KV_MessageKindWA));
-    }
-
-    void overlongTextsAreCut_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("start");
-        QTest::addRow("width") << "[%1!999999999d!]"
-                               << "[     ";
-        QTest::addRow("precision") << "[%1!.300x!]"
-                                   << "[00000";
-        QTest::addRow("string width") << "%2!400s!x"
-                                      << "     ";
-        QTest::addRow("long text") << QString(300, 'a') << "aaaaa";
-    }
-
-    void overlongTextsAreCut()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, start);
-        const std::u16string owned(reinterpret_cast<const char16_t *>(text.utf16()),
-                                   size_t(text.size()));
-        const KV_MessageEntry entries[] = {entryOf(2000, owned.c_str())};
-        KV_MessageTranslator translator(entries);
-        const auto got = translate(translator, 2000, {5, 6});
-        QCOMPARE(got.text.size(), qsizetype(KV_MessageTextLength));
-        QVERIFY(got.text.startsWith(start));
     }
 
     void unknownWithout1011()
@@ -343,12 +273,6 @@ private slots:
              "TRACE: ...IOC=00000001, Route=2, DevInt=3, SectStrt=4.00000005, SCnt=6, Flg=7, "
              "State=8",
              1},
-            {4,
-             {10, 11, 12, 13, 14, 15, 16},
-             1,
-             "TRACE: ...IOC: RetSts=A AdrElm=B, AdrLst=C, AdrOff=D, PhysAddr=e.0000000F, "
-             "AddrSize=10",
-             1},
             {5, {12, 3}, 1, "TRACE: [Line: 12] bogus", 1},
             {6, {40, 3}, 1, "TRACE: Exiting Routine [Line: 40], bogus", 0},
             {7, {}, 0, "TRACE: Exiting Routine (no other info available)", 0},
@@ -387,46 +311,21 @@ private slots:
         QCOMPARE(text(0), "bogus");                   // no empty slot left: 0 is new
     }
 
-    void apiTranslateCutsAtLength_data()
-    {
-        QTest::addColumn<uint>("length");
-        QTest::addColumn<QString>("text");
-        QTest::addRow("1") << 1u << "";
-        QTest::addRow("8") << 8u << "Array 1";
-        QTest::addRow("200") << 200u << "Array 12 has gone offline.";
-    }
-
     void apiTranslateCutsAtLength()
     {
-        QFETCH(uint, length);
-        QFETCH(QString, text);
-        std::vector<char16_t> out(length + 4, u'x');
+        std::vector<char16_t> out(12, u'x');
         const uint32_t parameters[8] = {12};
         uint8_t kind = 0;
-        QCOMPARE(KV_ApiTranslateMessage(1016, 0, parameters, out.data(), length, &kind),
+        QCOMPARE(KV_ApiTranslateMessage(1016, 0, parameters, out.data(), 8, &kind),
                  KV_STS(KV_STS_SUCCESS));
-        QCOMPARE(QString::fromUtf16(out.data()), text);
-        QCOMPARE(out[length], u'x');
+        QCOMPARE(QString::fromUtf16(out.data()), "Array 1");
+        QCOMPARE(out[8], u'x');
         QCOMPARE(kind, uint8_t(KV_MessageKindCR));
+        QCOMPARE(KV_ApiTranslateMessage(77, 0, nullptr, out.data(), 1, nullptr),
+                 KV_STS(KV_STS_FAILURE));
+        QCOMPARE(out[0], u'\0');
         QCOMPARE(KV_ApiTranslateMessage(1016, 0, parameters, nullptr, 10, &kind),
                  KV_STS(KVTL_STS_INVALID_PARAMETER));
-        QCOMPARE(KV_ApiTranslateMessage(77, 0, nullptr, out.data(), length, nullptr),
-                 KV_STS(KV_STS_FAILURE));
-    }
-
-    void messageLine()
-    {
-        serve({{0, answer(true, 91, 1024, {3, 0, 0, 0, 0, 0, 0, 0xFFFFFFFE})}});
-        std::vector<char16_t> out(512, u'x');
-        uint32_t sequence = 90;
-        QCOMPARE(KV_ApiGetUserMessage(&core1, out.data(), 512, &sequence, 0, 0),
-                 KV_STS(KV_STS_VALID_USER_MESSAGE));
-        QCOMPARE(QString::fromUtf16(out.data()), Line1024);
-        QCOMPARE(sequence, 91u);
-        const auto requests = messageRequests();
-        QCOMPARE(requests.size(), size_t(1));
-        QCOMPARE(test::u32At(requests[0].bytes, 36), 90u);
-        QCOMPARE(KVTL_LiveCount(), size_t(0));
     }
 
     void lineCutAtLength_data()
@@ -435,7 +334,7 @@ private slots:
         QTest::addRow("1") << 1u;
         QTest::addRow("8") << 8u;
         QTest::addRow("one short") << uint(Line1024.size());
-        QTest::addRow("exact") << uint(Line1024.size() + 1);
+        QTest::addRow("whole") << uint(Line1024.size() + 1);
     }
 
     void lineCutAtLength()
@@ -448,6 +347,11 @@ private slots:
                  KV_STS(KV_STS_VALID_USER_MESSAGE));
         QCOMPARE(QString::fromUtf16(out.data()), Line1024.left(length - 1));
         QCOMPARE(out[length], u'x');
+        QCOMPARE(sequence, 91u);
+        const auto requests = messageRequests();
+        QCOMPARE(requests.size(), size_t(1));
+        QCOMPARE(test::u32At(requests[0].bytes, 36), 90u);
+        QCOMPARE(KVTL_LiveCount(), size_t(0));
     }
 
     void noMessage()
@@ -477,9 +381,9 @@ private slots:
         // A wait does not move the caller's sequence: every poll asks for
         // the same one, and only the answer used sets it.
         QCOMPARE(sequence, 97u);
-        for (const auto &request : messageRequests())
-            QCOMPARE(test::u32At(request.bytes, 36), 90u);
-        QCOMPARE(messageRequests().size(), size_t(3));
+        const auto requests = messageRequests();
+        QCOMPARE(requests.size(), size_t(3));
+        QCOMPARE(test::u32At(requests[2].bytes, 36), 90u);
         QVERIFY(lockIsFree());
     }
 
