@@ -237,11 +237,15 @@ Arg textArg(const char16_t *value)
 
 void formatArg(Utf16Writer &w, const Conversion &c, const Arg &arg, KV_StringCache *cache)
 {
+    // Only "s" reads a text, and a text is read only as one; a number met
+    // by "s" is a key of the string cache.
     if (c.type != u's') {
-        formatNumber(w, c, arg.number);
+        if (arg.text != nullptr)
+            w.put(Malformed);
+        else
+            formatNumber(w, c, arg.number);
         return;
     }
-    // Only a text is read as one; a number is a key of the string cache.
     const char16_t *s = arg.text;
     if (s == nullptr && cache != nullptr)
         s = cache->lookup(int32_t(arg.number));
