@@ -62,9 +62,6 @@ KV_STS KV_ApiRescan(const KV_CoreId *core, int allCores, uint32_t parameter = 0)
 
 // --- Arrays (logical devices) ----------------------------------------------
 
-// An array's awaited task failed.
-inline constexpr KV_STS KV_STS_TRANSFORM_FAILURE = 9;
-
 // Array type codes a create accepts: 0x1BF5, 0x1BF6, 0x1BF7, 0x1BFA, 0x1BFB
 // and 0x1BFD. A transform accepts all but 0x1BFD.
 bool KV_IsCreatableType(uint32_t typeCode);
