@@ -5,6 +5,7 @@
 #include "kv_core.h"
 #include "kv_driver_files.h"
 #include "kv_dump.h"
+#include "kv_messages.h"
 #include "kv_platform.h"
 #include "kv_stats.h"
 
@@ -690,6 +691,29 @@ quint32 KV_RaidApi::ParseEventLine(const QString &line, quint32 nextSequence, KV
     return Valid;
 }
 
+KV_EventRec KV_RaidApi::FetchEvent(quint32 sequence, quint32 language)
+{
+    KV_EventRec event;
+    event.text = QStringLiteral("Init Error");
+    event.status = KVTL_STS_INVALID_PARAMETER;
+    if (language > 35)
+        return event;
+    const KV_Snapshot &s = snapshot();
+    if (s.coreCount == 0) {
+        event.status = KV_STS_INVALID_CORE_HANDLE;
+        return event;
+    }
+    constexpr uint32_t LineLength = 8192; // UTF-16 characters
+    std::vector<char16_t> line(LineLength, u'\0');
+    uint32_t next = sequence;
+    event.status = KV_ApiGetUserMessage(&s.cores[0], line.data(), LineLength, &next, 0, language);
+    if (event.status != KV_STS_VALID_USER_MESSAGE)
+        return event;
+    const QString text = QString::fromUtf16(line.data());
+    event.status = ParseEventLine(text, next, &event);
+    return event;
+}
+
 RaidDataBundle KV_RaidApi::BuildBundle(quint32 firstEventSequence, quint32 language,
                                        EventFetcher fetchEvent)
 {
@@ -725,14 +749,13 @@ RaidDataBundle KV_RaidApi::BuildBundle(quint32 firstEventSequence, quint32 langu
     bundle.anyEligiblePhysicalDisk = AnyEligibleDisk(true);
 
     quint32 sequence = firstEventSequence;
-    if (fetchEvent) {
-        for (;;) {
-            KV_EventRec event = fetchEvent(*this, sequence, language);
-            if (event.status != 53)
-                break;
-            bundle.events.append(event);
-            ++sequence;
-        }
+    for (;;) {
+        KV_EventRec event =
+            fetchEvent ? fetchEvent(*this, sequence, language) : FetchEvent(sequence, language);
+        if (event.status != KV_STS_VALID_USER_MESSAGE)
+            break;
+        bundle.events.append(event);
+        ++sequence;
     }
     bundle.nextEventSeq = sequence;
     return bundle;

@@ -93,12 +93,17 @@ public:
     // the line deviates from the form the core writes.
     static quint32 ParseEventLine(const QString &line, quint32 nextSequence, KV_EventRec *event);
 
+    // The event the core holds at `sequence`, in event language `language`
+    // (0 to 35; any other gives no event). Its status is 53 for a real
+    // event; the text is "Init Error" when there is none.
+    KV_EventRec FetchEvent(quint32 sequence, quint32 language);
+
     // Refreshes and builds the window's bundle; `events` are fetched from
-    // sequence `firstEventSequence` on by `fetchEvent` until it reports
-    // anything but 53.
+    // sequence `firstEventSequence` on (by `fetchEvent`, FetchEvent when
+    // null) until a fetch reports anything but 53.
     using EventFetcher = KV_EventRec (*)(KV_RaidApi &, quint32 sequence, quint32 language);
     RaidDataBundle BuildBundle(quint32 firstEventSequence, quint32 language,
-                               EventFetcher fetchEvent);
+                               EventFetcher fetchEvent = nullptr);
 
     // The application log: stored here and for the whole process; true.
     bool SetLogPath(const QString &path);

@@ -1,5 +1,6 @@
 // The service's lookups, checks and texts over hand-built snapshots, and its
 // bundle against the emulator's demo configuration.
+#include "api_worker.h"
 #include "demo_config.h"
 #include "emulator.h"
 #include "kv_app_log.h"
@@ -7,11 +8,13 @@
 #include "kv_raid_api.h"
 #include "recording_platform.h"
 
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -447,6 +450,35 @@ private slots:
         QCOMPARE(lines[lines.size() - 2],
                  QByteArray("********************************** Begin RAID AEN Event Log "
                             "**********************************"));
+    }
+
+    // A full refresh on a worker thread of its own: the bundle reaches the
+    // handler on this thread, the worker and its thread go away after.
+    void refreshOnWorkerThread_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addRow("English") << 0;
+        QTest::addRow("language 36 asks for no events") << 36;
+    }
+    void refreshOnWorkerThread()
+    {
+        QFETCH(int, language);
+        auto emulator = std::make_shared<kvemu::Emulator>(
+            kvemu::StoredState{kvemu::demoModel(), kvemu::demoModel()},
+            std::make_shared<kvemu::ManualClock>());
+        kv::setPlatform(std::make_shared<kvemu::InProcessPlatform>(emulator));
+        std::optional<RaidDataBundle> received;
+        const QPointer<QThread> thread = KV_RunOnWorkerThread(
+            [language](ApiWorker *worker) { worker->DoFullRefresh(7, language); },
+            &ApiWorker::fullRefreshReady, this,
+            [&](const RaidDataBundle &bundle) { received = bundle; });
+        QTRY_VERIFY_WITH_TIMEOUT(received.has_value(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(thread.isNull(), 10000); // the thread deleted itself
+        QCOMPARE(received->disks.size(), qsizetype(kvemu::demoModel().disks.size() + 1));
+        QCOMPARE(received->nextEventSeq, 7u); // no new event
+        QVERIFY(received->events.isEmpty());
+        QCOMPARE(QMetaType::fromName("RaidDataBundle"), QMetaType::fromType<RaidDataBundle>());
+        QCOMPARE(QMetaType::fromName("KV_IoStats"), QMetaType::fromType<KV_IoStats>());
     }
 
     // The demo configuration through the emulator: drive letters, the system

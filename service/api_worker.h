@@ -1,0 +1,54 @@
+// The object that runs the service's long work off the GUI thread, and the
+// one-shot thread every caller runs it on.
+#pragma once
+
+#include "kv_raid_api.h"
+#include "raid_data_bundle.h"
+
+#include <QMutex>
+#include <QObject>
+#include <QThread>
+
+class ApiWorker : public QObject {
+    Q_OBJECT
+public:
+    // Creates its service, which refreshes the snapshot.
+    ApiWorker();
+    ~ApiWorker() override;
+
+signals:
+    void fullRefreshReady(RaidDataBundle bundle);
+
+public slots:
+    // Builds the window's bundle with the events from `startEventSeq` on, in
+    // event language `eventLanguage`, and emits it.
+    void DoFullRefresh(uint startEventSeq, int eventLanguage);
+
+private:
+    KV_RaidApi *service;
+    QMutex lock; // held for the whole of a full refresh
+};
+
+// Runs one operation on a new worker on a thread of its own:
+//  1. a new thread and a new worker without parent, moved to the thread;
+//  2. when the thread starts, `start(worker)` runs there (bind the
+//     operation's arguments into it now);
+//  3. the worker's `completion` signal reaches `handler` on `context`'s
+//     thread, then quits the thread and deletes the worker; the thread
+//     deletes itself when it has finished.
+// Returns the started thread.
+template <typename Start, typename Completion, typename Handler>
+QThread *KV_RunOnWorkerThread(Start start, Completion completion, const QObject *context,
+                              Handler handler)
+{
+    auto *thread = new QThread;
+    auto *worker = new ApiWorker;
+    worker->moveToThread(thread);
+    QObject::connect(thread, &QThread::started, worker, [worker, start] { start(worker); });
+    QObject::connect(worker, completion, context, handler);
+    QObject::connect(worker, completion, thread, &QThread::quit);
+    QObject::connect(worker, completion, worker, &QObject::deleteLater);
+    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    thread->start(QThread::InheritPriority);
+    return thread;
+}
