@@ -755,7 +755,10 @@ RaidDataBundle KV_RaidApi::BuildBundle(quint32 firstEventSequence, quint32 langu
         if (event.status != KV_STS_VALID_USER_MESSAGE)
             break;
         bundle.events.append(event);
-        ++sequence;
+        // The core's next sequence: when it answered with its oldest kept
+        // record because `sequence` was older, counting up by one would
+        // fetch that record again.
+        sequence = event.sequence + 1;
     }
     bundle.nextEventSeq = sequence;
     return bundle;
