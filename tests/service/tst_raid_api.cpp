@@ -481,6 +481,35 @@ private slots:
         QCOMPARE(QMetaType::fromName("KV_IoStats"), QMetaType::fromType<KV_IoStats>());
     }
 
+    // Refreshes on worker threads while this thread queries and asks for
+    // statistics: every query sees one whole snapshot (run under the
+    // sanitizers, this is also the data-race check).
+    void refreshesWhileQuerying()
+    {
+        auto emulator = std::make_shared<kvemu::Emulator>(
+            kvemu::StoredState{kvemu::demoModel(), kvemu::demoModel()},
+            std::make_shared<kvemu::ManualClock>());
+        kv::setPlatform(std::make_shared<kvemu::InProcessPlatform>(emulator));
+        int bundles = 0;
+        for (int i = 0; i < 4; ++i)
+            KV_RunOnWorkerThread([](ApiWorker *worker) { worker->DoFullRefresh(3, 0); },
+                                 &ApiWorker::fullRefreshReady, this,
+                                 [&](const RaidDataBundle &bundle) {
+                                     QCOMPARE(bundle.arrays.size(), qsizetype(5));
+                                     ++bundles;
+                                 });
+        KV_RaidApi api;
+        const int disks = int(kvemu::demoModel().disks.size()) + 1;
+        while (bundles < 4) {
+            QCOMPARE(api.GetDiskCount(), disks);
+            const KV_DiskRec *first = api.GetDisk(1);
+            QVERIFY(first && api.FindDiskIndex(first->deviceRoute) == 1);
+            QCOMPARE(api.CountArraysOfDisk(first->deviceRoute), 1);
+            api.RetrieveIoStats();
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        }
+    }
+
     // The demo configuration through the emulator: drive letters, the system
     // array, disk numbers and the disk list as the window receives them.
     void bundleOfTheDemo()
