@@ -157,7 +157,7 @@ private slots:
         p.capacity = 1024;
         p.members = members;
         QCOMPARE(KV_ApiCreateLogicalDevice(&core1, &p, 1, nullptr), KV_STS(1));
-        const kvemu::LogicalDevice &made = emulator->model().arrays.back();
+        const kvemu::LogicalDevice made = emulator->model().arrays.back();
         QCOMPARE(made.transformType, 0u);
         QCOMPARE(made.capacity, uint64_t(1024) * 2048);
     }
