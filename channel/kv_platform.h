@@ -13,9 +13,9 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
-#include <thread>
 
 namespace kv {
 
@@ -111,6 +111,10 @@ public:
 
     // GetComputerNameA; by default the host's name.
     virtual std::string computerName();
+
+    // Whether the process token reports elevation (TokenElevation). The
+    // hosts the console runs on without the driver grant it.
+    virtual bool processIsElevated() { return true; }
 
     // GetWindowsDirectoryA.
     virtual std::string windowsDirectory() { return "C:\\Windows"; }

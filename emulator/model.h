@@ -144,7 +144,7 @@ struct PhysicalDisk {
     uint32_t controller = 0; // controller number; the core route is this + 1
     uint32_t channel = 0;    // port on the controller, 0..9
     // What the driver knows of the disk beyond its record.
-    uint32_t identify = 0;     // 0 LEDs off; 1 lit; 2 + p blinking in pattern p
+    uint32_t identify = 0;     // 0 LEDs off; 1 lit; 1 + p blinking in pattern p (p >= 1)
     bool smartFailing = false; // an attribute has crossed its threshold
     uint32_t powerOnHours = 0; // at clock time 0; the S.M.A.R.T. pages add the clock's hours
     bool preparedForRemoval = false;

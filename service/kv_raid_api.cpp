@@ -101,7 +101,7 @@ KV_RaidApi::Pin::~Pin()
 int KV_RaidApi::Refresh()
 {
     const int result = KV_SnapshotStore::refresh();
-    view_ = KV_SnapshotStore::latest();
+    snapshot(); // a query in progress keeps the tables it holds
     return result;
 }
 

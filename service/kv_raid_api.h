@@ -13,6 +13,7 @@
 #pragma once
 
 #include "kv_io_stats.h"
+#include "kv_raid_commands.h"
 #include "kv_snapshot_store.h"
 #include "raid_data_bundle.h"
 
@@ -105,6 +106,49 @@ public:
     RaidDataBundle BuildBundle(quint32 firstEventSequence, quint32 language,
                                EventFetcher fetchEvent = nullptr);
 
+    // --- Array commands ---------------------------------------------------
+    // Each checks its preconditions on the snapshot and sends nothing when
+    // one fails; it answers the core's refusal the same way.
+    bool DeleteArray(int arrayId);
+    int SecureEraseArray(int arrayId);         // 1, or -1
+    int HideArray(int arrayId, bool extended); // 1, or -1
+    int UnhideArray(int arrayId);              // 1, or -1
+    bool RenameArray(int arrayId, const QString &name);
+    bool SetArrayCache(int arrayId, const QString &mode);
+    bool SetBackgroundScan(int arrayId, bool on);
+    bool SetConsistencyCheck(int arrayId, bool start);
+    bool ControlTask(int arrayId, const QString &action); // "pause", "resume" or "remove"
+    bool SetTaskPriority(int arrayId, int level);
+    bool IdentifyArray(int arrayId, bool on, int pattern);
+    bool RemoveAllSpares(int arrayId);
+
+    // --- Disk commands ---------------------------------------------------
+    bool AssignGlobalSpare(int diskId);
+    bool RemoveGlobalSpare(int diskId);
+    bool AssignDedicatedSpare(int arrayId, int diskId);
+    bool RemoveDedicatedSpare(int arrayId, int diskId);
+    bool IdentifyDisk(int diskId, bool on);
+    bool PrepareDiskRemoval(int diskId);
+    int InitializeDisks(const KV_InitDisks &disks); // 1 when any disk was initialized
+    bool SetDiskCacheOptions(const KV_DiskOptions &options);
+    bool SetDiskSmartPolling(const KV_DiskOptions &options);
+    bool Rescan();
+
+    // --- Queries of the dialogs and menus --------------------------------
+    bool ArrayTaskActive(int arrayId);
+    bool ArrayIsInTierPair(int arrayId);
+    bool DiskIsGlobalSpare(int diskId);
+    bool DiskIsDedicatedSpareOf(int arrayId, int diskId);
+    bool DiskIsDedicatedSpare(int diskId);
+    bool DiskInRestoringArray(int diskId);
+    bool DiskInSystemArray(int diskId);
+    bool MixesDriveKinds(int arrayId, int diskId);
+    static bool ProcessIsElevated();
+    bool DiskFeature4(int diskId);
+    static bool StateIsSmartError(const char *state);
+    bool ArrayHasSharedDisks(int arrayId);
+    bool CanBeDedicatedSpare(int arrayId, int diskId);
+
     // The application log: stored here and for the whole process; true.
     bool SetLogPath(const QString &path);
     QString LogPath() const { return logPath_; }
@@ -155,6 +199,11 @@ private:
     bool carriesSystem(int arrayId, const std::set<int> &systemArrays);
     bool sharesSystemDisk(int arrayId, const std::set<int> &systemArrays);
     int tierKey(const KV_ArrayConfig &tier, const QMap<int, QString> &driveLetters);
+    // The core requests go to; null without one.
+    const KV_CoreId *core();
+    bool diskRequest(const char *route, uint32_t subOperation);
+    enum class DriveKind { HardDisk, SataSolidState, Nvme };
+    DriveKind driveKind(const KV_DiskRec &disk) const;
 
     KV_SnapshotRef view_;
     bool pinned_ = false;
