@@ -12,3 +12,30 @@ void ApiWorker::DoFullRefresh(uint startEventSeq, int eventLanguage)
     QMutexLocker locker(&lock);
     emit fullRefreshReady(service->BuildBundle(startEventSeq, quint32(eventLanguage)));
 }
+
+void ApiWorker::AsyncDeleteArray(QList<uint> arrayRouteList)
+{
+    for (const uint route : arrayRouteList) {
+        service->DeleteArray(int(route));
+        emit arrayDeleted(route);
+    }
+    emit arrayFinishedDeleting(1);
+}
+
+void ApiWorker::AsyncDeleteSingleArray(int arrayRoute)
+{
+    service->DeleteArray(arrayRoute);
+    emit deleteSingleArrayFinished();
+}
+
+void ApiWorker::AsyncSecureErase(int arrayRoute)
+{
+    service->SecureEraseArray(arrayRoute);
+    emit secureEraseFinished();
+}
+
+void ApiWorker::AsyncRescan()
+{
+    service->Rescan();
+    emit rescanFinished();
+}

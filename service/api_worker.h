@@ -17,9 +17,20 @@ public:
     ~ApiWorker() override;
 
 signals:
+    void arrayFinishedDeleting(uint status);
+    void arrayDeleted(uint arrayIdx);
+    void rescanFinished();
+    void deleteSingleArrayFinished();
+    void secureEraseFinished();
     void fullRefreshReady(RaidDataBundle bundle);
 
 public slots:
+    // Deletes the arrays in list order, telling of each, then that all are
+    // done (always with 1: the next refresh shows what became of them).
+    void AsyncDeleteArray(QList<uint> arrayRouteList);
+    void AsyncDeleteSingleArray(int arrayRoute);
+    void AsyncSecureErase(int arrayRoute);
+    void AsyncRescan();
     // Builds the window's bundle with the events from `startEventSeq` on, in
     // event language `eventLanguage`, and emits it.
     void DoFullRefresh(uint startEventSeq, int eventLanguage);

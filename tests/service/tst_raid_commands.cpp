@@ -1,10 +1,13 @@
 // The service's array and disk commands against the emulator's demo: their
 // preconditions (nothing is sent when one fails) and their effect.
+#include "api_worker.h"
 #include "demo_config.h"
 #include "emulator.h"
 #include "kv_inprocess_platform.h"
 #include "kv_raid_api.h"
 
+#include <QPointer>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <optional>
@@ -200,6 +203,49 @@ private slots:
         QVERIFY(api->IdentifyArray(2, false, 0));
         QCOMPARE(disk(3)->identify, 0u);
         QVERIFY(!api->IdentifyDisk(0, true)); // the core's own record
+    }
+
+    // The worker's delete of several arrays tells of each in list order,
+    // refused ones included, then that it is done.
+    void workerDeletes_data()
+    {
+        QTest::addColumn<QList<uint>>("routes");
+        QTest::addRow("none") << QList<uint>{};
+        QTest::addRow("three, one refused") << QList<uint>{3, 1, 5};
+    }
+    void workerDeletes()
+    {
+        QFETCH(QList<uint>, routes);
+        QList<uint> told;
+        uint finished = 0;
+        const QPointer<QThread> thread = KV_RunOnWorkerThread(
+            [routes](ApiWorker *worker) { worker->AsyncDeleteArray(routes); },
+            &ApiWorker::arrayFinishedDeleting, this, [&](uint status) { finished = status; });
+        QTRY_COMPARE_WITH_TIMEOUT(finished, 1u, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(thread.isNull(), 10000);
+        QCOMPARE(bool(array(3)), !routes.contains(3));
+        QVERIFY(array(1)); // the system array stays
+        QCOMPARE(bool(array(5)), !routes.contains(5));
+
+        // The same in this thread, to see every signal in order.
+        ApiWorker worker;
+        QSignalSpy deleted(&worker, &ApiWorker::arrayDeleted);
+        QSignalSpy done(&worker, &ApiWorker::arrayFinishedDeleting);
+        worker.AsyncDeleteArray(routes);
+        for (const auto &signal : deleted)
+            told << signal[0].toUInt();
+        QCOMPARE(told, routes);
+        QCOMPARE(done.count(), 1);
+        QCOMPARE(done[0][0].toUInt(), 1u);
+    }
+
+    void workerRescanAlwaysFinishes()
+    {
+        ApiWorker worker;
+        QSignalSpy finished(&worker, &ApiWorker::rescanFinished);
+        QVERIFY(emulator->control("fault fail 20").ok); // the core refuses
+        worker.AsyncRescan();
+        QCOMPARE(finished.count(), 1);
     }
 
     void queries()
