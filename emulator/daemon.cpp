@@ -329,6 +329,7 @@ std::unique_ptr<Emulator> openEmulator(const ServeOptions &options, const std::s
     case statefile::LoadResult::Missing:
         state.current = demoModel();
         state.previous = state.current;
+        state.events = EventLog::fresh();
         if (std::string saveError = statefile::save(statePath, state); !saveError.empty()) {
             err << "kvemu: " << saveError << "\n";
             exitCode = exitcode::Failure;

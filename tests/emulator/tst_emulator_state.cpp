@@ -136,7 +136,7 @@ private slots:
             text.chop(40);
             break;
         case 2:
-            text.replace("version 2\n", "version 1\n");
+            text.replace("version 3\n", "version 1\n");
             break;
         case 3:
             text.replace("kvemu-state\n", "kvemu-notes\n");
