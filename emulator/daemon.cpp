@@ -329,7 +329,6 @@ std::unique_ptr<Emulator> openEmulator(const ServeOptions &options, const std::s
     case statefile::LoadResult::Missing:
         state.current = demoModel();
         state.previous = state.current;
-        state.events = EventLog::fresh();
         if (std::string saveError = statefile::save(statePath, state); !saveError.empty()) {
             err << "kvemu: " << saveError << "\n";
             exitCode = exitcode::Failure;
@@ -422,6 +421,7 @@ int serve(const ServeOptions &options, std::ostream &out, std::ostream &err)
     ::unlink(socketPath.c_str());
     pool.stop();
     emulator->setStopHandler({});
+    emulator->shutDown();
     out << "kvemu: stopped" << std::endl;
     return exitcode::Ok;
 }

@@ -400,9 +400,24 @@ Emulator::Emulator(StoredState state, std::shared_ptr<Clock> clock, std::string 
       events_(state.events.empty() ? EventLog::fresh() : std::move(state.events)),
       statistics_(clock_->now()), lastTick_(clock_->now())
 {
+    // A log saved before is the driver's message space found again; without
+    // one the driver starts a fresh message space.
+    if (events_.empty())
+        events_ = EventLog::fresh();
+    else
+        recordRestart(current_, events_);
 }
 
 Emulator::~Emulator() = default;
+
+void Emulator::shutDown()
+{
+    std::lock_guard lock(mutex_);
+    tickLocked();
+    recordShutdown(current_, events_);
+    if (!statePath_.empty())
+        statefile::save(statePath_, StoredState{current_, previous_, events_});
+}
 
 uint32_t Emulator::open(const std::string &name, uint32_t disposition, SessionId &session)
 {

@@ -103,6 +103,9 @@ public:
     // The model with its tasks moved on to the present.
     Model model();
     Model previousModel() const;
+    // Records the shutdown of every task and saves; the daemon calls it when
+    // it stops cleanly.
+    void shutDown();
     // The event log as read 0x1002 answers it.
     EventLog events() const;
     uint64_t generation() const;

@@ -8,7 +8,7 @@ namespace {
 
 // The records of one task kind; 0 where the catalogue has no text.
 struct TaskMessages {
-    uint16_t initiated, paused, resumed, completed, failed, removed;
+    uint16_t initiated, paused, resumed, completed, failed, removed, shutdown;
 };
 
 TaskMessages messagesOf(uint32_t task)
@@ -16,15 +16,15 @@ TaskMessages messagesOf(uint32_t task)
     switch (task) {
     case rec::TaskCreate:
     case rec::TaskZero:
-        return {1138, 1100, 1026, 1027, 1028, 1105};
+        return {1138, 1100, 1026, 1027, 1028, 1105, 1110};
     case rec::TaskCheck:
-        return {1141, 1098, 1023, 1024, 1025, 1103};
+        return {1141, 1098, 1023, 1024, 1025, 1103, 1108};
     case rec::TaskRestore:
-        return {1139, 1099, 1017, 1018, 1019, 1158};
+        return {1139, 1099, 1017, 1018, 1019, 1158, 1109};
     case rec::TaskTransform:
-        return {1140, 1097, 1020, 1021, 1022, 1102};
+        return {1140, 1097, 1020, 1021, 1022, 1102, 1107};
     case rec::TaskSecureErase:
-        return {0, 1165, 1166, 1168, 1167, 1170};
+        return {0, 1165, 1166, 1168, 1167, 1170, 1169};
     default:
         return {};
     }
@@ -234,6 +234,21 @@ void recordChanges(const Model &before, const Model &after, ChangeCause cause, E
 
     if (r.count() == 0 && cause != ChangeCause::TaskRun)
         r.add(msg::ConfigChange, {});
+}
+
+void recordShutdown(const Model &m, EventLog &log)
+{
+    for (const LogicalDevice &a : m.arrays)
+        if (a.taskActive())
+            log.add(messagesOf(a.transformType).shutdown, {a.deviceRoute});
+}
+
+void recordRestart(const Model &m, EventLog &log)
+{
+    log.add(msg::MessageSpaceFound);
+    for (const LogicalDevice &a : m.arrays)
+        if (a.taskActive() && a.transformState == rec::TaskStarted)
+            log.add(messagesOf(a.transformType).resumed, {a.deviceRoute});
 }
 
 } // namespace kvemu

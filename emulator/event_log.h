@@ -63,9 +63,16 @@ enum class ChangeCause {
 // A change that no particular record describes is recorded as 1037.
 void recordChanges(const Model &before, const Model &after, ChangeCause cause, EventLog &log);
 
+// The records of a driver that stops with tasks running (each task shuts
+// down) and of one that starts again on a log it finds (1002, and each
+// running task resumes).
+void recordShutdown(const Model &m, EventLog &log);
+void recordRestart(const Model &m, EventLog &log);
+
 // Message numbers the emulator records.
 namespace msg {
 inline constexpr uint16_t MessageSpaceInitialized = 1001;
+inline constexpr uint16_t MessageSpaceFound = 1002;
 inline constexpr uint16_t Rescan = 1012;
 inline constexpr uint16_t DriveFailed = 1013;
 inline constexpr uint16_t ArrayDeleted = 1014;
