@@ -396,8 +396,7 @@ struct Emulator::Session {
 Emulator::Emulator(StoredState state, std::shared_ptr<Clock> clock, std::string statePath)
     : clock_(clock ? std::move(clock) : std::make_shared<SystemClock>()),
       statePath_(std::move(statePath)), current_(std::move(state.current)),
-      previous_(std::move(state.previous)),
-      events_(std::move(state.events)),
+      previous_(std::move(state.previous)), events_(std::move(state.events)),
       statistics_(clock_->now()), lastTick_(clock_->now())
 {
     // A log saved before is the driver's message space found again; without
