@@ -3,10 +3,12 @@
 // and the configuration's generation. With --dump it prints the compact
 // configuration dump of core 1 instead, and --create and --transform run
 // those two commands on core 1 at their largest size, so that an
-// administrator can watch an array come into being in the dump.
+// administrator can watch an array come into being in the dump. --events
+// prints the driver's event lines from a sequence number on.
 #include "kv_api.h"
 #include "kv_core.h"
 #include "kv_dump.h"
+#include "kv_messages.h"
 
 #include <cinttypes>
 #include <cstdio>
@@ -36,8 +38,7 @@ const KV_CoreId Core1{1, ".", "Core1"};
 
 // The type code, member sets and members per set of a level's word for n
 // members; false for a word or count the level does not take.
-bool shapeOf(const std::string &level, uint32_t n, uint32_t *type, uint32_t *sets,
-             uint32_t *width)
+bool shapeOf(const std::string &level, uint32_t n, uint32_t *type, uint32_t *sets, uint32_t *width)
 {
     struct Shape {
         const char *word;
@@ -46,7 +47,7 @@ bool shapeOf(const std::string &level, uint32_t n, uint32_t *type, uint32_t *set
     };
     static const Shape shapes[] = {
         {"VOLUME", 0x1BF7, true}, {"RAIDABLE", 0x1BFB, false}, {"RAID0", 0x1BF6, true},
-        {"RAID1", 0x1BF6, false}, {"RAID1N", 0x1BF6, false},  {"RAID5", 0x1BF5, false},
+        {"RAID1", 0x1BF6, false}, {"RAID1N", 0x1BF6, false},   {"RAID5", 0x1BF5, false},
         {"RAID6", 0x1BFA, false},
     };
     if (level == "RAID10") {
@@ -149,10 +150,61 @@ int transform(int array, const std::string &level, int count, char **routes)
     return 0;
 }
 
+// A UTF-16 line as UTF-8; an unpaired surrogate becomes U+FFFD.
+std::string toUtf8(const char16_t *text)
+{
+    std::string out;
+    for (size_t i = 0; text[i] != u'\0'; ++i) {
+        uint32_t c = text[i];
+        if (c >= 0xD800 && c < 0xDC00 && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000)
+            c = 0x10000 + ((c - 0xD800) << 10) + (uint32_t(text[++i]) - 0xDC00);
+        else if (c >= 0xD800 && c < 0xE000)
+            c = 0xFFFD;
+        if (c < 0x80) {
+            out += char(c);
+        } else if (c < 0x800) {
+            out += char(0xC0 | (c >> 6));
+            out += char(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += char(0xE0 | (c >> 12));
+            out += char(0x80 | ((c >> 6) & 0x3F));
+            out += char(0x80 | (c & 0x3F));
+        } else {
+            out += char(0xF0 | (c >> 18));
+            out += char(0x80 | ((c >> 12) & 0x3F));
+            out += char(0x80 | ((c >> 6) & 0x3F));
+            out += char(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+// velmora --events [SEQUENCE]: the event lines from SEQUENCE on, in English,
+// then the sequence number to ask for next time.
+int printEvents(uint32_t sequence)
+{
+    char16_t line[1024];
+    for (;;) {
+        const KV_STS status = KV_ApiGetUserMessage(&Core1, line, 1024, &sequence, 0, 0);
+        if (status == KV_STS_NO_USER_MESSAGE)
+            break;
+        if (status != KV_STS_VALID_USER_MESSAGE) {
+            std::printf("Velmora: reading the events failed with status %u (%s)\n", status,
+                        KV_StatusName(status));
+            return 1;
+        }
+        // The line ends in its own line break.
+        std::fputs(toUtf8(line).c_str(), stdout);
+    }
+    std::printf("next sequence: %u\n", sequence);
+    return 0;
+}
+
 int usage()
 {
-    std::printf("usage: velmora [--dump | --create LEVEL DISK... | --transform ARRAY LEVEL "
-                "DISK...]\n"
+    std::printf("usage: velmora [--dump | --events [SEQUENCE] | --create LEVEL DISK... | "
+                "--transform ARRAY LEVEL DISK...]\n"
+                "  SEQUENCE: the first event number to print (default 3)\n"
                 "  LEVEL: VOLUME, RAIDABLE, RAID0, RAID1, RAID1N, RAID10, RAID5, RAID6\n"
                 "  DISK, ARRAY: device numbers (HD) as the dump shows them\n");
     return 2;
@@ -166,6 +218,13 @@ int main(int argc, char **argv)
         const std::string command = argv[1];
         if (argc == 2 && command == "--dump")
             return printDump();
+        if (argc <= 3 && command == "--events") {
+            char *end = nullptr;
+            const unsigned long first = argc == 3 ? std::strtoul(argv[2], &end, 10) : 3;
+            if (argc == 3 && (*argv[2] == '\0' || *end != '\0' || first > UINT32_MAX))
+                return usage();
+            return printEvents(uint32_t(first));
+        }
         if (argc >= 4 && command == "--create")
             return create(argv[2], argc - 3, argv + 3);
         if (argc >= 5 && command == "--transform")

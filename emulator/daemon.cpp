@@ -421,6 +421,7 @@ int serve(const ServeOptions &options, std::ostream &out, std::ostream &err)
     ::unlink(socketPath.c_str());
     pool.stop();
     emulator->setStopHandler({});
+    emulator->shutDown();
     out << "kvemu: stopped" << std::endl;
     return exitcode::Ok;
 }

@@ -30,6 +30,9 @@ constexpr uint32_t ReadConfiguration = 0x1000;
 constexpr uint32_t ReadStatistics = 0x1007;
 constexpr uint32_t ReadStatisticsInterval = 0x1008;
 constexpr uint32_t ReadLastStatus = 0x1016;
+constexpr uint32_t ReadUserMessage = 0x1002;
+// The byte shown in brackets in the console's event line: the core's number.
+constexpr uint8_t UserMessageByte = 1;
 constexpr size_t HeaderBytes = 32;
 
 bool consumePrefix(const std::string &text, size_t &pos, const char *prefix)
@@ -393,11 +396,27 @@ struct Emulator::Session {
 Emulator::Emulator(StoredState state, std::shared_ptr<Clock> clock, std::string statePath)
     : clock_(clock ? std::move(clock) : std::make_shared<SystemClock>()),
       statePath_(std::move(statePath)), current_(std::move(state.current)),
-      previous_(std::move(state.previous)), statistics_(clock_->now()), lastTick_(clock_->now())
+      previous_(std::move(state.previous)), events_(std::move(state.events)),
+      statistics_(clock_->now()), lastTick_(clock_->now())
 {
+    // A log saved before is the driver's message space found again; without
+    // one the driver starts a fresh message space.
+    if (events_.empty())
+        events_ = EventLog::fresh();
+    else
+        recordRestart(current_, events_);
 }
 
 Emulator::~Emulator() = default;
+
+void Emulator::shutDown()
+{
+    std::lock_guard lock(mutex_);
+    tickLocked();
+    recordShutdown(current_, events_);
+    if (!statePath_.empty())
+        statefile::save(statePath_, StoredState{current_, previous_, events_});
+}
 
 uint32_t Emulator::open(const std::string &name, uint32_t disposition, SessionId &session)
 {
@@ -638,6 +657,11 @@ void Emulator::handleRequest(Session &session, uint32_t mailboxSector, const uin
             status = KV_STS_SUCCESS, answer = session.diskData;
         mailbox.image.reset();
         mailbox.response = std::move(answer);
+    } else if (code == ReadUserMessage) {
+        status = KV_STS_SUCCESS;
+        mailbox.image.reset();
+        mailbox.response = responseHeader(status, mailboxSector, StatusResponseBytes);
+        userMessage(get<uint32_t>(block, 36), mailbox.response.data());
     } else if (code == ReadLastStatus) {
         // The status of the last other command; asking does not change it.
         status = KV_STS_SUCCESS;
@@ -671,7 +695,8 @@ uint32_t Emulator::writeCommand(Session &session, uint32_t command, const uint8_
     switch (command) {
     case CommandRescan:
         // A rescan finds nothing new in the model but is a new configuration.
-        return changeLocked([](Model &) {}).empty() ? KV_STS_SUCCESS : KV_STS_IO_ERROR;
+        return changeLocked([](Model &) {}, ChangeCause::Rescan).empty() ? KV_STS_SUCCESS
+                                                                         : KV_STS_IO_ERROR;
     case raid::CommandCreate:
         return commandLocked([&](Model &m) { return raid::create(m, reader); });
     case raid::CommandDelete:
@@ -705,7 +730,8 @@ uint32_t Emulator::commandLocked(const std::function<uint32_t(Model &)> &command
     Model next = current_;
     if (const uint32_t status = command(next); status != KV_STS_SUCCESS)
         return status;
-    std::string error = changeLocked([&next](Model &m) { m = std::move(next); });
+    std::string error =
+        changeLocked([&next](Model &m) { m = std::move(next); }, ChangeCause::Command);
     // A model the command left inconsistent is the emulator's own fault;
     // the driver reports a failure and keeps the configuration it had.
     return error.empty() ? KV_STS_SUCCESS : KV_STS_IO_ERROR;
@@ -733,7 +759,7 @@ void Emulator::tickLocked()
     Model next = current_;
     if (raid::advanceTasks(next, uint32_t(units))) {
         // A finished task changes the layout: a new configuration.
-        changeLocked([&next](Model &m) { m = std::move(next); });
+        changeLocked([&next](Model &m) { m = std::move(next); }, ChangeCause::TaskRun);
         return;
     }
     // Progress alone is no new configuration; it is saved each whole percent.
@@ -744,7 +770,7 @@ void Emulator::tickLocked()
     current_ = std::move(next);
     images_[0].reset();
     if (percentMoved && !statePath_.empty())
-        statefile::save(statePath_, StoredState{current_, previous_});
+        statefile::save(statePath_, StoredState{current_, previous_, events_});
 }
 
 void Emulator::setTaskDuration(std::chrono::milliseconds duration)
@@ -875,6 +901,28 @@ Model Emulator::model()
     return current_;
 }
 
+EventLog Emulator::events() const
+{
+    std::lock_guard lock(mutex_);
+    return events_;
+}
+
+void Emulator::userMessage(uint32_t sequence, uint8_t *response) const
+{
+    // The response header's generation field is where the reader looks for
+    // the presence flag and the next sequence.
+    const EventRecord *record = events_.from(sequence);
+    put<uint32_t>(response, 8, record ? 1 : 0);
+    put<uint32_t>(response, 12, record ? record->sequence + 1 : events_.nextSequence());
+    if (record == nullptr)
+        return;
+    put<uint16_t>(response, 512, record->number);
+    response[515] = UserMessageByte;
+    put<uint32_t>(response, 516, record->sequence);
+    for (size_t i = 0; i < record->parameters.size(); ++i)
+        put<uint32_t>(response, 520 + 4 * i, record->parameters[i]);
+}
+
 Model Emulator::previousModel() const
 {
     std::lock_guard lock(mutex_);
@@ -903,7 +951,7 @@ std::string Emulator::change(const std::function<void(Model &)> &edit)
 {
     std::lock_guard lock(mutex_);
     tickLocked();
-    return changeLocked(edit);
+    return changeLocked(edit, ChangeCause::Control);
 }
 
 std::string Emulator::tryChange(const std::function<std::string(Model &)> &edit)
@@ -913,10 +961,10 @@ std::string Emulator::tryChange(const std::function<std::string(Model &)> &edit)
     Model next = current_;
     if (std::string refusal = edit(next); !refusal.empty())
         return refusal;
-    return changeLocked([&next](Model &m) { m = std::move(next); });
+    return changeLocked([&next](Model &m) { m = std::move(next); }, ChangeCause::Control);
 }
 
-std::string Emulator::changeLocked(const std::function<void(Model &)> &edit)
+std::string Emulator::changeLocked(const std::function<void(Model &)> &edit, ChangeCause cause)
 {
     // The workload up to now ran on the arrays as they were.
     statistics_.advance(current_, clock_->now());
@@ -925,11 +973,14 @@ std::string Emulator::changeLocked(const std::function<void(Model &)> &edit)
     next.generation = current_.generation + 1;
     if (std::string problem = next.validate(); !problem.empty())
         return "change refused: " + problem;
+    EventLog events = events_;
+    recordChanges(current_, next, cause, events);
     if (!statePath_.empty()) {
-        const StoredState stored{next, current_};
+        const StoredState stored{next, current_, events};
         if (std::string error = statefile::save(statePath_, stored); !error.empty())
             return "change not saved: " + error;
     }
+    events_ = std::move(events);
     previous_ = std::move(current_);
     current_ = std::move(next);
     images_ = {};

@@ -13,6 +13,7 @@
 #pragma once
 
 #include "clock.h"
+#include "event_log.h"
 #include "model.h"
 #include "state_file.h"
 #include "statistics.h"
@@ -102,6 +103,11 @@ public:
     // The model with its tasks moved on to the present.
     Model model();
     Model previousModel() const;
+    // Records the shutdown of every task and saves; the daemon calls it when
+    // it stops cleanly.
+    void shutDown();
+    // The event log as read 0x1002 answers it.
+    EventLog events() const;
     uint64_t generation() const;
     size_t sessionCount() const;
     size_t mailboxCount() const;
@@ -146,7 +152,10 @@ private:
     uint32_t commandLocked(const std::function<uint32_t(Model &)> &command);
     void tickLocked();
     std::vector<uint8_t> responseHeader(uint32_t status, uint32_t mailbox, size_t size) const;
-    std::string changeLocked(const std::function<void(Model &)> &edit);
+    // Records the change's events with it; they are saved and become
+    // visible together.
+    std::string changeLocked(const std::function<void(Model &)> &edit, ChangeCause cause);
+    void userMessage(uint32_t sequence, uint8_t *response) const;
     std::string describeLocked() const;
     std::string statusLocked() const;
     bool takeFailure();
@@ -156,6 +165,7 @@ private:
     std::string statePath_;
     Model current_;
     Model previous_;
+    EventLog events_;
     // The current and the previous image, built on first demand; every change
     // of the model empties them.
     std::array<std::shared_ptr<const std::vector<uint8_t>>, 2> images_;

@@ -312,6 +312,54 @@ std::string parseModel(const std::vector<std::string> &lines, size_t &i, size_t 
     return "model block has no end";
 }
 
+void writeEvents(std::string &out, const EventLog &log)
+{
+    out += "events next=" + std::to_string(log.nextSequence()) + '\n';
+    for (const EventRecord &r : log.records()) {
+        out += "event " + std::to_string(r.sequence) + ' ' + std::to_string(r.number);
+        for (uint32_t p : r.parameters)
+            out += ' ' + std::to_string(p);
+        out += '\n';
+    }
+    out += "end\n";
+}
+
+// Parses the "events" block that starts at `lines[i]`; on return `i` is the
+// line after its "end".
+std::string parseEvents(const std::vector<std::string> &lines, size_t &i, size_t last,
+                        EventLog &log)
+{
+    uint32_t next = 0;
+    if (i >= last || lines[i].rfind("events next=", 0) != 0 ||
+        !parseUnsigned(lines[i].substr(12), next))
+        return "state file has no event log";
+    std::deque<EventRecord> records;
+    for (++i; i < last && lines[i] != "end"; ++i) {
+        std::istringstream fields(lines[i]);
+        std::string kind, word;
+        fields >> kind;
+        EventRecord r;
+        std::vector<std::string> values;
+        while (fields >> word)
+            values.push_back(word);
+        bool ok = kind == "event" && values.size() == 2 + r.parameters.size() &&
+                  parseUnsigned(values[0], r.sequence) && parseUnsigned(values[1], r.number);
+        for (size_t p = 0; ok && p < r.parameters.size(); ++p)
+            ok = parseUnsigned(values[2 + p], r.parameters[p]);
+        if (!ok)
+            return "state file is corrupt (line " + std::to_string(i + 1) + ": bad event)";
+        if (records.size() == EventLog::Capacity)
+            return "state file holds more than " + std::to_string(EventLog::Capacity) + " events";
+        records.push_back(r);
+    }
+    if (i >= last)
+        return "state file is corrupt (event log has no end)";
+    ++i;
+    if (!log.restore(std::move(records), next))
+        return "state file is corrupt (events out of sequence)";
+    return {};
+}
+
 } // namespace
 
 std::string serialize(const StoredState &state)
@@ -319,6 +367,7 @@ std::string serialize(const StoredState &state)
     std::string out = std::string(Magic) + "\nversion " + std::to_string(Version) + '\n';
     writeModel(out, "current", state.current);
     writeModel(out, "previous", state.previous);
+    writeEvents(out, state.events);
     char checksum[40];
     std::snprintf(checksum, sizeof checksum, "checksum %016llx\n",
                   static_cast<unsigned long long>(fnv1a(out.data(), out.size())));
@@ -333,9 +382,10 @@ std::string parse(const std::string &text, StoredState &out)
     int version = 0;
     if (lines.size() < 2 || std::sscanf(lines[1].c_str(), "version %d", &version) != 1)
         return "state file has no version line";
-    if (version != Version)
+    if (version < OldestMigratedVersion || version > Version)
         return "state file version " + std::to_string(version) +
-               " is not supported (this kvemu reads version " + std::to_string(Version) + ")";
+               " is not supported (this kvemu reads versions " +
+               std::to_string(OldestMigratedVersion) + " to " + std::to_string(Version) + ")";
 
     // The last line is the checksum of every byte before it.
     uint64_t stored = 0;
@@ -362,6 +412,10 @@ std::string parse(const std::string &text, StoredState &out)
             return std::string("state file holds an inconsistent ") + which +
                    " configuration: " + problem;
     }
+    // Files before version 3 have no event log; it starts afresh.
+    if (version >= 3)
+        if (std::string error = parseEvents(lines, i, last, state.events); !error.empty())
+            return error;
     if (i != last)
         return "state file has trailing records";
     out = std::move(state);

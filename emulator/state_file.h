@@ -4,16 +4,20 @@
 //
 // Layout (one record per line, fields as key=value, text percent-encoded):
 //   kvemu-state
-//   version 2
+//   version 3
 //   model current | model previous
 //     generation N, core, controller, disk, array (its element lines and,
 //     while a transform or rebuild runs, its source-element lines follow
 //     it), pulled (disks out of their bays), enclosure, raidport N,
 //     hostdevice, volume
 //   end
+//   events next=N (the number the next record gets), then one line per kept
+//     record, oldest first: "event SEQUENCE NUMBER P1 P2 ... P8" (decimal)
+//   end
 //   checksum <FNV-1a 64 of every byte before this line, 16 hex digits>
 #pragma once
 
+#include "event_log.h"
 #include "model.h"
 
 #include <string>
@@ -22,15 +26,19 @@ namespace kvemu {
 
 struct StoredState {
     Model current;
-    Model previous; // the configuration before the last change
+    Model previous;    // the configuration before the last change
+    EventLog events{}; // empty: no message space yet (the emulator starts a fresh one)
     bool operator==(const StoredState &) const = default;
 };
 
 namespace statefile {
 
 // Version 2 added the tasks' old layouts, pulled disks and the disks'
-// identify, S.M.A.R.T. and removal fields. Files of version 1 are refused.
-inline constexpr int Version = 2;
+// identify, S.M.A.R.T. and removal fields; version 3 the event log. Files of
+// version 2 are migrated: their configurations are kept and the event log
+// starts afresh. Files of version 1 are refused.
+inline constexpr int Version = 3;
+inline constexpr int OldestMigratedVersion = 2;
 
 std::string serialize(const StoredState &state);
 

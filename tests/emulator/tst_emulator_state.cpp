@@ -60,6 +60,8 @@ kvemu::StoredState awkwardState()
     m.disks[5].model = "caret^model";
     m.controllers[0].maxArraySize = ~0ull;
     state.previous.generation = 17;
+    state.events = kvemu::EventLog::fresh();
+    state.events.add(1154, {1, 2, 0xFFFFFFFF});
     return state;
 }
 
@@ -118,6 +120,9 @@ private slots:
         QTest::addRow("empty file") << 8 << "not a kvemu state file";
         QTest::addRow("unknown record, resealed") << 9 << "unknown record";
         QTest::addRow("bad escape, resealed") << 10 << "bad text in name";
+        QTest::addRow("event out of sequence, resealed") << 11 << "events out of sequence";
+        QTest::addRow("bad event, resealed") << 12 << "bad event";
+        QTest::addRow("no event log, resealed") << 13 << "no event log";
     }
 
     void damagedFilesAreRefusedAndLeftAlone()
@@ -126,7 +131,8 @@ private slots:
         QFETCH(QString, message);
         QTemporaryDir dir;
         const QString path = dir.filePath("state.kvemu");
-        const kvemu::StoredState state{kvemu::demoModel(), kvemu::demoModel()};
+        const kvemu::StoredState state{kvemu::demoModel(), kvemu::demoModel(),
+                                       kvemu::EventLog::fresh()};
         QByteArray text = QByteArray::fromStdString(statefile::serialize(state));
         switch (damage) {
         case 0:
@@ -136,7 +142,7 @@ private slots:
             text.chop(40);
             break;
         case 2:
-            text.replace("version 2\n", "version 1\n");
+            text.replace("version 3\n", "version 1\n");
             break;
         case 3:
             text.replace("kvemu-state\n", "kvemu-notes\n");
@@ -162,6 +168,15 @@ private slots:
         case 10:
             text = resealed(text.replace("name=System", "name=Sys%G1"));
             break;
+        case 11:
+            text = resealed(text.replace("event 2 1037 ", "event 5 1037 "));
+            break;
+        case 12:
+            text = resealed(text.replace("event 1 1001 0 ", "event 1 1001 x "));
+            break;
+        case 13:
+            text = resealed(text.replace("events next=", "notes next="));
+            break;
         }
         writeAll(path, text);
         kvemu::StoredState loaded;
@@ -171,6 +186,24 @@ private slots:
         QVERIFY2(QString::fromStdString(error).contains(message), error.c_str());
         QCOMPARE(readAll(path), text); // byte for byte as it was
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"state.kvemu"});
+    }
+
+    // A file of version 2 keeps its configurations; its event log starts
+    // afresh.
+    void version2IsMigrated()
+    {
+        const kvemu::StoredState state = awkwardState();
+        QByteArray text = QByteArray::fromStdString(statefile::serialize(state));
+        text.replace("version 3\n", "version 2\n");
+        const qsizetype events = text.indexOf("events next=");
+        text.remove(events, text.indexOf("checksum ") - events);
+        kvemu::StoredState back;
+        QCOMPARE(QString::fromStdString(statefile::parse(resealed(text).toStdString(), back)),
+                 QString());
+        QVERIFY(back.current == state.current && back.previous == state.previous);
+        QVERIFY(back.events.empty());
+        const kvemu::Emulator emulator(back, std::make_shared<kvemu::ManualClock>());
+        QCOMPARE(emulator.events(), kvemu::EventLog::fresh());
     }
 
     void failedSaveKeepsTheOldFile()
