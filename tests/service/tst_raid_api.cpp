@@ -481,6 +481,27 @@ private slots:
         QCOMPARE(QMetaType::fromName("KV_IoStats"), QMetaType::fromType<KV_IoStats>());
     }
 
+    // Events from the emulator's log, through the core's user messages.
+    void eventsOfTheDriver()
+    {
+        auto emulator = std::make_shared<kvemu::Emulator>(
+            kvemu::StoredState{kvemu::demoModel(), kvemu::demoModel()},
+            std::make_shared<kvemu::ManualClock>());
+        kv::setPlatform(std::make_shared<kvemu::InProcessPlatform>(emulator));
+        KV_RaidApi api;
+        QCOMPARE(api.BuildBundle(3, 0).nextEventSeq, 3u); // nothing has happened yet
+        QVERIFY(api.Rescan());
+        const RaidDataBundle bundle = api.BuildBundle(1, 0);
+        QCOMPARE(bundle.events.size(), qsizetype(3));
+        QCOMPARE(bundle.events[0].code, 1001u);
+        QCOMPARE(bundle.events[0].sequence, 1u);
+        QCOMPARE(bundle.events[2].code, 1012u);
+        QCOMPARE(bundle.events[2].severity, 1u);
+        QCOMPARE(bundle.events[2].text, QStringLiteral("Core rescan command received."));
+        QCOMPARE(bundle.nextEventSeq, 4u);
+        QCOMPARE(api.FetchEvent(1, 36).status, 7u); // no language 36: no event
+    }
+
     // Refreshes on worker threads while this thread queries and asks for
     // statistics: every query sees one whole snapshot (run under the
     // sanitizers, this is also the data-race check).
