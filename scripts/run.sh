@@ -27,7 +27,7 @@ if ! "$bin/emulator/kvemu" ctl status >/dev/null 2>&1; then
         echo "The driver emulator did not start:" >&2
         cat "$socket_dir/kvemu.log" >&2
         if [ -f "$socket_dir/state.kvemu" ]; then
-            echo "A state file of an older emulator is refused; to start again from the" >&2
+            echo "A state file of an older emulator is refused. To start again from the" >&2
             echo "demo configuration, remove $socket_dir/state.kvemu" >&2
         fi
         exit 1
