@@ -4,7 +4,9 @@
 // configuration dump of core 1 instead, and --create and --transform run
 // those two commands on core 1 at their largest size, so that an
 // administrator can watch an array come into being in the dump. --events
-// prints the driver's event lines from a sequence number on.
+// prints the driver's event lines from a sequence number on, and --bundle
+// what one full refresh hands the main window.
+#include "bundle_report.h"
 #include "kv_api.h"
 #include "kv_core.h"
 #include "kv_dump.h"
@@ -202,8 +204,8 @@ int printEvents(uint32_t sequence)
 
 int usage()
 {
-    std::printf("usage: velmora [--dump | --events [SEQUENCE] | --create LEVEL DISK... | "
-                "--transform ARRAY LEVEL DISK...]\n"
+    std::printf("usage: velmora [--dump | --events [SEQUENCE] | --bundle [SEQUENCE] | "
+                "--create LEVEL DISK... | --transform ARRAY LEVEL DISK...]\n"
                 "  SEQUENCE: the first event number to print (default 3)\n"
                 "  LEVEL: VOLUME, RAIDABLE, RAID0, RAID1, RAID1N, RAID10, RAID5, RAID6\n"
                 "  DISK, ARRAY: device numbers (HD) as the dump shows them\n");
@@ -218,12 +220,13 @@ int main(int argc, char **argv)
         const std::string command = argv[1];
         if (argc == 2 && command == "--dump")
             return printDump();
-        if (argc <= 3 && command == "--events") {
+        if (argc <= 3 && (command == "--events" || command == "--bundle")) {
             char *end = nullptr;
             const unsigned long first = argc == 3 ? std::strtoul(argv[2], &end, 10) : 3;
             if (argc == 3 && (*argv[2] == '\0' || *end != '\0' || first > UINT32_MAX))
                 return usage();
-            return printEvents(uint32_t(first));
+            return command == "--events" ? printEvents(uint32_t(first))
+                                         : printBundle(uint32_t(first));
         }
         if (argc >= 4 && command == "--create")
             return create(argv[2], argc - 3, argv + 3);

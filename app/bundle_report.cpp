@@ -1,0 +1,47 @@
+#include "bundle_report.h"
+
+#include "kv_raid_api.h"
+
+#include <cstdio>
+
+namespace {
+
+const char *yesNo(bool value)
+{
+    return value ? "yes" : "no";
+}
+
+} // namespace
+
+int printBundle(uint32_t firstEvent)
+{
+    KV_RaidApi service;
+    const RaidDataBundle bundle = service.BuildBundle(firstEvent, 0);
+    std::printf("computer %s\n", qPrintable(bundle.computerName));
+    for (const KV_ArrayConfig *array : bundle.arrays) {
+        const int key = array->deviceRoute;
+        std::printf("array %d %s %s \"%s\" %s: letters \"%s\", disk %s, system %s, shares a "
+                    "system disk %s, trim %s\n",
+                    key, array->type, array->state, array->deviceName,
+                    qPrintable(KV_RaidApi::FormatSectors(array->capacity)),
+                    qPrintable(bundle.arrayDriveLetters.value(key)),
+                    qPrintable(bundle.arrayDiskNumber.value(key, QStringLiteral("none"))),
+                    yesNo(bundle.arrayHoldsSystem.value(key)),
+                    yesNo(bundle.arraySharesSystemDisk.value(key)),
+                    yesNo(bundle.arrayTrimSupported.value(key)));
+    }
+    for (qsizetype i = 0; i < bundle.disks.size(); ++i) {
+        const KV_DiskRec *disk = bundle.disks[i];
+        std::printf("disk %d %s %s at %d %d: used by %d, serial \"%s\", hot swap %s\n",
+                    disk->deviceRoute, disk->type, disk->state, disk->controller, disk->channel,
+                    bundle.diskArrayCount[i], qPrintable(bundle.diskSerial[i]),
+                    yesNo(bundle.diskHotSwap[i]));
+    }
+    std::printf("eligible disks: any %s, physical %s\n", yesNo(bundle.anyEligibleDisk),
+                yesNo(bundle.anyEligiblePhysicalDisk));
+    for (const KV_EventRec &event : bundle.events)
+        std::printf("event %u code %u severity %u: %s\n", event.sequence, event.code,
+                    event.severity, qPrintable(event.text));
+    std::printf("next event sequence: %u\n", bundle.nextEventSeq);
+    return 0;
+}
