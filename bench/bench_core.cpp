@@ -5,30 +5,24 @@
 // The daemon serves two configurations from state files this program writes:
 // the demo configuration, and one with disks added until the configuration
 // image is full to 64 KiB.
+#include "bench_daemon.h"
 #include "config_image.h"
 #include "demo_config.h"
 #include "kv_core.h"
 #include "kv_dump.h"
-#include "kv_posix_platform.h"
 #include "kv_snapshot.h"
-#include "state_file.h"
 
 #include <benchmark/benchmark.h>
 
-#include <csignal>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <memory>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 
-namespace fs = std::filesystem;
+using bench::Daemon;
 
 kvemu::Model filledModel()
 {
@@ -49,46 +43,6 @@ kvemu::Model filledModel()
     }
 }
 
-// One daemon on its own socket directory, for the whole run.
-class Daemon {
-public:
-    Daemon(const std::string &name, const kvemu::Model &model)
-    {
-        directory_ =
-            fs::temp_directory_path() / ("velmora-bench-" + name + "-" + std::to_string(getpid()));
-        fs::create_directories(directory_);
-        fs::permissions(directory_, fs::perms::owner_all, fs::perm_options::replace);
-        const std::string state = (directory_ / "state.kvemu").string();
-        const std::string problem = kvemu::statefile::save(state, {model, model});
-        if (!problem.empty()) {
-            std::fprintf(stderr, "bench: %s\n", problem.c_str());
-            std::exit(1);
-        }
-        pid_ = fork();
-        if (pid_ == 0) {
-            std::freopen("/dev/null", "w", stdout);
-            execl(KVEMU_BINARY, "kvemu", "serve", "--socket-dir", directory_.c_str(), "--state",
-                  state.c_str(), static_cast<char *>(nullptr));
-            _exit(127);
-        }
-        platform_ = std::make_shared<kv::PosixPlatform>(directory_.string());
-        for (int i = 0; i < 200 && !platform_->control("status", nullptr); ++i)
-            usleep(20000);
-    }
-    ~Daemon()
-    {
-        kill(pid_, SIGTERM);
-        waitpid(pid_, nullptr, 0);
-        fs::remove_all(directory_);
-    }
-    std::shared_ptr<kv::PosixPlatform> platform() const { return platform_; }
-
-private:
-    fs::path directory_;
-    pid_t pid_ = -1;
-    std::shared_ptr<kv::PosixPlatform> platform_;
-};
-
 // The 8 KiB read request for the current configuration image, as the core
 // writes it to its mailbox.
 void fillImageRequest(uint8_t *block, uint32_t mailbox)
@@ -104,13 +58,13 @@ void fillImageRequest(uint8_t *block, uint32_t mailbox)
 
 Daemon &demoDaemon()
 {
-    static Daemon daemon("demo", kvemu::demoModel());
+    static Daemon daemon("demo", {kvemu::demoModel(), kvemu::demoModel()});
     return daemon;
 }
 
 Daemon &fullDaemon()
 {
-    static Daemon daemon("full", filledModel());
+    static Daemon daemon("full", {filledModel(), filledModel()});
     return daemon;
 }
 
