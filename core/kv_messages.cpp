@@ -25,9 +25,9 @@ constexpr EnglishRow EnglishRows[] = {
 #undef KV_MESSAGE
 };
 
-// The texts of another language: a table {number, text} of its own, kept
-// like messages/english.inc, and listed in LanguageTables with its column.
-// A number a language does not hold reads the English text.
+// The texts of another language: a table {number, text} of its own in
+// messages/<language>.inc, listed in LanguageTables with its column. A number
+// a language does not hold reads the English text.
 struct TranslatedRow {
     uint16_t number;
     const char16_t *text;
@@ -36,7 +36,151 @@ struct LanguageTable {
     uint32_t column;
     std::span<const TranslatedRow> rows;
 };
-constexpr std::array<LanguageTable, 0> LanguageTables{};
+
+#define KV_TEXT(number, text) {number, text},
+constexpr TranslatedRow ChineseSimplified[] = {
+#include "messages/chinese_simplified.inc"
+};
+constexpr TranslatedRow ChineseTraditional[] = {
+#include "messages/chinese_traditional.inc"
+};
+constexpr TranslatedRow Dutch[] = {
+#include "messages/dutch.inc"
+};
+constexpr TranslatedRow French[] = {
+#include "messages/french.inc"
+};
+constexpr TranslatedRow German[] = {
+#include "messages/german.inc"
+};
+constexpr TranslatedRow PortugueseBrazil[] = {
+#include "messages/portuguese_brazil.inc"
+};
+constexpr TranslatedRow Italian[] = {
+#include "messages/italian.inc"
+};
+constexpr TranslatedRow Japanese[] = {
+#include "messages/japanese.inc"
+};
+constexpr TranslatedRow Korean[] = {
+#include "messages/korean.inc"
+};
+constexpr TranslatedRow Russian[] = {
+#include "messages/russian.inc"
+};
+constexpr TranslatedRow Spanish[] = {
+#include "messages/spanish.inc"
+};
+constexpr TranslatedRow Swedish[] = {
+#include "messages/swedish.inc"
+};
+constexpr TranslatedRow Arabic[] = {
+#include "messages/arabic.inc"
+};
+constexpr TranslatedRow Bulgarian[] = {
+#include "messages/bulgarian.inc"
+};
+constexpr TranslatedRow Croatian[] = {
+#include "messages/croatian.inc"
+};
+constexpr TranslatedRow Czech[] = {
+#include "messages/czech.inc"
+};
+constexpr TranslatedRow Danish[] = {
+#include "messages/danish.inc"
+};
+constexpr TranslatedRow Estonian[] = {
+#include "messages/estonian.inc"
+};
+constexpr TranslatedRow Finnish[] = {
+#include "messages/finnish.inc"
+};
+constexpr TranslatedRow Greek[] = {
+#include "messages/greek.inc"
+};
+constexpr TranslatedRow Hebrew[] = {
+#include "messages/hebrew.inc"
+};
+constexpr TranslatedRow ChineseTraditionalHongKong[] = {
+#include "messages/chinese_traditional_hk.inc"
+};
+constexpr TranslatedRow Hungarian[] = {
+#include "messages/hungarian.inc"
+};
+constexpr TranslatedRow Latvian[] = {
+#include "messages/latvian.inc"
+};
+constexpr TranslatedRow Lithuanian[] = {
+#include "messages/lithuanian.inc"
+};
+constexpr TranslatedRow Norwegian[] = {
+#include "messages/norwegian.inc"
+};
+constexpr TranslatedRow Polish[] = {
+#include "messages/polish.inc"
+};
+constexpr TranslatedRow PortuguesePortugal[] = {
+#include "messages/portuguese_portugal.inc"
+};
+constexpr TranslatedRow Romanian[] = {
+#include "messages/romanian.inc"
+};
+constexpr TranslatedRow SerbianLatin[] = {
+#include "messages/serbian_latin.inc"
+};
+constexpr TranslatedRow Slovak[] = {
+#include "messages/slovak.inc"
+};
+constexpr TranslatedRow Slovenian[] = {
+#include "messages/slovenian.inc"
+};
+constexpr TranslatedRow Thai[] = {
+#include "messages/thai.inc"
+};
+constexpr TranslatedRow Turkish[] = {
+#include "messages/turkish.inc"
+};
+#undef KV_TEXT
+
+// The second Russian set (column 35) is the first: nothing in these texts
+// reads differently.
+constexpr LanguageTable LanguageTables[] = {
+    {1, ChineseSimplified},
+    {2, ChineseTraditional},
+    {3, Dutch},
+    {4, French},
+    {5, German},
+    {6, PortugueseBrazil},
+    {7, Italian},
+    {8, Japanese},
+    {9, Korean},
+    {10, Russian},
+    {11, Spanish},
+    {12, Swedish},
+    {13, Arabic},
+    {14, Bulgarian},
+    {15, Croatian},
+    {16, Czech},
+    {17, Danish},
+    {18, Estonian},
+    {19, Finnish},
+    {20, Greek},
+    {21, Hebrew},
+    {22, ChineseTraditionalHongKong},
+    {23, Hungarian},
+    {24, Latvian},
+    {25, Lithuanian},
+    {26, Norwegian},
+    {27, Polish},
+    {28, PortuguesePortugal},
+    {29, Romanian},
+    {30, SerbianLatin},
+    {31, Slovak},
+    {32, Slovenian},
+    {33, Thai},
+    {34, Turkish},
+    {35, Russian},
+};
 
 constexpr auto buildCatalogue()
 {

@@ -5,6 +5,7 @@
 #include "kv_messages.h"
 #include "recording_platform.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 #include <atomic>
@@ -146,7 +147,7 @@ private slots:
             "WA");
         row("out of order", 1154, "1 2 7", 0,
             "Array 7 assigned dedicated spare on controller 1 channel 2.", "IN");
-        row("German, no text yet", 1015, "2", 5, "Array 2 has gone critical.", "CR");
+        row("German", 1015, "2", 5, "Array 2 befindet sich jetzt im kritischen Zustand.", "CR");
         row("language 40", 1015, "2", 40, "Array 2 has gone critical.", "CR");
         row("unknown, through 1011", 4000, "1 2 3 4", 0,
             "Could not find message ID 4000 (0xfa0) for translation, p1=0x1, p2=0x2, p3=0x3, "
@@ -170,6 +171,73 @@ private slots:
         QCOMPARE(got.text, text);
         QCOMPARE(QString::fromUtf16(KV_MessageKindLetters(got.kind)), kind);
         QCOMPARE(got.result, number == 4000 ? 0 : 1);
+    }
+
+    // Every language column holds a text of its own for every message, with
+    // exactly the inserts of the English text. A text may read as the English
+    // one only where the English is acronyms and numbers alone.
+    void languageColumnsComplete()
+    {
+        const QRegularExpression insert(QStringLiteral("%[1-8]![^!]*!"));
+        const auto insertsOf = [&insert](const QString &text) {
+            QStringList found;
+            for (const auto &match : insert.globalMatch(text))
+                found << match.captured();
+            found.sort();
+            return found;
+        };
+        for (const KV_MessageEntry &entry : KV_MessageCatalogue()) {
+            const QString english = QString::fromUtf16(entry.text[0]);
+            const QStringList englishInserts = insertsOf(english);
+            const bool wordless = !QString(english).remove(insert).contains(
+                QRegularExpression(QStringLiteral("[a-z]")));
+            for (uint32_t column = 1; column < KV_MessageLanguages; ++column) {
+                const QString where =
+                    QStringLiteral("message %1, column %2").arg(entry.number).arg(column);
+                QVERIFY2(entry.text[column], qPrintable(where + ": no text"));
+                const QString text = QString::fromUtf16(entry.text[column]);
+                QVERIFY2(wordless || text != english, qPrintable(where + ": the English text"));
+                QVERIFY2(insertsOf(text) == englishInserts,
+                         qPrintable(where + ": inserts " + insertsOf(text).join(',') +
+                                    " instead of " + englishInserts.join(',')));
+                QVERIFY2(!QString(text).remove(insert).contains('%'),
+                         qPrintable(where + ": stray %"));
+            }
+        }
+    }
+
+    // Formatted texts in scripts far from Latin: well-formed UTF-16 with the
+    // parameters in place and no insert left.
+    void formattedInOtherScripts_data()
+    {
+        QTest::addColumn<uint>("language");
+        QTest::addColumn<uint>("number");
+        QTest::addColumn<QStringList>("filled");
+        QTest::addRow("Arabic, drive failed") << 13u << 1013u << QStringList{"3", "5"};
+        QTest::addRow("Japanese, flash download") << 8u << 1128u << QStringList{"1f", "42"};
+        QTest::addRow("Thai, check completed") << 33u << 1024u << QStringList{"3"};
+        QTest::addRow("Greek, remote address") << 20u << 1068u << QStringList{"192", "168", "7"};
+    }
+
+    void formattedInOtherScripts()
+    {
+        QFETCH(uint, language);
+        QFETCH(uint, number);
+        QFETCH(QStringList, filled);
+        std::array<uint32_t, 8> p{};
+        for (qsizetype i = 0; i < filled.size(); ++i)
+            p[size_t(i)] = filled[i].toUInt(nullptr, number == 1128 && i == 0 ? 16 : 10);
+        KV_MessageTranslator translator;
+        const auto got = translate(translator, number, p, language);
+        const auto english = translate(translator, number, p, 0);
+        QCOMPARE(got.result, 1);
+        QVERIFY(got.text != english.text);
+        QVERIFY(!got.text.isEmpty());
+        QVERIFY(QStringView(got.text).isValidUtf16());
+        for (const QString &value : filled)
+            QVERIFY2(got.text.contains(value), qPrintable(got.text));
+        QVERIFY2(!got.text.contains('%') && !got.text.contains(QStringLiteral("?**?")),
+                 qPrintable(got.text));
     }
 
     void kindLetters()
