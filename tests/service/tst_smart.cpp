@@ -139,10 +139,6 @@ private slots:
         QTest::addRow("temperature byte")
             << 194u << 200u << 60u << 0x38ull
             << entry("0xc2 (Temperature Celsius   )", 60, "056 (Value is Normal)", "56");
-        QTest::addRow("spin-up with average")
-            << 3u << 92u << 0u << (6125ull | 6088ull << 16)
-            << entry("0x03 (Spinup Time           )", 0, "092 (Always Passing)",
-                     "6125 (Average 6088)");
         QTest::addRow("48-bit raw") << 9u << 96u << 0u << 0xFFFFFFFFFFFFull
                                     << entry("0x09 (Poweron Time (Hours)  )", 0,
                                              "096 (Always Passing)", "281474976710655 ");
