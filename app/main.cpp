@@ -5,12 +5,14 @@
 // those two commands on core 1 at their largest size, so that an
 // administrator can watch an array come into being in the dump. --events
 // prints the driver's event lines from a sequence number on, and --bundle
-// what one full refresh hands the main window.
+// what one full refresh hands the main window. --smart prints a disk's
+// S.M.A.R.T. report.
 #include "bundle_report.h"
 #include "kv_api.h"
 #include "kv_core.h"
 #include "kv_dump.h"
 #include "kv_messages.h"
+#include "smart_report.h"
 
 #include <cinttypes>
 #include <cstdio>
@@ -205,7 +207,7 @@ int printEvents(uint32_t sequence)
 int usage()
 {
     std::printf("usage: velmora [--dump | --events [SEQUENCE] | --bundle [SEQUENCE] | "
-                "--create LEVEL DISK... | --transform ARRAY LEVEL DISK...]\n"
+                "--create LEVEL DISK... | --transform ARRAY LEVEL DISK... | --smart DISK]\n"
                 "  SEQUENCE: the first event number to print (default 3)\n"
                 "  LEVEL: VOLUME, RAIDABLE, RAID0, RAID1, RAID1N, RAID10, RAID5, RAID6\n"
                 "  DISK, ARRAY: device numbers (HD) as the dump shows them\n");
@@ -228,6 +230,8 @@ int main(int argc, char **argv)
             return command == "--events" ? printEvents(uint32_t(first))
                                          : printBundle(uint32_t(first));
         }
+        if (argc == 3 && command == "--smart")
+            return printSmartReport(std::atoi(argv[2]), argv[0]);
         if (argc >= 4 && command == "--create")
             return create(argv[2], argc - 3, argv + 3);
         if (argc >= 5 && command == "--transform")

@@ -1417,13 +1417,21 @@ std::vector<uint8_t> ataSmartTable(const PhysicalDisk &d, std::chrono::milliseco
     // Raw temperature: current, lifetime minimum and maximum (bytes 0, 2, 3).
     const uint64_t temperatureRaw =
         uint64_t(celsius) | (uint64_t(20) << 16) | (uint64_t(std::max(celsius, 45u)) << 24);
+    // Spin-up time in milliseconds, with its average in raw bytes 2 and 3;
+    // a solid-state disk does not spin.
+    const bool spins = (d.portType & rec::PortSolidState) == 0;
+    const uint64_t spinUp = spins ? 6125 | uint64_t(6088) << 16 : 0;
+    // Airflow temperature counts down from 100 and fails below 45.
+    const uint8_t airflow = uint8_t(100 - std::min(celsius, 100u));
     const Attribute attributes[] = {
         {1, 0x000F, 100, 100, 0, 6},
-        {3, 0x0003, 97, 97, 0, 0},
+        {3, 0x0003, uint8_t(spins ? 92 : 100), uint8_t(spins ? 91 : 100), spinUp, 0},
         {5, 0x0033, uint8_t(d.smartFailing ? 5 : 100), uint8_t(d.smartFailing ? 5 : 100),
          d.smartFailing ? 1880u : 0u, 10},
         {9, 0x0032, 96, 96, hours, 0},
         {12, 0x0032, 100, 100, cycles, 20},
+        {190, 0x0022, airflow, uint8_t(100 - std::min(std::max(celsius, 45u), 100u)),
+         temperatureRaw, 45},
         {194, 0x0022, uint8_t(celsius), uint8_t(std::max(celsius, 45u)), temperatureRaw, 60},
         {197, 0x0012, 100, 100, d.smartFailing ? 96u : 0u, 0},
         {199, 0x003E, 200, 200, 0, 0},

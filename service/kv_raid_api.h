@@ -14,6 +14,7 @@
 
 #include "kv_io_stats.h"
 #include "kv_raid_commands.h"
+#include "kv_smart.h"
 #include "kv_snapshot_store.h"
 #include "raid_data_bundle.h"
 
@@ -164,6 +165,21 @@ public:
     // Reads the core's statistics report and emits StatsRetrieved with it,
     // once per call (with nine empty texts when the report cannot be had).
     void RetrieveIoStats();
+
+    // --- S.M.A.R.T. --------------------------------------------------------
+    // Both read the disk's data through the driver: the ATA attribute table,
+    // or the NVMe health page of an NVMe disk. The status stays "Failed"
+    // when the data was read (the other texts, or the report, tell the
+    // rest) and when the disk is not found; it says so when the disk has no
+    // data to give.
+    //
+    // The disk lists' three values.
+    KV_SmartInfo GetSmartInfo(int diskId);
+    // Appends the attribute report to the application log at `logPath`
+    // (under a header naming the disk) and to the S.M.A.R.T. log at
+    // `smartLogPath`, each with the time; a log that cannot be opened is
+    // skipped. Only the status is filled.
+    KV_SmartInfo RetrieveAllSmartInfo(int diskId, QString logPath, QString smartLogPath);
 
 signals:
     void StatsRetrieved(KV_IoStats ioStats);
