@@ -150,7 +150,9 @@ public:
     // The members that are found include two of the kinds hard disk, SATA
     // solid-state disk and NVMe disk.
     bool MixedDriveKinds(const KV_Create &params);
-    // IsRedundantType of the array's current type; false when it is not found.
+    // IsRedundantType of a type word, and of an array's current type (false
+    // when the array is not found).
+    static bool IsRedundantType(const QString &type) { return ::IsRedundantType(type); }
     bool IsRedundantType(int arrayId);
 
     // --- Queries of the dialogs and menus --------------------------------
