@@ -2,8 +2,9 @@
 // core sees of the RAID stack: the cores found, the device counts of each
 // and the configuration's generation. With --dump it prints the compact
 // configuration dump of core 1 instead, and --create and --transform run
-// those two commands on core 1 at their largest size, so that an
-// administrator can watch an array come into being in the dump. --events
+// those two commands through the service's rules at their largest size, so
+// that an administrator sees the rules' messages and can watch an array
+// come into being in the dump. --events
 // prints the driver's event lines from a sequence number on, and --bundle
 // what one full refresh hands the main window. --smart prints a disk's
 // S.M.A.R.T. report.
@@ -12,13 +13,12 @@
 #include "kv_core.h"
 #include "kv_dump.h"
 #include "kv_messages.h"
+#include "kv_raid_api.h"
 #include "smart_report.h"
 
 #include <cinttypes>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -40,118 +40,74 @@ int printDump()
 
 const KV_CoreId Core1{1, ".", "Core1"};
 
-// The type code, member sets and members per set of a level's word for n
-// members; false for a word or count the level does not take.
-bool shapeOf(const std::string &level, uint32_t n, uint32_t *type, uint32_t *sets, uint32_t *width)
+// A create or transform record of a level word and disk numbers, without a
+// cache; false when there are more disks than a record holds.
+bool recordOf(const std::string &level, int count, char **disks, KV_Create *params)
 {
-    struct Shape {
-        const char *word;
-        uint32_t type;
-        bool striped; // n sets of one member, else one set of n
-    };
-    static const Shape shapes[] = {
-        {"VOLUME", 0x1BF7, true}, {"RAIDABLE", 0x1BFB, false}, {"RAID0", 0x1BF6, true},
-        {"RAID1", 0x1BF6, false}, {"RAID1N", 0x1BF6, false},   {"RAID5", 0x1BF5, false},
-        {"RAID6", 0x1BFA, false},
-    };
-    if (level == "RAID10") {
-        *type = 0x1BF6;
-        *sets = n / 2;
-        *width = 2;
-        return n >= 4 && n % 2 == 0;
+    if (count > KV_CreateMaxMembers) {
+        std::printf("Velmora: at most %d disks\n", KV_CreateMaxMembers);
+        return false;
     }
-    for (const Shape &shape : shapes) {
-        if (level == shape.word) {
-            *type = shape.type;
-            *sets = shape.striped ? n : 1;
-            *width = shape.striped ? 1 : n;
-            return n > 0;
-        }
-    }
-    return false;
-}
-
-// The device paths of disks given by their device routes, found in the
-// current configuration.
-bool diskPaths(int count, char **routes, KV_DevicePath *paths)
-{
-    KV_CoreLock lock;
-    KV_Core core(".", "Core1");
-    for (int i = 0; i < count; ++i) {
-        const int route = std::atoi(routes[i]);
-        const KV_C_PhysicalDevice *found = nullptr;
-        for (uint32_t d = 0; d < core.physicalCount; ++d)
-            if (core.physicalDevices[d]->type != 0x1201 &&
-                core.physicalDevices[d]->deviceRoute == route)
-                found = core.physicalDevices[d];
-        if (!found) {
-            std::printf("Velmora: there is no disk %s\n", routes[i]);
-            return false;
-        }
-        std::memset(paths[i], 0, sizeof paths[i]);
-        std::snprintf(paths[i], sizeof paths[i], "%s", found->path);
-    }
+    params->type = QString::fromStdString(level);
+    params->cacheMode = QStringLiteral("NC");
+    for (int i = 0; i < count; ++i)
+        params->memberIds[i] = std::atoi(disks[i]);
+    params->memberCount = count;
     return true;
 }
 
-// velmora --create LEVEL DISK...
-int create(const std::string &level, int count, char **routes)
+// Runs `command` at the largest size it is offered: first check-only, then
+// for real. A rule's message, or `failed` when the driver refuses, is
+// printed; 0 on success.
+template <typename Command>
+int atLargestSize(KV_Create &params, Command command, QString (*message)(int), int failed)
 {
-    const std::unique_ptr<KV_DevicePath[]> members(new KV_DevicePath[count]);
-    KV_CreateParameters p;
-    if (!shapeOf(level, uint32_t(count), &p.typeCode, &p.firstCount, &p.secondCount)) {
-        std::printf("Velmora: %s cannot be made of %d disks\n", level.c_str(), count);
+    const int largest = command(params, true);
+    if (largest >= 0) {
+        params.capacityMB = largest;
+        const int result = command(params, false);
+        if (result > 0)
+            return 0;
+        std::printf("Velmora: %s", qPrintable(message(result < 0 ? result : failed)));
+        return 1;
+    }
+    std::printf("Velmora: %s", qPrintable(message(largest)));
+    return 1;
+}
+
+// velmora --create LEVEL DISK...
+int create(const std::string &level, int count, char **disks)
+{
+    KV_Create params;
+    if (!recordOf(level, count, disks, &params))
         return 2;
-    }
-    if (!diskPaths(count, routes, members.get()))
-        return 1;
-    p.memberCount = uint32_t(count);
-    p.members = members.get();
-    p.capacity = 96;
-    KV_STS status = KV_ApiGetCreateInfo(&Core1, &p);
-    char path[KV_DevicePathLength] = {};
-    if (status == KV_STS_SUCCESS)
-        status = KV_ApiCreateLogicalDevice(&Core1, &p, 0, path);
-    if (status != KV_STS_SUCCESS) {
-        std::printf("Velmora: the create failed with status %u (%s)\n", status,
-                    KV_StatusName(status));
-        return 1;
-    }
-    std::printf("Velmora: created %s of %" PRIu64 " MiB at %s\n", level.c_str(), p.capacity, path);
-    return 0;
+    KV_RaidApi service;
+    const int status = atLargestSize(
+        params,
+        [&](const KV_Create &p, bool checkOnly) { return service.CreateArray(p, checkOnly); },
+        KV_CreateMessage, -53);
+    if (status == 0)
+        std::printf("Velmora: created %s of %d MB\n", level.c_str(), params.capacityMB);
+    return status;
 }
 
 // velmora --transform ARRAY LEVEL DISK...
-int transform(int array, const std::string &level, int count, char **routes)
+int transform(int array, const std::string &level, int count, char **disks)
 {
-    const std::unique_ptr<KV_DevicePath[]> members(new KV_DevicePath[count]);
-    KV_TransformParameters t;
-    if (!shapeOf(level, uint32_t(count), &t.typeCode, &t.firstCount, &t.secondCount)) {
-        std::printf("Velmora: %s cannot be made of %d disks\n", level.c_str(), count);
+    KV_Create params;
+    if (!recordOf(level, count, disks, &params))
         return 2;
-    }
-    if (!diskPaths(count, routes, members.get()))
-        return 1;
-    const std::string arrayPath =
-        "//./Core1/Route0/Device" + std::to_string(array) + (array < 10 ? " " : "");
-    t.arrayPath = arrayPath.c_str();
-    t.memberCount = uint32_t(count);
-    t.members = members.get();
-    t.capacity = 96;
-    KV_TransformInfo info;
-    KV_STS status = KV_ApiGetTransformInfo(&Core1, &t, &info);
-    if (status == KV_STS_SUCCESS) {
-        t.capacity = info.largestCapacity;
-        status = KV_ApiTransformLogicalDevice(&Core1, &t);
-    }
-    if (status != KV_STS_SUCCESS) {
-        std::printf("Velmora: the transform failed with status %u (%s)\n", status,
-                    KV_StatusName(status));
-        return 1;
-    }
-    std::printf("Velmora: array %d becomes %s of %" PRIu64 " MiB\n", array, level.c_str(),
-                t.capacity);
-    return 0;
+    KV_RaidApi service;
+    const int status = atLargestSize(
+        params,
+        [&](const KV_Create &p, bool checkOnly) {
+            return service.TransformArray(p, array, checkOnly);
+        },
+        KV_TransformMessage, -66);
+    if (status == 0)
+        std::printf("Velmora: array %d becomes %s of %d MB\n", array, level.c_str(),
+                    params.capacityMB);
+    return status;
 }
 
 // A UTF-16 line as UTF-8; an unpaired surrogate becomes U+FFFD.

@@ -69,6 +69,7 @@ void KV_RegisterServiceTypes()
     static const bool registered = [] {
         qRegisterMetaType<RaidDataBundle>("RaidDataBundle");
         qRegisterMetaType<KV_IoStats>("KV_IoStats");
+        qRegisterMetaType<KV_Create>("KV_Create");
         return true;
     }();
     (void)registered;

@@ -12,6 +12,7 @@
 // time; any number of objects may live on any threads.
 #pragma once
 
+#include "kv_create.h"
 #include "kv_io_stats.h"
 #include "kv_raid_commands.h"
 #include "kv_smart.h"
@@ -21,6 +22,7 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
 #include <set>
 
 // Registers the service's value types under their names, for queued
@@ -135,6 +137,25 @@ public:
     bool SetDiskSmartPolling(const KV_DiskOptions &options);
     bool Rescan();
 
+    // --- Create and transform rules (kv_create.cpp) ----------------------
+    // Both refresh the tables, then apply their rules in order; the first
+    // that fails answers with its negative code and nothing is sent.
+    // Check-only: the largest capacity possible in decimal MB (0 or more).
+    // Execute: 1 when the core accepted the request, 0 when it refused.
+    int CreateArray(const KV_Create &params, bool checkOnly);
+    int TransformArray(const KV_Create &params, int arrayId, bool checkOnly);
+    // False for a name holding one of ()^,.="|-[] or, unless it is "NONE",
+    // already carried by an array.
+    bool ValidArrayName(const QString &name);
+    bool TrimSupportedFor(const KV_Create &params);
+    // The members that are found include two of the kinds hard disk, SATA
+    // solid-state disk and NVMe disk.
+    bool MixedDriveKinds(const KV_Create &params);
+    // IsRedundantType of a type word, and of an array's current type (false
+    // when the array is not found).
+    static bool IsRedundantType(const QString &type) { return ::IsRedundantType(type); }
+    bool IsRedundantType(int arrayId);
+
     // --- Queries of the dialogs and menus --------------------------------
     bool ArrayTaskActive(int arrayId);
     bool ArrayIsInTierPair(int arrayId);
@@ -218,6 +239,9 @@ private:
     // The core requests go to; null without one.
     const KV_CoreId *core();
     bool diskRequest(const char *route, uint32_t subOperation);
+    // The routes of the record's first `count` members, each a usable disk;
+    // false when one is not.
+    bool memberRoutes(const KV_Create &params, int count, std::unique_ptr<KV_DevicePath[]> &routes);
     enum class DriveKind { HardDisk, SataSolidState, Nvme };
     DriveKind driveKind(const KV_DiskRec &disk) const;
 
