@@ -88,6 +88,7 @@ struct FileDescription {
     // The version strings (StringFileInfo) by translation and name: the
     // translation as eight hexadecimal digits, a backslash and the name.
     std::vector<std::pair<std::string, std::string>> versionStrings;
+    bool operator==(const FileDescription &) const = default;
 };
 
 // A present device that exposes the disk interface class
