@@ -7,7 +7,8 @@
 // come into being in the dump. --events
 // prints the driver's event lines from a sequence number on, and --bundle
 // what one full refresh hands the main window. --smart prints a disk's
-// S.M.A.R.T. report.
+// S.M.A.R.T. report, and --prep-remove prepares an array for the removal of
+// its disks, as the Array menu's command does.
 #include "bundle_report.h"
 #include "kv_api.h"
 #include "kv_core.h"
@@ -160,10 +161,34 @@ int printEvents(uint32_t sequence)
     return 0;
 }
 
+// velmora --prep-remove ARRAY: runs prepare-to-remove on the array (its
+// device number) and tells the result code; its messages go to the error
+// output.
+int prepRemove(const char *arrayText)
+{
+    char *end = nullptr;
+    const long array = std::strtol(arrayText, &end, 10);
+    if (*arrayText == '\0' || *end != '\0' || array < 0 || array > 0xFFFF) {
+        std::printf("Velmora: %s is no array number\n", arrayText);
+        return 2;
+    }
+    KV_RaidApi api;
+    const int result = api.PrepareArrayForRemoval(int(array));
+    const char *meaning = result == KV_PrepRemoveOffline      ? "taken offline"
+                          : result == KV_PrepRemoveSharedDisk ? "a member disk serves another array"
+                          : result == KV_PrepRemoveVolumeBusy ? "its volume could not be locked"
+                          : result == KV_PrepRemoveNoDevice   ? "no disk device matches its volume"
+                                                              : "refused";
+    std::printf("Velmora: prepare-to-remove of array %ld answered %d (%s)\n", array, result,
+                meaning);
+    return result == KV_PrepRemoveOffline ? 0 : 1;
+}
+
 int usage()
 {
     std::printf("usage: velmora [--dump | --events [SEQUENCE] | --bundle [SEQUENCE] | "
-                "--create LEVEL DISK... | --transform ARRAY LEVEL DISK... | --smart DISK]\n"
+                "--create LEVEL DISK... | --transform ARRAY LEVEL DISK... | --smart DISK |\n"
+                "    --prep-remove ARRAY]\n"
                 "  SEQUENCE: the first event number to print (default 3)\n"
                 "  LEVEL: VOLUME, RAIDABLE, RAID0, RAID1, RAID1N, RAID10, RAID5, RAID6\n"
                 "  DISK, ARRAY: device numbers (HD) as the dump shows them\n");
@@ -190,6 +215,8 @@ int main(int argc, char **argv)
             return printSmartReport(std::atoi(argv[2]), argv[0]);
         if (argc >= 4 && command == "--create")
             return create(argv[2], argc - 3, argv + 3);
+        if (argc == 3 && command == "--prep-remove")
+            return prepRemove(argv[2]);
         if (argc >= 5 && command == "--transform")
             return transform(std::atoi(argv[2]), argv[3], argc - 4, argv + 4);
         return usage();

@@ -11,8 +11,11 @@
 // never more than one request in flight on a connection.
 #pragma once
 
+#include "kv_platform.h"
+
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace kv::wire {
 
@@ -32,7 +35,33 @@ enum class Op : uint32_t {
     Ioctl = 4,     // code; payload: input; outLength; response value: bytes returned
     DriveType = 5, // payload: root path; response value: drive type
     Control = 6,   // payload: a control command line; response payload: its text answer
+    Host = 7,      // code: a HostQuery; payload: its argument texts; response payload: answer texts
 };
+
+// The host's registry, loaded drivers, files and disk devices (Op::Host).
+// Arguments and answers are text lists (appendText); numbers are decimal
+// texts. The response's error is a Windows error number unless said
+// otherwise. Like DriveType and Control, a query needs no Open.
+enum class HostQuery : uint32_t {
+    Registry = 1,       // key, value name -> the value; FileNotFound when missing
+    LoadedDrivers = 2,  // -> the base names
+    FindFiles = 3,      // pattern -> the files (appendFile)
+    DiskInterfaces = 4, // -> per device: its instance handle, its interface path
+    Eject = 5,          // instance handle -> the veto name; error: a cmresult code,
+                        // response value: the veto type
+};
+
+// A text list is a sequence of texts, each a u32 length (little-endian) and
+// its bytes.
+void appendText(std::string &out, const std::string &text);
+// Splits a text list; false when it is malformed.
+bool splitTexts(const void *data, size_t size, std::vector<std::string> &out);
+// One file as texts: name, attributes, creation, last access and last write
+// time, size, the number of translations and each, the number of version
+// strings and each as key and value.
+void appendFile(std::string &out, const FileDescription &file);
+// Reads every file of `texts` from `at` on; false when they are malformed.
+bool readFiles(const std::vector<std::string> &texts, std::vector<FileDescription> &out);
 
 struct RequestHeader {
     uint32_t magic;

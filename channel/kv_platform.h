@@ -88,7 +88,30 @@ struct FileDescription {
     // The version strings (StringFileInfo) by translation and name: the
     // translation as eight hexadecimal digits, a backslash and the name.
     std::vector<std::pair<std::string, std::string>> versionStrings;
+    bool operator==(const FileDescription &) const = default;
 };
+
+// A present device that exposes the disk interface class
+// {53F56307-B6BF-11D0-94F2-00A0C91EFB8B}: its device instance handle
+// (DEVINST) and the path of its first interface of that class, which open()
+// takes.
+struct DiskInterface {
+    uint32_t deviceInstance = 0;
+    std::string path;
+};
+
+// Configuration manager results (CONFIGRET) and veto types (PNP_VETO_TYPE)
+// of a device eject request.
+namespace cmresult {
+inline constexpr uint32_t Success = 0x00;
+inline constexpr uint32_t NoSuchDevinst = 0x0D;
+inline constexpr uint32_t Failure = 0x13;
+inline constexpr uint32_t RemoveVetoed = 0x17;
+} // namespace cmresult
+namespace vetotype {
+inline constexpr uint32_t None = 0; // PNP_VetoTypeUnknown: nothing named a reason
+inline constexpr uint32_t OutstandingOpen = 6;
+} // namespace vetotype
 
 class Platform {
 public:
@@ -136,6 +159,33 @@ public:
     // The files that match `pattern` ("C:\Windows\System32\drivers\kvraid.sys"),
     // as FindFirstFile walks them.
     virtual std::vector<FileDescription> findFiles(const std::string & /*pattern*/) { return {}; }
+
+    // --- Device removal ----------------------------------------------------
+    // Volumes are locked and dismounted, and storage device numbers read,
+    // through open() and PlatformFile::deviceIoControl() with the ioctl codes
+    // above.
+
+    // SetupDiGetClassDevs over the present devices of the disk interface
+    // class, walked with SetupDiEnumDeviceInterfaces and
+    // SetupDiGetDeviceInterfaceDetail, in enumeration order. Returns a
+    // Windows error number; by default there are none.
+    virtual uint32_t diskInterfaces(std::vector<DiskInterface> *out)
+    {
+        out->clear();
+        return winerr::Success;
+    }
+
+    // CM_Request_Device_EjectW on a device instance: a cmresult code. When
+    // something vetoes the eject, `vetoType` and `vetoName` tell what (the
+    // name fits the caller's buffer of 260 characters). By default no
+    // device is known.
+    virtual uint32_t requestDeviceEject(uint32_t /*deviceInstance*/, uint32_t *vetoType,
+                                        std::string *vetoName)
+    {
+        *vetoType = vetotype::None;
+        vetoName->clear();
+        return cmresult::NoSuchDevinst;
+    }
 
     // Sleep: every wait of the library (for a new array's task, before
     // drawing another array identifier) goes through here, so a test's

@@ -22,6 +22,101 @@ std::string wire::defaultSocketDirectory()
     return "/tmp/velmora-emulator-" + std::to_string(getuid());
 }
 
+void wire::appendText(std::string &out, const std::string &text)
+{
+    const uint32_t length = uint32_t(text.size());
+    for (int i = 0; i < 4; ++i)
+        out += char(uint8_t(length >> (8 * i)));
+    out += text;
+}
+
+bool wire::splitTexts(const void *data, size_t size, std::vector<std::string> &out)
+{
+    const auto *bytes = static_cast<const uint8_t *>(data);
+    out.clear();
+    size_t at = 0;
+    while (at < size) {
+        if (size - at < 4)
+            return false;
+        const uint32_t length = uint32_t(bytes[at]) | uint32_t(bytes[at + 1]) << 8 |
+                                uint32_t(bytes[at + 2]) << 16 | uint32_t(bytes[at + 3]) << 24;
+        at += 4;
+        if (length > size - at)
+            return false;
+        out.emplace_back(reinterpret_cast<const char *>(bytes + at), length);
+        at += length;
+    }
+    return true;
+}
+
+void wire::appendFile(std::string &out, const FileDescription &file)
+{
+    appendText(out, file.name);
+    for (uint64_t number : {uint64_t(file.attributes), file.creationTime, file.lastAccessTime,
+                            file.lastWriteTime, file.size, uint64_t(file.translations.size())})
+        appendText(out, std::to_string(number));
+    for (uint32_t translation : file.translations)
+        appendText(out, std::to_string(translation));
+    appendText(out, std::to_string(file.versionStrings.size()));
+    for (const auto &[key, value] : file.versionStrings) {
+        appendText(out, key);
+        appendText(out, value);
+    }
+}
+
+namespace {
+
+// A decimal number of at most `max`.
+bool decimal(const std::string &text, uint64_t max, uint64_t &out)
+{
+    if (text.empty() || text.size() > 20)
+        return false;
+    uint64_t value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+        const uint64_t digit = uint64_t(c - '0');
+        if (value > (max - digit) / 10)
+            return false;
+        value = value * 10 + digit;
+    }
+    out = value;
+    return true;
+}
+
+} // namespace
+
+bool wire::readFiles(const std::vector<std::string> &texts, std::vector<FileDescription> &out)
+{
+    out.clear();
+    size_t at = 0;
+    auto number = [&](uint64_t max, uint64_t &value) {
+        return at < texts.size() && decimal(texts[at++], max, value);
+    };
+    while (at < texts.size()) {
+        FileDescription file;
+        file.name = texts[at++];
+        uint64_t attributes = 0, translations = 0, strings = 0;
+        if (!number(UINT32_MAX, attributes) || !number(UINT64_MAX, file.creationTime) ||
+            !number(UINT64_MAX, file.lastAccessTime) || !number(UINT64_MAX, file.lastWriteTime) ||
+            !number(UINT64_MAX, file.size) || !number(texts.size(), translations))
+            return false;
+        file.attributes = uint32_t(attributes);
+        for (uint64_t i = 0; i < translations; ++i) {
+            uint64_t translation = 0;
+            if (!number(UINT32_MAX, translation))
+                return false;
+            file.translations.push_back(uint32_t(translation));
+        }
+        if (!number(texts.size(), strings) || strings > (texts.size() - at) / 2)
+            return false;
+        for (uint64_t i = 0; i < strings; ++i, at += 2)
+            file.versionStrings.emplace_back(texts[at], texts[at + 1]);
+        out.push_back(std::move(file));
+    }
+    return true;
+}
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -301,6 +396,102 @@ bool PosixPlatform::control(const std::string &command, std::string *answer)
     if (answer != nullptr)
         *answer = text;
     return response.error == winerr::Success;
+}
+
+bool PosixPlatform::hostQuery(wire::HostQuery query, const std::vector<std::string> &arguments,
+                              std::vector<std::string> *answers, uint32_t *error, uint32_t *value)
+{
+    answers->clear();
+    std::string request;
+    for (const std::string &argument : arguments)
+        wire::appendText(request, argument);
+    Connection connection(socketPath_, timeout_);
+    wire::ResponseHeader response{};
+    std::string answer(HostAnswerCapacity, '\0');
+    if (connection.exchange(wire::Op::Host, 0, uint32_t(query), request.data(),
+                            uint32_t(request.size()), uint32_t(answer.size()), &response,
+                            answer.data(), uint32_t(answer.size())) != winerr::Success ||
+        !wire::splitTexts(answer.data(), response.length, *answers)) {
+        answers->clear();
+        return false;
+    }
+    *error = response.error;
+    if (value != nullptr)
+        *value = response.value;
+    return true;
+}
+
+bool PosixPlatform::registryString(const std::string &key, const std::string &value,
+                                   std::string *out)
+{
+    std::vector<std::string> answers;
+    uint32_t error = 0;
+    if (!hostQuery(wire::HostQuery::Registry, {key, value}, &answers, &error) ||
+        error != winerr::Success || answers.size() != 1)
+        return false;
+    *out = answers.front();
+    return true;
+}
+
+std::vector<std::string> PosixPlatform::loadedDrivers()
+{
+    // Without a daemon no driver is loaded.
+    std::vector<std::string> names;
+    uint32_t error = 0;
+    if (!hostQuery(wire::HostQuery::LoadedDrivers, {}, &names, &error) || error != winerr::Success)
+        names.clear();
+    return names;
+}
+
+std::vector<FileDescription> PosixPlatform::findFiles(const std::string &pattern)
+{
+    std::vector<std::string> answers;
+    std::vector<FileDescription> files;
+    uint32_t error = 0;
+    if (!hostQuery(wire::HostQuery::FindFiles, {pattern}, &answers, &error) ||
+        error != winerr::Success || !wire::readFiles(answers, files))
+        files.clear();
+    return files;
+}
+
+uint32_t PosixPlatform::diskInterfaces(std::vector<DiskInterface> *out)
+{
+    out->clear();
+    std::vector<std::string> answers;
+    uint32_t error = 0;
+    if (!hostQuery(wire::HostQuery::DiskInterfaces, {}, &answers, &error))
+        return winerr::NotReady; // no daemon: no device list to be had
+    if (error != winerr::Success)
+        return error;
+    if (answers.size() % 2 != 0)
+        return winerr::IoDevice;
+    for (size_t i = 0; i < answers.size(); i += 2) {
+        char *end = nullptr;
+        const unsigned long long handle = std::strtoull(answers[i].c_str(), &end, 10);
+        if (answers[i].empty() || *end != '\0' || handle > UINT32_MAX) {
+            out->clear();
+            return winerr::IoDevice;
+        }
+        out->push_back({uint32_t(handle), answers[i + 1]});
+    }
+    return winerr::Success;
+}
+
+uint32_t PosixPlatform::requestDeviceEject(uint32_t deviceInstance, uint32_t *vetoType,
+                                           std::string *vetoName)
+{
+    *vetoType = vetotype::None;
+    vetoName->clear();
+    std::vector<std::string> answers;
+    uint32_t result = 0, type = vetotype::None;
+    if (!hostQuery(wire::HostQuery::Eject, {std::to_string(deviceInstance)}, &answers, &result,
+                   &type))
+        return cmresult::Failure; // the daemon could not be asked
+    if (result == cmresult::RemoveVetoed && answers.size() == 1) {
+        *vetoType = type;
+        *vetoName = answers.front();
+    }
+    return result;
 }
 
 } // namespace kv

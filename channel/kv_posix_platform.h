@@ -2,6 +2,7 @@
 // Unix-domain socket (see emulator_wire.h for the frames).
 #pragma once
 
+#include "emulator_wire.h"
 #include "kv_platform.h"
 
 #include <chrono>
@@ -21,6 +22,15 @@ public:
                                        uint32_t shareMode, uint32_t flags,
                                        uint32_t *error = nullptr) override;
     int driveType(const std::string &rootPath) override;
+    // The host model of the daemon; without a daemon there is no registry,
+    // no driver file, no loaded driver and no disk device.
+    bool registryString(const std::string &key, const std::string &value,
+                        std::string *out) override;
+    std::vector<std::string> loadedDrivers() override;
+    std::vector<FileDescription> findFiles(const std::string &pattern) override;
+    uint32_t diskInterfaces(std::vector<DiskInterface> *out) override;
+    uint32_t requestDeviceEject(uint32_t deviceInstance, uint32_t *vetoType,
+                                std::string *vetoName) override;
 
     // Sends one control command line to the daemon; false when it cannot be
     // reached. Used by tools and tests.
@@ -30,6 +40,11 @@ public:
 
 private:
     static std::string wireDefaultDirectory();
+    // One Host frame; false when the daemon cannot be asked, else its error,
+    // answer texts and value.
+    bool hostQuery(wire::HostQuery query, const std::vector<std::string> &arguments,
+                   std::vector<std::string> *answers, uint32_t *error, uint32_t *value = nullptr);
+    static constexpr uint32_t HostAnswerCapacity = 1u << 20;
     std::string socketPath_;
     std::chrono::milliseconds timeout_;
 };

@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <charconv>
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
@@ -130,6 +131,56 @@ bool waitOutStall(int fd, const Stall &stall)
     }
 }
 
+// Answers one Host frame (see emulator_wire.h): the error, the answer texts
+// in `out` and the response value.
+uint32_t answerHostQuery(Emulator &emulator, uint32_t query, const std::vector<uint8_t> &payload,
+                         std::string &out, uint32_t &value)
+{
+    std::vector<std::string> arguments;
+    if (!wire::splitTexts(payload.data(), payload.size(), arguments))
+        return winerr::InvalidParameter;
+    switch (wire::HostQuery(query)) {
+    case wire::HostQuery::Registry: {
+        std::string text;
+        if (arguments.size() != 2)
+            return winerr::InvalidParameter;
+        if (!emulator.registryString(arguments[0], arguments[1], text))
+            return winerr::FileNotFound;
+        wire::appendText(out, text);
+        return winerr::Success;
+    }
+    case wire::HostQuery::LoadedDrivers:
+        for (const std::string &name : emulator.loadedDrivers())
+            wire::appendText(out, name);
+        return winerr::Success;
+    case wire::HostQuery::FindFiles:
+        if (arguments.size() != 1)
+            return winerr::InvalidParameter;
+        for (const kv::FileDescription &file : emulator.findFiles(arguments[0]))
+            wire::appendFile(out, file);
+        return winerr::Success;
+    case wire::HostQuery::DiskInterfaces:
+        for (const kv::DiskInterface &device : emulator.diskInterfaces()) {
+            wire::appendText(out, std::to_string(device.deviceInstance));
+            wire::appendText(out, device.path);
+        }
+        return winerr::Success;
+    case wire::HostQuery::Eject: {
+        uint32_t instance = 0;
+        if (arguments.size() != 1 ||
+            std::from_chars(arguments[0].data(), arguments[0].data() + arguments[0].size(),
+                            instance)
+                    .ptr != arguments[0].data() + arguments[0].size())
+            return winerr::InvalidParameter;
+        std::string vetoName;
+        const uint32_t result = emulator.requestDeviceEject(instance, value, vetoName);
+        wire::appendText(out, vetoName);
+        return result;
+    }
+    }
+    return winerr::NotSupported;
+}
+
 // Serves one connection: one open file at most, one request at a time.
 void serveConnection(int fd, Emulator &emulator)
 {
@@ -142,7 +193,7 @@ void serveConnection(int fd, Emulator &emulator)
             break;
         if (request.magic != wire::RequestMagic || request.length > wire::MaxPayload ||
             request.outLength > wire::MaxPayload || request.op < uint32_t(wire::Op::Open) ||
-            request.op > uint32_t(wire::Op::Control))
+            request.op > uint32_t(wire::Op::Host))
             break; // not our protocol: drop this connection only
         payload.resize(request.length);
         if (request.length > 0 &&
@@ -207,6 +258,16 @@ void serveConnection(int fd, Emulator &emulator)
             response.value =
                 uint32_t(emulator.driveType(std::string(payload.begin(), payload.end())));
             break;
+        case wire::Op::Host: {
+            std::string text;
+            response.error = answerHostQuery(emulator, request.code, payload, text, response.value);
+            if (text.size() > request.outLength) {
+                response.error = winerr::InsufficientBuffer;
+                text.clear();
+            }
+            answer.assign(text.begin(), text.end());
+            break;
+        }
         case wire::Op::Control: {
             const Emulator::ControlReply reply =
                 emulator.control(std::string(payload.begin(), payload.end()));

@@ -255,7 +255,24 @@ Model demoModel()
          stick.capacity * bytesPerSector - MiB * bytesPerSector},
         {'R', Volume::OnCdRom, 0, 0, 0, 0, 0},
     };
+    m.host.drivers = demoDrivers();
     return m;
+}
+
+std::vector<DriverFile> demoDrivers()
+{
+    const std::string directory = "C:\\Windows\\System32\\drivers";
+    // 2024-05-17 10:22:00 UTC, the core's build day, as a FILETIME.
+    const uint64_t built = 133604149200000000ull;
+    // The three registrations use the three forms of ImagePath Windows
+    // writes: below SystemRoot, relative to it, and a full NT path.
+    return {
+        {"kvraid.sys", "\\SystemRoot\\System32\\drivers\\kvraid.sys", directory, "3.2.1.1045",
+         431600, built, true},
+        {"kvcfg.sys", "System32\\drivers\\kvcfg.sys", directory, "3.2.1.1045", 98304, built, true},
+        {"kvbottom.sys", "\\??\\C:\\Windows\\System32\\drivers\\kvbottom.sys", directory,
+         "3.2.1.1038", 61440, built - 36000000000ull, true},
+    };
 }
 
 } // namespace kvemu

@@ -9,4 +9,8 @@ namespace kvemu {
 
 Model demoModel();
 
+// The RAID driver's three files as the demo host has them installed: all
+// registered, carrying versions of the core's build, and loaded.
+std::vector<DriverFile> demoDrivers();
+
 } // namespace kvemu

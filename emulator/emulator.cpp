@@ -205,6 +205,19 @@ std::optional<Emulator::ControlReply> runFault(Emulator &emulator,
         return Emulator::ControlReply{true, "next " + std::to_string(count) +
                                                 " write command(s) answer a stale generation\n"};
     }
+    if (kind == "veto" && words.size() == 3 && parseCount(words[2], count)) {
+        emulator.injectEjectVetoes(count);
+        return Emulator::ControlReply{true, "next " + std::to_string(count) +
+                                                " device eject request(s) are vetoed\n"};
+    }
+    uint32_t command = 0;
+    if (kind == "refuse" && words.size() >= 3 && parseCount(words[2], command) &&
+        (words.size() == 3 || parseCount(words[3], count))) {
+        emulator.injectRefusal(command, count);
+        return Emulator::ControlReply{true, "next " + std::to_string(count) + " command(s) " +
+                                                std::to_string(command) +
+                                                " are refused with status 6\n"};
+    }
     if (kind == "clear" && words.size() == 2) {
         emulator.clearFaults();
         return Emulator::ControlReply{true, "faults cleared\n"};
@@ -351,6 +364,75 @@ std::optional<Emulator::ControlReply> runRate(Emulator &emulator,
     return Emulator::ControlReply{true, "a task takes " + std::to_string(seconds) + " s\n"};
 }
 
+bool sameNoCase(const std::string &a, const std::string &b)
+{
+    size_t pos = 0;
+    return a.size() == b.size() && consumePrefix(a, pos, b.c_str());
+}
+
+// driver: lists the RAID driver's files; driver load|unload NAME changes
+// whether the kernel has one loaded.
+std::optional<Emulator::ControlReply> runDriver(Emulator &emulator,
+                                                const std::vector<std::string> &words)
+{
+    if (words.size() == 1) {
+        std::string text;
+        for (const DriverFile &d : emulator.model().host.drivers)
+            text += d.name + " " + (d.version.empty() ? std::string("(no version)") : d.version) +
+                    (d.loaded ? " loaded" : " not loaded") + "\n";
+        return Emulator::ControlReply{true, text};
+    }
+    if (words.size() != 3 || (words[1] != "load" && words[1] != "unload"))
+        return std::nullopt;
+    const bool load = words[1] == "load";
+    const std::string name = words[2];
+    if (std::string error = emulator.changeHost([&](Host &host) -> std::string {
+            for (DriverFile &d : host.drivers) {
+                if (!sameNoCase(d.name, name))
+                    continue;
+                if (d.loaded == load)
+                    return "driver " + d.name + (load ? " is loaded already" : " is not loaded");
+                d.loaded = load;
+                return {};
+            }
+            return "no driver " + name;
+        });
+        !error.empty())
+        return Emulator::ControlReply{false, error + "\n"};
+    return Emulator::ControlReply{true, "driver " + name + (load ? " loaded\n" : " unloaded\n")};
+}
+
+// volume LETTER busy|free: files are open on the volume (locking it fails),
+// or no longer.
+std::optional<Emulator::ControlReply> runVolume(Emulator &emulator,
+                                                const std::vector<std::string> &words)
+{
+    std::string letter = words[1];
+    if (letter.size() == 2 && letter[1] == ':')
+        letter.pop_back();
+    if (letter.size() != 1 || !std::isalpha(uint8_t(letter[0])) ||
+        (words[2] != "busy" && words[2] != "free"))
+        return std::nullopt;
+    const char drive = char(std::toupper(uint8_t(letter[0])));
+    const bool busy = words[2] == "busy";
+    if (std::string error = emulator.changeHost([&](Host &host) -> std::string {
+            for (Volume &v : host.volumes) {
+                if (v.letter != drive)
+                    continue;
+                if (v.inUse == busy)
+                    return std::string("volume ") + drive +
+                           (busy ? ": is in use already" : ": is not in use");
+                v.inUse = busy;
+                return {};
+            }
+            return std::string("no volume ") + drive + ":";
+        });
+        !error.empty())
+        return Emulator::ControlReply{false, error + "\n"};
+    return Emulator::ControlReply{true, std::string("volume ") + drive +
+                                            (busy ? ": in use\n" : ": free\n")};
+}
+
 std::optional<Emulator::ControlReply> runStop(Emulator &, const std::vector<std::string> &)
 {
     return Emulator::ControlReply{true, "stopping\n"};
@@ -362,7 +444,11 @@ const ControlCommand controlCommands[] = {
     {"status", "status", 1, 1, runStatus},
     {"state", "state", 1, 1, runState},
     {"bump", "bump", 1, 1, runBump},
-    {"fault", "fault stall MS [N] | fault fail N | fault stale N | fault clear", 2, 4, runFault},
+    {"fault",
+     "fault stall MS [N] | fault fail N | fault stale N | fault veto N | fault refuse COMMAND [N] "
+     "| "
+     "fault clear",
+     2, 4, runFault},
     {"fail", "fail DISK", 2, 2, runDiskEvent},
     {"remove", "remove DISK", 2, 2, runDiskEvent},
     {"insert", "insert SERIAL | insert new CONTROLLER CHANNEL GB [nvme]", 2, 6, runInsert},
@@ -370,6 +456,8 @@ const ControlCommand controlCommands[] = {
     {"lock", "lock disk DISK | lock array N", 3, 3, runLock},
     {"unlock", "unlock disk DISK | unlock array N", 3, 3, runLock},
     {"rate", "rate [SECONDS]", 1, 2, runRate},
+    {"driver", "driver | driver load NAME | driver unload NAME", 1, 3, runDriver},
+    {"volume", "volume LETTER busy|free", 3, 3, runVolume},
     {"stop", "stop", 1, 1, runStop},
     {"help", "help", 1, 1, runHelp},
 };
@@ -391,6 +479,7 @@ struct Emulator::Session {
     std::map<uint32_t, Mailbox> mailboxes; // by mailbox sector
     uint32_t lastStatus = KV_STS_SUCCESS;
     std::vector<uint8_t> diskData; // the last data-returning disk command's answer, for 0x1014
+    char lockedVolume = 0;         // the volume letter this opener holds locked
 };
 
 Emulator::Emulator(StoredState state, std::shared_ptr<Clock> clock, std::string statePath)
@@ -450,6 +539,9 @@ uint32_t Emulator::open(const std::string &name, uint32_t disposition, SessionId
             return winerr::FileNotFound;
         created->kind = Session::Host;
         created->target = *target;
+    } else if (const auto drive = host::interfaceTarget(current_, name)) {
+        created->kind = Session::Host; // a disk interface is its physical drive
+        created->target = *drive;
     } else {
         return winerr::FileNotFound;
     }
@@ -691,6 +783,10 @@ uint32_t Emulator::writeCommand(Session &session, uint32_t command, const uint8_
     }
     if (get<uint64_t>(block, 8) != current_.generation)
         return KV_STS_INVALID_GENERATION_NUMBER;
+    if (faults_.refusals > 0 && command == faults_.refusedCommand) {
+        --faults_.refusals;
+        return KV_STS_DEVICE_IS_BUSY;
+    }
     raid::RequestReader reader(block, count);
     switch (command) {
     case CommandRescan:
@@ -806,12 +902,80 @@ uint32_t Emulator::deviceIoControl(SessionId id, uint32_t code, const void *in, 
         return winerr::NotSupported;
     if (in == nullptr)
         inLength = 0;
+    Session &session = *it->second;
+    if (code == kv::ioctl::FsctlLockVolume && session.target.kind == host::Target::Volume) {
+        // One opener at a time holds a volume locked, until it closes.
+        for (const auto &[other, held] : sessions_)
+            if (other != id && held->lockedVolume == session.target.letter)
+                return winerr::AccessDenied;
+    }
     const uint32_t error = host::deviceIoControl(
         current_, it->second->target, code, static_cast<const uint8_t *>(in), inLength,
         static_cast<uint8_t *>(out), out == nullptr ? 0 : outLength, returned);
     if (error == winerr::Success && bytesReturned != nullptr)
         *bytesReturned = returned;
+    if (error == winerr::Success && code == kv::ioctl::FsctlLockVolume &&
+        session.target.kind == host::Target::Volume)
+        session.lockedVolume = session.target.letter;
     return error;
+}
+
+bool Emulator::registryString(const std::string &key, const std::string &value,
+                              std::string &out) const
+{
+    std::lock_guard lock(mutex_);
+    return host::registryString(current_, key, value, out);
+}
+
+std::vector<std::string> Emulator::loadedDrivers() const
+{
+    std::lock_guard lock(mutex_);
+    return host::loadedDrivers(current_);
+}
+
+std::vector<kv::FileDescription> Emulator::findFiles(const std::string &pattern) const
+{
+    std::lock_guard lock(mutex_);
+    return host::findFiles(current_, pattern);
+}
+
+std::vector<kv::DiskInterface> Emulator::diskInterfaces() const
+{
+    std::lock_guard lock(mutex_);
+    return host::diskInterfaces(current_);
+}
+
+uint32_t Emulator::requestDeviceEject(uint32_t deviceInstance, uint32_t &vetoType,
+                                      std::string &vetoName)
+{
+    std::lock_guard lock(mutex_);
+    vetoType = kv::vetotype::None;
+    vetoName.clear();
+    const std::optional<std::string> device = host::deviceInstanceId(current_, deviceInstance);
+    if (!device)
+        return kv::cmresult::NoSuchDevinst;
+    if (faults_.vetoes > 0) {
+        --faults_.vetoes;
+        vetoType = kv::vetotype::OutstandingOpen;
+        vetoName = *device;
+        return kv::cmresult::RemoveVetoed;
+    }
+    return kv::cmresult::Success;
+}
+
+std::string Emulator::changeHost(const std::function<std::string(Host &)> &edit)
+{
+    std::lock_guard lock(mutex_);
+    tickLocked();
+    Model next = current_;
+    if (std::string refusal = edit(next.host); !refusal.empty())
+        return refusal;
+    if (!statePath_.empty())
+        if (std::string error = statefile::save(statePath_, StoredState{next, previous_, events_});
+            !error.empty())
+            return "change not saved: " + error;
+    current_ = std::move(next);
+    return {};
 }
 
 int Emulator::driveType(const std::string &rootPath) const
@@ -849,6 +1013,19 @@ void Emulator::injectStaleGeneration(uint32_t writeCommands)
 {
     std::lock_guard lock(mutex_);
     faults_.stale = writeCommands;
+}
+
+void Emulator::injectEjectVetoes(uint32_t requests)
+{
+    std::lock_guard lock(mutex_);
+    faults_.vetoes = requests;
+}
+
+void Emulator::injectRefusal(uint32_t command, uint32_t times)
+{
+    std::lock_guard lock(mutex_);
+    faults_.refusedCommand = command;
+    faults_.refusals = times;
 }
 
 void Emulator::clearFaults()
@@ -1077,8 +1254,13 @@ std::string Emulator::describeLocked() const
         }
         if (v.kind != Volume::OnCdRom)
             out << " bytes " << v.startBytes << "+" << v.lengthBytes;
-        out << "\n";
+        out << (v.inUse ? " in-use" : "") << "\n";
     }
+    for (const DriverFile &d : m.host.drivers)
+        out << "driver " << d.name << " "
+            << (d.version.empty() ? std::string("(no version)") : d.version) << " in "
+            << d.directory << (d.imagePath.empty() ? " unregistered" : "")
+            << (d.loaded ? " loaded" : " not-loaded") << "\n";
     return out.str();
 }
 

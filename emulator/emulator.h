@@ -14,6 +14,7 @@
 
 #include "clock.h"
 #include "event_log.h"
+#include "kv_platform.h"
 #include "model.h"
 #include "state_file.h"
 #include "statistics.h"
@@ -71,6 +72,23 @@ public:
                              void *out, uint32_t outLength, uint32_t *bytesReturned);
     int driveType(const std::string &rootPath) const;
 
+    // --- Host ------------------------------------------------------------
+    // The registry, the loaded drivers, the driver files and the disk
+    // devices as the host model has them (see host_model.h).
+    bool registryString(const std::string &key, const std::string &value, std::string &out) const;
+    std::vector<std::string> loadedDrivers() const;
+    std::vector<kv::FileDescription> findFiles(const std::string &pattern) const;
+    std::vector<kv::DiskInterface> diskInterfaces() const;
+    // A kv::cmresult code: NoSuchDevinst for a device that is not present,
+    // RemoveVetoed while vetoes are pending (`fault veto N`), else Success.
+    // A successful eject changes nothing in the model: the array leaves the
+    // host when it is hidden or taken offline.
+    uint32_t requestDeviceEject(uint32_t deviceInstance, uint32_t &vetoType, std::string &vetoName);
+    // Applies `edit` to the host (loaded drivers, volumes in use) and saves.
+    // The driver's configuration is not changed by it: no new generation,
+    // no event. Returns why nothing changed, or an empty string.
+    std::string changeHost(const std::function<std::string(Host &)> &edit);
+
     // --- Faults ----------------------------------------------------------
     // Consumes one pending stall, if any. Transports call it before every
     // read and write and carry the stall out themselves.
@@ -78,6 +96,10 @@ public:
     void injectStall(std::chrono::milliseconds duration, uint32_t transfers);
     void injectFailures(uint32_t transfers);            // fail with ERROR_IO_DEVICE
     void injectStaleGeneration(uint32_t writeCommands); // answer status 38
+    void injectEjectVetoes(uint32_t requests);          // the next eject requests are vetoed
+    // The next `times` write commands `command` are refused with status 6
+    // (device busy).
+    void injectRefusal(uint32_t command, uint32_t times);
     void clearFaults();
 
     // --- Control ---------------------------------------------------------
@@ -140,6 +162,8 @@ private:
         std::chrono::milliseconds stallDuration{0};
         uint32_t failures = 0;
         uint32_t stale = 0;
+        uint32_t vetoes = 0;
+        uint32_t refusedCommand = 0, refusals = 0;
     };
 
     uint32_t configRead(Session &session, uint8_t *buffer, uint64_t offset, uint32_t count);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <cstring>
 #include <tuple>
 #include <vector>
@@ -345,6 +346,10 @@ uint32_t volumeIoctl(const Model &model, const Volume &volume, uint32_t code, ui
         returned = needed;
         return winerr::Success;
     }
+    case kv::ioctl::FsctlLockVolume:
+        return volume.inUse ? winerr::AccessDenied : winerr::Success;
+    case kv::ioctl::FsctlDismountVolume:
+        return winerr::Success;
     case kv::ioctl::StorageGetDeviceNumber:
         if (volume.kind == Volume::OnCdRom)
             return storageDeviceNumber(FileDeviceCdRom, volume.hostDrive, 0xFFFFFFFFu, out,
@@ -358,7 +363,181 @@ uint32_t volumeIoctl(const Model &model, const Volume &volume, uint32_t code, ui
     }
 }
 
+bool equalsNoCase(const std::string &a, const std::string &b)
+{
+    size_t rest = 0;
+    return a.size() == b.size() && startsWithNoCase(a, b.c_str(), rest);
+}
+
+// A file-name pattern with * and ?, case-insensitive, as FindFirstFile
+// matches it.
+bool matchesPattern(const char *name, const char *pattern)
+{
+    if (*pattern == '\0')
+        return *name == '\0';
+    if (*pattern == '*')
+        return matchesPattern(name, pattern + 1) ||
+               (*name != '\0' && matchesPattern(name + 1, pattern));
+    if (*name == '\0')
+        return false;
+    if (*pattern != '?' && std::tolower(uint8_t(*pattern)) != std::tolower(uint8_t(*name)))
+        return false;
+    return matchesPattern(name + 1, pattern + 1);
+}
+
+// The kernel modules every Windows host has loaded before and around the
+// storage stack.
+const char *const systemDrivers[] = {
+    "ntoskrnl.exe", "hal.dll",      "kdcom.dll",    "CI.dll",    "ACPI.sys",    "pci.sys",
+    "storport.sys", "storahci.sys", "stornvme.sys", "disk.sys",  "partmgr.sys", "volmgr.sys",
+    "volsnap.sys",  "Ntfs.sys",     "usbstor.sys",  "cdrom.sys", "tcpip.sys",
+};
+
+constexpr const char *DiskInterfaceClass = "{53f56307-b6bf-11d0-94f2-00a0c91efb8b}";
+constexpr uint32_t ArrayInstanceBase = 0x200;
+constexpr uint32_t HostDiskInstanceBase = 0x100;
+
+std::string instanceIdText(const std::string &text)
+{
+    std::string out;
+    for (char c : text)
+        out += c == ' ' ? '_' : c;
+    return out;
+}
+
+struct PresentDisk {
+    uint32_t deviceInstance;
+    uint32_t driveNumber;
+    std::string instanceId; // "SCSI\Disk&Ven_OXV-RAID&Prod_Array_2\4&2c1f0a02&0&010200"
+};
+
+std::vector<PresentDisk> presentDisks(const Model &model)
+{
+    std::vector<PresentDisk> disks;
+    for (const Model::OsDisk &disk : model.osDisks()) {
+        const DriveAddress address = *driveAddress(model, disk);
+        uint32_t instance = 0;
+        std::string vendor, product;
+        if (disk.array != nullptr) {
+            instance = ArrayInstanceBase + disk.array->deviceRoute;
+            vendor = "OXV-RAID";
+            product = arrayProduct(*disk.array);
+        } else {
+            instance = HostDiskInstanceBase + uint32_t(disk.hostDevice - model.host.devices.data());
+            vendor = disk.hostDevice->vendor;
+            product = disk.hostDevice->product;
+        }
+        char location[48];
+        std::snprintf(location, sizeof location, "4&%08x&0&%02x%02x%02x",
+                      0x2c1f0a00u | address.port, address.path, address.target, address.lun);
+        disks.push_back({instance, disk.driveNumber,
+                         "SCSI\\Disk&Ven_" + instanceIdText(vendor) + "&Prod_" +
+                             instanceIdText(product) + "\\" + location});
+    }
+    return disks;
+}
+
+// "\\?\" + the instance ID in lower case with "#" for "\" + "#" + the class.
+std::string interfacePath(const PresentDisk &disk)
+{
+    std::string path = "\\\\?\\";
+    for (char c : disk.instanceId)
+        path += c == '\\' ? '#' : char(std::tolower(uint8_t(c)));
+    return path + "#" + DiskInterfaceClass;
+}
+
 } // namespace
+
+bool registryString(const Model &model, const std::string &key, const std::string &value,
+                    std::string &out)
+{
+    size_t rest = 0;
+    if (!startsWithNoCase(key, "SYSTEM\\CurrentControlSet\\Services\\", rest) ||
+        !equalsNoCase(value, "ImagePath"))
+        return false;
+    const std::string service = key.substr(rest);
+    for (const DriverFile &driver : model.host.drivers) {
+        const std::string name = driver.name.substr(0, driver.name.rfind('.'));
+        if (equalsNoCase(service, name) && !driver.imagePath.empty()) {
+            out = driver.imagePath;
+            return true;
+        }
+    }
+    return false;
+}
+
+std::vector<std::string> loadedDrivers(const Model &model)
+{
+    std::vector<std::string> names(std::begin(systemDrivers), std::end(systemDrivers));
+    for (const DriverFile &driver : model.host.drivers)
+        if (driver.loaded)
+            names.push_back(driver.name);
+    return names;
+}
+
+std::vector<kv::FileDescription> findFiles(const Model &model, const std::string &pattern)
+{
+    std::vector<kv::FileDescription> found;
+    const size_t slash = pattern.rfind('\\');
+    if (slash == std::string::npos)
+        return found;
+    const std::string directory = pattern.substr(0, slash);
+    const std::string namePattern = pattern.substr(slash + 1);
+    constexpr uint32_t ArchiveAttribute = 0x20;
+    constexpr uint32_t UsEnglishUnicode = 0x040904B0;
+    for (const DriverFile &driver : model.host.drivers) {
+        if (!equalsNoCase(directory, driver.directory) ||
+            !matchesPattern(driver.name.c_str(), namePattern.c_str()))
+            continue;
+        kv::FileDescription file;
+        file.name = driver.name;
+        file.attributes = ArchiveAttribute;
+        file.creationTime = file.lastAccessTime = file.lastWriteTime = driver.writeTime;
+        file.size = driver.size;
+        if (!driver.version.empty()) {
+            file.translations = {UsEnglishUnicode};
+            const std::string stem = driver.name.substr(0, driver.name.rfind('.'));
+            const std::pair<const char *, std::string> strings[] = {
+                {"CompanyName", "OXV Storage Systems"},
+                {"FileDescription", "OXV RAID " + stem + " driver"},
+                {"FileVersion", driver.version},
+                {"InternalName", driver.name},
+                {"LegalCopyright", "Copyright (C) 2024 OXV Storage Systems"},
+                {"OriginalFilename", driver.name},
+                {"ProductName", "OXV RAID"},
+                {"ProductVersion", driver.version},
+            };
+            for (const auto &[name, text] : strings)
+                file.versionStrings.emplace_back(std::string("040904b0\\") + name, text);
+        }
+        found.push_back(std::move(file));
+    }
+    return found;
+}
+
+std::vector<kv::DiskInterface> diskInterfaces(const Model &model)
+{
+    std::vector<kv::DiskInterface> interfaces;
+    for (const PresentDisk &disk : presentDisks(model))
+        interfaces.push_back({disk.deviceInstance, interfacePath(disk)});
+    return interfaces;
+}
+
+std::optional<Target> interfaceTarget(const Model &model, const std::string &path)
+{
+    for (const PresentDisk &disk : presentDisks(model))
+        if (equalsNoCase(path, interfacePath(disk)))
+            return Target{Target::PhysicalDrive, disk.driveNumber, 0};
+    return std::nullopt;
+}
+
+std::optional<std::string> deviceInstanceId(const Model &model, uint32_t deviceInstance)
+{
+    for (const PresentDisk &disk : presentDisks(model))
+        if (disk.deviceInstance == deviceInstance)
+            return disk.instanceId;
+    return std::nullopt;
+}
 
 std::optional<Target> parseName(const std::string &name)
 {

@@ -80,4 +80,36 @@ int InProcessPlatform::driveType(const std::string &rootPath)
     return emulator_->driveType(rootPath);
 }
 
+bool InProcessPlatform::registryString(const std::string &key, const std::string &value,
+                                       std::string *out)
+{
+    std::string text;
+    if (!emulator_->registryString(key, value, text))
+        return false;
+    *out = text;
+    return true;
+}
+
+std::vector<std::string> InProcessPlatform::loadedDrivers()
+{
+    return emulator_->loadedDrivers();
+}
+
+std::vector<kv::FileDescription> InProcessPlatform::findFiles(const std::string &pattern)
+{
+    return emulator_->findFiles(pattern);
+}
+
+uint32_t InProcessPlatform::diskInterfaces(std::vector<kv::DiskInterface> *out)
+{
+    *out = emulator_->diskInterfaces();
+    return kv::winerr::Success;
+}
+
+uint32_t InProcessPlatform::requestDeviceEject(uint32_t deviceInstance, uint32_t *vetoType,
+                                               std::string *vetoName)
+{
+    return emulator_->requestDeviceEject(deviceInstance, *vetoType, *vetoName);
+}
+
 } // namespace kvemu

@@ -20,6 +20,13 @@ public:
                                            uint32_t shareMode, uint32_t flags,
                                            uint32_t *error = nullptr) override;
     int driveType(const std::string &rootPath) override;
+    bool registryString(const std::string &key, const std::string &value,
+                        std::string *out) override;
+    std::vector<std::string> loadedDrivers() override;
+    std::vector<kv::FileDescription> findFiles(const std::string &pattern) override;
+    uint32_t diskInterfaces(std::vector<kv::DiskInterface> *out) override;
+    uint32_t requestDeviceEject(uint32_t deviceInstance, uint32_t *vetoType,
+                                std::string *vetoName) override;
 
     Emulator &emulator() { return *emulator_; }
 

@@ -235,13 +235,29 @@ struct Volume {
     uint32_t partition = 1;
     uint64_t startBytes = 0;
     uint64_t lengthBytes = 0;
+    bool inUse = false; // files are open on it: locking it fails
     bool operator==(const Volume &) const = default;
+};
+
+// One of the RAID driver's files as the host has it installed: its service
+// registration, the file with its version resource, and whether the kernel
+// has it loaded.
+struct DriverFile {
+    std::string name;       // "kvraid.sys", also the service name without ".sys"
+    std::string imagePath;  // the service's ImagePath; empty: no service registered
+    std::string directory;  // where the file lies ("C:\Windows\System32\drivers")
+    std::string version;    // product version; empty: the file has no version resource
+    uint64_t size = 0;      // bytes
+    uint64_t writeTime = 0; // FILETIME of creation and last write
+    bool loaded = true;
+    bool operator==(const DriverFile &) const = default;
 };
 
 struct Host {
     uint32_t raidPort = 0; // SCSI port of the RAID driver's adapter
     std::vector<HostDevice> devices;
     std::vector<Volume> volumes;
+    std::vector<DriverFile> drivers;
     bool operator==(const Host &) const = default;
 };
 
@@ -447,6 +463,19 @@ void visitFields(T &vol, V &&v) requires std::is_same_v<std::remove_const_t<T>, 
     v("partition", vol.partition);
     v("start", vol.startBytes);
     v("length", vol.lengthBytes);
+    v("inUse", vol.inUse);
+}
+
+template <class T, class V>
+void visitFields(T &d, V &&v) requires std::is_same_v<std::remove_const_t<T>, DriverFile>
+{
+    v("name", d.name);
+    v("image", d.imagePath);
+    v("directory", d.directory);
+    v("version", d.version);
+    v("size", d.size);
+    v("written", d.writeTime);
+    v("loaded", d.loaded);
 }
 
 } // namespace kvemu

@@ -1,5 +1,7 @@
 #include "state_file.h"
 
+#include "demo_config.h"
+
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
@@ -126,6 +128,8 @@ void writeModel(std::string &out, const char *which, const Model &m)
         out += recordLine("hostdevice", h);
     for (const Volume &v : m.host.volumes)
         out += recordLine("volume", v);
+    for (const DriverFile &d : m.host.drivers)
+        out += recordLine("driver", d);
     out += "end\n";
 }
 
@@ -213,7 +217,11 @@ struct FieldReader {
     }
 };
 
-template <class T> std::string readRecord(std::istringstream &fields, T &record)
+// `added`: fields that files of an older version lack, with the value they
+// are read as there.
+template <class T>
+std::string readRecord(std::istringstream &fields, T &record,
+                       const std::map<std::string, std::string> &added = {})
 {
     std::map<std::string, std::string> pairs;
     std::string token;
@@ -224,6 +232,8 @@ template <class T> std::string readRecord(std::istringstream &fields, T &record)
         if (!pairs.emplace(token.substr(0, eq), token.substr(eq + 1)).second)
             return "field " + token.substr(0, eq) + " given twice";
     }
+    for (const auto &[name, value] : added)
+        pairs.emplace(name, value);
     std::string error;
     size_t known = 0;
     visitFields(record, [&known](const char *, auto &) { ++known; });
@@ -251,8 +261,16 @@ std::vector<std::string> splitLines(const std::string &text)
 
 // Parses the "model" block that starts at `lines[i]`; on return `i` is the
 // line after its "end".
-std::string parseModel(const std::vector<std::string> &lines, size_t &i, size_t last, Model &m)
+std::string parseModel(const std::vector<std::string> &lines, size_t &i, size_t last, int version,
+                       Model &m)
 {
+    // Files before version 4 know neither volumes in use nor the driver
+    // files: their volumes are free and their host has the demo's drivers.
+    std::map<std::string, std::string> volumeAdded;
+    if (version < 4) {
+        volumeAdded = {{"inUse", "0"}};
+        m.host.drivers = demoDrivers();
+    }
     bool sawGeneration = false, sawCore = false, sawPort = false;
     for (++i; i < last; ++i) {
         std::istringstream fields(lines[i]);
@@ -302,7 +320,9 @@ std::string parseModel(const std::vector<std::string> &lines, size_t &i, size_t 
         } else if (kind == "hostdevice") {
             error = readRecord(fields, m.host.devices.emplace_back());
         } else if (kind == "volume") {
-            error = readRecord(fields, m.host.volumes.emplace_back());
+            error = readRecord(fields, m.host.volumes.emplace_back(), volumeAdded);
+        } else if (kind == "driver" && version >= 4) {
+            error = readRecord(fields, m.host.drivers.emplace_back());
         } else {
             error = "unknown record '" + kind + "'";
         }
@@ -406,7 +426,7 @@ std::string parse(const std::string &text, StoredState &out)
         if (i >= last || lines[i] != std::string("model ") + which)
             return std::string("state file has no ") + which + " model";
         Model &m = std::string(which) == "current" ? state.current : state.previous;
-        if (std::string error = parseModel(lines, i, last, m); !error.empty())
+        if (std::string error = parseModel(lines, i, last, version, m); !error.empty())
             return "state file is corrupt (" + error + ")";
         if (std::string problem = m.validate(); !problem.empty())
             return std::string("state file holds an inconsistent ") + which +

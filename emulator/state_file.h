@@ -4,12 +4,12 @@
 //
 // Layout (one record per line, fields as key=value, text percent-encoded):
 //   kvemu-state
-//   version 3
+//   version 4
 //   model current | model previous
 //     generation N, core, controller, disk, array (its element lines and,
 //     while a transform or rebuild runs, its source-element lines follow
 //     it), pulled (disks out of their bays), enclosure, raidport N,
-//     hostdevice, volume
+//     hostdevice, volume, driver
 //   end
 //   events next=N (the number the next record gets), then one line per kept
 //     record, oldest first: "event SEQUENCE NUMBER P1 P2 ... P8" (decimal)
@@ -34,10 +34,12 @@ struct StoredState {
 namespace statefile {
 
 // Version 2 added the tasks' old layouts, pulled disks and the disks'
-// identify, S.M.A.R.T. and removal fields; version 3 the event log. Files of
-// version 2 are migrated: their configurations are kept and the event log
-// starts afresh. Files of version 1 are refused.
-inline constexpr int Version = 3;
+// identify, S.M.A.R.T. and removal fields; version 3 the event log; version
+// 4 the volumes' in-use flag and the driver files. Files of versions 2 and 3
+// are migrated: their configurations are kept, a version 2 event log starts
+// afresh, and before version 4 the volumes are free and the host has the
+// demo's driver files. Files of version 1 are refused.
+inline constexpr int Version = 4;
 inline constexpr int OldestMigratedVersion = 2;
 
 std::string serialize(const StoredState &state);

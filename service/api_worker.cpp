@@ -34,6 +34,12 @@ void ApiWorker::AsyncSecureErase(int arrayRoute)
     emit secureEraseFinished();
 }
 
+void ApiWorker::AsyncPrepRemove(int array)
+{
+    service->IdentifyArray(array, false, 0);
+    emit prepRemoveFinished(service->PrepareArrayForRemoval(array), uint(array));
+}
+
 void ApiWorker::AsyncRescan()
 {
     service->Rescan();

@@ -19,6 +19,8 @@ public:
 signals:
     void arrayFinishedDeleting(uint status);
     void arrayDeleted(uint arrayIdx);
+    // The result of PrepareArrayForRemoval for the array.
+    void prepRemoveFinished(int returnCode, uint arrayIdx);
     void rescanFinished();
     void deleteSingleArrayFinished();
     void secureEraseFinished();
@@ -30,6 +32,9 @@ public slots:
     void AsyncDeleteArray(QList<uint> arrayRouteList);
     void AsyncDeleteSingleArray(int arrayRoute);
     void AsyncSecureErase(int arrayRoute);
+    // Switches identification off on the array's member disks, then
+    // prepares the array for removal.
+    void AsyncPrepRemove(int array);
     void AsyncRescan();
     // Builds the window's bundle with the events from `startEventSeq` on, in
     // event language `eventLanguage`, and emits it.

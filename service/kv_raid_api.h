@@ -14,6 +14,7 @@
 
 #include "kv_create.h"
 #include "kv_io_stats.h"
+#include "kv_prep_remove.h"
 #include "kv_raid_commands.h"
 #include "kv_smart.h"
 #include "kv_snapshot_store.h"
@@ -183,6 +184,24 @@ public:
     static QStringList GetDriverVersions();
     static bool IsDriverLoaded(const QString &name);
 
+    // --- Prepare-to-remove and device eject (kv_prep_remove.cpp) ---------
+    // Takes the array away from Windows and from the driver before its
+    // disks are pulled: locks and dismounts its volume, ejects the disk
+    // device, hides the array, tells the member disks with informed hot swap
+    // of their removal and takes the array offline. A KV_PrepRemove result;
+    // an array this command hid is shown again when the offline fails.
+    // Every message also goes to the application log, without time stamp.
+    int PrepareArrayForRemoval(int arrayId);
+    // Opens the volume of drive `letter`, locks and dismounts it.
+    bool LockAndDismountvolume(char letter);
+    bool GetVolumeDeviceNumber(char letter, KV_StorageDeviceNumber *number);
+    // The present disk device whose device number equals `number`'s (type
+    // and partition are not compared).
+    bool FindMatchingDeviceInstance(const KV_StorageDeviceNumber &number, quint32 *deviceInstance);
+    // Asks Windows to eject the disk device of drive `letter`, up to three
+    // times, 50 ms apart: a KV_Eject result.
+    int EjectVolumeDevice(char letter);
+
     // Reads the core's statistics report and emits StatsRetrieved with it,
     // once per call (with nine empty texts when the report cannot be had).
     void RetrieveIoStats();
@@ -242,6 +261,9 @@ private:
     // The routes of the record's first `count` members, each a usable disk;
     // false when one is not.
     bool memberRoutes(const KV_Create &params, int count, std::unique_ptr<KV_DevicePath[]> &routes);
+    // Prepare-to-remove: tells each eligible member disk of the array that
+    // it is about to be removed.
+    void tellMembersOfRemoval(int arrayId);
     enum class DriveKind { HardDisk, SataSolidState, Nvme };
     DriveKind driveKind(const KV_DiskRec &disk) const;
 

@@ -3,12 +3,14 @@
 // and damaged state, stalls, malformed frames.
 #include "emulator_test_support.h"
 #include "emulator_wire.h"
+#include "kv_posix_platform.h"
 
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <optional>
@@ -407,6 +409,67 @@ private slots:
         QVERIFY(!client.connection.receive(100).has_value());
         const auto late = client.connection.receive(5000);
         QVERIFY(late && late->header.error == 0);
+    }
+
+    // The POSIX platform answers the host queries from the daemon's host
+    // model as the in-process platform does; without a daemon nothing is
+    // registered, loaded or present.
+    void hostQueriesOverTheWire()
+    {
+        const QString dir = freshDirectory("host");
+        {
+            kv::PosixPlatform absent(dir.toStdString(), std::chrono::milliseconds(500));
+            std::string image;
+            std::vector<kv::DiskInterface> devices;
+            uint32_t vetoType = 0;
+            std::string vetoName;
+            QVERIFY(absent.loadedDrivers().empty());
+            QVERIFY(!absent.registryString("SYSTEM\\CurrentControlSet\\Services\\kvraid",
+                                           "ImagePath", &image));
+            QVERIFY(absent.diskInterfaces(&devices) != kv::winerr::Success);
+            QCOMPARE(absent.requestDeviceEject(0x202, &vetoType, &vetoName), kv::cmresult::Failure);
+        }
+        Daemon daemon(dir, {"--demo"});
+        QVERIFY(daemon.start());
+        kv::PosixPlatform wired(dir.toStdString());
+        const auto local = testsupport::demoEmulator();
+        kvemu::InProcessPlatform inProcess(local);
+
+        QCOMPARE(wired.loadedDrivers(), inProcess.loadedDrivers());
+        RawConnection control(dir);
+        QVERIFY(control.exchangeText(wire::Op::Control, "driver unload kvraid.sys")->header.error ==
+                0);
+        const auto drivers = wired.loadedDrivers();
+        QVERIFY(std::find(drivers.begin(), drivers.end(), "kvraid.sys") == drivers.end());
+        QVERIFY(std::find(drivers.begin(), drivers.end(), "kvcfg.sys") != drivers.end());
+
+        std::string image;
+        QVERIFY(wired.registryString("SYSTEM\\CurrentControlSet\\Services\\kvcfg", "ImagePath",
+                                     &image));
+        QCOMPARE(image, std::string("System32\\drivers\\kvcfg.sys"));
+        const std::string pattern = "C:\\Windows\\System32\\drivers\\*";
+        const auto files = wired.findFiles(pattern);
+        QCOMPARE(files.size(), size_t(3));
+        QVERIFY(files == inProcess.findFiles(pattern));
+
+        std::vector<kv::DiskInterface> devices, expected;
+        QCOMPARE(wired.diskInterfaces(&devices), kv::winerr::Success);
+        QCOMPARE(inProcess.diskInterfaces(&expected), kv::winerr::Success);
+        QCOMPARE(devices.size(), expected.size());
+        QCOMPARE(devices[1].path, expected[1].path);
+        QVERIFY(wired.open(devices[1].path, 3, 3, 0) != nullptr);
+
+        uint32_t vetoType = 0;
+        std::string vetoName;
+        QVERIFY(control.exchangeText(wire::Op::Control, "fault veto 1")->header.error == 0);
+        QCOMPARE(wired.requestDeviceEject(devices[1].deviceInstance, &vetoType, &vetoName),
+                 kv::cmresult::RemoveVetoed);
+        QCOMPARE(vetoType, kv::vetotype::OutstandingOpen);
+        QVERIFY(vetoName.starts_with("SCSI\\Disk&Ven_OXV-RAID&Prod_Array_2\\"));
+        QCOMPARE(wired.requestDeviceEject(devices[1].deviceInstance, &vetoType, &vetoName),
+                 kv::cmresult::Success);
+        QCOMPARE(wired.requestDeviceEject(0x999, &vetoType, &vetoName),
+                 kv::cmresult::NoSuchDevinst);
     }
 
     void ctlAndStop()

@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+#include <algorithm>
+
 using namespace testsupport;
 namespace winerr = kv::winerr;
 namespace ioctl = kv::ioctl;
@@ -400,6 +402,99 @@ private slots:
         std::vector<InquiryUnit> units;
         QVERIFY(walkInquiry(inquiry, returned, units));
         QCOMPARE(units.size(), size_t(5));
+    }
+
+    // The driver services, their files and the loaded-driver list; a
+    // control command changes what is loaded without a new configuration.
+    void driverFiles()
+    {
+        std::string image;
+        QVERIFY(platform->registryString("SYSTEM\\CurrentControlSet\\Services\\KVRAID", "imagepath",
+                                         &image));
+        QCOMPARE(image, std::string("\\SystemRoot\\System32\\drivers\\kvraid.sys"));
+        QVERIFY(!platform->registryString("SYSTEM\\CurrentControlSet\\Services\\kvraid", "Start",
+                                          &image));
+        const auto files = platform->findFiles("c:\\windows\\system32\\DRIVERS\\kv*.sys");
+        QCOMPARE(files.size(), size_t(3));
+        QCOMPARE(files[2].name, std::string("kvbottom.sys"));
+        QCOMPARE(files[2].translations, std::vector<uint32_t>{0x040904B0});
+        const auto version = std::find(
+            files[2].versionStrings.begin(), files[2].versionStrings.end(),
+            std::pair<std::string, std::string>("040904b0\\ProductVersion", "3.2.1.1038"));
+        QVERIFY(version != files[2].versionStrings.end());
+        QVERIFY(platform->findFiles("C:\\Windows\\System32\\kvraid.sys").empty());
+
+        auto loaded = [this](const std::string &name) {
+            const auto names = platform->loadedDrivers();
+            return std::find(names.begin(), names.end(), name) != names.end();
+        };
+        const uint64_t generation = emulator->generation();
+        QVERIFY(loaded("kvcfg.sys") && loaded("ntoskrnl.exe"));
+        QVERIFY(emulator->control("driver unload kvcfg.sys").ok);
+        QVERIFY(!loaded("kvcfg.sys") && loaded("kvraid.sys"));
+        QVERIFY(!emulator->control("driver unload kvcfg.sys").ok);
+        QVERIFY(!emulator->control("driver unload nothere.sys").ok);
+        QVERIFY(emulator->control("driver load KVCFG.SYS").ok);
+        QVERIFY(loaded("kvcfg.sys"));
+        QCOMPARE(emulator->generation(), generation);
+    }
+
+    // A volume in use cannot be locked; a locked one only by its opener.
+    void volumeLock()
+    {
+        std::vector<uint8_t> none;
+        uint32_t returned = 0;
+        QVERIFY(emulator->control("volume e: busy").ok);
+        QCOMPARE(ioctlOn("E:", ioctl::FsctlLockVolume, {}, none, returned), winerr::AccessDenied);
+        QCOMPARE(ioctlOn("E:", ioctl::FsctlDismountVolume, {}, none, returned), winerr::Success);
+        QVERIFY(emulator->control("volume E free").ok);
+        QVERIFY(!emulator->control("volume E free").ok);
+        QVERIFY(!emulator->control("volume Z busy").ok);
+        auto holder = open("E:");
+        QCOMPARE(holder->deviceIoControl(ioctl::FsctlLockVolume, nullptr, 0, nullptr, 0, &returned),
+                 winerr::Success);
+        QCOMPARE(ioctlOn("E:", ioctl::FsctlLockVolume, {}, none, returned), winerr::AccessDenied);
+        holder.reset();
+        QCOMPARE(ioctlOn("E:", ioctl::FsctlLockVolume, {}, none, returned), winerr::Success);
+    }
+
+    // Every present disk device opens by its interface path as its drive;
+    // a hidden array's is gone, and so is its eject.
+    void diskDevicesAndEject()
+    {
+        std::vector<kv::DiskInterface> devices;
+        QCOMPARE(platform->diskInterfaces(&devices), winerr::Success);
+        QCOMPARE(devices.size(), size_t(6)); // five arrays and the USB stick
+        for (const kv::DiskInterface &device : devices) {
+            auto file = platform->open(device.path, 3, 3, 0);
+            QVERIFY2(file, device.path.c_str());
+            std::vector<uint8_t> number(12);
+            uint32_t returned = 0;
+            QCOMPARE(file->deviceIoControl(ioctl::StorageGetDeviceNumber, nullptr, 0, number.data(),
+                                           12, &returned),
+                     winerr::Success);
+            QCOMPARE(le<uint32_t>(number, 4), uint32_t(&device - devices.data()));
+        }
+        QCOMPARE(devices[2].deviceInstance, 0x203u);
+        QVERIFY(devices[2].path.starts_with("\\\\?\\scsi#disk&ven_oxv-raid&prod_array_3#"));
+
+        uint32_t vetoType = 0;
+        std::string vetoName;
+        QVERIFY(emulator->control("fault veto 1").ok);
+        QCOMPARE(platform->requestDeviceEject(0x203, &vetoType, &vetoName),
+                 kv::cmresult::RemoveVetoed);
+        QCOMPARE(vetoType, kv::vetotype::OutstandingOpen);
+        QCOMPARE(vetoName,
+                 std::string("SCSI\\Disk&Ven_OXV-RAID&Prod_Array_3\\4&2c1f0a02&0&010300"));
+        QCOMPARE(platform->requestDeviceEject(0x203, &vetoType, &vetoName), kv::cmresult::Success);
+        QCOMPARE(vetoType, kv::vetotype::None);
+
+        QCOMPARE(emulator->change(
+                     [](kvemu::Model &m) { m.arrays[2].attributes |= kvemu::rec::AttrNoOsDisk; }),
+                 std::string());
+        QVERIFY(!platform->open(devices[2].path, 3, 3, 0));
+        QCOMPARE(platform->requestDeviceEject(0x203, &vetoType, &vetoName),
+                 kv::cmresult::NoSuchDevinst);
     }
 };
 

@@ -59,6 +59,9 @@ kvemu::StoredState awkwardState()
     m.disks[4].state = kvemu::rec::DiskSmartError;
     m.disks[5].model = "caret^model";
     m.controllers[0].maxArraySize = ~0ull;
+    m.host.volumes[1].inUse = true;
+    m.host.drivers[1].loaded = false;
+    m.host.drivers[2].version.clear();
     state.previous.generation = 17;
     state.events = kvemu::EventLog::fresh();
     state.events.add(1154, {1, 2, 0xFFFFFFFF});
@@ -142,7 +145,7 @@ private slots:
             text.chop(40);
             break;
         case 2:
-            text.replace("version 3\n", "version 1\n");
+            text.replace("version 4\n", "version 1\n");
             break;
         case 3:
             text.replace("kvemu-state\n", "kvemu-notes\n");
@@ -188,22 +191,42 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"state.kvemu"});
     }
 
-    // A file of version 2 keeps its configurations; its event log starts
-    // afresh.
-    void version2IsMigrated()
+    // Files of versions 2 and 3 keep their configurations; their volumes
+    // are free and their host gets the demo's driver files; a version 2
+    // event log starts afresh.
+    void olderVersionsAreMigrated_data()
     {
-        const kvemu::StoredState state = awkwardState();
+        QTest::addColumn<int>("version");
+        QTest::addRow("2") << 2;
+        QTest::addRow("3") << 3;
+    }
+    void olderVersionsAreMigrated()
+    {
+        QFETCH(int, version);
+        kvemu::StoredState state = awkwardState();
         QByteArray text = QByteArray::fromStdString(statefile::serialize(state));
-        text.replace("version 3\n", "version 2\n");
-        const qsizetype events = text.indexOf("events next=");
-        text.remove(events, text.indexOf("checksum ") - events);
+        text.replace("version 4\n", "version " + QByteArray::number(version) + "\n");
+        text.replace(" inUse=0", "").replace(" inUse=1", "");
+        for (qsizetype at; (at = text.indexOf("\ndriver ")) >= 0;)
+            text.remove(at + 1, text.indexOf('\n', at + 1) - at);
+        if (version == 2) {
+            const qsizetype events = text.indexOf("events next=");
+            text.remove(events, text.indexOf("checksum ") - events);
+        }
         kvemu::StoredState back;
         QCOMPARE(QString::fromStdString(statefile::parse(resealed(text).toStdString(), back)),
                  QString());
+        for (kvemu::Model *m : {&state.current, &state.previous}) {
+            for (kvemu::Volume &v : m->host.volumes)
+                v.inUse = false;
+            m->host.drivers = kvemu::demoDrivers();
+        }
         QVERIFY(back.current == state.current && back.previous == state.previous);
-        QVERIFY(back.events.empty());
-        const kvemu::Emulator emulator(back, std::make_shared<kvemu::ManualClock>());
-        QCOMPARE(emulator.events(), kvemu::EventLog::fresh());
+        QCOMPARE(back.events.empty(), version == 2);
+        if (version == 2) {
+            const kvemu::Emulator emulator(back, std::make_shared<kvemu::ManualClock>());
+            QCOMPARE(emulator.events(), kvemu::EventLog::fresh());
+        }
     }
 
     void failedSaveKeepsTheOldFile()

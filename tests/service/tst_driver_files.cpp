@@ -1,6 +1,9 @@
 // Driver directories from their service registration, file records and
 // versions, against a host whose registry and files the test sets.
+#include "demo_config.h"
+#include "emulator.h"
 #include "kv_driver_files.h"
+#include "kv_inprocess_platform.h"
 #include "recording_platform.h"
 
 #include <QTest>
@@ -128,6 +131,28 @@ private slots:
         QVERIFY(KV_IsDriverLoaded("kvraid.sys"));
         QVERIFY(!KV_IsDriverLoaded("kvraid"));
         QVERIFY(!KV_IsDriverLoaded("kvcfg.sys"));
+    }
+
+    // The emulator's host model: the three registrations resolve (each in
+    // another ImagePath form) and the loaded-driver list follows its control
+    // command.
+    void fromTheHostModel()
+    {
+        auto emulator = std::make_shared<kvemu::Emulator>(
+            kvemu::StoredState{kvemu::demoModel(), kvemu::demoModel()},
+            std::make_shared<kvemu::ManualClock>());
+        kv::setPlatform(std::make_shared<kvemu::InProcessPlatform>(emulator));
+        QCOMPARE(KV_GetDriverVersions(),
+                 (std::vector<std::string>{"3.2.1.1045", "3.2.1.1045", "3.2.1.1038"}));
+        QVERIFY(KV_IsDriverLoaded("kvbottom.sys"));
+        QVERIFY(emulator->control("driver unload kvbottom.sys").ok);
+        QVERIFY(!KV_IsDriverLoaded("kvbottom.sys"));
+        QCOMPARE(emulator->changeHost([](kvemu::Host &h) {
+            h.drivers[1].version.clear(); // kvcfg.sys without a version resource
+            return std::string();
+        }),
+                 std::string());
+        QCOMPARE(KV_GetDriverVersions()[1], std::string("Unknown"));
     }
 };
 
