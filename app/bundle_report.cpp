@@ -3,6 +3,7 @@
 #include "kv_raid_api.h"
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -29,6 +30,10 @@ int printBundle(uint32_t firstEvent)
                     yesNo(bundle.arrayHoldsSystem.value(key)),
                     yesNo(bundle.arraySharesSystemDisk.value(key)),
                     yesNo(bundle.arrayTrimSupported.value(key)));
+        if (array->transformType[0] != '\0' && std::strcmp(array->transformType, "NONE") != 0 &&
+            std::strcmp(array->transformType, "NOT_ACTIVE") != 0)
+            std::printf("  task %s %s %.1f%%\n", array->transformType, array->transformState,
+                        double(array->percentComplete));
     }
     for (qsizetype i = 0; i < bundle.disks.size(); ++i) {
         const KV_DiskRec *disk = bundle.disks[i];

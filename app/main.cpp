@@ -7,8 +7,9 @@
 // come into being in the dump. --events
 // prints the driver's event lines from a sequence number on, and --bundle
 // what one full refresh hands the main window. --smart prints a disk's
-// S.M.A.R.T. report, and --prep-remove prepares an array for the removal of
-// its disks, as the Array menu's command does.
+// S.M.A.R.T. report, --prep-remove prepares an array for the removal of its
+// disks, --init initializes new disks and --delete deletes an array, as the
+// menus' commands do.
 #include "bundle_report.h"
 #include "kv_api.h"
 #include "kv_core.h"
@@ -184,11 +185,63 @@ int prepRemove(const char *arrayText)
     return result == KV_PrepRemoveOffline ? 0 : 1;
 }
 
+// A device number from the command line; false (with a message) when the
+// text is none.
+bool deviceNumber(const char *text, int *number)
+{
+    char *end = nullptr;
+    const long value = std::strtol(text, &end, 10);
+    if (*text == '\0' || *end != '\0' || value < 0 || value > 0xFFFF) {
+        std::printf("Velmora: %s is no device number\n", text);
+        return false;
+    }
+    *number = int(value);
+    return true;
+}
+
+// velmora --init DISK...: initializes new disks, as the Disk menu's
+// Initialize command does.
+int initializeDisks(int count, char **disks)
+{
+    KV_InitDisks request;
+    if (count > KV_MaxCommandDisks) {
+        std::printf("Velmora: at most %d disks\n", KV_MaxCommandDisks);
+        return 2;
+    }
+    for (int i = 0; i < count; ++i)
+        if (!deviceNumber(disks[i], &request.diskIds[i]))
+            return 2;
+    request.count = count;
+    KV_RaidApi api;
+    if (api.InitializeDisks(request) != 1) {
+        std::printf("Velmora: no disk was initialized\n");
+        return 1;
+    }
+    std::printf("Velmora: initialized\n");
+    return 0;
+}
+
+// velmora --delete ARRAY: deletes an array, as the Array
+// menu's Delete command does.
+int deleteArray(const char *arrayText)
+{
+    int array = 0;
+    if (!deviceNumber(arrayText, &array))
+        return 2;
+    KV_RaidApi api;
+    if (!api.DeleteArray(array)) {
+        std::printf("Velmora: array %d was not deleted\n", array);
+        return 1;
+    }
+    std::printf("Velmora: array %d deleted\n", array);
+    return 0;
+}
+
 int usage()
 {
     std::printf("usage: velmora [--dump | --events [SEQUENCE] | --bundle [SEQUENCE] | "
                 "--create LEVEL DISK... | --transform ARRAY LEVEL DISK... | --smart DISK |\n"
-                "    --prep-remove ARRAY]\n"
+                "    --prep-remove ARRAY | --init DISK... | --delete ARRAY]\n"
                 "  SEQUENCE: the first event number to print (default 3)\n"
                 "  LEVEL: VOLUME, RAIDABLE, RAID0, RAID1, RAID1N, RAID10, RAID5, RAID6\n"
                 "  DISK, ARRAY: device numbers (HD) as the dump shows them\n");
@@ -215,6 +268,10 @@ int main(int argc, char **argv)
             return printSmartReport(std::atoi(argv[2]), argv[0]);
         if (argc >= 4 && command == "--create")
             return create(argv[2], argc - 3, argv + 3);
+        if (argc >= 3 && command == "--init")
+            return initializeDisks(argc - 2, argv + 2);
+        if (argc == 3 && command == "--delete")
+            return deleteArray(argv[2]);
         if (argc == 3 && command == "--prep-remove")
             return prepRemove(argv[2]);
         if (argc >= 5 && command == "--transform")
