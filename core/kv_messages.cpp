@@ -190,11 +190,17 @@ constexpr auto buildCatalogue()
         entries[i].kind = EnglishRows[i].kind;
         entries[i].text[0] = EnglishRows[i].text;
     }
-    for (const LanguageTable &language : LanguageTables)
-        for (const TranslatedRow &row : language.rows)
-            for (KV_MessageEntry &entry : entries)
-                if (entry.number == row.number)
-                    entry.text[language.column] = row.text;
+    // Both the English rows and every language's rows ascend by number, so
+    // one walk of each places a language's texts.
+    for (const LanguageTable &language : LanguageTables) {
+        size_t i = 0;
+        for (const TranslatedRow &row : language.rows) {
+            while (i < entries.size() && entries[i].number < row.number)
+                ++i;
+            if (i < entries.size() && entries[i].number == row.number)
+                entries[i].text[language.column] = row.text;
+        }
+    }
     return entries;
 }
 

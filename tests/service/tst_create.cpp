@@ -260,7 +260,8 @@ private slots:
         QVERIFY(largest > 100);
         QCOMPARE(api->CreateArray(record(QStringLiteral("RAID0"), {3, 4}, largest + 5000), false),
                  1);
-        const kvemu::LogicalDevice *created = arrayOf(emulator->model(), 6);
+        const kvemu::Model after = emulator->model(); // a copy: keep it while `created` is read
+        const kvemu::LogicalDevice *created = arrayOf(after, 6);
         QVERIFY(created);
         QCOMPARE(KV_MebibytesToMegabytes(created->capacity / 2048), quint64(largest));
         // Nothing left for a second one on the same disks.
