@@ -15,8 +15,10 @@
 
 #include "kv_coreid.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <type_traits>
 
 inline constexpr int KV_SnapshotMaxControllers = 19;
@@ -123,6 +125,20 @@ struct KV_ArrayConfig {
     int32_t linkCount; // filled entries of `links`
     KV_ReferenceRec links[KV_SnapshotMaxReferences];
 };
+
+// The members an array record lists: its sets times their width, bounded
+// by the record's member table.
+inline int KV_MemberCount(const KV_ArrayConfig &config)
+{
+    const int64_t count = int64_t(config.firstCount) * config.secondCount;
+    return int(std::clamp<int64_t>(count, 0, KV_SnapshotMaxMembers));
+}
+
+// True when a text field of a record reads `word` exactly.
+inline bool KV_FieldIs(const char *field, const char *word)
+{
+    return std::strcmp(field, word) == 0;
+}
 
 // While an array is transformed or rebuilt the driver lists it twice: first
 // the new layout, then the old one. `config[0]` is therefore the destination

@@ -24,17 +24,6 @@ constexpr uint32_t ShowFlags = 0x2000000;
 constexpr quint32 AttributeHidden = 0x200;
 constexpr size_t VetoNameCharacters = 260; // the caller's buffer, terminator included
 
-bool equals(const char *text, const char *word)
-{
-    return std::strcmp(text, word) == 0;
-}
-
-int memberCount(const KV_ArrayConfig &config)
-{
-    const int64_t count = int64_t(config.firstCount) * config.secondCount;
-    return int(std::clamp<int64_t>(count, 0, KV_SnapshotMaxMembers));
-}
-
 // "\\.\X:"
 std::string volumePath(char letter)
 {
@@ -193,14 +182,14 @@ void KV_RaidApi::tellMembersOfRemoval(int arrayId)
     const KV_ArrayConfig *config = FindArrayConfig(arrayId, true);
     if (!config)
         return;
-    for (int m = 0; m < memberCount(*config); ++m) {
+    for (int m = 0; m < KV_MemberCount(*config); ++m) {
         const int diskId = config->members[m].deviceRoute;
         const KV_DiskRec *disk = findDisk(diskId);
         if (!disk || DiskInSystemArray(diskId) || DiskIsDedicatedSpare(diskId) ||
             DiskInRestoringArray(diskId) || !DiskHasInformedHotSwap(diskId))
             continue;
         // Their answers do not matter: the array goes offline either way.
-        if (!equals(disk->type, "Core"))
+        if (!KV_FieldIs(disk->type, "Core"))
             diskRequest(disk->path, DiskIdentifyOn);
         diskRequest(disk->path, DiskPrepareRemoval);
     }
@@ -217,7 +206,7 @@ int KV_RaidApi::PrepareArrayForRemoval(int arrayId)
             return KV_PrepRemoveRefused;
         for (int h = 0; h < (array->halves == 2 ? 2 : 1); ++h) {
             const KV_ArrayConfig &config = array->config[h];
-            for (int m = 0; m < memberCount(config); ++m) {
+            for (int m = 0; m < KV_MemberCount(config); ++m) {
                 const int diskId = config.members[m].deviceRoute;
                 if (findDisk(diskId) && CountArraysOfDisk(diskId) > 1)
                     return KV_PrepRemoveSharedDisk;
@@ -227,7 +216,7 @@ int KV_RaidApi::PrepareArrayForRemoval(int arrayId)
             array->config[0].referenceCount != 0)
             return KV_PrepRemoveRefused;
         hidden = (array->config[0].attributes & AttributeHidden) != 0;
-        legacy = equals(array->config[0].type, "LEGACY");
+        legacy = KV_FieldIs(array->config[0].type, "LEGACY");
     }
 
     const QString letters = DriveLettersOfArray(arrayId);

@@ -30,20 +30,9 @@ constexpr quint32 AttributeHidden = 0x200;
 // The most arrays the host reports behind one drive letter.
 constexpr size_t MaxArraysPerVolume = 24;
 
-bool equals(const char *text, const char *word)
-{
-    return std::strcmp(text, word) == 0;
-}
-
 bool isCore(const KV_DiskRec &disk)
 {
-    return equals(disk.type, "Core");
-}
-
-int memberCount(const KV_ArrayConfig &config)
-{
-    const int64_t count = int64_t(config.firstCount) * config.secondCount;
-    return int(std::clamp<int64_t>(count, 0, KV_SnapshotMaxMembers));
+    return KV_FieldIs(disk.type, "Core");
 }
 
 // The filled configurations of an array: one, or two while it has two.
@@ -97,6 +86,19 @@ KV_RaidApi::Pin::Pin(KV_RaidApi &api) : api_(api), wasPinned_(api.pinned_)
 KV_RaidApi::Pin::~Pin()
 {
     api_.pinned_ = wasPinned_;
+}
+
+void KV_RaidApi::PinSnapshot(KV_SnapshotRef snapshot)
+{
+    if (!snapshot)
+        return;
+    view_ = std::move(snapshot);
+    pinned_ = true;
+}
+
+void KV_RaidApi::UnpinSnapshot()
+{
+    pinned_ = false;
 }
 
 int KV_RaidApi::Refresh()
@@ -186,8 +188,8 @@ int KV_RaidApi::FindUsableDiskIndex(int diskId)
     if (index < 0)
         return -1;
     const KV_DiskRec &disk = view_->tables.disks[index];
-    if (equals(disk.state, "Locked") || equals(disk.state, "SMART_Error") ||
-        equals(disk.state, "SMART_error") || !equals(disk.type, "Disk"))
+    if (KV_FieldIs(disk.state, "Locked") || KV_FieldIs(disk.state, "SMART_Error") ||
+        KV_FieldIs(disk.state, "SMART_error") || !KV_FieldIs(disk.type, "Disk"))
         return -1;
     return index;
 }
@@ -230,7 +232,7 @@ bool KV_RaidApi::ArrayUsesDisk(int arrayId, int diskId)
         return false;
     for (int h = 0; h < halves(*array); ++h) {
         const KV_ArrayConfig &config = array->config[h];
-        for (int m = 0; m < memberCount(config); ++m) {
+        for (int m = 0; m < KV_MemberCount(config); ++m) {
             if (config.members[m].deviceRoute == diskId)
                 return true;
         }
@@ -254,7 +256,7 @@ bool KV_RaidApi::MemberFailed(int arrayId, int diskId)
         return false;
     for (int h = 0; h < halves(*array); ++h) {
         const KV_ArrayConfig &config = array->config[h];
-        for (int m = 0; m < memberCount(config); ++m) {
+        for (int m = 0; m < KV_MemberCount(config); ++m) {
             if (config.members[m].deviceRoute == diskId &&
                 std::memcmp(config.members[m].error, "Fail", 5) == 0)
                 return true;
@@ -272,7 +274,7 @@ quint64 KV_RaidApi::SmallestMemberSizeMB(int arrayIndex)
     quint64 smallest = 0;
     for (int h = 0; h < halves(*array); ++h) {
         const KV_ArrayConfig &config = array->config[h];
-        for (int m = 0; m < memberCount(config); ++m) {
+        for (int m = 0; m < KV_MemberCount(config); ++m) {
             const KV_MemberRec &member = config.members[m];
             if (std::strncmp(member.error, "Fail", 4) == 0)
                 continue;
@@ -314,7 +316,7 @@ bool KV_RaidApi::DiskIsSolidState(int diskId)
 bool KV_RaidApi::DiskHasInformedHotSwap(int diskId)
 {
     const KV_DiskRec *disk = findDisk(diskId);
-    return disk && !equals(disk->state, "Locked") && (disk->portType & PortInformedHotSwap);
+    return disk && !KV_FieldIs(disk->state, "Locked") && (disk->portType & PortInformedHotSwap);
 }
 
 bool KV_RaidApi::ArrayIsHidden(int arrayId)
@@ -326,7 +328,7 @@ bool KV_RaidApi::ArrayIsHidden(int arrayId)
 bool KV_RaidApi::ArrayTaskIs(int arrayId, const char *task)
 {
     const KV_ArrayConfig *config = FindArrayConfig(arrayId, true);
-    return config && task && equals(config->transformType, task);
+    return config && task && KV_FieldIs(config->transformType, task);
 }
 
 KV_RaidApi::HostView KV_RaidApi::hostView()
@@ -356,9 +358,9 @@ bool KV_RaidApi::carriesSystem(int arrayId, const std::set<int> &systemArrays)
     if (systemArrays.count(arrayId))
         return true;
     const KV_ArrayConfig *config = FindArrayConfig(arrayId, true);
-    if (!config || !equals(config->type, "RAIDCACHE") || equals(config->cache, "R"))
+    if (!config || !KV_FieldIs(config->type, "RAIDCACHE") || KV_FieldIs(config->cache, "R"))
         return false;
-    for (int m = 0; m < memberCount(*config); ++m) {
+    for (int m = 0; m < KV_MemberCount(*config); ++m) {
         const int member = FindArrayIdByUid(config->members[m].id);
         if (member >= 0 && systemArrays.count(member))
             return true;
@@ -372,7 +374,7 @@ bool KV_RaidApi::sharesSystemDisk(int arrayId, const std::set<int> &systemArrays
     const KV_ArrayConfig *config = FindArrayConfig(arrayId, true);
     if (!config)
         return false;
-    for (int m = 0; m < memberCount(*config); ++m) {
+    for (int m = 0; m < KV_MemberCount(*config); ++m) {
         const int disk = config->members[m].deviceRoute;
         for (int i = 0; i < view_->tables.arrayCount; ++i) {
             const int other = view_->tables.arrays[i].config[0].deviceRoute;
@@ -407,14 +409,14 @@ bool KV_RaidApi::ArrayTrimSupported(int arrayId)
         return false;
     }
     quint32 needed = 0;
-    if (equals(config->type, "VOLUME") || equals(config->type, "RAIDABLE") ||
-        equals(config->type, "LEGACY") || equals(config->type, "RAID0"))
+    if (KV_FieldIs(config->type, "VOLUME") || KV_FieldIs(config->type, "RAIDABLE") ||
+        KV_FieldIs(config->type, "LEGACY") || KV_FieldIs(config->type, "RAID0"))
         needed = PortSimpleTrim;
-    else if (equals(config->type, "RAID1") || equals(config->type, "RAID10"))
+    else if (KV_FieldIs(config->type, "RAID1") || KV_FieldIs(config->type, "RAID10"))
         needed = PortAdvancedTrim;
     else
         return false;
-    for (int m = 0; m < memberCount(*config); ++m) {
+    for (int m = 0; m < KV_MemberCount(*config); ++m) {
         const KV_DiskRec *disk = findDisk(config->members[m].deviceRoute);
         if (!disk || !(disk->portType & needed))
             return false;
@@ -541,16 +543,16 @@ bool KV_RaidApi::DiskEligibleForInit(int diskIndex, bool disksOnly)
 {
     const Pin pin(*this);
     const KV_DiskRec *disk = GetDisk(diskIndex);
-    if (!disk || isCore(*disk) || equals(disk->state, "Locked"))
+    if (!disk || isCore(*disk) || KV_FieldIs(disk->state, "Locked"))
         return false;
-    if (disksOnly && !equals(disk->type, "Disk"))
+    if (disksOnly && !KV_FieldIs(disk->type, "Disk"))
         return false;
     for (int i = 0; i < view_->tables.arrayCount; ++i) {
         const KV_ArrayConfig &first = view_->tables.arrays[i].config[0];
         if (!ArrayUsesDisk(first.deviceRoute, disk->deviceRoute))
             continue;
         // The first array that uses the disk decides.
-        if (equals(first.type, "LEGACY"))
+        if (KV_FieldIs(first.type, "LEGACY"))
             return !ArrayCarriesSystem(first.deviceRoute);
         return MemberFailed(first.deviceRoute, disk->deviceRoute);
     }
@@ -570,7 +572,7 @@ bool KV_RaidApi::AnyEligibleDisk(bool disksOnly)
 int KV_RaidApi::tierKey(const KV_ArrayConfig &tier, const QMap<int, QString> &driveLetters)
 {
     const Pin pin(*this);
-    const int members = memberCount(tier);
+    const int members = KV_MemberCount(tier);
     const int first = members > 0 ? FindArrayIdByUid(tier.members[0].id) : -1;
     const int second = members > 1 ? FindArrayIdByUid(tier.members[1].id) : -1;
     for (const int member : {second, first}) {
@@ -730,7 +732,8 @@ RaidDataBundle KV_RaidApi::BuildBundle(quint32 firstEventSequence, quint32 langu
         const KV_ArrayConfig &config = t.arrays[i].config[0];
         bundle.arrays.append(&config);
         const int id = config.deviceRoute;
-        const int key = equals(config.type, "RAIDTIER") ? tierKey(config, host.driveLetters) : id;
+        const int key =
+            KV_FieldIs(config.type, "RAIDTIER") ? tierKey(config, host.driveLetters) : id;
         bundle.arrayHoldsSystem[key] = host.systemArrays.count(id) > 0;
         bundle.arrayDriveLetters[key] = host.driveLetters.value(id);
         bundle.arraySharesSystemDisk[key] = sharesSystemDisk(id, host.systemArrays);

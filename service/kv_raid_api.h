@@ -40,6 +40,12 @@ public:
     // snapshot; 1 when the whole configuration was read.
     int Refresh();
 
+    // Reads `snapshot` instead of the latest one until UnpinSnapshot(), so
+    // that the window applies a bundle against the very tables it was built
+    // from while other threads publish newer ones.
+    void PinSnapshot(KV_SnapshotRef snapshot);
+    void UnpinSnapshot();
+
     int GetControllerCount();
     const KV_ControllerRec *GetController(int index);
     int GetDiskCount();

@@ -20,17 +20,6 @@ constexpr uint32_t HideFlags = 0x2000200, HideExtendedFlags = 0x12001200, ShowFl
 constexpr uint32_t AttributeHidden = 0x200;
 constexpr int MaxDedicatedSpares = 4;
 
-bool equals(const char *text, const char *word)
-{
-    return std::strcmp(text, word) == 0;
-}
-
-int memberCount(const KV_ArrayConfig &config)
-{
-    const int64_t count = int64_t(config.firstCount) * config.secondCount;
-    return int(std::clamp<int64_t>(count, 0, KV_SnapshotMaxMembers));
-}
-
 // One entry of a path list.
 struct PathEntry {
     KV_DevicePath text{};
@@ -59,7 +48,7 @@ bool KV_RaidApi::diskRequest(const char *route, uint32_t subOperation)
 bool KV_RaidApi::ArrayTaskActive(int arrayId)
 {
     const KV_ArrayConfig *config = FindArrayConfig(arrayId, true);
-    return config && !equals(config->transformType, "NOT_ACTIVE");
+    return config && !KV_FieldIs(config->transformType, "NOT_ACTIVE");
 }
 
 bool KV_RaidApi::ArrayIsInTierPair(int arrayId)
@@ -71,9 +60,9 @@ bool KV_RaidApi::ArrayIsInTierPair(int arrayId)
     const KV_SnapshotTables &t = view_->tables;
     for (int i = 0; i < t.arrayCount; ++i) {
         const KV_ArrayConfig &tier = t.arrays[i].config[0];
-        if (!equals(tier.type, "RAIDTIER") && !equals(tier.type, "RAIDCACHE"))
+        if (!KV_FieldIs(tier.type, "RAIDTIER") && !KV_FieldIs(tier.type, "RAIDCACHE"))
             continue;
-        for (int m = 0; m < memberCount(tier); ++m)
+        for (int m = 0; m < KV_MemberCount(tier); ++m)
             if (tier.members[m].id == config->id)
                 return true;
     }
@@ -118,7 +107,8 @@ bool KV_RaidApi::DiskInRestoringArray(int diskId)
     const Pin pin(*this);
     for (int i = 0; i < view_->tables.arrayCount; ++i) {
         const KV_ArrayConfig &config = view_->tables.arrays[i].config[0];
-        if (equals(config.transformType, "RESTORE") && ArrayUsesDisk(config.deviceRoute, diskId))
+        if (KV_FieldIs(config.transformType, "RESTORE") &&
+            ArrayUsesDisk(config.deviceRoute, diskId))
             return true;
     }
     return false;
@@ -150,7 +140,7 @@ bool KV_RaidApi::MixesDriveKinds(int arrayId, int diskId)
     const KV_DiskRec *disk = findDisk(diskId);
     if (!config || !disk)
         return false;
-    for (int m = 0; m < memberCount(*config); ++m) {
+    for (int m = 0; m < KV_MemberCount(*config); ++m) {
         const KV_DiskRec *member = findDisk(config->members[m].deviceRoute);
         if (member && driveKind(*member) != driveKind(*disk))
             return true;
@@ -171,7 +161,7 @@ bool KV_RaidApi::DiskFeature4(int diskId)
 
 bool KV_RaidApi::StateIsSmartError(const char *state)
 {
-    return state && (equals(state, "SMART_Error") || equals(state, "SMART_error"));
+    return state && (KV_FieldIs(state, "SMART_Error") || KV_FieldIs(state, "SMART_error"));
 }
 
 bool KV_RaidApi::ArrayHasSharedDisks(int arrayId)
@@ -180,7 +170,7 @@ bool KV_RaidApi::ArrayHasSharedDisks(int arrayId)
     const KV_ArrayConfig *config = FindArrayConfig(arrayId, true);
     if (!config)
         return false;
-    for (int m = 0; m < memberCount(*config); ++m)
+    for (int m = 0; m < KV_MemberCount(*config); ++m)
         if (CountArraysOfDisk(config->members[m].deviceRoute) > 1)
             return true;
     return false;
@@ -213,8 +203,8 @@ bool KV_RaidApi::DeleteArray(int arrayId)
     if (!config || !target || ArrayCarriesSystem(arrayId) || config->referenceCount != 0)
         return false;
     bool initialized = false;
-    if ((equals(config->type, "LEGACY") || equals(config->type, "RAIDABLE")) &&
-        memberCount(*config) > 0) {
+    if ((KV_FieldIs(config->type, "LEGACY") || KV_FieldIs(config->type, "RAIDABLE")) &&
+        KV_MemberCount(*config) > 0) {
         // The disk goes back to plain use first; the delete that follows
         // may then find the array already gone.
         if (const char *route = FindDiskRouteByUid(config->members[0].id)) {
@@ -313,13 +303,13 @@ bool KV_RaidApi::ControlTask(int arrayId, const QString &action)
     const KV_CoreId *target = core();
     if (!config || !target || !ArrayTaskActive(arrayId))
         return false;
-    const bool paused = equals(config->transformState, "PAUSED");
+    const bool paused = KV_FieldIs(config->transformState, "PAUSED");
     uint32_t code = 0;
     if (action == QLatin1String("pause") && !paused)
         code = TaskPause;
     else if (action == QLatin1String("resume") && paused)
         code = TaskResume;
-    else if (action == QLatin1String("remove") && !equals(config->transformType, "TRANSFORM"))
+    else if (action == QLatin1String("remove") && !KV_FieldIs(config->transformType, "TRANSFORM"))
         code = TaskRemove;
     else
         return false;
@@ -351,7 +341,7 @@ bool KV_RaidApi::IdentifyArray(int arrayId, bool on, int pattern)
     if (!config || !target)
         return false;
     std::vector<PathEntry> disks;
-    for (int m = 0; m < memberCount(*config); ++m)
+    for (int m = 0; m < KV_MemberCount(*config); ++m)
         if (const char *route = FindDiskRouteByUid(config->members[m].id))
             disks.emplace_back(route);
     if (disks.empty())
@@ -413,7 +403,7 @@ bool KV_RaidApi::AssignDedicatedSpare(int arrayId, int diskId)
     static const char *const redundant[] = {"RAID1", "RAID1N", "RAID10", "RAID10N",
                                             "RAID5", "RAID50", "RAID6",  "RAID60"};
     if (std::none_of(std::begin(redundant), std::end(redundant),
-                     [&](const char *type) { return equals(config->type, type); }))
+                     [&](const char *type) { return KV_FieldIs(config->type, type); }))
         return false;
     const PathEntry disk(view_->tables.disks[index].path);
     return KV_ApiManageSpare(target, config->path, 1, &disk.text, 1, KV_DedicatedSpare, 0) ==
