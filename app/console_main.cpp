@@ -1,4 +1,4 @@
-// Velmora's entry point. Until the main window exists it reports what the
+// velmora-cli: the console's commands without the window. It reports what the
 // core sees of the RAID stack: the cores found, the device counts of each
 // and the configuration's generation. With --dump it prints the compact
 // configuration dump of core 1 instead, and --create and --transform run

@@ -34,4 +34,8 @@ if ! "$bin/emulator/kvemu" ctl status >/dev/null 2>&1; then
     fi
 fi
 
-exec "$bin/app/velmora" "$@"
+# With arguments the service's commands run in the terminal; without, the window opens.
+if [ $# -gt 0 ]; then
+    exec "$bin/app/velmora-cli" "$@"
+fi
+exec "$bin/app/velmora"

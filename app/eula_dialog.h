@@ -1,0 +1,28 @@
+// The licence agreement: shown at start until it has been accepted, and
+// again from Help, EULA. Only Accept closes it.
+#pragma once
+
+#include <QMainWindow>
+
+class QPushButton;
+
+class kv_EULA_Dialog : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit kv_EULA_Dialog(QWidget *parent);
+
+    // The licence text from the resources, or a notice that it is missing.
+    static QString LicenceText();
+
+signals:
+    void eulaAccepted();
+
+public slots:
+    void acceptEULA();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QPushButton *acceptButton_;
+};

@@ -1,0 +1,167 @@
+#include "startup.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QSettings>
+#include <QTranslator>
+
+namespace KV_Startup {
+
+namespace {
+
+// Consecutive zero-terminated strings: begin marker, version, end marker and
+// build date, kept together so that a search of the binary finds them.
+constexpr char BuildRecord[] = "KVBNBGN\0"
+                               "9.5.0-00201\0"
+                               "KVBNEND\0"
+                               "05/20/2026";
+static_assert(sizeof(BuildRecord) == 8 + 12 + 8 + 11);
+
+const struct {
+    const char *code;
+    int index;
+} EventLanguages[] = {
+    {"en", 0},     {"zh_CN", 1},  {"zh_TW", 2},  {"nl_NL", 3},  {"fr", 4},     {"de", 5},
+    {"pt_BR", 6},  {"it_IT", 7},  {"ja", 8},     {"ko_KR", 9},  {"ru_RU", 10}, {"es_ES", 11},
+    {"sv_SE", 12}, {"ar", 13},    {"bg_BG", 14}, {"hr_HR", 15}, {"cs_CZ", 16}, {"da_DK", 17},
+    {"et_EE", 18}, {"fi_FI", 19}, {"el_GR", 20}, {"he", 21},    {"zh_HK", 22}, {"hu_HU", 23},
+    {"lv_LV", 24}, {"lt_LT", 25}, {"no", 26},    {"pl", 27},    {"pt_PT", 28}, {"ro", 29},
+    {"sr", 30},    {"sk", 31},    {"sl", 32},    {"th", 33},    {"tr_TR", 34}, {"uk_UA", 35},
+};
+
+bool loadTranslation(QTranslator &translator, const QString &code)
+{
+    const QString name = QLocale::languageToString(QLocale(code).language());
+    return translator.load(TranslationFileName(name, code));
+}
+
+} // namespace
+
+QString BuildRecordVersion()
+{
+    const char *version = BuildRecord + sizeof("KVBNBGN");
+    return QString::fromLatin1(version);
+}
+
+void SetApplicationIdentity()
+{
+    QCoreApplication::setApplicationName(QString::fromLatin1(ApplicationName));
+    QCoreApplication::setOrganizationName(QString::fromLatin1(OrganizationName));
+    QCoreApplication::setOrganizationDomain(QString::fromLatin1(OrganizationDomain));
+    QCoreApplication::setApplicationVersion(BuildRecordVersion());
+}
+
+QString TranslationFileName(const QString &languageName, const QString &code)
+{
+    return QStringLiteral("%1%2%3_%4.qm")
+        .arg(QStringLiteral(":/translations/languages/"), QStringLiteral("Tessarine_"),
+             languageName, code);
+}
+
+QString InstallTranslation(QApplication &app, QTranslator &translator, QSettings &settings,
+                           const QString &systemLocaleName)
+{
+    const QString stored = settings.value(QStringLiteral("ApplicationLanguage")).toString();
+    if (!stored.isEmpty()) {
+        if (loadTranslation(translator, stored))
+            app.installTranslator(&translator);
+        return stored;
+    }
+    if (loadTranslation(translator, systemLocaleName)) {
+        app.installTranslator(&translator);
+        settings.setValue(QStringLiteral("ApplicationLanguage"), systemLocaleName);
+        return systemLocaleName;
+    }
+    settings.setValue(QStringLiteral("ApplicationLanguage"), QStringLiteral("en"));
+    return QStringLiteral("en");
+}
+
+int EventLanguageIndex(const QString &code)
+{
+    for (const auto &language : EventLanguages) {
+        if (code == QLatin1String(language.code))
+            return language.index;
+    }
+    return 0;
+}
+
+QString DataFilePath(const QString &applicationDir, const QString &tempDir, const QString &fileName)
+{
+    QString folder = applicationDir;
+    const bool subFolder = folder != QLatin1String(InstalledFolder);
+    if (subFolder)
+        folder = tempDir;
+    QDir dir(folder);
+    if (!dir.exists())
+        dir.mkpath(QStringLiteral("."));
+    if (subFolder) {
+        const QString name = QString::fromLatin1(ApplicationName);
+        if (!dir.exists(name))
+            dir.mkdir(name);
+        dir.cd(name);
+    }
+    return dir.absoluteFilePath(fileName);
+}
+
+bool CreateLogWithBanner(const QString &path, const QDateTime &now)
+{
+    if (QFile::exists(path))
+        return true;
+    QFile log(path);
+    if (!log.open(QIODevice::Append | QIODevice::Text))
+        return false;
+    const QString line = QStringLiteral("***Create Log file for ") +
+                         QString::fromLatin1(ApplicationName) + QStringLiteral(" Start: ") +
+                         now.toString(QString::fromLatin1(TimestampFormat)) +
+                         QStringLiteral(" ***\n");
+    const QByteArray bytes = line.toLocal8Bit();
+    return log.write(bytes) == bytes.size();
+}
+
+DriverPresence CheckDrivers(const std::function<bool(const QString &)> &isLoaded)
+{
+    if (isLoaded(QStringLiteral("kvcfg.sys")))
+        return DriverPresence::Present;
+    if (isLoaded(QStringLiteral("kvraid.sys")) || isLoaded(QStringLiteral("kvbottom.sys")))
+        return DriverPresence::ConfigDriverMissing;
+    return DriverPresence::AllMissing;
+}
+
+QString DriverMessage(DriverPresence presence)
+{
+    switch (presence) {
+    case DriverPresence::ConfigDriverMissing:
+        return QCoreApplication::translate(
+            "KV_MainWindow", "Unable to find kvcfg RAID driver, please ensure all required RAID "
+                             "drivers are installed or the application will not be functional.");
+    case DriverPresence::AllMissing:
+        return QCoreApplication::translate(
+            "KV_MainWindow",
+            "Unable to find the OXV RAID drivers, please confirm your BIOS settings have RAID "
+            "enabled.\n\nIf running AHCI/Native mode, nothing needs to be done. Exiting "
+            "application.");
+    case DriverPresence::Present:
+        break;
+    }
+    return {};
+}
+
+QString PrivilegeNotice()
+{
+    return QStringLiteral("<b>") +
+           QCoreApplication::translate("KV_MainWindow",
+                                       "Please run application as Administrator.") +
+           QStringLiteral("</b><br><br>") +
+           QCoreApplication::translate("KV_MainWindow", "While running this application at your "
+                                                        "current user privileges you will not be "
+                                                        "able to:") +
+           QStringLiteral("<br>") +
+           QCoreApplication::translate("KV_MainWindow", "  (1) Perform destructive commands.") +
+           QStringLiteral("<br>") +
+           QCoreApplication::translate("KV_MainWindow",
+                                       "  (2) View array partitions and system array information.");
+}
+
+} // namespace KV_Startup

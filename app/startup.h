@@ -1,0 +1,62 @@
+// What start-up decides before and while the main window sets itself up:
+// the application's identity, the translation, the data folder, the log's
+// first line, the event language and the driver presence check.
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QApplication;
+class QSettings;
+class QTranslator;
+
+namespace KV_Startup {
+
+inline constexpr char ApplicationName[] = "Velmora";
+inline constexpr char OrganizationName[] = "OXV";
+inline constexpr char OrganizationDomain[] = "oxv.example";
+inline constexpr char ApplicationVersion[] = "9.5.0-00201";
+// The folder of an installed copy; any other copy keeps its files in the
+// temporary-files location.
+inline constexpr char InstalledFolder[] = "C:/Program Files (x86)/Velmora";
+// The log header's timestamp, two blanks at the end included.
+inline constexpr char TimestampFormat[] = "M/dd/yyyy h:mm:ss AP  ";
+
+// The version between the build record's markers, as external tools find it.
+QString BuildRecordVersion();
+
+void SetApplicationIdentity();
+
+// ":/translations/languages/Tessarine_<language>_<code>.qm".
+QString TranslationFileName(const QString &languageName, const QString &code);
+
+// Loads the translation of the stored language, or on the first run the
+// system locale's, and stores the first run's choice ("en" when there is no
+// translation for the system locale). Returns the code in effect.
+QString InstallTranslation(QApplication &app, QTranslator &translator, QSettings &settings,
+                           const QString &systemLocaleName);
+
+// The event-language index of a language code; 0 for codes not listed.
+int EventLanguageIndex(const QString &code);
+
+// The path of `fileName` in the data folder, creating the folder as needed.
+QString DataFilePath(const QString &applicationDir, const QString &tempDir,
+                     const QString &fileName);
+
+// Creates the application log with its banner line when it does not exist;
+// an existing log is left untouched. False when it cannot be created.
+bool CreateLogWithBanner(const QString &path, const QDateTime &now);
+
+// What the window says when it finds no arrays, by the loaded drivers.
+enum class DriverPresence { Present, ConfigDriverMissing, AllMissing };
+DriverPresence CheckDrivers(const std::function<bool(const QString &)> &isLoaded);
+QString DriverMessage(DriverPresence presence);
+
+// The notice shown instead of destructive commands to a user who is not an
+// administrator.
+QString PrivilegeNotice();
+
+} // namespace KV_Startup

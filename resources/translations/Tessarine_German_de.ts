@@ -1,0 +1,670 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>KV_MainWindow</name>
+    <message>
+        <source>NORMAL</source>
+        <translation>NORMAL</translation>
+    </message>
+    <message>
+        <source>READY</source>
+        <translation>BEREIT</translation>
+    </message>
+    <message>
+        <source>CRITICAL</source>
+        <translation>KRITISCH</translation>
+    </message>
+    <message>
+        <source>OFFLINE</source>
+        <translation>OFFLINE</translation>
+    </message>
+    <message>
+        <source>OUTDATE</source>
+        <translation>VERALTET</translation>
+    </message>
+    <message>
+        <source>CACHE OFFLINE</source>
+        <translation>CACHE OFFLINE</translation>
+    </message>
+    <message>
+        <source>LOCKED</source>
+        <translation>GESPERRT</translation>
+    </message>
+    <message>
+        <source>UNKNOWN</source>
+        <translation>UNBEKANNT</translation>
+    </message>
+    <message>
+        <source>NoError</source>
+        <translation>Kein Fehler</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Ausgefallen</translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation>Offline</translation>
+    </message>
+    <message>
+        <source>Failed Offline</source>
+        <translation>Ausgefallen offline</translation>
+    </message>
+    <message>
+        <source>NOT ACTIVE</source>
+        <translation>NICHT AKTIV</translation>
+    </message>
+    <message>
+        <source>TRANSFORM</source>
+        <translation>UMWANDLUNG</translation>
+    </message>
+    <message>
+        <source>CREATE</source>
+        <translation>ERSTELLUNG</translation>
+    </message>
+    <message>
+        <source>CHECK</source>
+        <translation>PRÜFUNG</translation>
+    </message>
+    <message>
+        <source>COPY</source>
+        <translation>KOPIE</translation>
+    </message>
+    <message>
+        <source>RESTORE</source>
+        <translation>NEUAUFBAU</translation>
+    </message>
+    <message>
+        <source>CHECK BITMAP</source>
+        <translation>BITMAP-PRÜFUNG</translation>
+    </message>
+    <message>
+        <source>FLUSH BITMAP</source>
+        <translation>BITMAP SCHREIBEN</translation>
+    </message>
+    <message>
+        <source>SECURE ERASE</source>
+        <translation>SICHERES LÖSCHEN</translation>
+    </message>
+    <message>
+        <source>PAGE MOVE</source>
+        <translation>SEITENVERSCHIEBUNG</translation>
+    </message>
+    <message>
+        <source>TIER MOVE</source>
+        <translation>TIER-VERSCHIEBUNG</translation>
+    </message>
+    <message>
+        <source>ZERO CREATE</source>
+        <translation>NULL-ERSTELLUNG</translation>
+    </message>
+    <message>
+        <source>STARTED</source>
+        <translation>GESTARTET</translation>
+    </message>
+    <message>
+        <source>PAUSED</source>
+        <translation>ANGEHALTEN</translation>
+    </message>
+    <message>
+        <source>SHUTDOWN</source>
+        <translation>HERUNTERGEFAHREN</translation>
+    </message>
+    <message>
+        <source>FAILED</source>
+        <translation>FEHLGESCHLAGEN</translation>
+    </message>
+    <message>
+        <source>STOPPED</source>
+        <translation>GESTOPPT</translation>
+    </message>
+    <message>
+        <source>COMPLETED</source>
+        <translation>ABGESCHLOSSEN</translation>
+    </message>
+    <message>
+        <source>REMOVED</source>
+        <translation>ENTFERNT</translation>
+    </message>
+    <message>
+        <source>NOT COMPLETED</source>
+        <translation>NICHT ABGESCHLOSSEN</translation>
+    </message>
+    <message>
+        <source>Very Low</source>
+        <translation>Sehr niedrig</translation>
+    </message>
+    <message>
+        <source>Informational</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Critical</source>
+        <translation>Kritisch</translation>
+    </message>
+    <message>
+        <source>Fatal</source>
+        <translation>Schwerwiegend</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Array</source>
+        <translation>&amp;Array</translation>
+    </message>
+    <message>
+        <source>&amp;Create</source>
+        <translation>&amp;Erstellen</translation>
+    </message>
+    <message>
+        <source>Create RAID array</source>
+        <translation>RAID-Array erstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Transform</source>
+        <translation>&amp;Umwandeln</translation>
+    </message>
+    <message>
+        <source>Transform an existing RAID array</source>
+        <translation>Ein vorhandenes RAID-Array umwandeln</translation>
+    </message>
+    <message>
+        <source>Check Consistency</source>
+        <translation>Konsistenz prüfen</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
+    </message>
+    <message>
+        <source>Background Array Scan</source>
+        <translation>Array-Hintergrundprüfung</translation>
+    </message>
+    <message>
+        <source>Modify Cache Settings</source>
+        <translation>Cache-Einstellungen ändern</translation>
+    </message>
+    <message>
+        <source>No Cache</source>
+        <translation>Kein Cache</translation>
+    </message>
+    <message>
+        <source>Read Cache</source>
+        <translation>Lese-Cache</translation>
+    </message>
+    <message>
+        <source>Write Back Cache</source>
+        <translation>Write-Back-Cache</translation>
+    </message>
+    <message>
+        <source>Read + Write Back Cache</source>
+        <translation>Lese- + Write-Back-Cache</translation>
+    </message>
+    <message>
+        <source>Task</source>
+        <translation>Aufgabe</translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation>Priorität</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <source>Change Array Name of Selected Array</source>
+        <translation>Namen des ausgewählten Arrays ändern</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Ausblenden</translation>
+    </message>
+    <message>
+        <source>Hide/Un-Hide an existing Array</source>
+        <translation>Ein vorhandenes Array aus- oder einblenden</translation>
+    </message>
+    <message>
+        <source>Identify Array</source>
+        <translation>Array identifizieren</translation>
+    </message>
+    <message>
+        <source>Light LED(s) representing the selected Array</source>
+        <translation>LED(s) des ausgewählten Arrays leuchten lassen</translation>
+    </message>
+    <message>
+        <source>&amp;Prepare To Remove</source>
+        <translation>Zum Entfernen &amp;vorbereiten</translation>
+    </message>
+    <message>
+        <source>Make the array invisible to the operating system for preparation of removal</source>
+        <translation>Das Array vor dem Entfernen für das Betriebssystem unsichtbar machen</translation>
+    </message>
+    <message>
+        <source>Remove Spares</source>
+        <translation>Ersatzlaufwerke entfernen</translation>
+    </message>
+    <message>
+        <source>Remove all dedicated spares assigned to this array</source>
+        <translation>Alle diesem Array zugewiesenen dedizierten Ersatzlaufwerke entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Delete an existing RAID array</source>
+        <translation>Ein vorhandenes RAID-Array löschen</translation>
+    </message>
+    <message>
+        <source>Delete &amp;Multiple Arrays</source>
+        <translation>&amp;Mehrere Arrays löschen</translation>
+    </message>
+    <message>
+        <source>Select multiple existing RAID arrays for deletion</source>
+        <translation>Mehrere vorhandene RAID-Arrays zum Löschen auswählen</translation>
+    </message>
+    <message>
+        <source>&amp;Secure Erase</source>
+        <translation>&amp;Sicher löschen</translation>
+    </message>
+    <message>
+        <source>Secure Erase an existing RAID array</source>
+        <translation>Ein vorhandenes RAID-Array sicher löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Disk</source>
+        <translation>Daten&amp;träger</translation>
+    </message>
+    <message>
+        <source>&amp;Rescan</source>
+        <translation>&amp;Neu einlesen</translation>
+    </message>
+    <message>
+        <source>Rescan all channels to detect new or removed physical disks and arrays.</source>
+        <translation>Alle Kanäle neu einlesen, um neue oder entfernte Datenträger und Arrays zu erkennen.</translation>
+    </message>
+    <message>
+        <source>&amp;Initialize</source>
+        <translation>&amp;Initialisieren</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Metadata</source>
+        <translation>Metadaten &amp;löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Properties</source>
+        <translation>&amp;Eigenschaften</translation>
+    </message>
+    <message>
+        <source>&amp;S.M.A.R.T. Overview</source>
+        <translation>&amp;S.M.A.R.T.-Übersicht</translation>
+    </message>
+    <message>
+        <source>S.M.A.R.T. (Self-Monitoring, Analysis and Reporting Technology) is a monitoring system by the drive to detect and report various indicators of drive reliability.</source>
+        <translation>S.M.A.R.T. (Self-Monitoring, Analysis and Reporting Technology) ist ein Überwachungssystem des Laufwerks, das verschiedene Kennzahlen seiner Zuverlässigkeit erfasst und meldet.</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>Manage spares for the selected disk.</source>
+        <translation>Ersatzlaufwerke für den ausgewählten Datenträger verwalten.</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Aktualisieren</translation>
+    </message>
+    <message>
+        <source>&amp;Application Log</source>
+        <translation>&amp;Anwendungsprotokoll</translation>
+    </message>
+    <message>
+        <source>View application log information.</source>
+        <translation>Das Anwendungsprotokoll anzeigen.</translation>
+    </message>
+    <message>
+        <source>&amp;View Controllers</source>
+        <translation>&amp;Controller anzeigen</translation>
+    </message>
+    <message>
+        <source>View Controller List</source>
+        <translation>Controllerliste anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Event View</source>
+        <translation>&amp;Ereignisansicht</translation>
+    </message>
+    <message>
+        <source>Collapse Event View</source>
+        <translation>Ereignisansicht einklappen</translation>
+    </message>
+    <message>
+        <source>&amp;Theme</source>
+        <translation>&amp;Farbschema</translation>
+    </message>
+    <message>
+        <source>Change Application Color Theme</source>
+        <translation>Farbschema der Anwendung ändern</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Hell</translation>
+    </message>
+    <message>
+        <source>&amp;Icon Size</source>
+        <translation>&amp;Symbolgröße</translation>
+    </message>
+    <message>
+        <source>Change Application&apos;s Icon Sizes</source>
+        <translation>Symbolgröße der Anwendung ändern</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Klein</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Groß</translation>
+    </message>
+    <message>
+        <source>&amp;Font Size</source>
+        <translation>&amp;Schriftgröße</translation>
+    </message>
+    <message>
+        <source>Change Application&apos;s Font Sizes</source>
+        <translation>Schriftgröße der Anwendung ändern</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Info</translation>
+    </message>
+    <message>
+        <source>Display Application and RAID Driver versions</source>
+        <translation>Versionen der Anwendung und der RAID-Treiber anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;User Guide</source>
+        <translation>&amp;Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <source>Link to User Guide</source>
+        <translation>Zum Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <source>&amp;Support</source>
+        <translation>&amp;Support</translation>
+    </message>
+    <message>
+        <source>Link to OXV Support Site</source>
+        <translation>Zur Support-Website von OXV</translation>
+    </message>
+    <message>
+        <source>&amp;EULA</source>
+        <translation>&amp;EULA</translation>
+    </message>
+    <message>
+        <source>View End User License Agreement (EULA).</source>
+        <translation>Endbenutzer-Lizenzvertrag (EULA) anzeigen.</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Datenträger</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Anschlusstyp</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Kapazität</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Freier Platz</translation>
+    </message>
+    <message>
+        <source>Largest Free</source>
+        <translation>Größter freier Bereich</translation>
+    </message>
+    <message>
+        <source>Global Spare</source>
+        <translation>Globales Ersatzlaufwerk</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Angemeldeter Hot-Swap</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Verwendungen</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modellnummer</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Firmware-Version</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>OS Name</source>
+        <translation>BS-Name</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Partition</source>
+        <translation>Partition</translation>
+    </message>
+    <message>
+        <source>Array Name</source>
+        <translation>Array-Name</translation>
+    </message>
+    <message>
+        <source>Total Capacity</source>
+        <translation>Gesamtkapazität</translation>
+    </message>
+    <message>
+        <source>Task State</source>
+        <translation>Aufgabenzustand</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Pri</source>
+        <translation>Prio</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Prüfung</translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation>Cache</translation>
+    </message>
+    <message>
+        <source>CTS</source>
+        <translation>CTS</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>Trim</translation>
+    </message>
+    <message>
+        <source>Ded Spare</source>
+        <translation>Ded. Ersatz</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>#</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Ereignis</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>EULA</source>
+        <translation>EULA</translation>
+    </message>
+    <message>
+        <source>(Hidden)</source>
+        <translation>(Ausgeblendet)</translation>
+    </message>
+    <message>
+        <source> (Source)</source>
+        <translation> (Quelle)</translation>
+    </message>
+    <message>
+        <source> (Destination)</source>
+        <translation> (Ziel)</translation>
+    </message>
+    <message>
+        <source> Dedicated Spares</source>
+        <translation> Dedizierte Ersatzlaufwerke</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>Fehlt</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Un-Hide</source>
+        <translation>Einblenden</translation>
+    </message>
+    <message>
+        <source>Unable to find kvcfg RAID driver, please ensure all required RAID drivers are installed or the application will not be functional.</source>
+        <translation>Der RAID-Treiber kvcfg wurde nicht gefunden. Bitte stellen Sie sicher, dass alle erforderlichen RAID-Treiber installiert sind, sonst ist die Anwendung nicht funktionsfähig.</translation>
+    </message>
+    <message>
+        <source>Unable to find the OXV RAID drivers, please confirm your BIOS settings have RAID enabled.
+
+If running AHCI/Native mode, nothing needs to be done. Exiting application.</source>
+        <translation>Die RAID-Treiber von OXV wurden nicht gefunden. Bitte prüfen Sie, ob RAID in den BIOS-Einstellungen aktiviert ist.
+
+Im AHCI- oder Native-Modus ist nichts zu tun. Die Anwendung wird beendet.</translation>
+    </message>
+    <message>
+        <source>Please run application as Administrator.</source>
+        <translation>Bitte führen Sie die Anwendung als Administrator aus.</translation>
+    </message>
+    <message>
+        <source>While running this application at your current user privileges you will not be able to:</source>
+        <translation>Mit Ihren aktuellen Benutzerrechten können Sie in dieser Anwendung nicht:</translation>
+    </message>
+    <message>
+        <source>  (1) Perform destructive commands.</source>
+        <translation>  (1) Befehle ausführen, die Daten zerstören.</translation>
+    </message>
+    <message>
+        <source>  (2) View array partitions and system array information.</source>
+        <translation>  (2) Partitionen der Arrays und Angaben zum System-Array sehen.</translation>
+    </message>
+</context>
+<context>
+    <name>kv_EULA_Dialog</name>
+    <message>
+        <source>Accept</source>
+        <translation>Akzeptieren</translation>
+    </message>
+    <message>
+        <source>End User License Agreement</source>
+        <translation>Endbenutzer-Lizenzvertrag</translation>
+    </message>
+    <message>
+        <source>EULA text could not be loaded.</source>
+        <translation>Der Text des Lizenzvertrags konnte nicht geladen werden.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,668 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="he">
+<context>
+    <name>KV_MainWindow</name>
+    <message>
+        <source>NORMAL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>READY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CRITICAL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OFFLINE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OUTDATE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CACHE OFFLINE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LOCKED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UNKNOWN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NoError</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed Offline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NOT ACTIVE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TRANSFORM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CREATE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CHECK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>COPY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RESTORE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CHECK BITMAP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FLUSH BITMAP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SECURE ERASE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PAGE MOVE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TIER MOVE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ZERO CREATE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>STARTED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PAUSED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SHUTDOWN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FAILED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>STOPPED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>COMPLETED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>REMOVED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NOT COMPLETED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Very Low</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Informational</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Critical</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fatal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Array</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Create</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create RAID array</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Transform</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transform an existing RAID array</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check Consistency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Background Array Scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modify Cache Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Cache</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read Cache</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write Back Cache</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read + Write Back Cache</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Task</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Array Name of Selected Array</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide/Un-Hide an existing Array</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Identify Array</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light LED(s) representing the selected Array</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Prepare To Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make the array invisible to the operating system for preparation of removal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Spares</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove all dedicated spares assigned to this array</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete an existing RAID array</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete &amp;Multiple Arrays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select multiple existing RAID arrays for deletion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Secure Erase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Secure Erase an existing RAID array</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Disk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Rescan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rescan all channels to detect new or removed physical disks and arrays.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Initialize</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear Metadata</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;S.M.A.R.T. Overview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S.M.A.R.T. (Self-Monitoring, Analysis and Reporting Technology) is a monitoring system by the drive to detect and report various indicators of drive reliability.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manage spares for the selected disk.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Application Log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View application log information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View Controllers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View Controller List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Event View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Collapse Event View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Theme</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Application Color Theme</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Icon Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Application&apos;s Icon Sizes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Font Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Application&apos;s Font Sizes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display Application and RAID Driver versions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;User Guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Link to User Guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Support</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Link to OXV Support Site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;EULA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View End User License Agreement (EULA).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Largest Free</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Global Spare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OS Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Partition</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Array Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Capacity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Task State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pri</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CTS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ded Spare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EULA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(Hidden)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (Source)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (Destination)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Dedicated Spares</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Un-Hide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to find kvcfg RAID driver, please ensure all required RAID drivers are installed or the application will not be functional.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to find the OXV RAID drivers, please confirm your BIOS settings have RAID enabled.
+
+If running AHCI/Native mode, nothing needs to be done. Exiting application.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please run application as Administrator.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>While running this application at your current user privileges you will not be able to:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  (1) Perform destructive commands.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  (2) View array partitions and system array information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kv_EULA_Dialog</name>
+    <message>
+        <source>Accept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End User License Agreement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EULA text could not be loaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
