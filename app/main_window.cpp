@@ -3,6 +3,7 @@
 #include "api_worker.h"
 #include "display_strings.h"
 #include "eula_dialog.h"
+#include "kv_app_log.h"
 #include "kv_create.h"
 #include "kv_raid_api.h"
 #include "startup.h"
@@ -20,7 +21,6 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QSplitter>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QThread>
 #include <QTimer>
@@ -119,11 +119,9 @@ KV_MainWindow::KV_MainWindow(QWidget *parent) : QMainWindow(parent)
     service_ = new KV_RaidApi(this);
 
     const QString appDir = QCoreApplication::applicationDirPath();
-    const QString tempDir = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
-    appLogPath_ = KV_Startup::DataFilePath(appDir, tempDir, QStringLiteral("Velmora.log"));
-    KV_Startup::CreateLogWithBanner(appLogPath_, QDateTime::currentDateTime());
+    appLogPath_ = KV_PrepareLogFile(appDir, QString::fromLatin1(KV_Startup::ApplicationName));
     service_->SetLogPath(appLogPath_);
-    eventLogPath_ = KV_Startup::DataFilePath(appDir, tempDir, QStringLiteral("EventsLog.xml"));
+    eventLogPath_ = KV_Startup::DataFilePath(appDir, QStringLiteral("EventsLog.xml"));
 
     elevated_ = KV_RaidApi::ProcessIsElevated();
 
@@ -951,8 +949,7 @@ void KV_MainWindow::markDisksOfSelectedArray()
 void KV_MainWindow::fillEventList(const QList<KV_EventRec> &events)
 {
     const QString unknownTime = QStringLiteral("   --   ");
-    const QString now =
-        QDateTime::currentDateTime().toString(QString::fromLatin1(KV_Startup::TimestampFormat));
+    const QString now = KV_LogTimeText();
     eventList_->setSortingEnabled(false);
     for (const KV_EventRec &event : events) {
         const bool timed = !firstEventLoad_ && event.sequence >= firstTimedSequence_;

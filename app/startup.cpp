@@ -1,8 +1,9 @@
 #include "startup.h"
 
+#include "kv_app_log.h"
+
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QLocale>
 #include <QSettings>
 #include <QTranslator>
@@ -87,37 +88,11 @@ int EventLanguageIndex(const QString &code)
     return 0;
 }
 
-QString DataFilePath(const QString &applicationDir, const QString &tempDir, const QString &fileName)
+QString DataFilePath(const QString &applicationDir, const QString &fileName)
 {
-    QString folder = applicationDir;
-    const bool subFolder = folder != QLatin1String(InstalledFolder);
-    if (subFolder)
-        folder = tempDir;
-    QDir dir(folder);
-    if (!dir.exists())
-        dir.mkpath(QStringLiteral("."));
-    if (subFolder) {
-        const QString name = QString::fromLatin1(ApplicationName);
-        if (!dir.exists(name))
-            dir.mkdir(name);
-        dir.cd(name);
-    }
-    return dir.absoluteFilePath(fileName);
-}
-
-bool CreateLogWithBanner(const QString &path, const QDateTime &now)
-{
-    if (QFile::exists(path))
-        return true;
-    QFile log(path);
-    if (!log.open(QIODevice::Append | QIODevice::Text))
-        return false;
-    const QString line = QStringLiteral("***Create Log file for ") +
-                         QString::fromLatin1(ApplicationName) + QStringLiteral(" Start: ") +
-                         now.toString(QString::fromLatin1(TimestampFormat)) +
-                         QStringLiteral(" ***\n");
-    const QByteArray bytes = line.toLocal8Bit();
-    return log.write(bytes) == bytes.size();
+    const QString folder = KV_LogFolder(applicationDir, QString::fromLatin1(ApplicationName));
+    QDir().mkpath(folder);
+    return QDir(folder).absoluteFilePath(fileName);
 }
 
 DriverPresence CheckDrivers(const std::function<bool(const QString &)> &isLoaded)

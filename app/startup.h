@@ -3,7 +3,6 @@
 // first line, the event language and the driver presence check.
 #pragma once
 
-#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -19,11 +18,6 @@ inline constexpr char ApplicationName[] = "Velmora";
 inline constexpr char OrganizationName[] = "OXV";
 inline constexpr char OrganizationDomain[] = "oxv.example";
 inline constexpr char ApplicationVersion[] = "9.5.0-00201";
-// The folder of an installed copy; any other copy keeps its files in the
-// temporary-files location.
-inline constexpr char InstalledFolder[] = "C:/Program Files (x86)/Velmora";
-// The log header's timestamp, two blanks at the end included.
-inline constexpr char TimestampFormat[] = "M/dd/yyyy h:mm:ss AP  ";
 
 // The version between the build record's markers, as external tools find it.
 QString BuildRecordVersion();
@@ -42,13 +36,9 @@ QString InstallTranslation(QApplication &app, QTranslator &translator, QSettings
 // The event-language index of a language code; 0 for codes not listed.
 int EventLanguageIndex(const QString &code);
 
-// The path of `fileName` in the data folder, creating the folder as needed.
-QString DataFilePath(const QString &applicationDir, const QString &tempDir,
-                     const QString &fileName);
-
-// Creates the application log with its banner line when it does not exist;
-// an existing log is left untouched. False when it cannot be created.
-bool CreateLogWithBanner(const QString &path, const QDateTime &now);
+// The path of `fileName` in the data folder, the application log's folder,
+// which is created as needed.
+QString DataFilePath(const QString &applicationDir, const QString &fileName);
 
 // What the window says when it finds no arrays, by the loaded drivers.
 enum class DriverPresence { Present, ConfigDriverMissing, AllMissing };

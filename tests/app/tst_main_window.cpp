@@ -1,0 +1,403 @@
+// The main window against the emulator and against hand-built snapshots:
+// what the trees and lists show, and what survives a refresh.
+#include "demo_config.h"
+#include "emulator.h"
+#include "kv_inprocess_platform.h"
+#include "kv_raid_api.h"
+#include "main_window.h"
+#include "snapshot_tables.h"
+#include "tree_items.h"
+
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <memory>
+
+namespace {
+
+std::shared_ptr<kvemu::Emulator> emulatorWith(kvemu::Model model)
+{
+    return std::make_shared<kvemu::Emulator>(kvemu::StoredState{model, model},
+                                             std::make_shared<kvemu::ManualClock>());
+}
+
+void useEmulator(const std::shared_ptr<kvemu::Emulator> &emulator)
+{
+    kv::setPlatform(std::make_shared<kvemu::InProcessPlatform>(emulator));
+}
+
+// The bundle the worker would build from hand-written tables.
+RaidDataBundle bundleOf(const test::Tables &tables)
+{
+    RaidDataBundle bundle;
+    bundle.computerName = QStringLiteral("host");
+    bundle.snapshot = tables.snapshot;
+    const KV_SnapshotTables &t = tables.snapshot->tables;
+    for (int i = 0; i < t.arrayCount; ++i)
+        bundle.arrays.append(&t.arrays[i].config[0]);
+    for (int i = 0; i < t.diskCount; ++i) {
+        bundle.disks.append(&t.disks[i]);
+        bundle.diskArrayCount.append(i);
+        bundle.diskSerial.append(QString());
+        bundle.diskHotSwap.append(false);
+    }
+    bundle.nextEventSeq = 3;
+    return bundle;
+}
+
+// Three arrays over six disks: 1 a mirror, 2 a stripe being transformed, 3
+// a RAID5 with a failed member.
+test::Tables sampleTables()
+{
+    test::Tables t;
+    for (int route = 1; route <= 6; ++route)
+        test::set(t.disk(route).model, "  Model X  ");
+    test::set(t.disk(7, "Unknown").firmware, "AB_12");
+    KV_ArrayConfig &mirror = t.array(1, "RAID1", {1, 2});
+    test::set(mirror.deviceName, "System");
+    KV_ArrayConfig &stripe = t.array(2, "RAID0", {3, 4});
+    test::set(stripe.deviceName, "Scratch");
+    test::set(stripe.transformType, "TRANSFORM");
+    test::set(stripe.transformState, "STARTED");
+    stripe.percentComplete = 37.5f;
+    KV_ArrayRec &record = t.t().arrays[1];
+    record.halves = 2;
+    record.config[1] = record.config[0];
+    record.config[1].secondCount = 1;
+    KV_ArrayConfig &parity = t.array(3, "RAID5", {5, 6}, "Fail");
+    test::set(parity.state, "CRITICAL");
+    test::set(parity.deviceName, "NONE");
+    return t;
+}
+
+QTreeWidgetItem *arrayItem(KV_MainWindow &window, int id)
+{
+    QTreeWidgetItem *root = window.controllerTree()->topLevelItem(0);
+    for (int i = 0; root && i < root->childCount(); ++i) {
+        if (root->child(i)->data(0, KV_Role::Identifier).toInt() == id)
+            return root->child(i);
+    }
+    return nullptr;
+}
+
+QTreeWidgetItem *rowOf(QTreeWidget *list, const QString &text)
+{
+    const QList<QTreeWidgetItem *> rows = list->findItems(text, Qt::MatchExactly, 0);
+    return rows.isEmpty() ? nullptr : rows.front();
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+    // A window whose first refresh from the emulator has been applied, with
+    // its timers stopped so that only the test's snapshots follow.
+    std::unique_ptr<KV_MainWindow> openWindow()
+    {
+        auto window = std::make_unique<KV_MainWindow>();
+        [&] { QTRY_VERIFY_WITH_TIMEOUT(!window->refreshInProgress(), 10000); }();
+        stopTimers(*window);
+        return window;
+    }
+    static void stopTimers(KV_MainWindow &window)
+    {
+        for (QTimer *timer : window.findChildren<QTimer *>())
+            timer->stop();
+    }
+    static void apply(KV_MainWindow &window, const test::Tables &tables)
+    {
+        window.handleFullRefresh(bundleOf(tables));
+        stopTimers(window);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName("OXV");
+        QCoreApplication::setApplicationName("Velmora");
+        KV_RegisterServiceTypes();
+    }
+    void init()
+    {
+        QSettings().clear();
+        useEmulator(emulatorWith(kvemu::demoModel()));
+    }
+    void cleanupTestCase() { kv::setPlatform(nullptr); }
+
+    void sortsByTypedKey_data()
+    {
+        QTest::addColumn<QVariant>("left");
+        QTest::addColumn<QVariant>("right");
+        QTest::addColumn<bool>("less");
+        QTest::addRow("int, not as text") << QVariant(9) << QVariant(10) << true;
+        QTest::addRow("unsigned") << QVariant(10u) << QVariant(9u) << false;
+        QTest::addRow("64-bit capacity")
+            << QVariant(qulonglong(1) << 40) << QVariant(qulonglong(1) << 41) << true;
+        QTest::addRow("signed 64-bit") << QVariant(qlonglong(-5)) << QVariant(qlonglong(3)) << true;
+        QTest::addRow("disk location") << QVariant(1.2) << QVariant(0.7) << false;
+        QTest::addRow("text is case-sensitive") << QVariant("b") << QVariant("C") << false;
+        QTest::addRow("text") << QVariant("Array 1") << QVariant("Array 2") << true;
+        QTest::addRow("date-time") << QVariant(QDateTime(QDate(2026, 1, 2), QTime(3, 0)))
+                                   << QVariant(QDateTime(QDate(2026, 1, 2), QTime(4, 0))) << true;
+        QTest::addRow("other converted to mine") << QVariant(20) << QVariant("100") << true;
+    }
+    void sortsByTypedKey()
+    {
+        QFETCH(QVariant, left);
+        QFETCH(QVariant, right);
+        QFETCH(bool, less);
+        QTreeWidget tree;
+        tree.setColumnCount(2);
+        auto *a = new MyTreeWidgetItem(&tree);
+        auto *b = new MyTreeWidgetItem(&tree);
+        a->setData(1, KV_SortRole, left);
+        b->setData(1, KV_SortRole, right);
+        tree.sortByColumn(1, Qt::AscendingOrder);
+        QCOMPARE(*a < *b, less);
+    }
+
+    void demoConfiguration()
+    {
+        auto window = openWindow();
+        QCOMPARE(window->windowTitle(), QStringLiteral("Velmora"));
+        QTreeWidgetItem *root = window->controllerTree()->topLevelItem(0);
+        QVERIFY(root);
+        QVERIFY(!root->text(0).isEmpty());
+        QVERIFY(root->isExpanded());
+        QCOMPARE(root->childCount(), 5);
+        QCOMPARE(window->arrayList()->topLevelItemCount(), 5);
+        QCOMPARE(window->diskList()->columnCount(), 13);
+        QCOMPARE(window->arrayList()->columnCount(), 17);
+        KV_RaidApi service;
+        int disks = 0;
+        for (int i = 0; i < service.GetDiskCount(); ++i)
+            disks += std::strcmp(service.GetDisk(i)->type, "Core") != 0 ? 1 : 0;
+        QCOMPARE(window->diskList()->topLevelItemCount(), disks);
+        QCOMPARE(window->eventLanguage(), 0);
+        QVERIFY(window->applicationLogPath().endsWith("/Velmora/Velmora.log"));
+        QVERIFY(window->eventLogPath().endsWith("/Velmora/EventsLog.xml"));
+    }
+
+    void arrayTree()
+    {
+        auto window = openWindow();
+        apply(*window, sampleTables());
+        QTreeWidgetItem *stripe = arrayItem(*window, 2);
+        QVERIFY(stripe);
+        QCOMPARE(stripe->text(0), QStringLiteral("Array 2  37.50% Scratch "));
+        QVERIFY(stripe->isExpanded());
+        QCOMPARE(stripe->childCount(), 3);
+        auto *bar =
+            qobject_cast<QProgressBar *>(window->controllerTree()->itemWidget(stripe->child(0), 0));
+        QVERIFY(bar);
+        QCOMPARE(bar->value(), 37);
+        QCOMPARE(bar->format(), QStringLiteral("TRANSFORM STARTED"));
+        QCOMPARE(bar->styleSheet(), QStringLiteral("QProgressBar::chunk {background: #4174db;}"));
+        QCOMPARE(stripe->child(1)->text(0), QStringLiteral("RAID0 (Source)"));
+        QCOMPARE(stripe->child(1)->childCount(), 1);
+        QCOMPARE(stripe->child(2)->text(0), QStringLiteral("RAID0 (Destination)"));
+        QCOMPARE(stripe->child(2)->childCount(), 2);
+
+        QTreeWidgetItem *parity = arrayItem(*window, 3);
+        QCOMPARE(parity->text(0), QStringLiteral("Array 3  CRITICAL "));
+        QCOMPARE(parity->foreground(0).color(), QColor(255, 103, 0));
+        QTreeWidgetItem *failed = parity->child(0)->child(0);
+        QCOMPARE(failed->text(0), QStringLiteral("Disk 0 5 (Model X)  Failed"));
+        QCOMPARE(failed->foreground(0).color(), QColor(Qt::red));
+        QCOMPARE(parity->child(0)->child(1)->text(0), QStringLiteral("Disk 0 6 (Model X) "));
+    }
+
+    void progressColours_data()
+    {
+        QTest::addColumn<QString>("task");
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("colour");
+        QTest::addRow("paused transform") << "TRANSFORM"
+                                          << "PAUSED"
+                                          << "#f5cb42";
+        QTest::addRow("restore") << "RESTORE"
+                                 << "STARTED"
+                                 << "#4174db";
+        QTest::addRow("check") << "CHECK"
+                               << "STARTED"
+                               << "#3fc433";
+        QTest::addRow("paused check") << "CHECK"
+                                      << "PAUSED"
+                                      << "#f5cb42";
+    }
+    void progressColours()
+    {
+        QFETCH(QString, task);
+        QFETCH(QString, state);
+        QFETCH(QString, colour);
+        test::Tables t = sampleTables();
+        KV_ArrayConfig &mirror = t.t().arrays[0].config[0];
+        test::set(mirror.transformType, qPrintable(task));
+        test::set(mirror.transformState, qPrintable(state));
+        auto window = openWindow();
+        apply(*window, t);
+        auto *bar = qobject_cast<QProgressBar *>(
+            window->controllerTree()->itemWidget(arrayItem(*window, 1)->child(0), 0));
+        QVERIFY(bar);
+        QVERIFY2(bar->styleSheet().contains(colour), qPrintable(bar->styleSheet()));
+    }
+
+    void stateColours_data()
+    {
+        QTest::addColumn<QString>("theme");
+        QTest::addColumn<QColor>("critical");
+        QTest::addRow("light") << "light" << QColor(255, 103, 0);
+        QTest::addRow("dark") << "dark" << QColor(Qt::yellow);
+    }
+    void stateColours()
+    {
+        QFETCH(QString, theme);
+        QFETCH(QColor, critical);
+        QSettings().setValue("ApplicationTheme", theme);
+        auto window = openWindow();
+        apply(*window, sampleTables());
+        QCOMPARE(arrayItem(*window, 3)->foreground(0).color(), critical);
+        QTreeWidgetItem *row = rowOf(window->arrayList(), "Array 3");
+        for (int c = 0; c < 17; ++c)
+            QCOMPARE(row->foreground(c).color(), critical);
+        QCOMPARE(rowOf(window->arrayList(), "Array 1")->foreground(0).style(), Qt::NoBrush);
+    }
+
+    void diskList()
+    {
+        auto window = openWindow();
+        apply(*window, sampleTables());
+        QTreeWidget *disks = window->diskList();
+        QCOMPARE(disks->topLevelItemCount(), 7); // the core record is not a disk
+        QTreeWidgetItem *fresh = rowOf(disks, "0 7");
+        QVERIFY(fresh);
+        QCOMPARE(fresh->text(2), QStringLiteral("New"));
+        QCOMPARE(fresh->text(12), QStringLiteral("AB 12"));
+        QCOMPARE(fresh->data(12, KV_SortRole).toString(), QStringLiteral("AB_12"));
+        QCOMPARE(fresh->text(10), QStringLiteral("")); // no model
+        QCOMPARE(rowOf(disks, "0 1")->text(10), QStringLiteral("Model X"));
+    }
+
+    // A collapsed busy array stays collapsed across refreshes until the
+    // user expands it again.
+    void collapseWishSurvives()
+    {
+        auto window = openWindow();
+        const test::Tables t = sampleTables();
+        apply(*window, t);
+        window->controllerTree()->collapseItem(arrayItem(*window, 2));
+        apply(*window, t);
+        QVERIFY(!arrayItem(*window, 2)->isExpanded());
+        apply(*window, t);
+        QVERIFY(!arrayItem(*window, 2)->isExpanded());
+        window->controllerTree()->expandItem(arrayItem(*window, 2));
+        apply(*window, t);
+        QVERIFY(arrayItem(*window, 2)->isExpanded());
+        // An array the user opened stays open, with its configuration.
+        QTreeWidgetItem *mirror = arrayItem(*window, 1);
+        window->controllerTree()->expandItem(mirror);
+        window->controllerTree()->expandItem(mirror->child(0));
+        apply(*window, t);
+        QVERIFY(arrayItem(*window, 1)->isExpanded());
+        QVERIFY(arrayItem(*window, 1)->child(0)->isExpanded());
+        QVERIFY(!arrayItem(*window, 3)->isExpanded());
+    }
+
+    void selectionSurvives()
+    {
+        auto window = openWindow();
+        const test::Tables t = sampleTables();
+        apply(*window, t);
+        QTreeWidgetItem *parity = arrayItem(*window, 3);
+        parity->setSelected(true);
+        window->arraySelectedChanged(parity->child(0), 0);
+        QCOMPARE(window->selectedArray(), 3);
+        apply(*window, t);
+        QCOMPARE(window->selectedArray(), 3);
+        QVERIFY(arrayItem(*window, 3)->isSelected());
+        QVERIFY(rowOf(window->arrayList(), "Array 3")->font(0).bold());
+        QVERIFY(!rowOf(window->arrayList(), "Array 1")->font(0).bold());
+        QVERIFY(rowOf(window->diskList(), "0 5")->font(3).bold());
+        QVERIFY(!rowOf(window->diskList(), "0 1")->font(3).bold());
+        // The root clears the selection.
+        window->arraySelectedChanged(window->controllerTree()->topLevelItem(0), 0);
+        QCOMPARE(window->selectedArray(), 0);
+        // A row of the array list selects as the tree does.
+        window->arrayListSelectionChanged(rowOf(window->arrayList(), "Array 1"), 0);
+        QCOMPARE(window->selectedArray(), 1);
+        QVERIFY(rowOf(window->diskList(), "0 2")->font(0).bold());
+    }
+
+    // Clicking "Uses" twice sorts descending, and the next refresh keeps it.
+    void sortSurvives()
+    {
+        auto window = openWindow();
+        const test::Tables t = sampleTables();
+        apply(*window, t);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QHeaderView *header = window->diskList()->header();
+        const QPoint uses(header->sectionViewportPosition(9) + 5, header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, uses);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, uses);
+        QCOMPARE(header->sortIndicatorSection(), 9);
+        const Qt::SortOrder order = header->sortIndicatorOrder();
+        apply(*window, t);
+        QCOMPARE(header->sortIndicatorSection(), 9);
+        QCOMPARE(header->sortIndicatorOrder(), order);
+        QTreeWidget *disks = window->diskList();
+        const int first = disks->topLevelItem(0)->text(9).toInt();
+        const int last = disks->topLevelItem(disks->topLevelItemCount() - 1)->text(9).toInt();
+        QCOMPARE(first < last, order == Qt::AscendingOrder);
+    }
+
+    // Without arrays the window checks the drivers and says what is missing.
+    void driverMessages_data()
+    {
+        QTest::addColumn<bool>("withArrays");
+        QTest::addColumn<QStringList>("unload");
+        QTest::addColumn<QString>("start");
+        QTest::addRow("arrays present, drivers gone")
+            << true << QStringList{"kvcfg.sys", "kvraid.sys", "kvbottom.sys"} << QString();
+        QTest::addRow("all drivers loaded") << false << QStringList{} << QString();
+        QTest::addRow("configuration driver gone")
+            << false << QStringList{"kvcfg.sys"} << "Unable to find kvcfg RAID driver";
+        QTest::addRow("all gone") << false << QStringList{"kvcfg.sys", "kvraid.sys", "kvbottom.sys"}
+                                  << "Unable to find the OXV RAID drivers";
+    }
+    void driverMessages()
+    {
+        QFETCH(bool, withArrays);
+        QFETCH(QStringList, unload);
+        QFETCH(QString, start);
+        kvemu::Model model = kvemu::demoModel();
+        if (!withArrays)
+            model.arrays.clear();
+        auto emulator = emulatorWith(model);
+        for (const QString &driver : unload)
+            QVERIFY(emulator->control("driver unload " + driver.toStdString()).ok);
+        useEmulator(emulator);
+        KV_MainWindow window;
+        const QList<QMessageBox *> boxes = window.findChildren<QMessageBox *>();
+        if (start.isEmpty()) {
+            QVERIFY(boxes.isEmpty());
+            return;
+        }
+        QCOMPARE(boxes.size(), 1);
+        QVERIFY2(boxes.front()->text().startsWith(start), qPrintable(boxes.front()->text()));
+        QCOMPARE(boxes.front()->standardButtons(), QMessageBox::Ok);
+        boxes.front()->reject(); // closing without OK does not end the program
+        QTRY_VERIFY(!window.refreshInProgress());
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_main_window.moc"
