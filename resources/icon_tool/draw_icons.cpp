@@ -206,12 +206,13 @@ void drawCrossBadge(QPainter &p)
 // The place of a drive that is no longer there: its outline, dashed.
 void drawMissingDisk(QPainter &p)
 {
-    QPen dashed(palette::offlineDark, 2.0, Qt::CustomDashLine, Qt::FlatCap);
-    dashed.setDashPattern({2.0, 1.5});
+    // Dash lengths are in pen widths: 3 px dashes with 2 px gaps at 24 px.
+    QPen dashed(palette::offline, 2.4, Qt::CustomDashLine, Qt::FlatCap);
+    dashed.setDashPattern({2.5, 1.7});
     p.setPen(dashed);
-    p.setBrush(QColor(0x86, 0x8e, 0x96, 40));
+    p.setBrush(QColor(0x86, 0x8e, 0x96, 50));
     p.drawRoundedRect(QRectF(7, 3, 34, 42), 5, 5);
-    dashed.setWidthF(1.6);
+    dashed.setWidthF(2.0);
     p.setPen(dashed);
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(QPointF(24, 19), 12, 12);
@@ -247,8 +248,7 @@ void drawSystem(QPainter &p)
     // The console's drive stack on the screen, as white bars.
     p.setBrush(QColor(255, 255, 255, 220));
     for (int i = 0; i < 3; ++i)
-        p.drawRoundedRect(QRectF(screen.left() + 5, screen.top() + 3.5 + i * 5, 17, 3.2), 1.2,
-                          1.2);
+        p.drawRoundedRect(QRectF(screen.left() + 5, screen.top() + 3.5 + i * 5, 17, 3.2), 1.2, 1.2);
     // Stand.
     p.setBrush(palette::metalDark);
     p.drawRect(QRectF(15, 32, 6, 6));
@@ -378,8 +378,8 @@ QImage renderAboutPicture()
     p.drawPath(nameTransform.map(name));
 
     p.setBrush(palette::brandDark);
-    const QPainterPath tagline = textPath(QStringLiteral("RAID management console"),
-                                          QFont::DemiBold);
+    const QPainterPath tagline =
+        textPath(QStringLiteral("RAID management console"), QFont::DemiBold);
     const QRectF taglineBounds = tagline.boundingRect();
     const qreal taglineScale = qMin(250 / taglineBounds.width(), 20 / taglineBounds.height());
     QTransform taglineTransform;
@@ -391,50 +391,77 @@ QImage renderAboutPicture()
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
-// Qt's ICO writer stores one image per file. Each size is written through it on its own and
-// the single entries are then joined under one directory, so every entry keeps the encoding
-// Qt chose for it.
+constexpr int IcoHeaderSize = 6;
+constexpr int IcoEntrySize = 16;
+
+struct IcoEntry {
+    QByteArray directoryEntry; // the 16 bytes, offset still to be set
+    QByteArray data;
+};
+
+// The 256 px image as PNG, the way Windows keeps its large icon sizes: as a bitmap it would
+// take a quarter of a megabyte.
+std::optional<IcoEntry> pngIcoEntry(const QImage &image)
+{
+    IcoEntry entry{QByteArray(IcoEntrySize, '\0'), {}};
+    QBuffer buffer(&entry.data);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG"))
+        return std::nullopt;
+    char *bytes = entry.directoryEntry.data();
+    bytes[0] = char(image.width() & 0xff); // 256 is written as 0
+    bytes[1] = char(image.height() & 0xff);
+    qToLittleEndian<quint16>(1, bytes + 4);  // colour planes
+    qToLittleEndian<quint16>(32, bytes + 6); // bits per pixel
+    qToLittleEndian<quint32>(quint32(entry.data.size()), bytes + 8);
+    return entry;
+}
+
+// The smaller sizes through Qt's ICO writer, which stores one bitmap per file; the entry is
+// taken out of that file.
+std::optional<IcoEntry> bitmapIcoEntry(const QImage &image)
+{
+    QByteArray single;
+    QBuffer buffer(&single);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "ico");
+    if (!writer.write(image)) {
+        std::fprintf(stderr, "draw_icons: ICO writer: %s\n", qPrintable(writer.errorString()));
+        return std::nullopt;
+    }
+    if (single.size() < IcoHeaderSize + IcoEntrySize)
+        return std::nullopt;
+    const auto *bytes = reinterpret_cast<const uchar *>(single.constData());
+    const quint16 count = qFromLittleEndian<quint16>(bytes + 4);
+    const quint32 length = qFromLittleEndian<quint32>(bytes + IcoHeaderSize + 8);
+    const quint32 offset = qFromLittleEndian<quint32>(bytes + IcoHeaderSize + 12);
+    if (count != 1 || qsizetype(offset) + qsizetype(length) > single.size())
+        return std::nullopt;
+    return IcoEntry{single.mid(IcoHeaderSize, IcoEntrySize), single.mid(offset, length)};
+}
+
+// One ICO file holding every image of `images`, in their order.
 std::optional<QByteArray> multiSizeIco(const QList<QImage> &images)
 {
-    constexpr int HeaderSize = 6;
-    constexpr int EntrySize = 16;
-    struct Entry {
-        QByteArray directoryEntry; // the 16 bytes, offset still to be set
-        QByteArray data;
-    };
-    QList<Entry> entries;
+    QList<IcoEntry> entries;
     for (const QImage &image : images) {
-        QByteArray single;
-        QBuffer buffer(&single);
-        buffer.open(QIODevice::WriteOnly);
-        QImageWriter writer(&buffer, "ico");
-        if (!writer.write(image)) {
-            std::fprintf(stderr, "draw_icons: ICO writer: %s\n",
-                         qPrintable(writer.errorString()));
+        std::optional<IcoEntry> entry =
+            image.width() >= 256 ? pngIcoEntry(image) : bitmapIcoEntry(image);
+        if (!entry)
             return std::nullopt;
-        }
-        if (single.size() < HeaderSize + EntrySize)
-            return std::nullopt;
-        const auto *bytes = reinterpret_cast<const uchar *>(single.constData());
-        const quint16 count = qFromLittleEndian<quint16>(bytes + 4);
-        const quint32 length = qFromLittleEndian<quint32>(bytes + HeaderSize + 8);
-        const quint32 offset = qFromLittleEndian<quint32>(bytes + HeaderSize + 12);
-        if (count != 1 || qsizetype(offset) + qsizetype(length) > single.size())
-            return std::nullopt;
-        entries.append({single.mid(HeaderSize, EntrySize), single.mid(offset, length)});
+        entries.append(std::move(*entry));
     }
 
-    QByteArray ico(HeaderSize, '\0');
-    qToLittleEndian<quint16>(0, ico.data());     // reserved
+    QByteArray ico(IcoHeaderSize, '\0');
     qToLittleEndian<quint16>(1, ico.data() + 2); // type: icon
     qToLittleEndian<quint16>(quint16(entries.size()), ico.data() + 4);
-    quint32 offset = HeaderSize + EntrySize * entries.size();
-    for (Entry &entry : entries) {
+    quint32 offset = IcoHeaderSize + IcoEntrySize * entries.size();
+    for (IcoEntry &entry : entries) {
         qToLittleEndian<quint32>(offset, entry.directoryEntry.data() + 12);
         ico += entry.directoryEntry;
         offset += entry.data.size();
     }
-    for (const Entry &entry : entries)
+    for (const IcoEntry &entry : entries)
         ico += entry.data;
     return ico;
 }
@@ -445,10 +472,9 @@ struct TypeName {
 };
 
 constexpr TypeName TypeNames[] = {
-    {"RAID0", "0"},   {"RAID1", "1"},     {"RAID1N", "1N"},   {"RAID5", "5"},
-    {"RAID6", "6"},   {"RAID10", "10"},   {"RAID10N", "10N"}, {"RAID50", "50"},
-    {"RAID60", "60"}, {"RAIDABLE", "A"},  {"VOLUME", "V"},    {"LEGACY", "L"},
-    {"RAIDTIER", "T"}, {"VORLANE", "VL"},
+    {"RAID0", "0"},   {"RAID1", "1"},     {"RAID1N", "1N"},  {"RAID5", "5"},    {"RAID6", "6"},
+    {"RAID10", "10"}, {"RAID10N", "10N"}, {"RAID50", "50"},  {"RAID60", "60"},  {"RAIDABLE", "A"},
+    {"VOLUME", "V"},  {"LEGACY", "L"},    {"RAIDTIER", "T"}, {"VORLANE", "VL"},
 };
 
 struct StateName {
@@ -470,9 +496,8 @@ std::optional<QImage> pictureFor(const QString &name)
     if (name == QLatin1String("HDD.png"))
         return renderIcon(64, drawDisk);
     if (name == QLatin1String("small_array.png"))
-        return renderIcon(48, [](QPainter &p) {
-            drawArrayStack(p, QRectF(4, 5, 40, 38), palette::brandLight);
-        });
+        return renderIcon(
+            48, [](QPainter &p) { drawArrayStack(p, QRectF(4, 5, 40, 38), palette::brandLight); });
     if (name == QLatin1String("small_selectedDISK.png"))
         return renderIcon(48, [](QPainter &p) {
             drawArrayStack(p, QRectF(2, 3, 40, 36), palette::brandLight);
@@ -495,8 +520,8 @@ std::optional<QImage> pictureFor(const QString &name)
 
     for (const StateName &state : StateNames) {
         for (const TypeName &type : TypeNames) {
-            const QString typeName = QLatin1String(state.prefix) + QLatin1String(type.type) +
-                                     QLatin1String(".png");
+            const QString typeName =
+                QLatin1String(state.prefix) + QLatin1String(type.type) + QLatin1String(".png");
             if (name == typeName) {
                 const QString label = QLatin1String(type.label);
                 const State s = state.state;
