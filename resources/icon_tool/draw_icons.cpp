@@ -65,7 +65,8 @@ StateColours coloursOf(State state)
     case State::Critical:
         return {palette::critical, palette::criticalDark, palette::critical};
     case State::Offline:
-        return {palette::offline, palette::offlineDark, palette::failed};
+        // A darker grey than the missing drive's, for the white label to stand out on.
+        return {QColor(0x6f, 0x77, 0x7f), QColor(0x4f, 0x56, 0x5d), palette::failed};
     }
     return {palette::brand, palette::brandDark, palette::brandLight};
 }
@@ -272,17 +273,25 @@ QPainterPath textPath(const QString &text, int weight = QFont::Bold)
     return path;
 }
 
-// Fits `path` into `box`, keeping its proportions, and centres it there.
-QPainterPath fitted(const QPainterPath &path, const QRectF &box)
+// Fits `path` into `box`, keeping its proportions, centred vertically and placed
+// horizontally by `alignment` (centre or left).
+QPainterPath fitted(const QPainterPath &path, const QRectF &box,
+                    Qt::Alignment alignment = Qt::AlignHCenter)
 {
     const QRectF bounds = path.boundingRect();
     if (bounds.isEmpty())
         return {};
     const qreal scale = qMin(box.width() / bounds.width(), box.height() / bounds.height());
     QTransform transform;
-    transform.translate(box.center().x(), box.center().y());
-    transform.scale(scale, scale);
-    transform.translate(-bounds.center().x(), -bounds.center().y());
+    if (alignment & Qt::AlignLeft) {
+        transform.translate(box.left(), box.center().y());
+        transform.scale(scale, scale);
+        transform.translate(-bounds.left(), -bounds.center().y());
+    } else {
+        transform.translate(box.center().x(), box.center().y());
+        transform.scale(scale, scale);
+        transform.translate(-bounds.center().x(), -bounds.center().y());
+    }
     return transform.map(path);
 }
 
@@ -305,7 +314,8 @@ void drawTypeIcon(QPainter &p, State state, const QString &label)
     p.drawPath(placed);
 }
 
-// The product mark: a green tile holding three drive bars that narrow downwards into a V.
+// The product mark: a green tile holding a white disk stack, three platters seen from the
+// side, with a V cut into its face.
 void drawLogo(QPainter &p)
 {
     const QRectF tile(1, 1, 46, 46);
@@ -323,16 +333,40 @@ void drawLogo(QPainter &p)
     p.setBrush(sheen);
     p.drawRoundedRect(QRectF(1, 1, 46, 24), 10, 10);
 
+    // The stack: a white cylinder whose platters are parted by faint arcs, its top face a shade
+    // darker so it reads as round.
+    const QRectF stack(10, 7, 28, 35); // from the top of the upper ellipse to the lowest point
+    const qreal radiusY = 5;
+    QPainterPath cylinder;
+    cylinder.moveTo(stack.left(), stack.top() + radiusY);
+    cylinder.arcTo(QRectF(stack.left(), stack.top(), stack.width(), 2 * radiusY), 180, -180);
+    cylinder.lineTo(stack.right(), stack.bottom() - radiusY);
+    cylinder.arcTo(QRectF(stack.left(), stack.bottom() - 2 * radiusY, stack.width(), 2 * radiusY),
+                   0, -180);
+    cylinder.closeSubpath();
     p.setBrush(palette::white);
-    const qreal widths[] = {32, 22, 12};
-    for (int i = 0; i < 3; ++i) {
-        const QRectF bar(24 - widths[i] / 2, 10 + i * 10.5, widths[i], 7);
-        p.drawRoundedRect(bar, 3.5, 3.5);
+    p.drawPath(cylinder);
+    p.setBrush(QColor(0xd5, 0xee, 0xe3));
+    p.drawEllipse(QRectF(stack.left(), stack.top(), stack.width(), 2 * radiusY));
+
+    p.setPen(QPen(QColor(0xb5, 0xdc, 0xcb), 1.4, Qt::SolidLine, Qt::FlatCap));
+    p.setBrush(Qt::NoBrush);
+    const qreal platter = (stack.height() - 2 * radiusY) / 3;
+    p.save();
+    p.setClipPath(cylinder); // the arcs' ends would stick out of the sides
+    for (int i = 1; i < 3; ++i) {
+        const qreal y = stack.top() + i * platter;
+        p.drawArc(QRectF(stack.left(), y, stack.width(), 2 * radiusY), 180 * 16, 180 * 16);
     }
-    // Activity lights on the two wider bars.
-    p.setBrush(palette::brand);
-    p.drawEllipse(QPointF(24 + 16 - 4.5, 13.5), 1.8, 1.8);
-    p.drawEllipse(QPointF(24 + 11 - 4.5, 24.0), 1.8, 1.8);
+    p.restore();
+
+    // The V across the stack's face.
+    QPainterPath v;
+    v.moveTo(16.5, 20);
+    v.lineTo(24, 35);
+    v.lineTo(31.5, 20);
+    p.setPen(QPen(palette::brandDark, 4.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(v);
 }
 
 QImage renderIcon(int size, const std::function<void(QPainter &)> &draw)
@@ -361,32 +395,21 @@ QImage renderAboutPicture()
     p.fillRect(QRectF(0, 258, 480, 12), palette::brand);
 
     p.save();
-    p.translate(36, 63);
+    p.translate(36, 71);
     p.scale(128 / Unit, 128 / Unit);
     drawLogo(p);
     p.restore();
 
+    // The name as large as fits beside the logo, the line under it at most as wide.
     p.setPen(Qt::NoPen);
     p.setBrush(palette::outline);
-    const QPainterPath name = textPath(QStringLiteral("Velmora"));
-    const QRectF nameBounds = name.boundingRect();
-    const qreal nameScale = 64 / nameBounds.height();
-    QTransform nameTransform;
-    nameTransform.translate(190, 140);
-    nameTransform.scale(nameScale, nameScale);
-    nameTransform.translate(-nameBounds.left(), -nameBounds.bottom());
-    p.drawPath(nameTransform.map(name));
-
+    const QPainterPath name =
+        fitted(textPath(QStringLiteral("Velmora")), QRectF(184, 84, 264, 66), Qt::AlignLeft);
+    p.drawPath(name);
     p.setBrush(palette::brandDark);
-    const QPainterPath tagline =
-        textPath(QStringLiteral("RAID management console"), QFont::DemiBold);
-    const QRectF taglineBounds = tagline.boundingRect();
-    const qreal taglineScale = qMin(250 / taglineBounds.width(), 20 / taglineBounds.height());
-    QTransform taglineTransform;
-    taglineTransform.translate(192, 176);
-    taglineTransform.scale(taglineScale, taglineScale);
-    taglineTransform.translate(-taglineBounds.left(), -taglineBounds.bottom());
-    p.drawPath(taglineTransform.map(tagline));
+    const qreal nameWidth = name.boundingRect().width();
+    p.drawPath(fitted(textPath(QStringLiteral("RAID management console"), QFont::DemiBold),
+                      QRectF(186, 166, nameWidth, 18), Qt::AlignLeft));
     p.end();
     return image.convertToFormat(QImage::Format_RGB32);
 }
