@@ -318,6 +318,9 @@ void KV_MainWindow::buildTrees()
 
     controllerTree_->setColumnCount(1);
     controllerTree_->setHeaderHidden(true);
+    // Long member texts scroll sideways instead of being cut off.
+    controllerTree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    controllerTree_->header()->setStretchLastSection(false);
     controllerTree_->setIconSize(iconSize_);
     diskList_->setHeaderLabels({tr("Disk"), tr("State"), tr("Type"), tr("Port Type"),
                                 tr("Capacity"), tr("Free Space"), tr("Largest Free"),
@@ -642,10 +645,13 @@ void KV_MainWindow::rebuildControllerTree()
         root->setData(0, KV_Role::WasSelected, rootWasSelected);
         if (copy)
             root->setExpanded(rootWasExpanded);
+        // The keyboard goes on from the selected item, not from the top.
         QTreeWidgetItemIterator it(controllerTree_);
         for (; *it; ++it) {
-            if ((*it)->data(0, KV_Role::WasSelected).toBool())
+            if ((*it)->data(0, KV_Role::WasSelected).toBool()) {
                 (*it)->setSelected(true);
+                controllerTree_->setCurrentItem(*it, 0, QItemSelectionModel::NoUpdate);
+            }
         }
     }
     controllerTree_->verticalScrollBar()->setValue(scroll);
@@ -815,7 +821,9 @@ void KV_MainWindow::addMember(QTreeWidgetItem *parent, const KV_ArrayConfig &con
 
 void KV_MainWindow::fillArrayList()
 {
+    const QSignalBlocker quiet(arrayList_);
     const bool dark = darkTheme();
+    QTreeWidgetItem *selectedRow = nullptr;
     for (const KV_ArrayConfig *array : std::as_const(bundle_.arrays)) {
         const int id = array->deviceRoute;
         const QString type = field(array->type);
@@ -860,6 +868,7 @@ void KV_MainWindow::fillArrayList()
                 row->setForeground(c, colour);
         }
         if (id == selectedArray_) {
+            selectedRow = row;
             QFont bold = listFont_;
             bold.setWeight(QFont::Bold);
             for (int c = 0; c < 17; ++c)
@@ -867,6 +876,8 @@ void KV_MainWindow::fillArrayList()
         }
         arrayList_->addTopLevelItem(row);
     }
+    if (selectedRow)
+        arrayList_->setCurrentItem(selectedRow, 0, QItemSelectionModel::NoUpdate);
     arrayList_->setFont(listFont_);
     arrayList_->setSortingEnabled(true);
     arrayList_->sortByColumn(arraySortColumn_, arraySortOrder_);
@@ -1018,16 +1029,13 @@ void KV_MainWindow::arrayListSelectionChanged(QTreeWidgetItem *current, int)
     const PinnedService pin(*service_, bundle_.snapshot);
     savedArrayHeaderState_ = arrayList_->header()->saveState();
     {
-        // The pressed row goes with the clear; re-select the new row for it.
+        // The pressed row goes with the clear; the new row becomes current.
         const QSignalBlocker quiet(arrayList_);
         arrayList_->clear();
         rebuildControllerTree();
         fillArrayList();
-        for (int r = 0; r < arrayList_->topLevelItemCount(); ++r) {
-            QTreeWidgetItem *row = arrayList_->topLevelItem(r);
-            if (row->data(0, KV_Role::Identifier).toInt() == id)
-                arrayList_->setCurrentItem(row);
-        }
+        if (QTreeWidgetItem *row = arrayList_->currentItem())
+            row->setSelected(true);
     }
     markDisksOfSelectedArray();
 }

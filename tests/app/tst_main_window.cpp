@@ -334,6 +334,23 @@ private slots:
         window->arrayListSelectionChanged(rowOf(window->arrayList(), "Array 1"), 0);
         QCOMPARE(window->selectedArray(), 1);
         QVERIFY(rowOf(window->diskList(), "0 2")->font(0).bold());
+
+        // A mouse press on an array item of the tree selects that array.
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QTreeWidget *tree = window->controllerTree();
+        const QRect place = tree->visualItemRect(arrayItem(*window, 3));
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, place.center());
+        QCOMPARE(window->selectedArray(), 3);
+        QVERIFY(rowOf(window->arrayList(), "Array 3")->font(0).bold());
+        // The keyboard goes on from there: a key does not fall back to the
+        // root, and the arrow keys walk the arrays.
+        QTest::keyClick(tree, Qt::Key_Asterisk);
+        QCOMPARE(window->selectedArray(), 3);
+        QTest::keyClick(tree, Qt::Key_Up);
+        QCOMPARE(window->selectedArray(), 2);
+        QTest::keyClick(window->arrayList(), Qt::Key_Down);
+        QCOMPARE(window->selectedArray(), 3);
     }
 
     // Clicking "Uses" twice sorts descending, and the next refresh keeps it.
