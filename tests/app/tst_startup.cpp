@@ -85,6 +85,17 @@ private slots:
                  QStringLiteral(":/translations/languages/Tessarine_German_de.qm"));
     }
 
+    // German is complete: every text of the sources has its translation.
+    void germanComplete()
+    {
+        QFile catalogue(QStringLiteral(VELMORA_TRANSLATIONS "/Tessarine_German_de.ts"));
+        QVERIFY(catalogue.open(QIODevice::ReadOnly));
+        const QByteArray text = catalogue.readAll();
+        QVERIFY(text.count("<message>") > 100);
+        QCOMPARE(text.count("type=\"unfinished\""), 0);
+        QCOMPARE(text.count("type=\"vanished\"") + text.count("type=\"obsolete\""), 0);
+    }
+
     void installTranslation_data()
     {
         QTest::addColumn<QString>("stored");
