@@ -1,92 +1,85 @@
 #include "display_strings.h"
 
 #include <QCoreApplication>
+#include <initializer_list>
 #include <iterator>
 
 namespace KV_Display {
 
+namespace {
+
+// A driver word and what the window shows for it. The shown texts are
+// marked for the catalogues here and translated when they are looked up.
+struct Shown {
+    const char *word;
+    const char *text;
+};
+
+constexpr char Context[] = "KV_MainWindow";
+
+QString lookUp(std::initializer_list<Shown> table, const QString &word, const char *otherwise)
+{
+    for (const Shown &entry : table) {
+        if (word == QLatin1String(entry.word))
+            return QCoreApplication::translate(Context, entry.text);
+    }
+    return QCoreApplication::translate(Context, otherwise);
+}
+
+} // namespace
+
 QString ArrayStateText(const QString &state)
 {
-    if (state == u"NORMAL")
-        return QCoreApplication::translate("KV_MainWindow", "NORMAL");
-    if (state == u"READY")
-        return QCoreApplication::translate("KV_MainWindow", "READY");
-    if (state == u"CRITICAL")
-        return QCoreApplication::translate("KV_MainWindow", "CRITICAL");
-    if (state == u"OFFLINE")
-        return QCoreApplication::translate("KV_MainWindow", "OFFLINE");
-    if (state == u"OUTDATE")
-        return QCoreApplication::translate("KV_MainWindow", "OUTDATE");
-    if (state == u"CACHE_OFFLINE")
-        return QCoreApplication::translate("KV_MainWindow", "CACHE OFFLINE");
-    if (state == u"LOCKED")
-        return QCoreApplication::translate("KV_MainWindow", "LOCKED");
-    return QCoreApplication::translate("KV_MainWindow", "UNKNOWN");
+    return lookUp({{"NORMAL", QT_TRANSLATE_NOOP("KV_MainWindow", "NORMAL")},
+                   {"READY", QT_TRANSLATE_NOOP("KV_MainWindow", "READY")},
+                   {"CRITICAL", QT_TRANSLATE_NOOP("KV_MainWindow", "CRITICAL")},
+                   {"OFFLINE", QT_TRANSLATE_NOOP("KV_MainWindow", "OFFLINE")},
+                   {"OUTDATE", QT_TRANSLATE_NOOP("KV_MainWindow", "OUTDATE")},
+                   {"CACHE_OFFLINE", QT_TRANSLATE_NOOP("KV_MainWindow", "CACHE OFFLINE")},
+                   {"LOCKED", QT_TRANSLATE_NOOP("KV_MainWindow", "LOCKED")}},
+                  state, QT_TRANSLATE_NOOP("KV_MainWindow", "UNKNOWN"));
 }
 
 QString MemberStatusText(const QString &status)
 {
-    if (status == u"NoError")
-        return QCoreApplication::translate("KV_MainWindow", "NoError");
-    if (status == u"Fail" || status == u"Fail (NP)")
-        return QCoreApplication::translate("KV_MainWindow", "Failed");
-    if (status == u"Offline")
-        return QCoreApplication::translate("KV_MainWindow", "Offline");
-    if (status == u"Fail_Offline" || status == u"Fail(NP)_Offline")
-        return QCoreApplication::translate("KV_MainWindow", "Failed Offline");
-    return QCoreApplication::translate("KV_MainWindow", "UNKNOWN");
+    return lookUp({{"NoError", QT_TRANSLATE_NOOP("KV_MainWindow", "NoError")},
+                   {"Fail", QT_TRANSLATE_NOOP("KV_MainWindow", "Failed")},
+                   {"Fail (NP)", QT_TRANSLATE_NOOP("KV_MainWindow", "Failed")},
+                   {"Offline", QT_TRANSLATE_NOOP("KV_MainWindow", "Offline")},
+                   {"Fail_Offline", QT_TRANSLATE_NOOP("KV_MainWindow", "Failed Offline")},
+                   {"Fail(NP)_Offline", QT_TRANSLATE_NOOP("KV_MainWindow", "Failed Offline")}},
+                  status, QT_TRANSLATE_NOOP("KV_MainWindow", "UNKNOWN"));
 }
 
 QString TaskTypeText(const QString &task)
 {
-    if (task == u"NOT_ACTIVE")
-        return QCoreApplication::translate("KV_MainWindow", "NOT ACTIVE");
-    if (task == u"TRANSFORM")
-        return QCoreApplication::translate("KV_MainWindow", "TRANSFORM");
-    if (task == u"CREATE")
-        return QCoreApplication::translate("KV_MainWindow", "CREATE");
-    if (task == u"CHECK")
-        return QCoreApplication::translate("KV_MainWindow", "CHECK");
-    if (task == u"COPY")
-        return QCoreApplication::translate("KV_MainWindow", "COPY");
-    if (task == u"RESTORE")
-        return QCoreApplication::translate("KV_MainWindow", "RESTORE");
-    if (task == u"CHECK_BITMAP")
-        return QCoreApplication::translate("KV_MainWindow", "CHECK BITMAP");
-    if (task == u"FLUSH_BITMAP")
-        return QCoreApplication::translate("KV_MainWindow", "FLUSH BITMAP");
-    if (task == u"SECURE_ERASE")
-        return QCoreApplication::translate("KV_MainWindow", "SECURE ERASE");
-    if (task == u"PAGE_MOVE")
-        return QCoreApplication::translate("KV_MainWindow", "PAGE MOVE");
-    if (task == u"TIER_MOVE")
-        return QCoreApplication::translate("KV_MainWindow", "TIER MOVE");
-    if (task == u"ZERO")
-        return QCoreApplication::translate("KV_MainWindow", "ZERO CREATE");
-    return QCoreApplication::translate("KV_MainWindow", "UNKNOWN");
+    return lookUp({{"NOT_ACTIVE", QT_TRANSLATE_NOOP("KV_MainWindow", "NOT ACTIVE")},
+                   {"TRANSFORM", QT_TRANSLATE_NOOP("KV_MainWindow", "TRANSFORM")},
+                   {"CREATE", QT_TRANSLATE_NOOP("KV_MainWindow", "CREATE")},
+                   {"CHECK", QT_TRANSLATE_NOOP("KV_MainWindow", "CHECK")},
+                   {"COPY", QT_TRANSLATE_NOOP("KV_MainWindow", "COPY")},
+                   {"RESTORE", QT_TRANSLATE_NOOP("KV_MainWindow", "RESTORE")},
+                   {"CHECK_BITMAP", QT_TRANSLATE_NOOP("KV_MainWindow", "CHECK BITMAP")},
+                   {"FLUSH_BITMAP", QT_TRANSLATE_NOOP("KV_MainWindow", "FLUSH BITMAP")},
+                   {"SECURE_ERASE", QT_TRANSLATE_NOOP("KV_MainWindow", "SECURE ERASE")},
+                   {"PAGE_MOVE", QT_TRANSLATE_NOOP("KV_MainWindow", "PAGE MOVE")},
+                   {"TIER_MOVE", QT_TRANSLATE_NOOP("KV_MainWindow", "TIER MOVE")},
+                   {"ZERO", QT_TRANSLATE_NOOP("KV_MainWindow", "ZERO CREATE")}},
+                  task, QT_TRANSLATE_NOOP("KV_MainWindow", "UNKNOWN"));
 }
 
 QString TaskStateText(const QString &state)
 {
-    if (state == u"NOT_ACTIVE")
-        return QCoreApplication::translate("KV_MainWindow", "NOT ACTIVE");
-    if (state == u"STARTED")
-        return QCoreApplication::translate("KV_MainWindow", "STARTED");
-    if (state == u"PAUSED")
-        return QCoreApplication::translate("KV_MainWindow", "PAUSED");
-    if (state == u"SHUTDOWN")
-        return QCoreApplication::translate("KV_MainWindow", "SHUTDOWN");
-    if (state == u"FAILED")
-        return QCoreApplication::translate("KV_MainWindow", "FAILED");
-    if (state == u"STOPPED")
-        return QCoreApplication::translate("KV_MainWindow", "STOPPED");
-    if (state == u"COMPLETED")
-        return QCoreApplication::translate("KV_MainWindow", "COMPLETED");
-    if (state == u"REMOVED")
-        return QCoreApplication::translate("KV_MainWindow", "REMOVED");
-    if (state == u"NOT_COMPLETED")
-        return QCoreApplication::translate("KV_MainWindow", "NOT COMPLETED");
-    return QStringLiteral("?");
+    return lookUp({{"NOT_ACTIVE", QT_TRANSLATE_NOOP("KV_MainWindow", "NOT ACTIVE")},
+                   {"STARTED", QT_TRANSLATE_NOOP("KV_MainWindow", "STARTED")},
+                   {"PAUSED", QT_TRANSLATE_NOOP("KV_MainWindow", "PAUSED")},
+                   {"SHUTDOWN", QT_TRANSLATE_NOOP("KV_MainWindow", "SHUTDOWN")},
+                   {"FAILED", QT_TRANSLATE_NOOP("KV_MainWindow", "FAILED")},
+                   {"STOPPED", QT_TRANSLATE_NOOP("KV_MainWindow", "STOPPED")},
+                   {"COMPLETED", QT_TRANSLATE_NOOP("KV_MainWindow", "COMPLETED")},
+                   {"REMOVED", QT_TRANSLATE_NOOP("KV_MainWindow", "REMOVED")},
+                   {"NOT_COMPLETED", QT_TRANSLATE_NOOP("KV_MainWindow", "NOT COMPLETED")}},
+                  state, "?");
 }
 
 QString SeverityText(quint32 severity)
