@@ -1,6 +1,7 @@
 // The main window against the emulator and against hand-built snapshots:
 // what the trees and lists show, and what survives a refresh.
 #include "demo_config.h"
+#include "display_strings.h"
 #include "emulator.h"
 #include "kv_inprocess_platform.h"
 #include "kv_raid_api.h"
@@ -162,6 +163,45 @@ private slots:
         b->setData(1, KV_SortRole, right);
         tree.sortByColumn(1, Qt::AscendingOrder);
         QCOMPARE(*a < *b, less);
+    }
+
+    // The shown texts, as the window's users and its catalogues know them.
+    void displayTexts_data()
+    {
+        QTest::addColumn<int>("table");
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("shown");
+        enum { State, Member, Task, TaskState };
+        QTest::addRow("cache offline") << int(State) << "CACHE_OFFLINE"
+                                       << "CACHE OFFLINE";
+        QTest::addRow("odd state") << int(State) << "DEGRADED"
+                                   << "UNKNOWN";
+        QTest::addRow("failed, not present") << int(Member) << "Fail (NP)"
+                                             << "Failed";
+        QTest::addRow("failed offline") << int(Member) << "Fail(NP)_Offline"
+                                        << "Failed Offline";
+        QTest::addRow("odd member") << int(Member) << "Failing"
+                                    << "UNKNOWN";
+        QTest::addRow("zero") << int(Task) << "ZERO"
+                              << "ZERO CREATE";
+        QTest::addRow("secure erase") << int(Task) << "SECURE_ERASE"
+                                      << "SECURE ERASE";
+        QTest::addRow("odd task") << int(Task) << "SCRUB"
+                                  << "UNKNOWN";
+        QTest::addRow("not completed") << int(TaskState) << "NOT_COMPLETED"
+                                       << "NOT COMPLETED";
+        QTest::addRow("odd task state") << int(TaskState) << "WAITING"
+                                        << "?";
+    }
+    void displayTexts()
+    {
+        QFETCH(int, table);
+        QFETCH(QString, word);
+        QFETCH(QString, shown);
+        QString (*const tables[])(const QString &) = {
+            KV_Display::ArrayStateText, KV_Display::MemberStatusText, KV_Display::TaskTypeText,
+            KV_Display::TaskStateText};
+        QCOMPARE(tables[table](word), shown);
     }
 
     void demoConfiguration()
