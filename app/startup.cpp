@@ -13,11 +13,12 @@ namespace KV_Startup {
 namespace {
 
 // Consecutive zero-terminated strings: begin marker, version, end marker and
-// build date, kept together so that a search of the binary finds them.
-constexpr char BuildRecord[] = "KVBNBGN\0"
-                               "9.5.0-00201\0"
-                               "KVBNEND\0"
-                               "05/20/2026";
+// build date, kept together (and kept at all, though the program reads only
+// the version) so that a search of the binary finds them.
+[[gnu::used]] constexpr char BuildRecord[] = "KVBNBGN\0"
+                                             "9.5.0-00201\0"
+                                             "KVBNEND\0"
+                                             "05/20/2026";
 static_assert(sizeof(BuildRecord) == 8 + 12 + 8 + 11);
 
 const struct {

@@ -39,6 +39,19 @@ private slots:
         QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("9.5.0-00201"));
     }
 
+    // External tools find the version between the build record's markers.
+    void buildRecordInBinary()
+    {
+        QFile binary(QCoreApplication::applicationFilePath());
+        QVERIFY(binary.open(QIODevice::ReadOnly));
+        const QByteArray record("KVBNBGN\0"
+                                "9.5.0-00201\0"
+                                "KVBNEND\0"
+                                "05/20/2026\0",
+                                40);
+        QVERIFY(binary.readAll().contains(record));
+    }
+
     void eventLanguageIndex_data()
     {
         QTest::addColumn<QString>("code");
