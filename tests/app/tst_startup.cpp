@@ -48,7 +48,7 @@ private slots:
                                 "9.5.0-00201\0"
                                 "KVBNEND\0"
                                 "05/20/2026\0",
-                                40);
+                                39);
         QVERIFY(binary.readAll().contains(record));
     }
 
