@@ -4,6 +4,7 @@
 
 #include "kv_snapshot_store.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <initializer_list>
@@ -13,8 +14,9 @@ namespace test {
 
 template <size_t N> void set(char (&field)[N], const char *text)
 {
-    std::strncpy(field, text, N - 1);
-    field[N - 1] = '\0';
+    const size_t length = std::min(std::strlen(text), N - 1);
+    std::memcpy(field, text, length);
+    field[length] = '\0';
 }
 
 // A snapshot written record by record.
