@@ -77,7 +77,7 @@ int atLargestSize(KV_Create &params, Command command, QString (*message)(int), i
     return 1;
 }
 
-// velmora --create LEVEL DISK...
+// velmora-cli --create LEVEL DISK...
 int create(const std::string &level, int count, char **disks)
 {
     KV_Create params;
@@ -93,7 +93,7 @@ int create(const std::string &level, int count, char **disks)
     return status;
 }
 
-// velmora --transform ARRAY LEVEL DISK...
+// velmora-cli --transform ARRAY LEVEL DISK...
 int transform(int array, const std::string &level, int count, char **disks)
 {
     KV_Create params;
@@ -141,7 +141,7 @@ std::string toUtf8(const char16_t *text)
     return out;
 }
 
-// velmora --events [SEQUENCE]: the event lines from SEQUENCE on, in English,
+// velmora-cli --events [SEQUENCE]: the event lines from SEQUENCE on, in English,
 // then the sequence number to ask for next time.
 int printEvents(uint32_t sequence)
 {
@@ -162,7 +162,7 @@ int printEvents(uint32_t sequence)
     return 0;
 }
 
-// velmora --prep-remove ARRAY: runs prepare-to-remove on the array (its
+// velmora-cli --prep-remove ARRAY: runs prepare-to-remove on the array (its
 // device number) and tells the result code; its messages go to the error
 // output.
 int prepRemove(const char *arrayText)
@@ -199,7 +199,7 @@ bool deviceNumber(const char *text, int *number)
     return true;
 }
 
-// velmora --init DISK...: initializes new disks, as the Disk menu's
+// velmora-cli --init DISK...: initializes new disks, as the Disk menu's
 // Initialize command does.
 int initializeDisks(int count, char **disks)
 {
@@ -221,7 +221,7 @@ int initializeDisks(int count, char **disks)
     return 0;
 }
 
-// velmora --delete ARRAY: deletes an array, as the Array
+// velmora-cli --delete ARRAY: deletes an array, as the Array
 // menu's Delete command does.
 int deleteArray(const char *arrayText)
 {
@@ -239,7 +239,7 @@ int deleteArray(const char *arrayText)
 
 int usage()
 {
-    std::printf("usage: velmora [--dump | --events [SEQUENCE] | --bundle [SEQUENCE] | "
+    std::printf("usage: velmora-cli [--dump | --events [SEQUENCE] | --bundle [SEQUENCE] | "
                 "--create LEVEL DISK... | --transform ARRAY LEVEL DISK... | --smart DISK |\n"
                 "    --prep-remove ARRAY | --init DISK... | --delete ARRAY]\n"
                 "  SEQUENCE: the first event number to print (default 3)\n"
