@@ -18,18 +18,25 @@ int printBundle(uint32_t firstEvent)
 {
     KV_RaidApi service;
     const RaidDataBundle bundle = service.BuildBundle(firstEvent, 0);
+    if (bundle.refreshFailed) {
+        std::printf("Velmora: the driver is not answering: its configuration could not be read\n");
+        return 1;
+    }
     std::printf("computer %s\n", qPrintable(bundle.computerName));
+    if (bundle.systemFactsUnknown)
+        std::printf("system arrays unknown: the host's queries of the system drive failed\n");
     for (const KV_ArrayConfig *array : bundle.arrays) {
         const int key = array->deviceRoute;
-        std::printf("array %d %s %s \"%s\" %s: letters \"%s\", disk %s, system %s, shares a "
-                    "system disk %s, trim %s\n",
-                    key, array->type, array->state, array->deviceName,
-                    qPrintable(KV_RaidApi::FormatSectors(array->capacity)),
-                    qPrintable(bundle.arrayDriveLetters.value(key)),
-                    qPrintable(bundle.arrayDiskNumber.value(key, QStringLiteral("none"))),
-                    yesNo(bundle.arrayHoldsSystem.value(key)),
-                    yesNo(bundle.arraySharesSystemDisk.value(key)),
-                    yesNo(bundle.arrayTrimSupported.value(key)));
+        std::printf(
+            "array %d %s %s \"%s\" %s: letters \"%s\", disk %s, system %s, shares a "
+            "system disk %s, trim %s\n",
+            key, array->type, array->state, array->deviceName,
+            qPrintable(KV_RaidApi::FormatSectors(array->capacity)),
+            qPrintable(bundle.arrayDriveLetters.value(key)),
+            qPrintable(bundle.arrayDiskNumber.value(key, QStringLiteral("none"))),
+            bundle.systemFactsUnknown ? "unknown" : yesNo(bundle.arrayHoldsSystem.value(key)),
+            bundle.systemFactsUnknown ? "unknown" : yesNo(bundle.arraySharesSystemDisk.value(key)),
+            yesNo(bundle.arrayTrimSupported.value(key)));
         if (array->transformType[0] != '\0' && std::strcmp(array->transformType, "NONE") != 0 &&
             std::strcmp(array->transformType, "NOT_ACTIVE") != 0)
             std::printf("  task %s %s %.1f%%\n", array->transformType, array->transformState,

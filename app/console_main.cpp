@@ -33,7 +33,8 @@ int printDump()
     const KV_STS status =
         KV_ApiGetCoreConfigString(&core, text.data(), uint32_t(text.size()), 1, 0, 1, 0);
     if (status != KV_STS_SUCCESS) {
-        std::printf("Velmora: the configuration dump failed with status %u\n", status);
+        std::printf("Velmora: the configuration dump failed with status %u (%s)\n", status,
+                    KV_StatusName(status));
         return 1;
     }
     std::fputs(text.data(), stdout);
@@ -185,6 +186,18 @@ int prepRemove(const char *arrayText)
     return result == KV_PrepRemoveOffline ? 0 : 1;
 }
 
+// Why a command that sent a request, or none, did not succeed.
+void printRefusal(const KV_RaidApi &api)
+{
+    const KV_STS status = api.LastCoreStatus();
+    if (status == KV_STS_UNKNOWN)
+        std::printf("Velmora: nothing was sent: a rule refused it (the system array, an array in "
+                    "use, a process without elevation, or a driver that does not answer)\n");
+    else
+        std::printf("Velmora: the driver refused with status %u (%s)\n", status,
+                    KV_StatusName(status));
+}
+
 // A device number from the command line; false (with a message) when the
 // text is none.
 bool deviceNumber(const char *text, int *number)
@@ -215,6 +228,7 @@ int initializeDisks(int count, char **disks)
     KV_RaidApi api;
     if (api.InitializeDisks(request) != 1) {
         std::printf("Velmora: no disk was initialized\n");
+        printRefusal(api);
         return 1;
     }
     std::printf("Velmora: initialized\n");
@@ -231,6 +245,7 @@ int deleteArray(const char *arrayText)
     KV_RaidApi api;
     if (!api.DeleteArray(array)) {
         std::printf("Velmora: array %d was not deleted\n", array);
+        printRefusal(api);
         return 1;
     }
     std::printf("Velmora: array %d deleted\n", array);

@@ -29,6 +29,10 @@ QString prepareSmartLog(const QString &logPath)
 int printSmartReport(int diskId, const char *programPath)
 {
     KV_RaidApi service;
+    if (service.Refresh() != 1) {
+        std::printf("Velmora: the driver is not answering: its configuration could not be read\n");
+        return 1;
+    }
     if (service.FindDiskIndex(diskId) < 0) {
         std::printf("Velmora: there is no disk %d\n", diskId);
         return 1;

@@ -115,8 +115,9 @@ bool KVTL_CheckBuffer(const void *pointer, uint64_t length)
     const auto address = reinterpret_cast<uintptr_t>(pointer);
     for (const Allocation &entry : allocationTable()) {
         const auto start = reinterpret_cast<uintptr_t>(entry.pointer);
-        if (start <= address && address < start + entry.size &&
-            address - start + length <= entry.size)
+        // Compared without a sum that could wrap past 2^64.
+        if (start <= address && address - start < entry.size &&
+            length <= entry.size - (address - start))
             return true;
     }
     return false;

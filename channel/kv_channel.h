@@ -108,8 +108,12 @@ int KV_GetDiskArrayNumber(int diskNumber);
 // as decimal text: 1, or 3 when none does.
 KV_STS KV_FindArrayDisk(int arrayOrdinal, int arrayNumber, std::string *diskText);
 // Appends the array numbers of the disks under volume `volumeName` ("C:")
-// and returns how many; -1 for a null list.
-int KV_GetVolumeArrays(const std::string &volumeName, std::vector<int32_t> *arrays);
+// and returns how many; -1 for a null list. `answered` (when given) tells
+// whether every host query behind the answer succeeded: it is false when
+// the volume or one of its disks did not open or a query of theirs failed,
+// and the list may then lack arrays that are there.
+int KV_GetVolumeArrays(const std::string &volumeName, std::vector<int32_t> *arrays,
+                       bool *answered = nullptr);
 // Clears `buffer` and fills it with the letters of the fixed drives, always
 // leaving a terminating zero. 1.
 KV_STS KV_ListFixedDrives(uint32_t length, char *buffer);

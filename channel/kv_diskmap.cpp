@@ -88,21 +88,30 @@ KV_STS KV_ListConfigPorts(std::vector<int> *ports)
     return KV_STS_SUCCESS;
 }
 
-int KV_GetDiskArrayNumber(int diskNumber)
+namespace {
+
+// The array number that physical drive `diskNumber` presents, or -1 when it
+// presents none. `answered` turns false when a query failed, so that -1 may
+// be wrong.
+int diskArrayNumber(int diskNumber, bool &answered)
 {
     if (diskNumber < 0)
         return -1;
     char name[40];
     std::snprintf(name, sizeof name, "\\\\.\\physicaldrive%d", diskNumber);
     auto drive = openHostFile(name);
-    if (!drive)
+    if (!drive) {
+        answered = false;
         return -1;
+    }
 
     uint8_t address[8] = {};
     uint32_t returned = 0;
     if (drive->deviceIoControl(kv::ioctl::ScsiGetAddress, nullptr, 0, address, sizeof address,
-                               &returned) != kv::winerr::Success)
+                               &returned) != kv::winerr::Success) {
+        answered = false;
         return -1;
+    }
 
     // SCSI_PASS_THROUGH followed by its data buffer at offset 56.
     constexpr uint32_t headerLength = 56, transferLength = 200;
@@ -125,8 +134,10 @@ int KV_GetDiskArrayNumber(int diskNumber)
     cdb[2] = 0xD7;
     cdb[4] = transferLength;
     if (drive->deviceIoControl(kv::ioctl::ScsiPassThrough, request, sizeof request, request,
-                               sizeof request, &returned) != kv::winerr::Success)
+                               sizeof request, &returned) != kv::winerr::Success) {
+        answered = false;
         return -1;
+    }
 
     const char *data = reinterpret_cast<const char *>(request + headerLength);
     constexpr size_t prefix = sizeof ArrayPageText - 1;
@@ -141,6 +152,14 @@ int KV_GetDiskArrayNumber(int diskNumber)
         any = true;
     }
     return any ? number : -1;
+}
+
+} // namespace
+
+int KV_GetDiskArrayNumber(int diskNumber)
+{
+    bool answered = true;
+    return diskArrayNumber(diskNumber, answered);
 }
 
 KV_STS KV_FindArrayDisk(int /*arrayOrdinal*/, int arrayNumber, std::string *diskText)
@@ -158,36 +177,49 @@ KV_STS KV_FindArrayDisk(int /*arrayOrdinal*/, int arrayNumber, std::string *disk
     return KV_STS_FAILURE;
 }
 
-int KV_GetVolumeArrays(const std::string &volumeName, std::vector<int32_t> *arrays)
+int KV_GetVolumeArrays(const std::string &volumeName, std::vector<int32_t> *arrays, bool *answered)
 {
-    if (arrays == nullptr)
-        return -1;
-    std::vector<uint32_t> disks;
-    if (auto volume = openHostFile("\\\\.\\" + volumeName)) {
-        // VOLUME_DISK_EXTENTS: a count, then 24-byte DISK_EXTENT entries from
-        // offset 8 whose first word is the disk number.
-        uint8_t extents[416] = {};
-        uint32_t returned = 0;
-        if (volume->deviceIoControl(kv::ioctl::VolumeGetVolumeDiskExtents, nullptr, 0, extents,
-                                    sizeof extents, &returned) == kv::winerr::Success) {
-            const uint32_t count = readU32(extents);
-            for (uint32_t i = 0; i < count && 8 + 24 * (i + 1) <= sizeof extents; ++i)
-                disks.push_back(readU32(extents + 8 + 24 * i));
+    bool complete = true;
+    const int found = [&] {
+        if (arrays == nullptr)
+            return -1;
+        std::vector<uint32_t> disks;
+        if (auto volume = openHostFile("\\\\.\\" + volumeName)) {
+            // VOLUME_DISK_EXTENTS: a count, then 24-byte DISK_EXTENT entries
+            // from offset 8 whose first word is the disk number.
+            uint8_t extents[416] = {};
+            uint32_t returned = 0;
+            if (volume->deviceIoControl(kv::ioctl::VolumeGetVolumeDiskExtents, nullptr, 0, extents,
+                                        sizeof extents, &returned) == kv::winerr::Success) {
+                const uint32_t count = readU32(extents);
+                for (uint32_t i = 0; i < count && 8 + 24 * (i + 1) <= sizeof extents; ++i)
+                    disks.push_back(readU32(extents + 8 + 24 * i));
+            } else {
+                complete = false;
+            }
+        } else {
+            std::printf("Invalid Handle\n");
+            complete = false;
         }
-    } else {
-        std::printf("Invalid Handle\n");
-    }
-    std::vector<int> ports;
-    if (KV_ListConfigPorts(&ports) != KV_STS_SUCCESS || disks.empty())
-        return 0;
-    int found = 0;
-    for (uint32_t disk : disks) {
-        const int array = KV_GetDiskArrayNumber(static_cast<int>(disk));
-        if (array >= 0) {
-            arrays->push_back(array);
-            ++found;
+        std::vector<int> ports;
+        if (KV_ListConfigPorts(&ports) != KV_STS_SUCCESS) {
+            complete = false;
+            return 0;
         }
-    }
+        if (disks.empty())
+            return 0;
+        int appended = 0;
+        for (uint32_t disk : disks) {
+            const int array = diskArrayNumber(static_cast<int>(disk), complete);
+            if (array >= 0) {
+                arrays->push_back(array);
+                ++appended;
+            }
+        }
+        return appended;
+    }();
+    if (answered != nullptr)
+        *answered = complete && found >= 0;
     return found;
 }
 

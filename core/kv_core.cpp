@@ -189,13 +189,16 @@ KV_STS KV_Core::KV_ConfigWrite(void *block, uint32_t length, uint32_t commandCod
 void KV_Core::readImage(int previous, uint32_t argument)
 {
     destroyDevices();
+    imageStatus = KV_STS_NO_MEMORY_AVAILABLE;
     KV_RequestBlock image(KV_ConfigImageSize,
                           previous ? "KV_Core::KV_GetPrevConfig" : "KV_Core::KV_GetConfig");
     if (!image)
         return;
     // A failed read leaves the block zeroed: the lists are then empty.
-    if (KV_ConfigRead(image.data(), KV_ConfigImageSize, KV_ReadConfiguration, argument) !=
-        KV_STS_SUCCESS)
+    imageStatus = channelId == 0 ? KV_STS_FAILURE
+                                 : KV_ConfigRead(image.data(), KV_ConfigImageSize,
+                                                 KV_ReadConfiguration, argument);
+    if (imageStatus != KV_STS_SUCCESS)
         std::memset(image.data(), 0, KV_ConfigImageSize);
     KV_CountRecords(image.data(), KV_ConfigImageSize, previous);
     KV_BuildConfig(image.data(), KV_ConfigImageSize, previous);

@@ -84,6 +84,10 @@ public:
     uint32_t enclosureCount = 0;
     uint32_t dumpLength = 0;
     uint64_t generation = 0;
+    // How the last configuration read went: KV_STS_SUCCESS when the driver
+    // answered it; otherwise its status (KV_STS_FAILURE without a mailbox),
+    // and the lists are empty as a zeroed image leaves them.
+    KV_STS imageStatus = KV_STS_FAILURE;
     struct DumpState {
         bool active = false;
         char *output = nullptr;

@@ -155,12 +155,20 @@ public:
         const size_t length = std::strlen(shown);
         sink_.append(key);
         sink_.append(": ", 2);
-        sink_.append(shown, length);
+        char text[128];
+        for (size_t done = 0; done < length;) {
+            const size_t piece = std::min(length - done, sizeof text);
+            for (size_t i = 0; i < piece; ++i)
+                text[i] = lineSafe(shown[done + i]);
+            sink_.append(text, piece);
+            done += piece;
+        }
         sink_.spaces(std::max(width - int(length), 0) + 1);
     }
     // A text that may hold spaces: framed by carets in the compact text
-    // form, with any caret inside replaced by an underscore; "NONE" when
-    // empty.
+    // form, with any caret or control character inside replaced by an
+    // underscore, so that whatever the driver holds neither ends the frame
+    // nor the line; "NONE" when empty.
     void framed(const char *key, const char *name, const char *value)
     {
         if (tagged_ || value[0] == '\0') {
@@ -170,7 +178,7 @@ public:
         char text[128] = {'^'};
         size_t used = 1;
         for (const char *c = value; *c != '\0' && used + 2 < sizeof text; ++c)
-            text[used++] = *c == '^' ? '_' : *c;
+            text[used++] = *c == '^' ? '_' : lineSafe(*c);
         text[used++] = '^';
         field(key, name, text, used);
     }
@@ -198,6 +206,13 @@ public:
     }
 
 private:
+    // A byte of a compact line: a control character (a line break above
+    // all) becomes an underscore.
+    static char lineSafe(char c)
+    {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 || byte == 0x7F ? '_' : c;
+    }
     void field(const char *key, const char *name, const char *value)
     {
         field(key, name, value, std::strlen(value));
@@ -513,7 +528,9 @@ KV_STS KV_ApiGetCoreConfigString(const KV_CoreId *core, char *output, uint32_t c
         if (!handle->endpoint)
             return KV_STS_INVALID_CORE_HANDLE;
         KV_DumpCore(*handle, output, capacity, lookup, compact, tagged);
-        return KV_STS_SUCCESS;
+        // The text of an image that could not be read is an empty core; the
+        // caller learns that it is no configuration.
+        return handle->imageStatus;
     }
 
     // Room for one core record: the stack runs one core per machine.
@@ -535,6 +552,7 @@ KV_STS KV_ApiGetCoreConfigString(const KV_CoreId *core, char *output, uint32_t c
         }
         // The next core's text starts on this one's terminator.
         const uint32_t length = KV_DumpCore(*handle, output, capacity, lookup, compact, tagged);
+        status = handle->imageStatus;
         output += length;
         capacity = uint64_t(length) + 1 >= capacity ? 0 : capacity - length;
     }

@@ -282,10 +282,13 @@ private:
     {
         Token token;
         int32_t number = 0;
-        uint32_t generation = 0;
+        // The generation's low 32 bits, written as a signed number: past
+        // 2^31 it reads negative.
+        int64_t generation = 0;
         char path[KV_DevicePathLength];
         if (!r.tokens.next(token) || !parseNumber(token, number) || !r.number("GE:", generation) ||
-            !r.text("NM:", path, "BN:") || !r.text("BN:", coreBuild, nullptr))
+            generation < INT32_MIN || generation > UINT32_MAX || !r.text("NM:", path, "BN:") ||
+            !r.text("BN:", coreBuild, nullptr))
             return fail("core");
         return true;
     }
@@ -508,6 +511,7 @@ int KV_ApiGetSnapshot(const KV_CoreId *cores, KV_SnapshotTables *snapshot, uint6
     snapshot->arrayCount = snapshot->enclosureCount = 0;
     if (!cores)
         return 0;
+    KV_CoreLock lock; // from the work buffer's allocation to its release
     // The caller's value, then the text; 512 KiB is the most a dump of one
     // core may take.
     constexpr uint32_t WorkSize = 0x100008, TextOffset = 8, TextCapacity = 512 * 1024;

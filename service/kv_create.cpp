@@ -384,7 +384,8 @@ bool KV_RaidApi::memberRoutes(const KV_Create &params, int count,
 
 int KV_RaidApi::CreateArray(const KV_Create &params, bool checkOnly)
 {
-    Refresh();
+    if (Refresh() != 1)
+        return -55; // the rules cannot be checked against the driver
     const Pin pin(*this);
     if (GetArrayCount() >= MaxArraysForCreate)
         return -100;
@@ -438,7 +439,8 @@ int KV_RaidApi::CreateArray(const KV_Create &params, bool checkOnly)
 
 int KV_RaidApi::TransformArray(const KV_Create &params, int arrayId, bool checkOnly)
 {
-    Refresh();
+    if (Refresh() != 1)
+        return -100; // the array cannot be found without the driver
     const Pin pin(*this);
     const KV_ArrayConfig *array = arrayId >= FirstArrayNumber && arrayId <= LastArrayNumber
                                       ? FindArrayConfig(arrayId, true)
@@ -485,10 +487,19 @@ int KV_RaidApi::TransformArray(const KV_Create &params, int arrayId, bool checkO
 
 // --- KV_RaidApi: the checks of a record ----------------------------------
 
+bool KV_NameHasControlCharacters(const QString &name)
+{
+    return std::any_of(name.begin(), name.end(), [](QChar c) {
+        return c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+               c == QChar::ParagraphSeparator;
+    });
+}
+
 bool KV_RaidApi::ValidArrayName(const QString &name)
 {
     static const QString forbidden = QStringLiteral("()^,.=|\"-[]");
-    if (std::any_of(name.begin(), name.end(), [](QChar c) { return forbidden.contains(c); }))
+    if (std::any_of(name.begin(), name.end(), [](QChar c) { return forbidden.contains(c); }) ||
+        KV_NameHasControlCharacters(name))
         return false;
     if (name == QLatin1String("NONE"))
         return true;

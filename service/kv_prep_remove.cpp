@@ -197,7 +197,8 @@ void KV_RaidApi::tellMembersOfRemoval(int arrayId)
 
 int KV_RaidApi::PrepareArrayForRemoval(int arrayId)
 {
-    Refresh();
+    if (!ProcessIsElevated() || Refresh() != 1)
+        return KV_PrepRemoveRefused;
     bool hidden = false, legacy = false;
     {
         const Pin pin(*this);

@@ -41,11 +41,14 @@ int halves(const KV_ArrayRec &array)
     return array.halves == 2 ? 2 : 1;
 }
 
-// The array identifiers behind a drive letter, as the host reports them.
-std::vector<int32_t> arraysBehind(char letter)
+// The array identifiers behind a drive letter, as the host reports them;
+// `answered` turns false when a host query behind them failed.
+std::vector<int32_t> arraysBehind(char letter, bool &answered)
 {
     std::vector<int32_t> arrays;
-    KV_GetVolumeArrays(std::string(1, letter) + ":", &arrays);
+    bool complete = false;
+    KV_GetVolumeArrays(std::string(1, letter) + ":", &arrays, &complete);
+    answered = answered && complete;
     if (arrays.size() > MaxArraysPerVolume)
         arrays.resize(MaxArraysPerVolume);
     return arrays;
@@ -337,7 +340,8 @@ KV_RaidApi::HostView KV_RaidApi::hostView()
     char letters[32] = {};
     KV_ListFixedDrives(sizeof letters, letters);
     for (const char *letter = letters; *letter != '\0'; ++letter) {
-        for (const int32_t arrayId : arraysBehind(*letter)) {
+        bool answered = true; // a letter that cannot be told shows none
+        for (const int32_t arrayId : arraysBehind(*letter, answered)) {
             QString &text = host.driveLetters[arrayId];
             if (!text.isEmpty())
                 text += QStringLiteral(", ");
@@ -345,17 +349,19 @@ KV_RaidApi::HostView KV_RaidApi::hostView()
         }
     }
     const std::string system = kv::platform()->systemDirectory().substr(0, 1024);
-    if (!system.empty()) {
-        for (const int32_t arrayId : arraysBehind(system[0]))
+    host.systemKnown = !system.empty();
+    if (host.systemKnown) {
+        for (const int32_t arrayId : arraysBehind(system[0], host.systemKnown))
             host.systemArrays.insert(arrayId);
     }
     return host;
 }
 
-bool KV_RaidApi::carriesSystem(int arrayId, const std::set<int> &systemArrays)
+bool KV_RaidApi::carriesSystem(int arrayId, const HostView &host)
 {
     const Pin pin(*this);
-    if (systemArrays.count(arrayId))
+    const std::set<int> &systemArrays = host.systemArrays;
+    if (!host.systemKnown || systemArrays.count(arrayId))
         return true;
     const KV_ArrayConfig *config = FindArrayConfig(arrayId, true);
     if (!config || !KV_FieldIs(config->type, "RAIDCACHE") || KV_FieldIs(config->cache, "R"))
@@ -368,12 +374,15 @@ bool KV_RaidApi::carriesSystem(int arrayId, const std::set<int> &systemArrays)
     return false;
 }
 
-bool KV_RaidApi::sharesSystemDisk(int arrayId, const std::set<int> &systemArrays)
+bool KV_RaidApi::sharesSystemDisk(int arrayId, const HostView &host)
 {
     const Pin pin(*this);
+    const std::set<int> &systemArrays = host.systemArrays;
     const KV_ArrayConfig *config = FindArrayConfig(arrayId, true);
     if (!config)
         return false;
+    if (!host.systemKnown)
+        return true;
     for (int m = 0; m < KV_MemberCount(*config); ++m) {
         const int disk = config->members[m].deviceRoute;
         for (int i = 0; i < view_->tables.arrayCount; ++i) {
@@ -387,17 +396,23 @@ bool KV_RaidApi::sharesSystemDisk(int arrayId, const std::set<int> &systemArrays
 
 bool KV_RaidApi::ArrayCarriesSystem(int arrayId)
 {
-    return carriesSystem(arrayId, hostView().systemArrays);
+    return carriesSystem(arrayId, hostView());
 }
 
 bool KV_RaidApi::ArrayHoldsSystem(int arrayId)
 {
-    return hostView().systemArrays.count(arrayId) > 0;
+    const HostView host = hostView();
+    return !host.systemKnown || host.systemArrays.count(arrayId) > 0;
 }
 
 bool KV_RaidApi::ArraySharesSystemDisk(int arrayId)
 {
-    return sharesSystemDisk(arrayId, hostView().systemArrays);
+    return sharesSystemDisk(arrayId, hostView());
+}
+
+bool KV_RaidApi::SystemFactsKnown()
+{
+    return hostView().systemKnown;
 }
 
 bool KV_RaidApi::ArrayTrimSupported(int arrayId)
@@ -720,23 +735,27 @@ KV_EventRec KV_RaidApi::FetchEvent(quint32 sequence, quint32 language)
 RaidDataBundle KV_RaidApi::BuildBundle(quint32 firstEventSequence, quint32 language,
                                        EventFetcher fetchEvent)
 {
-    Refresh();
+    const bool refreshed = Refresh() == 1;
     const Pin pin(*this); // every lookup below reads the tables the bundle keeps
     RaidDataBundle bundle;
     bundle.snapshot = view_;
+    bundle.refreshFailed = !refreshed;
+    if (view_->readAtMs != 0)
+        bundle.lastGoodRefresh = QDateTime::fromMSecsSinceEpoch(view_->readAtMs);
     const KV_SnapshotTables &t = bundle.snapshot->tables;
     bundle.computerName = ComputerName();
 
     const HostView host = hostView();
+    bundle.systemFactsUnknown = !host.systemKnown;
     for (int i = 0; i < t.arrayCount; ++i) {
         const KV_ArrayConfig &config = t.arrays[i].config[0];
         bundle.arrays.append(&config);
         const int id = config.deviceRoute;
         const int key =
             KV_FieldIs(config.type, "RAIDTIER") ? tierKey(config, host.driveLetters) : id;
-        bundle.arrayHoldsSystem[key] = host.systemArrays.count(id) > 0;
+        bundle.arrayHoldsSystem[key] = !host.systemKnown || host.systemArrays.count(id) > 0;
         bundle.arrayDriveLetters[key] = host.driveLetters.value(id);
-        bundle.arraySharesSystemDisk[key] = sharesSystemDisk(id, host.systemArrays);
+        bundle.arraySharesSystemDisk[key] = sharesSystemDisk(id, host);
         bundle.arrayDiskNumber[key] = ArrayDiskNumberText(id, int(config.attributes));
         bundle.arrayTrimSupported[key] = ArrayTrimSupported(id);
     }

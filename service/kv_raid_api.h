@@ -18,6 +18,7 @@
 #include "kv_raid_commands.h"
 #include "kv_smart.h"
 #include "kv_snapshot_store.h"
+#include "kv_status.h"
 #include "raid_data_bundle.h"
 
 #include <QObject>
@@ -30,6 +31,10 @@
 // connections; every service object does it on construction.
 void KV_RegisterServiceTypes();
 
+// True when `name` holds a control character or a line or paragraph
+// separator: no array name may.
+bool KV_NameHasControlCharacters(const QString &name);
+
 class KV_RaidApi : public QObject {
     Q_OBJECT
 public:
@@ -37,7 +42,9 @@ public:
     explicit KV_RaidApi(QObject *parent = nullptr);
 
     // Enumerates the cores and re-reads the configuration into a new
-    // snapshot; 1 when the whole configuration was read.
+    // snapshot; 1 when the whole configuration was read. Otherwise 0, and
+    // the last good snapshot stays: the destructive commands, create and
+    // transform refuse then rather than act on it.
     int Refresh();
 
     // Reads `snapshot` instead of the latest one until UnpinSnapshot(), so
@@ -77,9 +84,15 @@ public:
     bool DiskHasInformedHotSwap(int diskId);
 
     bool ArrayIsHidden(int arrayId);
+    // The system facts come from the host's answers about the system drive.
+    // When one of those queries fails they are unknown, and these three
+    // then answer true for every array, so that nothing destructive is
+    // allowed on a guess.
     bool ArrayCarriesSystem(int arrayId);
     bool ArrayHoldsSystem(int arrayId);
     bool ArraySharesSystemDisk(int arrayId);
+    // False when the host could not tell which arrays hold the system.
+    bool SystemFactsKnown();
     bool ArrayTrimSupported(int arrayId);
     bool ArrayTaskIs(int arrayId, const char *task);
 
@@ -118,7 +131,9 @@ public:
 
     // --- Array commands ---------------------------------------------------
     // Each checks its preconditions on the snapshot and sends nothing when
-    // one fails; it answers the core's refusal the same way.
+    // one fails; it answers the core's refusal the same way. Delete, secure
+    // erase, hide, prepare-to-remove and initialize (clearing metadata
+    // included) also refuse in a process that is not elevated.
     bool DeleteArray(int arrayId);
     int SecureEraseArray(int arrayId);         // 1, or -1
     int HideArray(int arrayId, bool extended); // 1, or -1
@@ -140,6 +155,9 @@ public:
     bool IdentifyDisk(int diskId, bool on);
     bool PrepareDiskRemoval(int diskId);
     int InitializeDisks(const KV_InitDisks &disks); // 1 when any disk was initialized
+    // The core's status of the last request DeleteArray or InitializeDisks
+    // sent; KV_STS_UNKNOWN (0) when it sent none (a precondition refused).
+    KV_STS LastCoreStatus() const { return lastCoreStatus_; }
     bool SetDiskCacheOptions(const KV_DiskOptions &options);
     bool SetDiskSmartPolling(const KV_DiskOptions &options);
     bool Rescan();
@@ -151,8 +169,9 @@ public:
     // Execute: 1 when the core accepted the request, 0 when it refused.
     int CreateArray(const KV_Create &params, bool checkOnly);
     int TransformArray(const KV_Create &params, int arrayId, bool checkOnly);
-    // False for a name holding one of ()^,.="|-[] or, unless it is "NONE",
-    // already carried by an array.
+    // False for a name holding one of ()^,.="|-[] or a control character
+    // (a line break above all) or, unless it is "NONE", already carried by
+    // an array.
     bool ValidArrayName(const QString &name);
     bool TrimSupportedFor(const KV_Create &params);
     // The members that are found include two of the kinds hard disk, SATA
@@ -253,13 +272,17 @@ private:
 
     // The drive letters of every array (identifier to "C:, D:") and the
     // arrays behind the system drive, asked of the host.
+    // `systemKnown` is false when the system directory or a host query
+    // behind the system drive failed; `systemArrays` may then lack some.
     struct HostView {
         QMap<int, QString> driveLetters;
         std::set<int> systemArrays;
+        bool systemKnown = false;
     };
     HostView hostView();
-    bool carriesSystem(int arrayId, const std::set<int> &systemArrays);
-    bool sharesSystemDisk(int arrayId, const std::set<int> &systemArrays);
+    // Both answer true when the system facts are unknown.
+    bool carriesSystem(int arrayId, const HostView &host);
+    bool sharesSystemDisk(int arrayId, const HostView &host);
     int tierKey(const KV_ArrayConfig &tier, const QMap<int, QString> &driveLetters);
     // The core requests go to; null without one.
     const KV_CoreId *core();
@@ -275,5 +298,6 @@ private:
 
     KV_SnapshotRef view_;
     bool pinned_ = false;
+    KV_STS lastCoreStatus_ = 0;
     QString logPath_;
 };

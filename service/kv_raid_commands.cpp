@@ -117,10 +117,10 @@ bool KV_RaidApi::DiskInRestoringArray(int diskId)
 bool KV_RaidApi::DiskInSystemArray(int diskId)
 {
     const Pin pin(*this);
-    const std::set<int> system = hostView().systemArrays;
+    const HostView host = hostView();
     for (int i = 0; i < view_->tables.arrayCount; ++i) {
         const int arrayId = view_->tables.arrays[i].config[0].deviceRoute;
-        if (ArrayUsesDisk(arrayId, diskId) && carriesSystem(arrayId, system))
+        if (ArrayUsesDisk(arrayId, diskId) && carriesSystem(arrayId, host))
             return true;
     }
     return false;
@@ -196,7 +196,9 @@ bool KV_RaidApi::CanBeDedicatedSpare(int arrayId, int diskId)
 
 bool KV_RaidApi::DeleteArray(int arrayId)
 {
-    Refresh();
+    lastCoreStatus_ = KV_STS_UNKNOWN;
+    if (!ProcessIsElevated() || Refresh() != 1)
+        return false;
     const Pin pin(*this);
     const KV_ArrayConfig *config = FindArrayConfig(arrayId, true);
     const KV_CoreId *target = core();
@@ -214,25 +216,30 @@ bool KV_RaidApi::DeleteArray(int arrayId)
         }
     }
     const PathEntry array(config->path);
-    const bool deleted =
-        KV_ApiDeleteLogicalDevice(target, 1, &array.text, 0, 0, 0) == KV_STS_SUCCESS;
-    return deleted || initialized;
+    lastCoreStatus_ = KV_ApiDeleteLogicalDevice(target, 1, &array.text, 0, 0, 0);
+    return lastCoreStatus_ == KV_STS_SUCCESS || initialized;
 }
 
 int KV_RaidApi::SecureEraseArray(int arrayId)
 {
-    Refresh();
-    const KV_ArrayConfig *config = FindArrayConfig(arrayId, true);
-    if (!config || ArrayCarriesSystem(arrayId) || config->referenceCount != 0)
+    if (!ProcessIsElevated() || Refresh() != 1)
         return -1;
-    const std::string path = config->path;
+    std::string path;
+    {
+        const Pin pin(*this);
+        const KV_ArrayConfig *config = FindArrayConfig(arrayId, true);
+        if (!config || ArrayCarriesSystem(arrayId) || config->referenceCount != 0)
+            return -1;
+        path = config->path;
+    }
     HideArray(arrayId, false);
     return KV_ApiSecureEraseLogicalDevice(path.c_str(), 0, 0) == KV_STS_SUCCESS ? 1 : -1;
 }
 
 int KV_RaidApi::HideArray(int arrayId, bool extended)
 {
-    Refresh();
+    if (!ProcessIsElevated() || Refresh() != 1)
+        return -1;
     const Pin pin(*this);
     const KV_ArrayConfig *config = FindArrayConfig(arrayId, true);
     if (!config || ArrayCarriesSystem(arrayId) || config->referenceCount != 0 ||
@@ -246,7 +253,8 @@ int KV_RaidApi::HideArray(int arrayId, bool extended)
 
 int KV_RaidApi::UnhideArray(int arrayId)
 {
-    Refresh();
+    if (Refresh() != 1)
+        return -1;
     const Pin pin(*this);
     const KV_ArrayConfig *config = FindArrayConfig(arrayId, true);
     if (!config || config->referenceCount != 0 || !(config->attributes & AttributeHidden) ||
@@ -262,7 +270,7 @@ bool KV_RaidApi::RenameArray(int arrayId, const QString &name)
 {
     const Pin pin(*this);
     const KV_ArrayConfig *config = FindArrayConfig(arrayId, true);
-    if (!config || ArrayTaskActive(arrayId))
+    if (!config || ArrayTaskActive(arrayId) || KV_NameHasControlCharacters(name))
         return false;
     const QByteArray text = name.toLocal8Bit();
     return KV_ApiManageDevicePrivateLogicalDevice(config->path, text.constData(),
@@ -440,6 +448,9 @@ bool KV_RaidApi::PrepareDiskRemoval(int diskId)
 
 int KV_RaidApi::InitializeDisks(const KV_InitDisks &disks)
 {
+    lastCoreStatus_ = KV_STS_UNKNOWN;
+    if (!ProcessIsElevated())
+        return 0;
     const Pin pin(*this);
     const KV_CoreId *target = core();
     if (!target)
@@ -453,9 +464,8 @@ int KV_RaidApi::InitializeDisks(const KV_InitDisks &disks)
         if (index < 0 || !DiskEligibleForInit(index, disksOnly))
             continue;
         const PathEntry disk(view_->tables.disks[index].path);
-        any = KV_ApiInitializePhysicalDevice(target, 1, &disk.text, 0, 0, disks.mode) ==
-                  KV_STS_SUCCESS ||
-              any;
+        lastCoreStatus_ = KV_ApiInitializePhysicalDevice(target, 1, &disk.text, 0, 0, disks.mode);
+        any = lastCoreStatus_ == KV_STS_SUCCESS || any;
     }
     if (any && disks.mode != 0)
         Rescan();

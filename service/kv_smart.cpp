@@ -299,6 +299,7 @@ KV_SmartInfo KV_RaidApi::GetSmartInfo(int diskId)
     const KV_CoreId *target = core();
     if (!disk || !target)
         return info;
+    const KV_CoreLock lock; // from the buffer's allocation to its release
     const KV_RequestBlock buffer(KV_SmartBufferLength, "KV_RaidApi::GetSmartInfo");
     if (!buffer || !takeStatus(info, requestSmartData(*target, *disk, buffer)))
         return info;
@@ -316,6 +317,7 @@ KV_SmartInfo KV_RaidApi::RetrieveAllSmartInfo(int diskId, QString logPath, QStri
     const KV_CoreId *target = core();
     if (!disk || !target)
         return info;
+    const KV_CoreLock lock; // from the buffer's allocation to its release
     const KV_RequestBlock buffer(KV_SmartBufferLength, "KV_RaidApi::RetrieveAllSmartInfo");
     if (!buffer || !takeStatus(info, requestSmartData(*target, *disk, buffer)))
         return info;

@@ -2,6 +2,7 @@
 
 #include "kv_core.h"
 
+#include <chrono>
 #include <cstring>
 #include <mutex>
 
@@ -52,8 +53,13 @@ int refresh()
         if (next->coreCount > 0)
             result = KV_ApiGetSnapshot(next->cores, &next->tables, 0, 0);
     }
+    if (result != 1)
+        return 0;
+    next->readAtMs = std::chrono::duration_cast<std::chrono::milliseconds>(
+                         std::chrono::system_clock::now().time_since_epoch())
+                         .count();
     publish(std::move(next));
-    return result;
+    return 1;
 }
 
 } // namespace KV_SnapshotStore

@@ -20,6 +20,9 @@ struct KV_Snapshot {
     KV_CoreId cores[KV_MaxCores]; // the enumerated cores; requests go to the first
     uint32_t coreCount;
     KV_SnapshotTables tables;
+    // When the driver's configuration was read into it: milliseconds since
+    // 1970-01-01 UTC; 0 for a snapshot that was not read from a driver.
+    int64_t readAtMs;
 };
 
 using KV_SnapshotRef = std::shared_ptr<const KV_Snapshot>;
@@ -31,9 +34,10 @@ namespace KV_SnapshotStore {
 KV_SnapshotRef latest();
 
 // Enumerates the cores and parses the first core's configuration into a new
-// snapshot, then publishes it. Returns the parser's result: 1 when the
-// whole configuration was read, 0 otherwise (what was read is published all
-// the same, as the parser leaves it).
+// snapshot and, when the whole configuration was read, publishes it and
+// returns 1. Otherwise (no core, the image or its dump could not be read, a
+// line did not parse) it returns 0 and the last good snapshot stays the
+// latest: a driver that does not answer never shows as an empty machine.
 int refresh();
 
 // Publishes `snapshot` as the latest (tests build their own).

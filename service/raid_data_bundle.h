@@ -4,6 +4,7 @@
 
 #include "kv_snapshot_store.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QMap>
 #include <QMetaType>
@@ -33,6 +34,9 @@ public:
     // pointers point into `snapshot`.
     QList<const KV_ArrayConfig *> arrays;
     // Keyed by array identifier (a tier by the key of one of its members).
+    // While `systemFactsUnknown` is set, arrayHoldsSystem and
+    // arraySharesSystemDisk are true for every array: they are then no
+    // facts, only the refusal the window should keep to.
     QMap<int, bool> arrayHoldsSystem;
     QMap<int, QString> arrayDriveLetters;
     QMap<int, bool> arrayTrimSupported;
@@ -48,6 +52,18 @@ public:
     QList<bool> diskHotSwap;
     QList<KV_EventRec> events;
     quint32 nextEventSeq = 0;
+
+    // Set when the host could not tell which arrays hold the system (a
+    // query of the system drive's volume or disks failed). Delete, Secure
+    // Erase, Hide and Prepare to Remove are then to be disabled for every
+    // array; the service refuses them all the same.
+    bool systemFactsUnknown = false;
+    // Set when this refresh could not read the driver's configuration: the
+    // tables are then those of the last refresh that could (`lastGoodRefresh`,
+    // local time; invalid when none has yet), not an empty machine, and the
+    // window should say that the driver is not answering.
+    bool refreshFailed = false;
+    QDateTime lastGoodRefresh;
 
     // Keeps the tables that `arrays` and `disks` point into alive and
     // unchanged for as long as the bundle lives.

@@ -1,10 +1,16 @@
 #include "kv_channel.h"
+#include "kv_posix_platform.h"
 #include "recording_platform.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <atomic>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <thread>
+#include <unistd.h>
 
 class TestChannel : public QObject {
     Q_OBJECT
@@ -116,6 +122,56 @@ private slots:
         QVERIFY(!KV_OpenEndpoint("//./Core1/Route0/Device0", 8, 3));
     }
 
+    // A daemon that answers a read with fewer bytes than were asked for has
+    // not completed the transfer, whatever its answer's error word says.
+    void shortSocketReadIsNoAnswer()
+    {
+        QTemporaryDir dir; // mode 0700, this user's
+        QVERIFY(dir.isValid());
+        const std::string socketPath = dir.filePath(kv::wire::SocketName).toStdString();
+        const int listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::memcpy(address.sun_path, socketPath.c_str(), socketPath.size() + 1);
+        QCOMPARE(::bind(listener, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+        QCOMPARE(::listen(listener, 1), 0);
+        std::thread daemon([listener] {
+            const int peer = ::accept(listener, nullptr, nullptr);
+            if (peer < 0)
+                return;
+            kv::wire::RequestHeader request{};
+            std::vector<char> payload;
+            while (::recv(peer, &request, sizeof request, MSG_WAITALL) == sizeof request) {
+                payload.resize(request.length);
+                if (request.length > 0 &&
+                    ::recv(peer, payload.data(), request.length, MSG_WAITALL) != request.length)
+                    break;
+                const uint32_t length =
+                    request.op == uint32_t(kv::wire::Op::Read) ? request.outLength - 512 : 0;
+                const kv::wire::ResponseHeader response{kv::wire::ResponseMagic, 0, length, 0};
+                std::vector<char> answer(sizeof response + length, 'A');
+                std::memcpy(answer.data(), &response, sizeof response);
+                if (::send(peer, answer.data(), answer.size(), MSG_NOSIGNAL) !=
+                    ssize_t(answer.size()))
+                    break;
+            }
+            ::close(peer);
+        });
+        uint32_t read = kv::winerr::InvalidHandle;
+        {
+            kv::PosixPlatform platform(dir.path().toStdString(), std::chrono::seconds(10));
+            if (auto file = platform.open("\\\\.\\KVConfig0", 3, 3, 0)) {
+                std::vector<uint8_t> buffer(1024);
+                read = file->read(buffer.data(), 0, 1024);
+            }
+        }
+        ::shutdown(listener, SHUT_RDWR); // wakes an accept that never got its caller
+        daemon.join();
+        ::close(listener);
+        QVERIFY(read != kv::winerr::InvalidHandle); // the file opened and was read
+        QVERIFY(read != kv::winerr::Success);
+    }
+
     void allocator()
     {
         const size_t before = KVTL_LiveCount();
@@ -126,6 +182,8 @@ private slots:
         QVERIFY(KVTL_CheckBuffer(p + 4096, 1024));
         QVERIFY(!KVTL_CheckBuffer(p + 4096, 1025));
         QVERIFY(!KVTL_CheckBuffer(p - 1, 16));
+        // A length whose end wraps past 2^64 lands inside the allocation.
+        QVERIFY(!KVTL_CheckBuffer(p + 4096, UINT64_MAX - 4000));
         int local = 0;
         QVERIFY(!KVTL_CheckBuffer(&local, 4));
         QCOMPARE(KVTL_Free(p), KV_STS(1));

@@ -4,6 +4,7 @@
 #include "kv_core.h"
 #include "kv_dump.h"
 #include "kv_inprocess_platform.h"
+#include "kv_words.h"
 #include "recording_platform.h"
 
 #include <QTest>
@@ -351,6 +352,44 @@ private slots:
         QFETCH(QByteArray, expected);
         const QByteArray text = dump(image, 0x10000, 1, tagged);
         QVERIFY2(text.contains(expected), text.constData());
+    }
+
+    // The words the dump writes, as literals: the parser and the window
+    // compare against these very words.
+    void words_data()
+    {
+        QTest::addColumn<QByteArray>("word");
+        QTest::addColumn<QByteArray>("expected");
+        const QList<std::pair<uint32_t, const char *>> arrayStates = {
+            {0x200, "NORMAL"},  {0x201, "CRITICAL"}, {0x202, "OFFLINE"},
+            {0x203, "OUTDATE"}, {0x204, "LOCKED"},   {0x205, "UNKNOWN"}};
+        for (const auto &[state, word] : arrayStates)
+            QTest::addRow("array state %x", state)
+                << QByteArray(KV_LogicalStateWord(state, 0)) << QByteArray(word);
+        QTest::addRow("array state while created")
+            << QByteArray(KV_LogicalStateWord(0x200, 0x5355)) << QByteArray("READY");
+        const QList<std::pair<uint32_t, const char *>> memberStates = {
+            {0x30, "Fail_Offline"}, {0x4020, "Fail(NP)_Offline"}, {0x10, "Fail"},
+            {0x20, "Offline"},      {0x4000, "Fail(NP)"},         {0x4010, "Fail"},
+            {0, "NoError"}};
+        for (const auto &[flags, word] : memberStates)
+            QTest::addRow("member %x", flags)
+                << QByteArray(KV_ElementErrorWord(flags)) << QByteArray(word);
+        const QList<std::tuple<uint32_t, uint32_t, uint32_t, const char *>> types = {
+            {0x1BF5, 1, 3, "RAID5"},    {0x1BF5, 2, 3, "RAID50"},   {0x1BF5, 1, 2, "UNKNOWN"},
+            {0x1BF6, 1, 2, "RAID1"},    {0x1BF6, 1, 3, "RAID1N"},   {0x1BF6, 3, 1, "RAID0"},
+            {0x1BF6, 2, 2, "RAID10"},   {0x1BF6, 2, 3, "RAID10N"},  {0x1BF7, 1, 1, "VOLUME"},
+            {0x1BF9, 1, 1, "LEGACY"},   {0x1BFA, 1, 4, "RAID6"},    {0x1BFA, 2, 4, "RAID60"},
+            {0x1BFB, 1, 1, "RAIDABLE"}, {0x1BFD, 2, 1, "RAIDTIER"}, {0x1BF8, 1, 2, "UNKNOWN"}};
+        for (const auto &[code, first, second, word] : types)
+            QTest::addRow("type %x %ux%u", code, first, second)
+                << QByteArray(KV_ArrayTypeWord(code, first, second)) << QByteArray(word);
+    }
+    void words()
+    {
+        QFETCH(QByteArray, word);
+        QFETCH(QByteArray, expected);
+        QCOMPARE(word, expected);
     }
 
     void capacity_data()

@@ -347,6 +347,12 @@ private slots:
             << head << 1 << QByteArray("controller") << QByteArray("KVC-SATA|2.1.0|11259375|3|5");
         QTest::addRow("core build kept for the controller")
             << head << 1 << QByteArray("controller.coreBuild") << QByteArray("KV-5.2");
+        QTest::addRow("generation past 2^31 as the dump writes it")
+            << QByteArray(Core).replace("GE: 5", "GE: -2147483643") + CorePd << 1
+            << QByteArray("counts") << QByteArray("0/1/0/0");
+        QTest::addRow("number with trailing garbage")
+            << QByteArray(array(0, 12)).replace("HD: 12", "HD: 12abc") << 0 << QByteArray("counts")
+            << QByteArray("0/0/0/0");
         QTest::addRow("core line without BN")
             << QByteArray("CO: 1 GE: 5 NM: //./Core1/Route0/Device0\n") << 0 << QByteArray("counts")
             << QByteArray("0/0/0/0");
@@ -475,6 +481,25 @@ private slots:
         QCOMPARE(KV_ApiGetSnapshot(&core1, tables.get(), 7, lookup), 1);
         QCOMPARE(KVTL_LiveCount(), live);
         compareWithModel(model, lookup);
+    }
+
+    // Whatever bytes the driver holds in a name, the dump stays one line per
+    // device and every array comes back.
+    void controlCharactersInNames()
+    {
+        kvemu::Model model = kvemu::demoModel();
+        model.arrays[1].name = "Two\nLD: 99 ^Lines\r";
+        model.disks[2].model = "Model\n";
+        model.generation = 0x80000001; // past 2^31
+        auto emulator = std::make_shared<kvemu::Emulator>(kvemu::StoredState{model, model},
+                                                          std::make_shared<kvemu::ManualClock>());
+        kv::setPlatform(std::make_shared<kvemu::InProcessPlatform>(emulator));
+        const KV_CoreId core1{1, ".", "Core1"};
+        QCOMPARE(KV_ApiGetSnapshot(&core1, tables.get(), 0, 0), 1);
+        QCOMPARE(tables->arrayCount, int(model.arrays.size()));
+        QCOMPARE(QByteArray(tables->arrays[1].config[0].deviceName),
+                 QByteArray("Two_LD: 99 _Lines_"));
+        QCOMPARE(QByteArray(tables->disks[3].model), QByteArray("Model_"));
     }
 
     void snapshotFailures()

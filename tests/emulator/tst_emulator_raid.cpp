@@ -401,6 +401,21 @@ private slots:
         }
     }
 
+    // An array takes four dedicated spares; a fifth is refused.
+    void fifthDedicatedSpare()
+    {
+        QCOMPARE(emulator->change([](kvemu::Model &m) {
+            m.arrays[0].spares = {m.disks[2].id, m.disks[3].id, m.disks[4].id, m.disks[5].id};
+        }),
+                 std::string());
+        std::vector<uint8_t> b(1024, 0);
+        setLe<uint32_t>(b, 32, 0x7CA2);
+        putArray(b, 1);
+        setLe<uint32_t>(b, 52, 1);
+        putDisk(b, 92, 11);
+        expectRefusal(7, b, 46);
+    }
+
     void deleteAndOffline()
     {
         std::vector<uint8_t> b(1536, 0);
@@ -752,6 +767,13 @@ private slots:
         std::vector<uint8_t> image = client->image();
         QCOMPARE(le<uint32_t>(image, diskRecord(image, 11) + 44), 0x3004u);
         expectRefusal(2, createBlock(0x1BFB, 1, 1, {11}, 0, 1000), 40);
+        for (const uint32_t mode : {0u, 1u}) { // neither initialized nor cleared
+            std::vector<uint8_t> b(1536, 0);
+            setLe<uint32_t>(b, 36, 1);
+            setLe<uint32_t>(b, 40, mode);
+            putDisk(b, 44, 11);
+            expectRefusal(4, b, 40);
+        }
         QVERIFY(emulator->control("unlock disk 11").ok);
         QVERIFY(!emulator->control("unlock disk 11").ok);
 

@@ -445,6 +445,10 @@ private slots:
         QTest::addRow("hyphen") << "A-B" << false;
         for (const QChar c : QStringLiteral("()^,.=|\"-[]"))
             QTest::addRow("holds %c", c.toLatin1()) << QStringLiteral("Disk%1s").arg(c) << false;
+        QTest::addRow("line break") << "Vault\nD" << false;
+        QTest::addRow("tab") << "Va\tult" << false;
+        QTest::addRow("line separator")
+            << QStringLiteral("Va%1ult").arg(QChar::LineSeparator) << false;
         QTest::addRow("taken") << "Data" << false;
         QTest::addRow("case differs") << "data" << true;
         QTest::addRow("free") << "Vault" << true;
