@@ -448,7 +448,7 @@ private slots:
         QTest::addRow("line break") << "Vault\nD" << false;
         QTest::addRow("tab") << "Va\tult" << false;
         QTest::addRow("line separator")
-            << QStringLiteral("Va%1ult").arg(QChar::LineSeparator) << false;
+            << QStringLiteral("Va%1ult").arg(QChar(QChar::LineSeparator)) << false;
         QTest::addRow("taken") << "Data" << false;
         QTest::addRow("case differs") << "data" << true;
         QTest::addRow("free") << "Vault" << true;

@@ -179,15 +179,19 @@ private slots:
         QTest::addColumn<QByteArray>("diskType");
         QTest::addColumn<bool>("any");
         QTest::addColumn<bool>("physical");
-        QTest::addRow("member of a healthy array")
-            << QByteArray("RAID1") << QByteArray("NoError") << QByteArray("Disk") << false << false;
-        QTest::addRow("failed member")
-            << QByteArray("RAID1") << QByteArray("Fail") << QByteArray("Disk") << true << true;
+        QTest::addColumn<bool>("systemKnown"); // the host answers its queries
+        QTest::addRow("member of a healthy array") << QByteArray("RAID1") << QByteArray("NoError")
+                                                   << QByteArray("Disk") << false << false << true;
+        QTest::addRow("failed member") << QByteArray("RAID1") << QByteArray("Fail")
+                                       << QByteArray("Disk") << true << true << true;
         QTest::addRow("legacy disk of a legacy array")
             << QByteArray("LEGACY") << QByteArray("NoError") << QByteArray("Legacy") << true
-            << false;
+            << false << true;
+        QTest::addRow("legacy disk while the system arrays are unknown")
+            << QByteArray("LEGACY") << QByteArray("NoError") << QByteArray("Legacy") << false
+            << false << false;
         QTest::addRow("in no array")
-            << QByteArray("") << QByteArray("") << QByteArray("Unknown") << true << false;
+            << QByteArray("") << QByteArray("") << QByteArray("Unknown") << true << false << true;
     }
     void eligibility()
     {
@@ -196,6 +200,22 @@ private slots:
         QFETCH(QByteArray, diskType);
         QFETCH(bool, any);
         QFETCH(bool, physical);
+        QFETCH(bool, systemKnown);
+        if (systemKnown) {
+            // No driver, but a host whose volumes and ports answer: none
+            // lies on an array.
+            auto host = std::make_shared<test::RecordingPlatform>();
+            host->canOpen = [](const std::string &name) {
+                return name.find("KVConfig") == std::string::npos;
+            };
+            host->ioctlHandler = [](const std::string &, uint32_t, const void *, uint32_t,
+                                    void *out, uint32_t outLength, uint32_t *returned) {
+                std::memset(out, 0, outLength);
+                *returned = 0;
+                return kv::winerr::Success;
+            };
+            kv::setPlatform(host);
+        }
         Tables tables;
         tables.disk(1, diskType.constData());
         tables.disk(2, "Disk", "Locked");
