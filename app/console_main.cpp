@@ -305,9 +305,16 @@ int main(int argc, char **argv)
         return 1;
     }
     std::printf("Velmora: %u core(s)\n", count);
+    int result = 0;
     for (uint32_t i = 0; i < count; ++i) {
         KV_CoreLock lock;
         KV_Core core(cores[i].host, cores[i].coreName);
+        if (core.imageStatus != KV_STS_SUCCESS) {
+            std::printf("Velmora: the configuration of %s could not be read (status %u, %s)\n",
+                        cores[i].coreName, core.imageStatus, KV_StatusName(core.imageStatus));
+            result = 1;
+            continue;
+        }
         std::printf("  %s on host %s (core number %d), configuration %s\n", cores[i].coreName,
                     cores[i].host, cores[i].coreNumber, core.configPath);
         std::printf("    controllers: %u\n", core.controllerCount);
@@ -320,5 +327,5 @@ int main(int argc, char **argv)
         std::printf("    enclosures:  %u\n", core.enclosureCount);
         std::printf("    generation:  %" PRIu64 "\n", core.generation);
     }
-    return 0;
+    return result;
 }

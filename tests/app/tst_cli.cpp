@@ -66,6 +66,8 @@ private slots:
         QTest::addRow("dump") << "" << QStringList{"--dump"} << 0 << QByteArray("BufferSize: ");
         QTest::addRow("dump without an answer")
             << "fault fail 100000" << QStringList{"--dump"} << 1 << QByteArray("dump failed");
+        QTest::addRow("counts without an answer")
+            << "fault fail 100000" << QStringList{} << 1 << QByteArray("could not be read");
         QTest::addRow("bundle without an answer")
             << "fault fail 100000" << QStringList{"--bundle"} << 1 << QByteArray("not answering");
         QTest::addRow("smart without an answer")
