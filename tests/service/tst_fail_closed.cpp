@@ -327,8 +327,9 @@ private slots:
         for (int r = 0; r < 2; ++r)
             readers.emplace_back([] {
                 KV_RaidApi service;
-                for (int i = 0; i < 25; ++i) {
-                    service.Refresh();
+                for (int i = 0; i < 200; ++i) {
+                    if (i % 8 == 0)
+                        service.Refresh();
                     service.GetSmartInfo(3);
                 }
             });
