@@ -1,7 +1,9 @@
 #include "socket_io.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/uio.h>
 
@@ -14,6 +16,34 @@ Result readExact(int fd, void *buffer, size_t length)
     while (got < length) {
         const ssize_t n = ::recv(fd, bytes + got, length - got, 0);
         if (n < 0 && errno == EINTR)
+            continue;
+        if (n == 0)
+            return got == 0 ? Result::Closed : Result::Error;
+        if (n < 0)
+            return Result::Error;
+        got += size_t(n);
+    }
+    return Result::Ok;
+}
+
+Result readExact(int fd, void *buffer, size_t length, std::chrono::milliseconds timeout)
+{
+    using namespace std::chrono;
+    auto *bytes = static_cast<uint8_t *>(buffer);
+    const auto deadline = steady_clock::now() + timeout;
+    size_t got = 0;
+    while (got < length) {
+        const auto left = duration_cast<milliseconds>(deadline - steady_clock::now()).count();
+        if (left <= 0)
+            return Result::TimedOut;
+        pollfd entry{fd, POLLIN, 0};
+        const int ready = ::poll(&entry, 1, int(std::min<long long>(left, 60000)));
+        if (ready < 0 && errno != EINTR)
+            return Result::Error;
+        if (ready <= 0)
+            continue;
+        const ssize_t n = ::recv(fd, bytes + got, length - got, MSG_DONTWAIT);
+        if (n < 0 && (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK))
             continue;
         if (n == 0)
             return got == 0 ? Result::Closed : Result::Error;
