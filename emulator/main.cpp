@@ -42,12 +42,14 @@ int main(int argc, char **argv)
                 unsigned long long value = 0;
                 const auto [end, error] =
                     std::from_chars(text.data(), text.data() + text.size(), value);
+                const bool idle = args[i] == "--idle-timeout";
                 if (error != std::errc() || end != text.data() + text.size() || value == 0 ||
-                    value > 86400000) {
-                    std::cerr << "kvemu: " << args[i] << " takes a positive number\n";
+                    value > (idle ? 86400000u : 4096u)) {
+                    std::cerr << "kvemu: " << args[i] << " takes a number from 1 to "
+                              << (idle ? "86400000 (milliseconds)" : "4096") << "\n";
                     return kvemu::exitcode::Usage;
                 }
-                if (args[i] == "--idle-timeout")
+                if (idle)
                     options.idleTimeout = std::chrono::milliseconds(value);
                 else
                     options.maxConnections = size_t(value);

@@ -1,13 +1,15 @@
 // Which requests only an elevated opener may send.
 #pragma once
 
+#include "kv_status.h"
+
 #include <cstdint>
 
 namespace kvemu {
 
 // The status a destructive command from an opener that is not elevated
 // answers (the driver's own refusal; it changes nothing).
-inline constexpr uint32_t NotElevatedStatus = 28; // KV_STS_DRIVER_SPECIFIC
+inline constexpr uint32_t NotElevatedStatus = KV_STS_DRIVER_SPECIFIC;
 
 // True for the write commands that destroy or withdraw data: delete,
 // initialize and clear metadata, secure erase, hiding an array or marking
