@@ -162,9 +162,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// One connection to the daemon. Every exchange has to finish before the
-// deadline; after a timeout or a broken frame the connection is dropped and
-// later calls fail at once.
 // Says once per process why the console does not talk to what it found.
 void reportRefusal(const std::string &reason)
 {
@@ -173,6 +170,9 @@ void reportRefusal(const std::string &reason)
         std::fprintf(stderr, "Velmora: not using the driver emulator: %s\n", reason.c_str());
 }
 
+// One connection to the daemon. Every exchange has to finish before the
+// deadline; after a timeout or a broken frame the connection is dropped and
+// later calls fail at once.
 class Connection {
 public:
     // Connects only through a directory of this user's own and only to a

@@ -320,7 +320,7 @@ void refuseConnection(int fd, uint32_t error, const std::string &reason)
 class AcceptorPool {
 public:
     AcceptorPool(int listener, Emulator &emulator, const ServeOptions &options, std::ostream &err)
-        : listener_(listener), emulator_(emulator), idle_timeout_(options.idleTimeout),
+        : listener_(listener), emulator_(emulator), idleTimeout_(options.idleTimeout),
           limit_(std::max<size_t>(options.maxConnections, 1)), err_(err)
     {
     }
@@ -402,14 +402,16 @@ private:
             std::lock_guard lock(mutex_);
             held = ++perUser_[peer];
         }
-        // A client that stops reading cannot hold the thread in a send.
-        const auto micros =
-            std::chrono::duration_cast<std::chrono::microseconds>(idle_timeout_).count();
-        const timeval bound{time_t(micros / 1000000), suseconds_t(micros % 1000000)};
-        ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &bound, sizeof bound);
+        // A client that sends nothing, or stops reading, cannot hold the
+        // thread for longer than the bound.
+        const std::chrono::milliseconds bound = held <= share ? idleTimeout_ : RefusalWait;
+        const auto micros = std::chrono::duration_cast<std::chrono::microseconds>(bound).count();
+        const timeval value{time_t(micros / 1000000), suseconds_t(micros % 1000000)};
+        ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &value, sizeof value);
+        ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &value, sizeof value);
 
         if (held <= share) {
-            serveConnection(fd, emulator_, wire::isElevated(peer, own), idle_timeout_);
+            serveConnection(fd, emulator_, wire::isElevated(peer, own), idleTimeout_);
         } else if (held <= share + RefusalSlots) {
             const std::string reason =
                 trusted ? "kvemu: user " + std::to_string(peer) + " already holds " +
@@ -434,7 +436,7 @@ private:
 
     int listener_;
     Emulator &emulator_;
-    const std::chrono::milliseconds idle_timeout_;
+    const std::chrono::milliseconds idleTimeout_;
     const size_t limit_;
     std::ostream &err_;
     std::mutex errMutex_;

@@ -1,9 +1,7 @@
 #include "socket_io.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdint>
-#include <poll.h>
 #include <sys/socket.h>
 #include <sys/uio.h>
 
@@ -28,28 +26,22 @@ Result readExact(int fd, void *buffer, size_t length)
 
 Result readExact(int fd, void *buffer, size_t length, std::chrono::milliseconds timeout)
 {
-    using namespace std::chrono;
     auto *bytes = static_cast<uint8_t *>(buffer);
-    const auto deadline = steady_clock::now() + timeout;
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
     size_t got = 0;
     while (got < length) {
-        const auto left = duration_cast<milliseconds>(deadline - steady_clock::now()).count();
-        if (left <= 0)
-            return Result::TimedOut;
-        pollfd entry{fd, POLLIN, 0};
-        const int ready = ::poll(&entry, 1, int(std::min<long long>(left, 60000)));
-        if (ready < 0 && errno != EINTR)
-            return Result::Error;
-        if (ready <= 0)
+        const ssize_t n = ::recv(fd, bytes + got, length - got, 0);
+        if (n < 0 && errno == EINTR)
             continue;
-        const ssize_t n = ::recv(fd, bytes + got, length - got, MSG_DONTWAIT);
-        if (n < 0 && (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK))
-            continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
+            return Result::TimedOut; // the socket's own bound ran out
         if (n == 0)
             return got == 0 ? Result::Closed : Result::Error;
         if (n < 0)
             return Result::Error;
         got += size_t(n);
+        if (got < length && std::chrono::steady_clock::now() > deadline)
+            return Result::TimedOut;
     }
     return Result::Ok;
 }

@@ -12,7 +12,9 @@ enum class Result { Ok, Closed, Error, TimedOut };
 // Reads exactly `length` bytes. Closed: the peer closed before the first
 // byte; a close in the middle of the buffer is an Error.
 Result readExact(int fd, void *buffer, size_t length);
-// The same within `timeout` for the whole buffer; TimedOut when it ran out.
+// The same within `timeout` for the whole buffer, on a socket whose receive
+// timeout (SO_RCVTIMEO) is set to at most `timeout`; TimedOut when either
+// ran out.
 Result readExact(int fd, void *buffer, size_t length, std::chrono::milliseconds timeout);
 // Writes all `length` bytes (without SIGPIPE).
 bool writeAll(int fd, const void *buffer, size_t length);

@@ -13,10 +13,13 @@
 #include <algorithm>
 #include <chrono>
 #include <csignal>
+#include <linux/capability.h>
 #include <optional>
 #include <poll.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -556,6 +559,79 @@ private slots:
         QCOMPARE(error, kv::winerr::AccessDenied);
         QVERIFY(elevated); // root is elevated whoever serves
         QCOMPARE(ctl.exitCode(), 3);
+    }
+
+    // A daemon serving another user answers this user once, with the
+    // reason, and serves nothing. Only root can play both users (the
+    // stranger keeps the right to reach the daemon's private socket).
+    void daemonRefusesAnotherUser()
+    {
+        if (::geteuid() != 0)
+            QSKIP("needs root to run the daemon and a client as two other users");
+        constexpr uid_t DaemonUser = 65534, Stranger = 65533;
+        QTemporaryDir open;
+        QVERIFY(::chmod(open.path().toLocal8Bit().constData(), 0711) == 0);
+        const QString dir = open.filePath("served");
+        QVERIFY(::mkdir(dir.toLocal8Bit().constData(), 0700) == 0);
+        QVERIFY(::chown(dir.toLocal8Bit().constData(), DaemonUser, DaemonUser) == 0);
+        Daemon daemon(dir, {"--demo"});
+        daemon.process.setChildProcessModifier([] {
+            [[maybe_unused]] const int ignored = ::setresuid(DaemonUser, DaemonUser, DaemonUser);
+        });
+        QVERIFY2(daemon.start(), daemon.said.constData());
+
+        const std::string path = (dir + "/" + wire::SocketName).toStdString();
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+        const std::string command = "status";
+        const wire::RequestHeader request{wire::RequestMagic,
+                                          uint32_t(wire::Op::Control),
+                                          0,
+                                          0,
+                                          uint32_t(command.size()),
+                                          4096,
+                                          0};
+        int answer[2];
+        QVERIFY(::pipe(answer) == 0);
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+            __user_cap_data_struct caps[2]{};
+            caps[0].effective = caps[0].permitted = 1u << CAP_DAC_OVERRIDE;
+            const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            if (::prctl(PR_SET_KEEPCAPS, 1) != 0 ||
+                ::setresuid(Stranger, Stranger, Stranger) != 0 ||
+                ::syscall(SYS_capset, &header, caps) != 0 ||
+                ::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0 ||
+                ::write(fd, &request, sizeof request) != ssize_t(sizeof request) ||
+                ::write(fd, command.data(), command.size()) != ssize_t(command.size()))
+                ::_exit(1);
+            char buffer[4096];
+            ssize_t got;
+            while ((got = ::read(fd, buffer, sizeof buffer)) > 0)
+                if (::write(answer[1], buffer, size_t(got)) != got)
+                    ::_exit(1);
+            ::_exit(0);
+        }
+        ::close(answer[1]);
+        QByteArray reply;
+        char buffer[4096];
+        ssize_t got;
+        while ((got = ::read(answer[0], buffer, sizeof buffer)) > 0)
+            reply.append(buffer, got);
+        ::close(answer[0]);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        QCOMPARE(WEXITSTATUS(status), 0);
+        QVERIFY(reply.size() >= int(sizeof(wire::ResponseHeader)));
+        wire::ResponseHeader response{};
+        std::memcpy(&response, reply.constData(), sizeof response);
+        QCOMPARE(response.error, kv::winerr::AccessDenied);
+        QVERIFY2(reply.contains("serves user 65534 and root only; user 65533 is refused"),
+                 reply.constData());
+        QVERIFY(!reply.contains("generation"));
     }
 
     // Two daemons never share one state file, however it is spelled.
