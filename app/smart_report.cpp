@@ -13,17 +13,6 @@ namespace {
 
 const QString ApplicationName = QStringLiteral("Velmora");
 
-// The S.M.A.R.T. log beside the application log; an existing one is
-// emptied and starts with its header line, as the overview does it.
-QString prepareSmartLog(const QString &logPath)
-{
-    const QString path = QFileInfo(logPath).dir().filePath(QStringLiteral("SMART_LOG.log"));
-    QFile file(path);
-    if (file.exists() && file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(("***Create SMART Log file for " + ApplicationName + " ***\n").toLocal8Bit());
-    return path;
-}
-
 } // namespace
 
 int printSmartReport(int diskId, const char *programPath)
@@ -44,7 +33,7 @@ int printSmartReport(int diskId, const char *programPath)
 
     const QString logPath = KV_PrepareLogFile(
         QFileInfo(QString::fromLocal8Bit(programPath)).absolutePath(), ApplicationName);
-    const QString smartLogPath = prepareSmartLog(logPath);
+    const QString smartLogPath = KV_PrepareSmartLog(logPath, ApplicationName);
     const qint64 before = QFileInfo(smartLogPath).size();
     const KV_SmartInfo report = service.RetrieveAllSmartInfo(diskId, logPath, smartLogPath);
 

@@ -91,9 +91,10 @@ int EventLanguageIndex(const QString &code)
 
 QString DataFilePath(const QString &applicationDir, const QString &fileName)
 {
-    const QString folder = KV_LogFolder(applicationDir, QString::fromLatin1(ApplicationName));
-    QDir().mkpath(folder);
-    return QDir(folder).absoluteFilePath(fileName);
+    const QString folder =
+        KV_PrepareDataFolder(applicationDir, QString::fromLatin1(ApplicationName));
+    // A refused folder gives no path, so that nothing is written anywhere.
+    return folder.isEmpty() ? QString() : QDir(folder).absoluteFilePath(fileName);
 }
 
 DriverPresence CheckDrivers(const std::function<bool(const QString &)> &isLoaded)

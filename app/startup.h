@@ -37,7 +37,7 @@ QString InstallTranslation(QApplication &app, QTranslator &translator, QSettings
 int EventLanguageIndex(const QString &code);
 
 // The path of `fileName` in the data folder, the application log's folder,
-// which is created as needed.
+// which is created as needed; empty when that folder is refused.
 QString DataFilePath(const QString &applicationDir, const QString &fileName);
 
 // What the window says when it finds no arrays, by the loaded drivers.

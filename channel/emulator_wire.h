@@ -83,7 +83,24 @@ struct ResponseHeader {
 static_assert(sizeof(ResponseHeader) == 16);
 
 // The socket directory: $VELMORA_EMULATOR_DIR when set, else
-// $XDG_RUNTIME_DIR/velmora-emulator, else /tmp/velmora-emulator-<uid>.
+// $XDG_RUNTIME_DIR/velmora-emulator, else /tmp/velmora-emulator-<uid>. The
+// last one is a name any user could take first: the daemon creates it with
+// mode 0700 and both sides refuse it unless checkPrivateDirectory passes.
 std::string defaultSocketDirectory();
+
+// --- Trust between local users -------------------------------------------
+// A daemon serves only its own user and root, and a client talks only to a
+// daemon of its own user or of root (both learn the other's user from the
+// socket's peer credentials).
+bool peerIsTrusted(uint32_t peerUid, uint32_t ownUid);
+// Elevation on this platform: root, or the user the daemon runs as (who owns
+// its state). Destructive commands need it.
+bool isElevated(uint32_t uid, uint32_t daemonUid);
+// Why `dir` may not hold the socket (not a real directory, another user's,
+// open to group or others), or an empty text when it may.
+std::string checkPrivateDirectory(const std::string &dir, uint32_t ownUid);
+// The user at the other end of a connected Unix-domain socket; false when
+// the system does not tell.
+bool peerUid(int fd, uint32_t &uid);
 
 } // namespace kv::wire

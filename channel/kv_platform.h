@@ -135,8 +135,10 @@ public:
     // GetComputerNameA; by default the host's name.
     virtual std::string computerName();
 
-    // Whether the process token reports elevation (TokenElevation). The
-    // hosts the console runs on without the driver grant it.
+    // Whether the process token reports elevation (TokenElevation): the
+    // right to run destructive commands. A platform that has no users to
+    // tell apart (a test's host) grants it; the POSIX platform grants it to
+    // root and to the user the emulator's daemon runs as.
     virtual bool processIsElevated() { return true; }
 
     // GetWindowsDirectoryA.

@@ -2,10 +2,13 @@
 
 #include "emulator_wire.h"
 
+#include <atomic>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/time.h>
 #include <sys/uio.h>
 #include <sys/un.h>
@@ -20,6 +23,44 @@ std::string wire::defaultSocketDirectory()
     if (const char *runtime = std::getenv("XDG_RUNTIME_DIR"); runtime != nullptr && *runtime)
         return std::string(runtime) + "/velmora-emulator";
     return "/tmp/velmora-emulator-" + std::to_string(getuid());
+}
+
+bool wire::peerIsTrusted(uint32_t peerUid, uint32_t ownUid)
+{
+    return peerUid == ownUid || peerUid == 0;
+}
+
+bool wire::isElevated(uint32_t uid, uint32_t daemonUid)
+{
+    return uid == 0 || uid == daemonUid;
+}
+
+std::string wire::checkPrivateDirectory(const std::string &dir, uint32_t ownUid)
+{
+    struct stat info {};
+    if (::lstat(dir.c_str(), &info) != 0)
+        return "cannot inspect " + dir + ": " + std::strerror(errno);
+    if (!S_ISDIR(info.st_mode))
+        return dir + " is not a directory";
+    if (info.st_uid != ownUid)
+        return dir + " belongs to another user";
+    if ((info.st_mode & 077) != 0) {
+        char mode[8];
+        std::snprintf(mode, sizeof mode, "%o", unsigned(info.st_mode & 0777));
+        return dir + " is accessible to other users (mode " + mode + "); it must be 0700";
+    }
+    return {};
+}
+
+bool wire::peerUid(int fd, uint32_t &uid)
+{
+    ucred credentials{};
+    socklen_t length = sizeof credentials;
+    if (::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &credentials, &length) != 0 ||
+        length != sizeof credentials)
+        return false;
+    uid = uint32_t(credentials.uid);
+    return true;
 }
 
 void wire::appendText(std::string &out, const std::string &text)
@@ -121,17 +162,36 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+// Says once per process why the console does not talk to what it found.
+void reportRefusal(const std::string &reason)
+{
+    static std::atomic<bool> reported{false};
+    if (!reported.exchange(true))
+        std::fprintf(stderr, "Velmora: not using the driver emulator: %s\n", reason.c_str());
+}
+
 // One connection to the daemon. Every exchange has to finish before the
 // deadline; after a timeout or a broken frame the connection is dropped and
 // later calls fail at once.
 class Connection {
 public:
+    // Connects only through a directory of this user's own and only to a
+    // daemon of this user or root; anything else is refused (refused()).
     Connection(const std::string &socketPath, std::chrono::milliseconds timeout) : timeout_(timeout)
     {
         sockaddr_un address{};
         address.sun_family = AF_UNIX;
         if (socketPath.size() >= sizeof address.sun_path)
             return;
+        const uint32_t own = uint32_t(::geteuid());
+        const std::string dir = socketPath.substr(0, socketPath.find_last_of('/'));
+        struct stat info {};
+        if (::lstat(dir.c_str(), &info) != 0 && errno == ENOENT)
+            return; // no daemon has run here
+        if (std::string why = wire::checkPrivateDirectory(dir, own); !why.empty()) {
+            refuse(why);
+            return;
+        }
         std::memcpy(address.sun_path, socketPath.c_str(), socketPath.size() + 1);
         fd_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
         if (fd_ < 0)
@@ -140,14 +200,24 @@ public:
         const timeval bound{time_t(micros / 1000000), suseconds_t(micros % 1000000)};
         if (::setsockopt(fd_, SOL_SOCKET, SO_RCVTIMEO, &bound, sizeof bound) != 0 ||
             ::setsockopt(fd_, SOL_SOCKET, SO_SNDTIMEO, &bound, sizeof bound) != 0 ||
-            ::connect(fd_, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0)
+            ::connect(fd_, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0) {
             drop();
+            return;
+        }
+        if (!wire::peerUid(fd_, peerUid_))
+            refuse("the credentials of the process serving " + socketPath + " are unknown");
+        else if (!wire::peerIsTrusted(peerUid_, own))
+            refuse("the process serving " + socketPath + " runs as user " +
+                   std::to_string(peerUid_) + ", neither this user nor root");
     }
     ~Connection() { drop(); }
     Connection(const Connection &) = delete;
     Connection &operator=(const Connection &) = delete;
 
     bool isOpen() const { return fd_ >= 0; }
+    bool refused() const { return refused_; }
+    // The user the daemon runs as (valid while open).
+    uint32_t peerUid() const { return peerUid_; }
 
     // Sends a request and receives its response. Returns a Windows error
     // number for a transport failure; otherwise Success, with the daemon's
@@ -179,6 +249,13 @@ public:
     }
 
 private:
+    void refuse(const std::string &why)
+    {
+        drop();
+        refused_ = true;
+        reportRefusal(why);
+    }
+
     uint32_t failTransport()
     {
         const bool timedOut = timedOut_;
@@ -288,6 +365,8 @@ private:
 
     int fd_ = -1;
     bool timedOut_ = false;
+    bool refused_ = false;
+    uint32_t peerUid_ = 0;
     std::chrono::milliseconds timeout_;
 };
 
@@ -356,7 +435,7 @@ std::unique_ptr<PlatformFile> PosixPlatform::open(const std::string &name, uint3
     };
     auto connection = std::make_unique<Connection>(socketPath_, timeout_);
     if (!connection->isOpen()) {
-        report(winerr::FileNotFound);
+        report(connection->refused() ? winerr::AccessDenied : winerr::FileNotFound);
         return nullptr;
     }
     wire::ResponseHeader response{};
@@ -370,6 +449,17 @@ std::unique_ptr<PlatformFile> PosixPlatform::open(const std::string &name, uint3
     }
     report(winerr::Success);
     return std::make_unique<SocketFile>(std::move(connection));
+}
+
+bool PosixPlatform::processIsElevated()
+{
+    const uint32_t own = uint32_t(::geteuid());
+    if (own == 0)
+        return true;
+    // Without a daemon (or with one that is refused) elevation cannot be
+    // told, and it is then not granted.
+    Connection connection(socketPath_, timeout_);
+    return connection.isOpen() && wire::isElevated(own, connection.peerUid());
 }
 
 int PosixPlatform::driveType(const std::string &rootPath)

@@ -22,6 +22,8 @@ public:
                                        uint32_t shareMode, uint32_t flags,
                                        uint32_t *error = nullptr) override;
     int driveType(const std::string &rootPath) override;
+    // Root, or the user the daemon runs as; false when no daemon answers.
+    bool processIsElevated() override;
     // The host model of the daemon; without a daemon there is no registry,
     // no driver file, no loaded driver and no disk device.
     bool registryString(const std::string &key, const std::string &value,

@@ -7,6 +7,7 @@
 #include "socket_io.h"
 #include "state_file.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <charconv>
@@ -14,12 +15,14 @@
 #include <cstring>
 #include <fcntl.h>
 #include <list>
+#include <map>
 #include <mutex>
 #include <poll.h>
 #include <set>
 #include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <sys/un.h>
 #include <thread>
 #include <unistd.h>
@@ -31,7 +34,12 @@ namespace winerr = kv::winerr;
 
 namespace {
 
-constexpr size_t MaxConnections = 256;
+// Refusals answered at once beyond a user's share; further connections of
+// that user are closed without an answer until those are done.
+constexpr size_t RefusalSlots = 4;
+// How long a refused connection may take to send the request it is told
+// the reason in.
+constexpr std::chrono::milliseconds RefusalWait{1000};
 constexpr const char *LockName = "kvemu.lock";
 constexpr const char *StateName = "state.kvemu";
 
@@ -76,22 +84,8 @@ bool prepareDirectory(const std::string &dir, std::ostream &err)
         err << "kvemu: cannot create " << dir << ": " << std::strerror(errno) << "\n";
         return false;
     }
-    struct stat info {};
-    if (::lstat(dir.c_str(), &info) != 0) {
-        err << "kvemu: cannot inspect " << dir << ": " << std::strerror(errno) << "\n";
-        return false;
-    }
-    if (!S_ISDIR(info.st_mode)) {
-        err << "kvemu: " << dir << " is not a directory\n";
-        return false;
-    }
-    if (info.st_uid != ::geteuid()) {
-        err << "kvemu: " << dir << " belongs to another user\n";
-        return false;
-    }
-    if ((info.st_mode & 077) != 0) {
-        err << "kvemu: " << dir << " is accessible to other users (mode " << std::oct
-            << (info.st_mode & 0777) << std::dec << "); it must be 0700\n";
+    if (std::string why = wire::checkPrivateDirectory(dir, uint32_t(::geteuid())); !why.empty()) {
+        err << "kvemu: " << why << "\n";
         return false;
     }
     return true;
@@ -181,15 +175,17 @@ uint32_t answerHostQuery(Emulator &emulator, uint32_t query, const std::vector<u
     return winerr::NotSupported;
 }
 
-// Serves one connection: one open file at most, one request at a time.
-void serveConnection(int fd, Emulator &emulator)
+// Serves one connection: one open file at most, one request at a time. A
+// client that sends nothing for `idle` (or takes longer to send a request)
+// is dropped.
+void serveConnection(int fd, Emulator &emulator, bool elevated, std::chrono::milliseconds idle)
 {
     std::optional<SessionId> session;
     std::vector<uint8_t> payload;
     std::vector<uint8_t> answer;
     for (;;) {
         wire::RequestHeader request{};
-        if (sockio::readExact(fd, &request, sizeof request) != sockio::Result::Ok)
+        if (sockio::readExact(fd, &request, sizeof request, idle) != sockio::Result::Ok)
             break;
         if (request.magic != wire::RequestMagic || request.length > wire::MaxPayload ||
             request.outLength > wire::MaxPayload || request.op < uint32_t(wire::Op::Open) ||
@@ -197,7 +193,7 @@ void serveConnection(int fd, Emulator &emulator)
             break; // not our protocol: drop this connection only
         payload.resize(request.length);
         if (request.length > 0 &&
-            sockio::readExact(fd, payload.data(), payload.size()) != sockio::Result::Ok)
+            sockio::readExact(fd, payload.data(), payload.size(), idle) != sockio::Result::Ok)
             break;
 
         wire::ResponseHeader response{wire::ResponseMagic, winerr::Success, 0, 0};
@@ -217,7 +213,7 @@ void serveConnection(int fd, Emulator &emulator)
             }
             SessionId id = 0;
             const std::string name(payload.begin(), payload.end());
-            response.error = emulator.open(name, request.code, id);
+            response.error = emulator.open(name, request.code, id, elevated);
             if (response.error == winerr::Success)
                 session = id;
             break;
@@ -289,15 +285,45 @@ void serveConnection(int fd, Emulator &emulator)
     ::shutdown(fd, SHUT_RDWR);
 }
 
+// Answers the connection's first request with `error` and the reason (as
+// text when the request takes an answer that long) and ends it.
+void refuseConnection(int fd, uint32_t error, const std::string &reason)
+{
+    wire::RequestHeader request{};
+    std::vector<uint8_t> payload;
+    if (sockio::readExact(fd, &request, sizeof request, RefusalWait) == sockio::Result::Ok &&
+        request.magic == wire::RequestMagic && request.length <= wire::MaxPayload) {
+        // Read what the request carries, so that the answer is not lost to
+        // a reset of a connection closed with unread bytes.
+        payload.resize(request.length);
+        if (payload.empty() || sockio::readExact(fd, payload.data(), payload.size(), RefusalWait) ==
+                                   sockio::Result::Ok) {
+            const size_t length = reason.size() <= request.outLength ? reason.size() : 0;
+            const wire::ResponseHeader response{wire::ResponseMagic, error, uint32_t(length), 0};
+            sockio::writeAll(fd, &response, sizeof response, reason.data(), length);
+        }
+    }
+    ::shutdown(fd, SHUT_RDWR);
+}
+
 // The threads that serve connections. Each waits in accept() itself, so a new
 // client wakes exactly one thread and starts no new one: a thread that takes
 // the last idle place in accept() first starts another acceptor, and every
 // thread goes back to accept() when its connection ends. The pool grows to
-// the largest number of clients seen at once (at most MaxConnections) and
-// lives until the daemon stops.
+// the largest number of clients seen at once (at most the connection limit)
+// and lives until the daemon stops.
+//
+// Every connection is counted against the user at its other end: this user
+// and root are served up to half of the limit each (so neither can take every
+// place from the other); another user, and a user beyond that share, is told
+// why and closed, and beyond a few such answers closed at once.
 class AcceptorPool {
 public:
-    AcceptorPool(int listener, Emulator &emulator) : listener_(listener), emulator_(emulator) {}
+    AcceptorPool(int listener, Emulator &emulator, const ServeOptions &options, std::ostream &err)
+        : listener_(listener), emulator_(emulator), idleTimeout_(options.idleTimeout),
+          limit_(std::max<size_t>(options.maxConnections, 1)), err_(err)
+    {
+    }
 
     void start(size_t acceptors)
     {
@@ -325,7 +351,7 @@ public:
 private:
     void spawnLocked()
     {
-        if (stopping_ || threads_.size() >= MaxConnections)
+        if (stopping_ || threads_.size() >= limit_)
             return;
         ++idle_;
         threads_.emplace_back([this] { run(); });
@@ -355,7 +381,7 @@ private:
                 if (--idle_ == 0)
                     spawnLocked();
             }
-            serveConnection(fd, emulator_);
+            handle(fd);
             std::lock_guard lock(mutex_);
             active_.erase(fd);
             ::close(fd);
@@ -363,12 +389,62 @@ private:
         }
     }
 
+    // Serves the connection, or refuses it, by the user at its other end.
+    void handle(int fd)
+    {
+        const uint32_t own = uint32_t(::geteuid());
+        uint32_t peer = UINT32_MAX; // unknown credentials: nobody's
+        const bool known = wire::peerUid(fd, peer);
+        const bool trusted = known && wire::peerIsTrusted(peer, own);
+        const size_t share = trusted ? std::max<size_t>(limit_ / 2, 1) : 0;
+        size_t held = 0;
+        {
+            std::lock_guard lock(mutex_);
+            held = ++perUser_[peer];
+        }
+        // A client that sends nothing, or stops reading, cannot hold the
+        // thread for longer than the bound.
+        const std::chrono::milliseconds bound = held <= share ? idleTimeout_ : RefusalWait;
+        const auto micros = std::chrono::duration_cast<std::chrono::microseconds>(bound).count();
+        const timeval value{time_t(micros / 1000000), suseconds_t(micros % 1000000)};
+        ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &value, sizeof value);
+        ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &value, sizeof value);
+
+        if (held <= share) {
+            serveConnection(fd, emulator_, wire::isElevated(peer, own), idleTimeout_);
+        } else if (held <= share + RefusalSlots) {
+            const std::string reason =
+                trusted ? "kvemu: user " + std::to_string(peer) + " already holds " +
+                              std::to_string(share) + " connections, its share of " +
+                              std::to_string(limit_) + "; close some and try again\n"
+                        : "kvemu: this emulator serves user " + std::to_string(own) +
+                              " and root only; " +
+                              (known ? "user " + std::to_string(peer) : std::string("a peer")) +
+                              " is refused\n";
+            {
+                std::lock_guard lock(errMutex_);
+                err_ << reason << std::flush;
+            }
+            refuseConnection(fd, trusted ? winerr::NotReady : winerr::AccessDenied, reason);
+        } else {
+            ::shutdown(fd, SHUT_RDWR);
+        }
+        std::lock_guard lock(mutex_);
+        if (--perUser_[peer] == 0)
+            perUser_.erase(peer);
+    }
+
     int listener_;
     Emulator &emulator_;
+    const std::chrono::milliseconds idleTimeout_;
+    const size_t limit_;
+    std::ostream &err_;
+    std::mutex errMutex_;
     std::mutex mutex_;
     bool stopping_ = false;
     size_t idle_ = 0;
     std::set<int> active_;
+    std::map<uint32_t, size_t> perUser_; // connections on a thread, by user
     std::list<std::thread> threads_;
 };
 
@@ -434,6 +510,20 @@ int serve(const ServeOptions &options, std::ostream &out, std::ostream &err)
 
     const std::string statePath =
         options.statePath.empty() ? dir + "/" + StateName : options.statePath;
+    statefile::Claim claim;
+    if (!options.demo) {
+        std::string error;
+        switch (statefile::claim(statePath, claim, error)) {
+        case statefile::ClaimResult::Claimed:
+            break;
+        case statefile::ClaimResult::Busy:
+            err << "kvemu: another kvemu is already using the state file " << statePath << "\n";
+            return exitcode::AlreadyRunning;
+        case statefile::ClaimResult::Failed:
+            err << "kvemu: " << error << "\n";
+            return exitcode::Failure;
+        }
+    }
     int exitCode = exitcode::Ok;
     std::unique_ptr<Emulator> emulator = openEmulator(options, statePath, out, err, exitCode);
     if (!emulator)
@@ -470,7 +560,7 @@ int serve(const ServeOptions &options, std::ostream &out, std::ostream &err)
 
     out << "kvemu: serving " << dir << std::endl;
 
-    AcceptorPool pool(listener.get(), *emulator);
+    AcceptorPool pool(listener.get(), *emulator, options, err);
     pool.start(2);
     for (;;) {
         pollfd entry{stopPipe[0], POLLIN, 0};
@@ -498,12 +588,26 @@ int control(const std::string &socketDirectory, const std::string &commandLine, 
         return exitcode::Usage;
     }
     std::memcpy(address.sun_path, socketPath.c_str(), socketPath.size() + 1);
+    const uint32_t own = uint32_t(::geteuid());
+    struct stat info {};
+    if (::lstat(socketDirectory.c_str(), &info) == 0) {
+        if (std::string why = wire::checkPrivateDirectory(socketDirectory, own); !why.empty()) {
+            err << "kvemu: " << why << "\n";
+            return exitcode::UnsafeDirectory;
+        }
+    }
     FileDescriptor fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
     if (fd.get() < 0 ||
         ::connect(fd.get(), reinterpret_cast<sockaddr *>(&address), sizeof address) != 0) {
         err << "kvemu: no emulator answers at " << socketPath << ": " << std::strerror(errno)
             << "\n";
         return exitcode::Unreachable;
+    }
+    uint32_t peer = 0;
+    if (!wire::peerUid(fd.get(), peer) || !wire::peerIsTrusted(peer, own)) {
+        err << "kvemu: the process serving " << socketPath
+            << " runs as another user; it is not asked\n";
+        return exitcode::UnsafeDirectory;
     }
     timeval timeout{30, 0};
     ::setsockopt(fd.get(), SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);

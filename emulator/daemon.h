@@ -1,6 +1,8 @@
 // The emulator daemon ("kvemu serve") and its control client ("kvemu ctl").
 #pragma once
 
+#include <chrono>
+#include <cstddef>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -13,7 +15,7 @@ inline constexpr int Ok = 0;
 inline constexpr int Failure = 1;         // anything else that went wrong
 inline constexpr int Usage = 2;           // bad command line
 inline constexpr int UnsafeDirectory = 3; // socket directory not ours or not private
-inline constexpr int AlreadyRunning = 4;  // another daemon serves the directory
+inline constexpr int AlreadyRunning = 4;  // another daemon serves the directory or the state file
 inline constexpr int StateRefused = 5;    // the state file is corrupt or of another version
 inline constexpr int Unreachable = 6;     // ctl: no daemon answers
 inline constexpr int Refused = 7;         // ctl: the daemon refused the command
@@ -23,10 +25,19 @@ struct ServeOptions {
     std::string socketDirectory;
     std::string statePath; // empty: <socketDirectory>/state.kvemu
     bool demo = false;     // serve a fresh demo configuration kept in memory only
+    // A connection that sends no request for this long is closed (a stall
+    // injected on purpose excepted).
+    std::chrono::milliseconds idleTimeout{120000};
+    // Connections served at once; one user holds at most half of them.
+    size_t maxConnections = 256;
 };
 
 // Runs the daemon until SIGTERM, SIGINT or a "stop" command. Prints
 // "kvemu: serving <dir>" on `out` once clients can connect.
+//
+// Only this user and root are served (the socket's peer credentials tell);
+// another user's connection is answered once with the reason and closed.
+// Both are elevated: they may send destructive commands.
 int serve(const ServeOptions &options, std::ostream &out, std::ostream &err);
 
 // Sends one control command line and prints the answer on `out`.

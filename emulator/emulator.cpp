@@ -5,6 +5,7 @@
 #include "host_model.h"
 #include "kv_platform.h"
 #include "kv_status.h"
+#include "privileges.h"
 #include "raid_commands.h"
 
 #include <cctype>
@@ -480,6 +481,7 @@ struct Emulator::Session {
     uint32_t lastStatus = KV_STS_SUCCESS;
     std::vector<uint8_t> diskData; // the last data-returning disk command's answer, for 0x1014
     char lockedVolume = 0;         // the volume letter this opener holds locked
+    bool elevated = true;          // may send destructive commands
 };
 
 Emulator::Emulator(StoredState state, std::shared_ptr<Clock> clock, std::string statePath)
@@ -507,11 +509,13 @@ void Emulator::shutDown()
         statefile::save(statePath_, StoredState{current_, previous_, events_});
 }
 
-uint32_t Emulator::open(const std::string &name, uint32_t disposition, SessionId &session)
+uint32_t Emulator::open(const std::string &name, uint32_t disposition, SessionId &session,
+                        bool elevated)
 {
     if (disposition < 1 || disposition > 5)
         return winerr::InvalidParameter;
     auto created = std::make_unique<Session>();
+    created->elevated = elevated;
     std::lock_guard lock(mutex_);
     size_t pos = 0;
     if (consumePrefix(name, pos, "\\\\.\\KVConfig")) {
@@ -783,6 +787,8 @@ uint32_t Emulator::writeCommand(Session &session, uint32_t command, const uint8_
     }
     if (get<uint64_t>(block, 8) != current_.generation)
         return KV_STS_INVALID_GENERATION_NUMBER;
+    if (!session.elevated && isDestructiveCommand(command, block, count))
+        return NotElevatedStatus;
     if (faults_.refusals > 0 && command == faults_.refusedCommand) {
         --faults_.refusals;
         return KV_STS_DEVICE_IS_BUSY;

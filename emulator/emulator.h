@@ -61,8 +61,11 @@ public:
     Emulator &operator=(const Emulator &) = delete;
 
     // --- Files -----------------------------------------------------------
-    // Opens a Windows device name; returns a Windows error number.
-    uint32_t open(const std::string &name, uint32_t disposition, SessionId &session);
+    // Opens a Windows device name; returns a Windows error number. An opener
+    // that is not `elevated` is refused the destructive commands
+    // (privileges.h).
+    uint32_t open(const std::string &name, uint32_t disposition, SessionId &session,
+                  bool elevated = true);
     // Closes a session and frees its mailboxes. Unknown ids are ignored.
     void close(SessionId session);
     // Positioned transfers of exactly `count` bytes; Windows error numbers.

@@ -57,8 +57,8 @@ private:
 
 } // namespace
 
-InProcessPlatform::InProcessPlatform(std::shared_ptr<Emulator> emulator)
-    : emulator_(std::move(emulator))
+InProcessPlatform::InProcessPlatform(std::shared_ptr<Emulator> emulator, bool elevated)
+    : emulator_(std::move(emulator)), elevated_(elevated)
 {
 }
 
@@ -67,7 +67,7 @@ std::unique_ptr<kv::PlatformFile> InProcessPlatform::open(const std::string &nam
                                                           uint32_t *error)
 {
     SessionId session = 0;
-    const uint32_t result = emulator_->open(name, disposition, session);
+    const uint32_t result = emulator_->open(name, disposition, session, elevated_);
     if (error != nullptr)
         *error = result;
     if (result != kv::winerr::Success)

@@ -11,8 +11,11 @@ namespace kvemu {
 
 class InProcessPlatform : public kv::Platform {
 public:
-    // The platform and every file it opens share `emulator`.
-    explicit InProcessPlatform(std::shared_ptr<Emulator> emulator);
+    // The platform and every file it opens share `emulator`. A platform that
+    // is not `elevated` stands for a user without the right to destroy:
+    // processIsElevated() says so and the emulator refuses its files the
+    // destructive commands.
+    explicit InProcessPlatform(std::shared_ptr<Emulator> emulator, bool elevated = true);
 
     // Destroying the returned file closes its emulator session (its mailboxes
     // are freed).
@@ -20,6 +23,7 @@ public:
                                            uint32_t shareMode, uint32_t flags,
                                            uint32_t *error = nullptr) override;
     int driveType(const std::string &rootPath) override;
+    bool processIsElevated() override { return elevated_; }
     bool registryString(const std::string &key, const std::string &value,
                         std::string *out) override;
     std::vector<std::string> loadedDrivers() override;
@@ -32,6 +36,7 @@ public:
 
 private:
     std::shared_ptr<Emulator> emulator_;
+    bool elevated_;
 };
 
 } // namespace kvemu

@@ -2,6 +2,7 @@
 #include "daemon.h"
 #include "emulator_wire.h"
 
+#include <charconv>
 #include <iostream>
 #include <malloc.h>
 #include <string>
@@ -12,6 +13,7 @@ namespace {
 void printUsage(std::ostream &out)
 {
     out << "usage: kvemu serve [--socket-dir DIR] [--state FILE | --demo] [--foreground]\n"
+           "                  [--idle-timeout MS] [--max-connections N]\n"
            "       kvemu ctl [--socket-dir DIR] COMMAND...\n"
            "Commands: status, state, bump, fault stall MS [N], fault fail N,\n"
            "          fault stale N, fault clear, stop, help\n";
@@ -34,6 +36,24 @@ int main(int argc, char **argv)
                 socketDirectory = args[++i];
             } else if (args[i] == "--state" && i + 1 < args.size()) {
                 options.statePath = args[++i];
+            } else if ((args[i] == "--idle-timeout" || args[i] == "--max-connections") &&
+                       i + 1 < args.size()) {
+                const std::string &text = args[i + 1];
+                unsigned long long value = 0;
+                const auto [end, error] =
+                    std::from_chars(text.data(), text.data() + text.size(), value);
+                const bool idle = args[i] == "--idle-timeout";
+                if (error != std::errc() || end != text.data() + text.size() || value == 0 ||
+                    value > (idle ? 86400000u : 4096u)) {
+                    std::cerr << "kvemu: " << args[i] << " takes a number from 1 to "
+                              << (idle ? "86400000 (milliseconds)" : "4096") << "\n";
+                    return kvemu::exitcode::Usage;
+                }
+                if (idle)
+                    options.idleTimeout = std::chrono::milliseconds(value);
+                else
+                    options.maxConnections = size_t(value);
+                ++i;
             } else if (args[i] == "--demo") {
                 options.demo = true;
             } else if (args[i] == "--foreground") {

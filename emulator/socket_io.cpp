@@ -24,6 +24,28 @@ Result readExact(int fd, void *buffer, size_t length)
     return Result::Ok;
 }
 
+Result readExact(int fd, void *buffer, size_t length, std::chrono::milliseconds timeout)
+{
+    auto *bytes = static_cast<uint8_t *>(buffer);
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    size_t got = 0;
+    while (got < length) {
+        const ssize_t n = ::recv(fd, bytes + got, length - got, 0);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
+            return Result::TimedOut; // the socket's own bound ran out
+        if (n == 0)
+            return got == 0 ? Result::Closed : Result::Error;
+        if (n < 0)
+            return Result::Error;
+        got += size_t(n);
+        if (got < length && std::chrono::steady_clock::now() > deadline)
+            return Result::TimedOut;
+    }
+    return Result::Ok;
+}
+
 bool writeAll(int fd, const void *buffer, size_t length)
 {
     const auto *bytes = static_cast<const uint8_t *>(buffer);

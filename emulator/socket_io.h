@@ -2,15 +2,20 @@
 // control client.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 
 namespace kvemu::sockio {
 
-enum class Result { Ok, Closed, Error };
+enum class Result { Ok, Closed, Error, TimedOut };
 
 // Reads exactly `length` bytes. Closed: the peer closed before the first
 // byte; a close in the middle of the buffer is an Error.
 Result readExact(int fd, void *buffer, size_t length);
+// The same within `timeout` for the whole buffer, on a socket whose receive
+// timeout (SO_RCVTIMEO) is set to at most `timeout`; TimedOut when either
+// ran out.
+Result readExact(int fd, void *buffer, size_t length, std::chrono::milliseconds timeout);
 // Writes all `length` bytes (without SIGPIPE).
 bool writeAll(int fd, const void *buffer, size_t length);
 // Writes a header and a body with one gather write where the socket takes

@@ -5,11 +5,13 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <limits>
 #include <map>
 #include <sstream>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -523,6 +525,54 @@ std::string save(const std::string &path, const StoredState &state)
             return "cannot flush directory " + directory + ": " + std::strerror(errno);
     }
     return {};
+}
+
+Claim::~Claim()
+{
+    if (fd_ >= 0)
+        ::close(fd_); // releases the lock
+}
+
+ClaimResult claim(const std::string &path, Claim &out, std::string &error)
+{
+    // The resolved file when it exists, else the resolved directory and the
+    // file's name.
+    std::string resolved;
+    if (char *real = ::realpath(path.c_str(), nullptr)) {
+        resolved = real;
+        std::free(real);
+    } else {
+        const size_t slash = path.rfind('/');
+        const std::string directory = slash == std::string::npos ? "."
+                                      : slash == 0               ? "/"
+                                                                 : path.substr(0, slash);
+        char *realDirectory = ::realpath(directory.c_str(), nullptr);
+        if (realDirectory == nullptr) {
+            error = "cannot find the directory of " + path + ": " + std::strerror(errno);
+            return ClaimResult::Failed;
+        }
+        resolved = std::string(realDirectory) + "/" +
+                   path.substr(slash == std::string::npos ? 0 : slash + 1);
+        std::free(realDirectory);
+    }
+    const std::string lockPath = resolved + ".lock";
+    const int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0) {
+        error = "cannot open " + lockPath + ": " + std::strerror(errno);
+        return ClaimResult::Failed;
+    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int saved = errno;
+        ::close(fd);
+        if (saved == EWOULDBLOCK)
+            return ClaimResult::Busy;
+        error = "cannot lock " + lockPath + ": " + std::strerror(saved);
+        return ClaimResult::Failed;
+    }
+    if (out.fd_ >= 0)
+        ::close(out.fd_);
+    out.fd_ = fd;
+    return ClaimResult::Claimed;
 }
 
 } // namespace kvemu::statefile

@@ -58,5 +58,30 @@ LoadResult load(const std::string &path, StoredState &out, std::string &error);
 // empty string on success, else the reason; `path` is then unchanged.
 std::string save(const std::string &path, const StoredState &state);
 
+// One daemon's claim on a state file, so that no second daemon loads and
+// saves the same file (whose acknowledged changes would then be lost): an
+// exclusive lock on "FILE.lock" beside the file, named after the file's
+// resolved path so that every spelling of it meets the same lock. (The lock
+// cannot sit on the state file itself, which every save replaces.) The claim
+// lasts as long as the object.
+class Claim;
+enum class ClaimResult { Claimed, Busy, Failed };
+// Claims `path` for this process; Busy when another process holds it,
+// Failed (with `error`) when the lock file cannot be made.
+ClaimResult claim(const std::string &path, Claim &out, std::string &error);
+
+class Claim {
+public:
+    Claim() = default;
+    ~Claim();
+    Claim(const Claim &) = delete;
+    Claim &operator=(const Claim &) = delete;
+    bool held() const { return fd_ >= 0; }
+
+private:
+    friend ClaimResult claim(const std::string &, Claim &, std::string &);
+    int fd_ = -1;
+};
+
 } // namespace statefile
 } // namespace kvemu

@@ -3,6 +3,7 @@
 #include "demo_config.h"
 #include "display_strings.h"
 #include "emulator.h"
+#include "kv_app_log.h"
 #include "kv_inprocess_platform.h"
 #include "kv_raid_api.h"
 #include "main_window.h"
@@ -222,8 +223,10 @@ private slots:
             disks += std::strcmp(service.GetDisk(i)->type, "Core") != 0 ? 1 : 0;
         QCOMPARE(window->diskList()->topLevelItemCount(), disks);
         QCOMPARE(window->eventLanguage(), 0);
-        QVERIFY(window->applicationLogPath().endsWith("/Velmora/Velmora.log"));
-        QVERIFY(window->eventLogPath().endsWith("/Velmora/EventsLog.xml"));
+        const QString folder =
+            KV_LogFolder(QCoreApplication::applicationDirPath(), QStringLiteral("Velmora"));
+        QCOMPARE(window->applicationLogPath(), folder + "/Velmora.log");
+        QCOMPARE(window->eventLogPath(), folder + "/EventsLog.xml");
     }
 
     void arrayTree()

@@ -13,11 +13,15 @@
 #include <algorithm>
 #include <chrono>
 #include <csignal>
+#include <linux/capability.h>
 #include <optional>
 #include <poll.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace testsupport;
@@ -470,6 +474,209 @@ private slots:
                  kv::cmresult::Success);
         QCOMPARE(wired.requestDeviceEject(0x999, &vetoType, &vetoName),
                  kv::cmresult::NoSuchDevinst);
+    }
+
+    // Who is served and who may destroy, by user numbers: the daemon's (or
+    // the client's) own user and root are trusted, and they alone are
+    // elevated.
+    void trustRules_data()
+    {
+        QTest::addColumn<uint32_t>("peer");
+        QTest::addColumn<uint32_t>("own");
+        QTest::addColumn<bool>("trusted");
+        QTest::addColumn<bool>("elevated");
+        QTest::addRow("same user") << 1000u << 1000u << true << true;
+        QTest::addRow("root to a user") << 0u << 1000u << true << true;
+        QTest::addRow("another user") << 1001u << 1000u << false << false;
+        QTest::addRow("a user to root") << 1000u << 0u << false << false;
+        QTest::addRow("root to root") << 0u << 0u << true << true;
+    }
+    void trustRules()
+    {
+        QFETCH(uint32_t, peer);
+        QFETCH(uint32_t, own);
+        QFETCH(bool, trusted);
+        QFETCH(bool, elevated);
+        QCOMPARE(wire::peerIsTrusted(peer, own), trusted);
+        QCOMPARE(wire::isElevated(peer, own), elevated);
+    }
+
+    // The client talks only through a directory of its own user, closed to
+    // everyone else; elevation needs an answering daemon of this user.
+    void clientChecksTheDirectory()
+    {
+        const QString dir = freshDirectory("client");
+        kv::PosixPlatform platform(dir.toStdString(), std::chrono::milliseconds(2000));
+        QCOMPARE(platform.processIsElevated(), ::geteuid() == 0);
+        Daemon daemon(dir, {"--demo"});
+        QVERIFY(daemon.start());
+        QVERIFY(platform.processIsElevated());
+        QVERIFY(platform.open(ConfigEndpoint, OpenAlways, 3, 0) != nullptr);
+        QVERIFY(::chmod(dir.toLocal8Bit().constData(), 0711) == 0);
+        uint32_t error = 0;
+        QVERIFY(platform.open(ConfigEndpoint, OpenAlways, 3, 0, &error) == nullptr);
+        QCOMPARE(error, kv::winerr::AccessDenied);
+        QVERIFY(::chmod(dir.toLocal8Bit().constData(), 0700) == 0);
+        QVERIFY(platform.open(ConfigEndpoint, OpenAlways, 3, 0) != nullptr);
+    }
+
+    // A socket served by another user, in a directory of this user's own
+    // (as a planted socket would be): the client does not talk to it. Only
+    // root can play the other user.
+    void clientRefusesAnotherUsersDaemon()
+    {
+        if (::geteuid() != 0)
+            QSKIP("needs root to serve a socket as another user");
+        const QString dir = freshDirectory("planted");
+        QVERIFY(::mkdir(dir.toLocal8Bit().constData(), 0700) == 0);
+        const std::string path = (dir + "/" + wire::SocketName).toStdString();
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            // Bound as root, listening (whose credentials the peer sees) as
+            // another user.
+            const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            if (fd < 0 || ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0 ||
+                ::setresuid(65534, 65534, 65534) != 0 || ::listen(fd, 4) != 0)
+                ::_exit(1);
+            for (;;)
+                ::accept(fd, nullptr, nullptr);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(QString::fromStdString(path)), 5000);
+        kv::PosixPlatform platform(dir.toStdString(), std::chrono::milliseconds(2000));
+        uint32_t error = 0;
+        const bool opened = platform.open(ConfigEndpoint, OpenAlways, 3, 0, &error) != nullptr;
+        const bool elevated = platform.processIsElevated();
+        QProcess ctl;
+        ctl.start(QStringLiteral(KVEMU_BINARY), {"ctl", "--socket-dir", dir, "status"});
+        ctl.waitForFinished(10000);
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        QVERIFY(!opened);
+        QCOMPARE(error, kv::winerr::AccessDenied);
+        QVERIFY(elevated); // root is elevated whoever serves
+        QCOMPARE(ctl.exitCode(), 3);
+    }
+
+    // A daemon serving another user answers this user once, with the
+    // reason, and serves nothing. Only root can play both users (the
+    // stranger keeps the right to reach the daemon's private socket).
+    void daemonRefusesAnotherUser()
+    {
+        if (::geteuid() != 0)
+            QSKIP("needs root to run the daemon and a client as two other users");
+        constexpr uid_t DaemonUser = 65534, Stranger = 65533;
+        QTemporaryDir open;
+        QVERIFY(::chmod(open.path().toLocal8Bit().constData(), 0711) == 0);
+        const QString dir = open.filePath("served");
+        QVERIFY(::mkdir(dir.toLocal8Bit().constData(), 0700) == 0);
+        QVERIFY(::chown(dir.toLocal8Bit().constData(), DaemonUser, DaemonUser) == 0);
+        Daemon daemon(dir, {"--demo"});
+        daemon.process.setChildProcessModifier([] {
+            [[maybe_unused]] const int ignored = ::setresuid(DaemonUser, DaemonUser, DaemonUser);
+        });
+        QVERIFY2(daemon.start(), daemon.said.constData());
+
+        const std::string path = (dir + "/" + wire::SocketName).toStdString();
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+        const std::string command = "status";
+        const wire::RequestHeader request{wire::RequestMagic,
+                                          uint32_t(wire::Op::Control),
+                                          0,
+                                          0,
+                                          uint32_t(command.size()),
+                                          4096,
+                                          0};
+        int answer[2];
+        QVERIFY(::pipe(answer) == 0);
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+            __user_cap_data_struct caps[2]{};
+            caps[0].effective = caps[0].permitted = 1u << CAP_DAC_OVERRIDE;
+            const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            if (::prctl(PR_SET_KEEPCAPS, 1) != 0 ||
+                ::setresuid(Stranger, Stranger, Stranger) != 0 ||
+                ::syscall(SYS_capset, &header, caps) != 0 ||
+                ::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0 ||
+                ::write(fd, &request, sizeof request) != ssize_t(sizeof request) ||
+                ::write(fd, command.data(), command.size()) != ssize_t(command.size()))
+                ::_exit(1);
+            char buffer[4096];
+            ssize_t got;
+            while ((got = ::read(fd, buffer, sizeof buffer)) > 0)
+                if (::write(answer[1], buffer, size_t(got)) != got)
+                    ::_exit(1);
+            ::_exit(0);
+        }
+        ::close(answer[1]);
+        QByteArray reply;
+        char buffer[4096];
+        ssize_t got;
+        while ((got = ::read(answer[0], buffer, sizeof buffer)) > 0)
+            reply.append(buffer, got);
+        ::close(answer[0]);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        QCOMPARE(WEXITSTATUS(status), 0);
+        QVERIFY(reply.size() >= int(sizeof(wire::ResponseHeader)));
+        wire::ResponseHeader response{};
+        std::memcpy(&response, reply.constData(), sizeof response);
+        QCOMPARE(response.error, kv::winerr::AccessDenied);
+        QVERIFY2(reply.contains("serves user 65534 and root only; user 65533 is refused"),
+                 reply.constData());
+        QVERIFY(!reply.contains("generation"));
+    }
+
+    // Two daemons never share one state file, however it is spelled.
+    void stateFileIsClaimed_data()
+    {
+        QTest::addColumn<QString>("spelling");
+        QTest::addRow("same path") << "shared.kvemu";
+        QTest::addRow("another spelling") << "./shared.kvemu";
+    }
+    void stateFileIsClaimed()
+    {
+        QFETCH(QString, spelling);
+        QTemporaryDir states;
+        Daemon first(freshDirectory("claimA"), {"--state", states.filePath("shared.kvemu")});
+        QVERIFY2(first.start(), first.said.constData());
+        Daemon second(freshDirectory("claimB"), {"--state", states.path() + "/" + spelling});
+        QCOMPARE(second.runToExit(), 4);
+        QVERIFY2(second.said.contains("already using the state file"), second.said.constData());
+        RawConfig client(freshDirectory("claimA"));
+        QVERIFY(client.generation().has_value());
+        first.signal(SIGTERM);
+        // Once the first is gone the file is free again.
+        Daemon third(freshDirectory("claimB"), {"--state", states.path() + "/" + spelling});
+        QVERIFY2(third.start(), third.said.constData());
+    }
+
+    // One user holds at most half of the connections; beyond that a client
+    // is told why. Idle connections are closed, which frees their places.
+    void connectionsAreSharedAndTimeOut()
+    {
+        const QString dir = freshDirectory("share");
+        Daemon daemon(dir, {"--demo", "--max-connections", "4", "--idle-timeout", "3000"});
+        QVERIFY(daemon.start());
+        RawConfig first(dir), second(dir);
+        QVERIFY(first.mailbox > 0 && second.mailbox > 0);
+        RawConnection third(dir);
+        const auto refused = third.exchangeText(wire::Op::Control, "status");
+        QVERIFY(refused);
+        QCOMPARE(refused->header.error, kv::winerr::NotReady);
+        QVERIFY(std::string(refused->payload.begin(), refused->payload.end())
+                    .find("already holds 2 connections") != std::string::npos);
+        QVERIFY(first.connection.closedByPeer(10000));
+        QVERIFY(second.connection.closedByPeer(10000));
+        RawConfig again(dir);
+        QVERIFY(again.generation().has_value());
     }
 
     void ctlAndStop()

@@ -3,6 +3,7 @@
 // on the next configuration image. Refusals must leave the model and its
 // generation as they were. Tasks run on an explicit clock.
 #include "emulator_test_support.h"
+#include "privileges.h"
 #include "state_file.h"
 
 #include <QTest>
@@ -307,6 +308,60 @@ private slots:
         QTest::addRow("unknown sub-operation") << 2 << 0x7CFFu << 0u << "" << 7u << 0 << 0ull;
         QTest::addRow("stop a check that is not running")
             << 2 << 0x7CA0u << 0u << "" << 7u << 0 << 0ull;
+    }
+
+    // An opener that is not elevated is refused exactly the commands that
+    // destroy or withdraw data, and the refusal changes nothing.
+    void destructiveCommandsNeedElevation_data()
+    {
+        QTest::addColumn<uint32_t>("code");
+        QTest::addColumn<uint32_t>("sub");
+        QTest::addColumn<uint32_t>("parameter");
+        QTest::addColumn<bool>("destructive");
+        QTest::addRow("delete") << 3u << 0u << 0u << true;
+        QTest::addRow("initialize or clear metadata") << 4u << 0u << 0u << true;
+        QTest::addRow("offline") << 17u << 0u << 0u << true;
+        QTest::addRow("secure erase") << 7u << 0x7CAEu << 0u << true;
+        QTest::addRow("hide") << 7u << 0x7CABu << 0x2000200u << true;
+        QTest::addRow("prepare for removal") << 7u << 0x7CABu << 0x12001200u << true;
+        QTest::addRow("disk hot removal") << 29u << 0x4021u << 0u << true;
+        QTest::addRow("background scan") << 7u << 0x7CABu << 0x4000400u << false;
+        QTest::addRow("read cache") << 7u << 0x7CA8u << 0x80000000u << false;
+        QTest::addRow("identify") << 29u << 0x4005u << 0u << false;
+    }
+    void destructiveCommandsNeedElevation()
+    {
+        QFETCH(uint32_t, code);
+        QFETCH(uint32_t, sub);
+        QFETCH(uint32_t, parameter);
+        QFETCH(bool, destructive);
+        kvemu::InProcessPlatform plain(emulator, false);
+        QVERIFY(!plain.processIsElevated());
+        ConfigClient user(plain);
+        std::vector<uint8_t> b(1024, 0);
+        if (code == 7) {
+            setLe<uint32_t>(b, 32, sub);
+            putArray(b, 5);
+            setLe<uint32_t>(b, 56, parameter);
+        } else if (code == 29) {
+            setLe<uint32_t>(b, 32, sub);
+            setLe<uint32_t>(b, 36, 1);
+            putDisk(b, 40, emulator->model().disks.at(1).deviceRoute);
+        } else {
+            setLe<uint32_t>(b, 36, 1); // one array (delete, offline) or disk (initialize)
+            if (code == 4)
+                putDisk(b, 44, emulator->model().disks.at(1).deviceRoute);
+            else
+                putArrayEntry(b, code == 3 ? 40 : 36, 5);
+        }
+        const kvemu::Model before = emulator->model();
+        const uint32_t status = user.command(code, b, emulator->generation());
+        if (destructive) {
+            QCOMPARE(status, kvemu::NotElevatedStatus);
+            QVERIFY(emulator->model() == before);
+        } else {
+            QCOMPARE(status, 1u);
+        }
     }
 
     void arraySettings()

@@ -16,6 +16,8 @@
 
 #include <cstring>
 #include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using test::set;
 using test::Tables;
@@ -355,23 +357,34 @@ private slots:
     {
         QTest::addColumn<QString>("applicationDir");
         QTest::addColumn<bool>("installed");
-        QTest::addRow("installed") << QString::fromLatin1(KV_InstalledDirectory) << true;
-        QTest::addRow("anywhere else") << QStringLiteral("/opt/velmora/bin") << false;
+        QTest::addColumn<bool>("sharedTemp");
+        QTest::addRow("installed") << QString::fromLatin1(KV_InstalledDirectory) << true << false;
+        QTest::addRow("anywhere else") << QStringLiteral("/opt/velmora/bin") << false << false;
         QTest::addRow("installed, other case")
-            << QStringLiteral("C:/program files (x86)/Velmora") << false;
+            << QStringLiteral("C:/program files (x86)/Velmora") << false << false;
+        QTest::addRow("shared temporary directory")
+            << QStringLiteral("/opt/velmora/bin") << false << true;
     }
     void logLocation()
     {
         QFETCH(QString, applicationDir);
         QFETCH(bool, installed);
+        QFETCH(bool, sharedTemp);
         QTemporaryDir temp;
+        // A temporary directory others may write to, as /tmp.
+        QVERIFY(::chmod(temp.path().toLocal8Bit().constData(), sharedTemp ? 01777 : 0700) == 0);
         qputenv("TMPDIR", temp.path().toLocal8Bit());
+        const QString folder =
+            temp.path() + (sharedTemp ? "/Velmora-" + QString::number(::geteuid()) : "/Velmora");
         QCOMPARE(KV_LogFolder(applicationDir, QStringLiteral("Velmora")),
-                 installed ? applicationDir : temp.path() + "/Velmora");
+                 installed ? applicationDir : folder);
         if (installed)
             return; // not a folder this machine can make
         const QString path = KV_PrepareLogFile(applicationDir, QStringLiteral("Velmora"));
-        QCOMPARE(path, temp.path() + "/Velmora/Velmora.log");
+        QCOMPARE(path, folder + "/Velmora.log");
+        struct stat info {};
+        QCOMPARE(::lstat(folder.toLocal8Bit().constData(), &info), 0);
+        QCOMPARE(int(info.st_mode & 0777), 0700);
         QFile log(path);
         QVERIFY(log.open(QIODevice::ReadOnly));
         const QByteArray banner = log.readAll();
@@ -383,6 +396,64 @@ private slots:
         KV_PrepareLogFile(applicationDir, QStringLiteral("Velmora"));
         QVERIFY(log.open(QIODevice::ReadOnly));
         QCOMPARE(log.readAll(), banner);
+    }
+
+    // Names planted in the data folder (a link to another file, a second
+    // name of it, a folder that is a link) never get another file written,
+    // emptied or replaced.
+    void plantedNamesAreNotFollowed_data()
+    {
+        QTest::addColumn<QString>("plant");
+        QTest::addRow("log is a link") << "log link";
+        QTest::addRow("log has a second name") << "log hard link";
+        QTest::addRow("S.M.A.R.T. log is a link") << "smart link";
+        QTest::addRow("user guide copy is a link") << "guide link";
+        QTest::addRow("folder is a link") << "folder link";
+    }
+    void plantedNamesAreNotFollowed()
+    {
+        QFETCH(QString, plant);
+        QTemporaryDir temp;
+        qputenv("TMPDIR", temp.path().toLocal8Bit());
+        const QString victim = temp.filePath("victim");
+        const QByteArray precious = "not the console's\n";
+        QFile file(victim);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(precious);
+        file.close();
+        const QString folder = temp.filePath("Velmora");
+        const QString appDir = QStringLiteral("/opt/velmora/bin");
+        if (plant == "folder link") {
+            QVERIFY(QDir().mkdir(temp.filePath("elsewhere")));
+            QVERIFY(QFile::link(temp.filePath("elsewhere"), folder));
+            QCOMPARE(KV_PrepareLogFile(appDir, "Velmora"), QString());
+            QVERIFY(QDir(temp.filePath("elsewhere")).isEmpty());
+            return;
+        }
+        QVERIFY(::mkdir(folder.toLocal8Bit().constData(), 0700) == 0);
+        const QByteArray log = (folder + "/Velmora.log").toLocal8Bit();
+        const QByteArray target = victim.toLocal8Bit();
+        if (plant == "log link")
+            QVERIFY(::symlink(target.constData(), log.constData()) == 0);
+        if (plant == "log hard link")
+            QVERIFY(::link(target.constData(), log.constData()) == 0);
+        if (plant == "smart link")
+            QVERIFY(::symlink(target.constData(), (folder + "/SMART_LOG.log").toLocal8Bit()) == 0);
+        if (plant == "guide link")
+            QVERIFY(::symlink(target.constData(), (folder + "/guide.pdf").toLocal8Bit()) == 0);
+
+        const QString logPath = KV_PrepareLogFile(appDir, "Velmora");
+        KV_AppendLogLines(logPath, {"a line"});
+        KV_AppendLogText(logPath, "more");
+        KV_PrepareSmartLog(logPath, "Velmora");
+        const bool replaced = KV_ReplaceDataFile(folder + "/guide.pdf", "guide");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), precious);
+        if (plant == "guide link") {
+            // The planted name is gone; the copy is a file of its own.
+            QVERIFY(replaced);
+            QVERIFY(!QFileInfo(folder + "/guide.pdf").isSymLink());
+        }
     }
 
     void dumpConfiguration()
