@@ -181,7 +181,8 @@ uint32_t answerHostQuery(Emulator &emulator, uint32_t query, const std::vector<u
     return winerr::NotSupported;
 }
 
-// Serves one connection: one open file at most, one request at a time.
+} // namespace
+
 void serveConnection(int fd, Emulator &emulator)
 {
     std::optional<SessionId> session;
@@ -288,6 +289,8 @@ void serveConnection(int fd, Emulator &emulator)
     // thread is joined.
     ::shutdown(fd, SHUT_RDWR);
 }
+
+namespace {
 
 // The threads that serve connections. Each waits in accept() itself, so a new
 // client wakes exactly one thread and starts no new one: a thread that takes

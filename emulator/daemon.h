@@ -7,6 +7,8 @@
 
 namespace kvemu {
 
+class Emulator;
+
 // Exit codes of the kvemu program.
 namespace exitcode {
 inline constexpr int Ok = 0;
@@ -28,6 +30,11 @@ struct ServeOptions {
 // Runs the daemon until SIGTERM, SIGINT or a "stop" command. Prints
 // "kvemu: serving <dir>" on `out` once clients can connect.
 int serve(const ServeOptions &options, std::ostream &out, std::ostream &err);
+
+// Serves one connected client on `fd` until it closes or breaks the
+// protocol: one open file at most, one request at a time. The daemon runs it
+// on a thread per connection; the descriptor stays open for the caller.
+void serveConnection(int fd, Emulator &emulator);
 
 // Sends one control command line and prints the answer on `out`.
 int control(const std::string &socketDirectory, const std::string &commandLine, std::ostream &out,
