@@ -49,9 +49,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const QString text = QString::fromUtf16(line.data());
     KV_EventRec event;
-    uint16_t number = 0;
-    if (size >= kv::usermsg::Number + 2)
-        number = uint16_t(data[kv::usermsg::Number] | data[kv::usermsg::Number + 1] << 8);
+    // The answer's bytes past the input read as zeros.
+    auto byteAt = [&](size_t offset) { return offset < size ? data[offset] : uint8_t(0); };
+    const uint16_t number =
+        uint16_t(byteAt(kv::usermsg::Number) | byteAt(kv::usermsg::Number + 1) << 8);
     if (KV_RaidApi::ParseEventLine(text, sequence, &event) != 53 || event.code != number)
         __builtin_trap(); // the service cannot read the line the core wrote
     return 0;
