@@ -175,6 +175,8 @@ uint32_t answerHostQuery(Emulator &emulator, uint32_t query, const std::vector<u
     return winerr::NotSupported;
 }
 
+} // namespace
+
 // Serves one connection: one open file at most, one request at a time. A
 // client that sends nothing for `idle` (or takes longer to send a request)
 // is dropped.
@@ -284,6 +286,8 @@ void serveConnection(int fd, Emulator &emulator, bool elevated, std::chrono::mil
     // thread is joined.
     ::shutdown(fd, SHUT_RDWR);
 }
+
+namespace {
 
 // Answers the connection's first request with `error` and the reason (as
 // text when the request takes an answer that long) and ends it.

@@ -9,6 +9,8 @@
 
 namespace kvemu {
 
+class Emulator;
+
 // Exit codes of the kvemu program.
 namespace exitcode {
 inline constexpr int Ok = 0;
@@ -39,6 +41,13 @@ struct ServeOptions {
 // another user's connection is answered once with the reason and closed.
 // Both are elevated: they may send destructive commands.
 int serve(const ServeOptions &options, std::ostream &out, std::ostream &err);
+
+// Serves one connected client on `fd` until it closes or breaks the
+// protocol: one open file at most, one request at a time. The daemon runs it
+// on a thread per connection; the descriptor stays open for the caller.
+// `elevated` says whether the peer may send destructive commands; a client
+// that sends nothing for `idle` is dropped.
+void serveConnection(int fd, Emulator &emulator, bool elevated, std::chrono::milliseconds idle);
 
 // Sends one control command line and prints the answer on `out`.
 int control(const std::string &socketDirectory, const std::string &commandLine, std::ostream &out,

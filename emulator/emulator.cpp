@@ -653,8 +653,9 @@ uint32_t Emulator::configRead(Session &session, uint8_t *buffer, uint64_t offset
         if (mailbox.image)
             std::memcpy(buffer, mailbox.image->data(),
                         std::min<size_t>(count, mailbox.image->size()));
-        std::memcpy(buffer, mailbox.response.data(),
-                    std::min<size_t>(count, mailbox.response.size()));
+        if (!mailbox.response.empty()) // an empty answer has no bytes to copy
+            std::memcpy(buffer, mailbox.response.data(),
+                        std::min<size_t>(count, mailbox.response.size()));
         return winerr::Success;
     }
     if (mailboxesInUse_.count(sector) != 0)

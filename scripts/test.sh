@@ -22,13 +22,23 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
 
 echo "== Fuzz targets (a short bounded run each)"
 CXX=clang++ velmora_build "$VELMORA_ROOT/build-fuzz" -DVELMORA_FUZZ=ON
+# Seconds per target; the stage runs every target one after the other.
+fuzz_seconds="${VELMORA_FUZZ_SECONDS:-10}"
+artifacts="$VELMORA_ROOT/build-fuzz/fuzz-artifacts"
+mkdir -p "$artifacts"
 for corpus in "$VELMORA_ROOT"/tests/fuzz/corpus/*/; do
     name=$(basename "$corpus")
     fuzzer="$VELMORA_ROOT/build-fuzz/tests/fuzz/fuzz_$name"
-    [ -x "$fuzzer" ] || continue
+    if [ ! -x "$fuzzer" ]; then
+        echo "fuzz_$name FAILED: the seed corpus has no fuzz target"
+        status=1
+        continue
+    fi
     # New inputs go to a scratch folder; the seed corpus stays as committed.
+    # A failing input is kept in build-fuzz/fuzz-artifacts.
     scratch=$(mktemp -d)
-    if "$fuzzer" -max_total_time="${VELMORA_FUZZ_SECONDS:-20}" -max_len=65537 -timeout=10 \
+    if "$fuzzer" -max_total_time="$fuzz_seconds" -max_len=65537 -timeout=10 \
+        -artifact_prefix="$artifacts/fuzz_$name-" \
         -print_final_stats=1 "$scratch" "$corpus" >"$scratch.log" 2>&1; then
         echo "fuzz_$name: $(grep -E '^stat::number_of_executed_units' "$scratch.log" | awk '{print $2}') runs, no failure"
     else

@@ -653,6 +653,10 @@ quint32 KV_RaidApi::ParseEventLine(const QString &line, quint32 nextSequence, KV
     };
 
     // "00012: [0a] (01015) CR - Array 2 has gone critical. =END= (2)(0)...(0)"
+    // The record number is written signed, so one of 2^31 or more comes
+    // with a minus sign; it is not used, and its event is not dropped.
+    if (c < end && *c == QLatin1Char('-'))
+        ++c;
     if (!digits(isDecimal) || !expect(':') || !skipTo('[') || !digits(isHex) || !expect(']') ||
         !skipTo('('))
         return Malformed;

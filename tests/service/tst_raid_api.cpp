@@ -246,6 +246,10 @@ private slots:
             << 1018u << 0u << "A rebuild task has completed on Array 1.";
         QTest::addRow("log kind") << "00015: [00] (01001) LG - x" + tail << 53u << 1001u << 4u
                                   << "x";
+        QTest::addRow("record number past 2^31")
+            << "-2147483648: [00] (01016) CR - Array 1" + tail << 53u << 1016u << 3u << "Array 1";
+        QTest::addRow("a sign without a record number")
+            << "-: [00] (01016) CR - Array 1" + tail << 7u << 0u << 0u << "";
         QTest::addRow("no end marker")
             << QStringLiteral("00016: [00] (01015) CR - Array 2 (2)(0)(0)(0)(0)(0)(0)(0)\n") << 7u
             << 0u << 0u << "";
