@@ -9,7 +9,7 @@
 //
 // Thread-safe: one lock guards the model, the sessions and the fault
 // counters; no call blocks while holding it (stalls are carried out by the
-// transport, after takeStall()).
+// transport, after takeStall(); a countdown's stall waits with it released).
 #pragma once
 
 #include "clock.h"
