@@ -66,16 +66,16 @@ configuration() {
 }
 
 # Each row: the command's arguments | an extended regex that a line of the
-# configuration matches when the command was carried out ("" for a command
-# that must always be refused).
+# configuration matches when the command was carried out, or, after "!", that
+# no line matches then. The System mirror's rows must always be refused.
 commands=(
     "--create RAID1 3 4|^LD: .* HD: 6 "
     "--transform 3 RAID0 9 10 11|^LD: .* HD: 3 .* TTY: TRANSFORM "
-    "--delete 3|"
-    "--delete 1|"
+    "--delete 3|!^LD: .* HD: 3 "
+    "--delete 1|!^LD: .* HD: 1 "
     "--init 12|^PD: 12 TY: Disk "
     "--prep-remove 3|^LD: .* ST: OFFLINE .* HD: 3 "
-    "--prep-remove 1|"
+    "--prep-remove 1|^LD: .* ST: OFFLINE .* HD: 1 "
 )
 system_line() { grep -E '^LD: .* HD: 1 ' || true; }
 
@@ -101,9 +101,9 @@ for row in "${commands[@]}"; do
             pending=$("$kvemu" ctl fault pending)
             "$kvemu" ctl fault clear >/dev/null
             after=$(configuration)
-            if [ "$arguments" = "--delete 3" ]; then
-                grep -qE '^LD: .* HD: 3 ' <<<"$after" && happened=failed || happened=done
-            elif [ -n "$done_pattern" ] && grep -qE "$done_pattern" <<<"$after"; then
+            if [ "${done_pattern:0:1}" = "!" ]; then
+                grep -qE "${done_pattern:1}" <<<"$after" && happened=failed || happened=done
+            elif grep -qE "$done_pattern" <<<"$after"; then
                 happened=done
             else
                 happened=failed

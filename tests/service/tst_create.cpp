@@ -425,7 +425,8 @@ private slots:
             emulator->injectCountdown(kvemu::TransferKind(kind), n);
             const int result = api->CreateArray(record(QStringLiteral("RAID1"), {3, 4}), false);
             const bool created = arrayOf(emulator->model(), 6) != nullptr;
-            QVERIFY2((result == 1) == created, qPrintable(QStringLiteral("transfer %1: %2").arg(n).arg(result)));
+            QVERIFY2((result == 1) == created,
+                     qPrintable(QStringLiteral("transfer %1: %2").arg(n).arg(result)));
             if (emulator->countdownRemaining() != 0)
                 break; // the create ended before its Nth transfer
         }
