@@ -352,6 +352,23 @@ KV_STS KV_ApiCreateLogicalDevice(const KV_CoreId *core, const KV_CreateParameter
         return checked;
     const KV_CreateParameters &p = *parameters;
     const uint32_t length = KV_ListBlockLength(p.memberCount);
+    // The new array in the configuration as it is now (the handle that sent
+    // the request predates it), with its path in `outputPath`.
+    const auto findCreated = [&](uint64_t identifier) {
+        return KV_WithFreshHandle(*core, [&](KV_Core &now) -> KV_STS {
+            const uint32_t index = now.KV_FindLogicalDevice(identifier);
+            if (index >= now.logicalCount)
+                return KV_STS_LOGICAL_DEVICE_NOT_FOUND;
+            const KV_C_LogicalDevice &array = *now.logicalDevices[index];
+            // A route prefix is at most 36 bytes: the path always fits.
+            if (outputPath != nullptr &&
+                std::snprintf(outputPath, KV_DevicePathLength, "%s%d%s%s%d", now.routePrefix,
+                              int(array.coreRoute), "/", "Device",
+                              int(array.deviceRoute)) >= KV_DevicePathLength)
+                return KV_STS_BUFFER_TOO_SMALL;
+            return KV_STS_SUCCESS;
+        });
+    };
     return KV_CallWithRetry(
         *core, "KV_ApiCreateLogicalDevice", length, [&](KV_Core &handle, uint8_t *block) -> KV_STS {
             if (const KV_STS filled = fillCreate(handle, block, p, p.optionFlags);
@@ -364,27 +381,26 @@ KV_STS KV_ApiCreateLogicalDevice(const KV_CoreId *core, const KV_CreateParameter
                     return drawn;
             KV_PutField<uint64_t>(block, 64, identifier);
             const KV_STS sent = handle.KV_ConfigWrite(block, length, CreateCommand);
-            if (sent != KV_STS_SUCCESS)
+            if (sent != KV_STS_SUCCESS) {
+                // A lost answer is no refusal: an identifier drawn here that
+                // the configuration now holds is the array this request made.
+                // (A caller's own identifier may name an older array.)
+                if (p.identifier == 0 && sent != KV_STS_INVALID_GENERATION_NUMBER &&
+                    findCreated(identifier) == KV_STS_SUCCESS)
+                    return KV_STS_SUCCESS;
                 return sent;
-            if (wait)
-                if (const KV_STS waited = waitForArrayTask(*core, identifier);
-                    waited != KV_STS_SUCCESS)
-                    return waited;
-            // The handle that sent the request predates the new array: look
-            // it up in the configuration as it is now.
-            return KV_WithFreshHandle(*core, [&](KV_Core &now) -> KV_STS {
-                const uint32_t index = now.KV_FindLogicalDevice(identifier);
-                if (index >= now.logicalCount)
-                    return KV_STS_LOGICAL_DEVICE_NOT_FOUND;
-                const KV_C_LogicalDevice &array = *now.logicalDevices[index];
-                // A route prefix is at most 36 bytes: the path always fits.
-                if (outputPath != nullptr &&
-                    std::snprintf(outputPath, KV_DevicePathLength, "%s%d%s%s%d", now.routePrefix,
-                                  int(array.coreRoute), "/", "Device",
-                                  int(array.deviceRoute)) >= KV_DevicePathLength)
-                    return KV_STS_BUFFER_TOO_SMALL;
-                return KV_STS_SUCCESS;
-            });
+            }
+            // The task's own failure is the answer; a wait that could not
+            // read the configuration is not.
+            if (wait && waitForArrayTask(*core, identifier) == KV_STS_TRANSFORM_FAILURE)
+                return KV_STS_TRANSFORM_FAILURE;
+            // The request was accepted: a failed lookup is made once more
+            // with a fresh handle before failure is answered, so that an
+            // array that exists is never reported as not created.
+            const KV_STS found = findCreated(identifier);
+            if (found == KV_STS_SUCCESS || found == KV_STS_BUFFER_TOO_SMALL)
+                return found;
+            return findCreated(identifier);
         });
 }
 

@@ -133,6 +133,8 @@ uint32_t answerHostQuery(Emulator &emulator, uint32_t query, const std::vector<u
     std::vector<std::string> arguments;
     if (!wire::splitTexts(payload.data(), payload.size(), arguments))
         return winerr::InvalidParameter;
+    if (const uint32_t fault = emulator.hostFrame(); fault != winerr::Success)
+        return fault;
     switch (wire::HostQuery(query)) {
     case wire::HostQuery::Registry: {
         std::string text;

@@ -184,7 +184,7 @@ std::optional<Emulator::ControlReply> runFault(Emulator &emulator,
 {
     const std::string &kind = words[1];
     uint32_t count = 1;
-    if (kind == "stall" && words.size() >= 3) {
+    if (kind == "stall" && words.size() >= 3 && words.size() <= 4) {
         uint32_t milliseconds = 0;
         if (!parseCount(words[2], milliseconds) ||
             (words.size() == 4 && !parseCount(words[3], count)))
@@ -212,12 +212,39 @@ std::optional<Emulator::ControlReply> runFault(Emulator &emulator,
                                                 " device eject request(s) are vetoed\n"};
     }
     uint32_t command = 0;
-    if (kind == "refuse" && words.size() >= 3 && parseCount(words[2], command) &&
-        (words.size() == 3 || parseCount(words[3], count))) {
+    if (kind == "refuse" && words.size() >= 3 && words.size() <= 4 &&
+        parseCount(words[2], command) && (words.size() == 3 || parseCount(words[3], count))) {
         emulator.injectRefusal(command, count);
         return Emulator::ControlReply{true, "next " + std::to_string(count) + " command(s) " +
                                                 std::to_string(command) +
                                                 " are refused with status 6\n"};
+    }
+    if (kind == "after" && (words.size() == 5 || words.size() == 6)) {
+        // fault after KIND N fail | fault after KIND N stall MS
+        const std::optional<TransferKind> transfers = transferKindNamed(words[2]);
+        uint32_t nth = 0, milliseconds = 0;
+        if (!transfers || !parseCount(words[3], nth) || nth == 0)
+            return std::nullopt;
+        std::string what;
+        if (words[4] == "fail" && words.size() == 5) {
+            emulator.injectCountdown(*transfers, nth);
+            what = "fails with an I/O error";
+        } else if (words[4] == "stall" && words.size() == 6 && parseCount(words[5], milliseconds)) {
+            emulator.injectCountdown(*transfers, nth, std::chrono::milliseconds(milliseconds));
+            what = milliseconds == 0 ? "times out"
+                                     : "stalls for " + std::to_string(milliseconds) + " ms";
+        } else {
+            return std::nullopt;
+        }
+        return Emulator::ControlReply{true, std::string(transferKindName(*transfers)) +
+                                                " transfer " + std::to_string(nth) + " from now " +
+                                                what + "\n"};
+    }
+    if (kind == "pending" && words.size() == 2) {
+        const uint32_t left = emulator.countdownRemaining();
+        return Emulator::ControlReply{true, left == 0 ? std::string("no countdown\n")
+                                                      : "countdown: " + std::to_string(left) +
+                                                            " transfer(s) to go\n"};
     }
     if (kind == "clear" && words.size() == 2) {
         emulator.clearFaults();
@@ -447,9 +474,9 @@ const ControlCommand controlCommands[] = {
     {"bump", "bump", 1, 1, runBump},
     {"fault",
      "fault stall MS [N] | fault fail N | fault stale N | fault veto N | fault refuse COMMAND [N] "
-     "| "
-     "fault clear",
-     2, 4, runFault},
+     "| fault after any|open|read|write|query|host N fail | fault after KIND N stall MS "
+     "| fault pending | fault clear",
+     2, 6, runFault},
     {"fail", "fail DISK", 2, 2, runDiskEvent},
     {"remove", "remove DISK", 2, 2, runDiskEvent},
     {"insert", "insert SERIAL | insert new CONTROLLER CHANNEL GB [nvme]", 2, 6, runInsert},
@@ -500,6 +527,29 @@ Emulator::Emulator(StoredState state, std::shared_ptr<Clock> clock, std::string 
 
 Emulator::~Emulator() = default;
 
+namespace {
+constexpr std::pair<TransferKind, const char *> transferKindNames[] = {
+    {TransferKind::Any, "any"},     {TransferKind::Open, "open"},   {TransferKind::Read, "read"},
+    {TransferKind::Write, "write"}, {TransferKind::Query, "query"}, {TransferKind::Host, "host"},
+};
+} // namespace
+
+std::optional<TransferKind> transferKindNamed(const std::string &word)
+{
+    for (const auto &[kind, name] : transferKindNames)
+        if (word == name)
+            return kind;
+    return std::nullopt;
+}
+
+const char *transferKindName(TransferKind kind)
+{
+    for (const auto &[known, name] : transferKindNames)
+        if (known == kind)
+            return name;
+    return "any";
+}
+
 void Emulator::shutDown()
 {
     std::lock_guard lock(mutex_);
@@ -516,7 +566,9 @@ uint32_t Emulator::open(const std::string &name, uint32_t disposition, SessionId
         return winerr::InvalidParameter;
     auto created = std::make_unique<Session>();
     created->elevated = elevated;
-    std::lock_guard lock(mutex_);
+    std::unique_lock lock(mutex_);
+    if (const uint32_t fault = countTransfer(TransferKind::Open, lock); fault != winerr::Success)
+        return fault;
     size_t pos = 0;
     if (consumePrefix(name, pos, "\\\\.\\KVConfig")) {
         uint32_t core = 0;
@@ -575,16 +627,17 @@ bool Emulator::takeFailure()
 
 uint32_t Emulator::read(SessionId id, void *buffer, uint64_t offset, uint32_t count)
 {
-    std::lock_guard lock(mutex_);
+    std::unique_lock lock(mutex_);
+    const uint32_t fault = countTransfer(TransferKind::Read, lock);
     tickLocked();
     auto it = sessions_.find(id);
     if (it == sessions_.end())
         return winerr::InvalidHandle;
-    if (takeFailure()) {
+    if (fault != winerr::Success || takeFailure()) {
         // The opener asks 0x1016 why the transfer failed; it must not hear
         // the success of an earlier command.
         it->second->lastStatus = KV_STS_FAILURE;
-        return winerr::IoDevice;
+        return fault != winerr::Success ? fault : winerr::IoDevice;
     }
     if (it->second->kind != Session::Config)
         return winerr::NotSupported; // device data is not modelled
@@ -595,16 +648,17 @@ uint32_t Emulator::read(SessionId id, void *buffer, uint64_t offset, uint32_t co
 
 uint32_t Emulator::write(SessionId id, const void *buffer, uint64_t offset, uint32_t count)
 {
-    std::lock_guard lock(mutex_);
+    std::unique_lock lock(mutex_);
+    const uint32_t fault = countTransfer(TransferKind::Write, lock);
     tickLocked();
     auto it = sessions_.find(id);
     if (it == sessions_.end())
         return winerr::InvalidHandle;
-    if (takeFailure()) {
+    if (fault != winerr::Success || takeFailure()) {
         // The opener asks 0x1016 why the transfer failed; it must not hear
         // the success of an earlier command.
         it->second->lastStatus = KV_STS_FAILURE;
-        return winerr::IoDevice;
+        return fault != winerr::Success ? fault : winerr::IoDevice;
     }
     if (it->second->kind != Session::Config)
         return winerr::NotSupported;
@@ -901,7 +955,9 @@ uint32_t Emulator::deviceIoControl(SessionId id, uint32_t code, const void *in, 
     uint32_t returned = 0;
     if (bytesReturned != nullptr)
         *bytesReturned = 0;
-    std::lock_guard lock(mutex_);
+    std::unique_lock lock(mutex_);
+    if (const uint32_t fault = countTransfer(TransferKind::Query, lock); fault != winerr::Success)
+        return fault;
     auto it = sessions_.find(id);
     if (it == sessions_.end())
         return winerr::InvalidHandle;
@@ -1035,10 +1091,52 @@ void Emulator::injectRefusal(uint32_t command, uint32_t times)
     faults_.refusals = times;
 }
 
-void Emulator::clearFaults()
+void Emulator::injectCountdown(TransferKind kind, uint32_t nth,
+                               std::optional<std::chrono::milliseconds> stall)
 {
     std::lock_guard lock(mutex_);
-    faults_ = Faults{};
+    faults_.countdownKind = kind;
+    faults_.countdown = nth;
+    faults_.countdownStall = stall;
+}
+
+uint32_t Emulator::countdownRemaining() const
+{
+    std::lock_guard lock(mutex_);
+    return faults_.countdown;
+}
+
+uint32_t Emulator::hostFrame()
+{
+    std::unique_lock lock(mutex_);
+    return countTransfer(TransferKind::Host, lock);
+}
+
+uint32_t Emulator::countTransfer(TransferKind kind, std::unique_lock<std::mutex> &lock)
+{
+    if (faults_.countdown == 0 ||
+        (faults_.countdownKind != TransferKind::Any && faults_.countdownKind != kind))
+        return winerr::Success;
+    if (--faults_.countdown != 0)
+        return winerr::Success;
+    if (!faults_.countdownStall)
+        return winerr::IoDevice;
+    const std::chrono::milliseconds stall = *faults_.countdownStall;
+    if (stall.count() == 0)
+        return winerr::Timeout;
+    const uint64_t clearings = clearings_;
+    faultsCleared_.wait_for(lock, stall, [&] { return clearings_ != clearings; });
+    return winerr::Success;
+}
+
+void Emulator::clearFaults()
+{
+    {
+        std::lock_guard lock(mutex_);
+        faults_ = Faults{};
+        ++clearings_;
+    }
+    faultsCleared_.notify_all();
 }
 
 Emulator::ControlReply Emulator::control(const std::string &commandLine)

@@ -9,7 +9,7 @@
 //
 // Thread-safe: one lock guards the model, the sessions and the fault
 // counters; no call blocks while holding it (stalls are carried out by the
-// transport, after takeStall()).
+// transport, after takeStall(); a countdown's stall waits with it released).
 #pragma once
 
 #include "clock.h"
@@ -21,6 +21,7 @@
 
 #include <array>
 #include <chrono>
+#include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -50,6 +51,14 @@ struct Stall {
     std::chrono::milliseconds duration{0}; // ignored when untilClosed
     bool untilClosed = false;              // never answer; wait for the caller to go
 };
+
+// The kinds of transfer a countdown counts: opens of any file, Read and
+// Write frames on an open file, I/O-control requests (SCSI and storage
+// queries, volume lock and dismount), Host frames; Any counts all of them.
+enum class TransferKind { Any, Open, Read, Write, Query, Host };
+// "any", "open", "read", "write", "query", "host"; null for another word.
+std::optional<TransferKind> transferKindNamed(const std::string &word);
+const char *transferKindName(TransferKind kind);
 
 class Emulator {
 public:
@@ -103,6 +112,20 @@ public:
     // The next `times` write commands `command` are refused with status 6
     // (device busy).
     void injectRefusal(uint32_t command, uint32_t times);
+    // The countdown: the `nth` transfer of `kind` from now (1: the next one)
+    // fails with ERROR_IO_DEVICE, or, with `stall`, is carried out only after
+    // that long; a stall of 0 ms is a caller that stopped waiting: the
+    // transfer is not carried out and answers ERROR_TIMEOUT (1460). Transfers
+    // of other kinds pass. A new countdown replaces a pending one; it is spent
+    // once it fired.
+    void injectCountdown(TransferKind kind, uint32_t nth,
+                         std::optional<std::chrono::milliseconds> stall = std::nullopt);
+    // Transfers of its kind still to come until the countdown fires, the
+    // firing one included; 0 when none is pending (it fired, or was cleared).
+    uint32_t countdownRemaining() const;
+    // Transports call it before answering a Host frame: the Windows error
+    // the frame must answer instead (Success: go on).
+    uint32_t hostFrame();
     void clearFaults();
 
     // --- Control ---------------------------------------------------------
@@ -167,6 +190,9 @@ private:
         uint32_t stale = 0;
         uint32_t vetoes = 0;
         uint32_t refusedCommand = 0, refusals = 0;
+        TransferKind countdownKind = TransferKind::Any;
+        uint32_t countdown = 0; // transfers of countdownKind until it fires; 0: none
+        std::optional<std::chrono::milliseconds> countdownStall;
     };
 
     uint32_t configRead(Session &session, uint8_t *buffer, uint64_t offset, uint32_t count);
@@ -186,6 +212,11 @@ private:
     std::string describeLocked() const;
     std::string statusLocked() const;
     bool takeFailure();
+    // Counts one transfer of `kind` against the countdown (the lock is held
+    // through `lock`); the Windows error it answers instead, or Success. A
+    // timed stall is waited out here with the lock released; `fault clear`
+    // ends it early.
+    uint32_t countTransfer(TransferKind kind, std::unique_lock<std::mutex> &lock);
 
     mutable std::mutex mutex_;
     std::shared_ptr<Clock> clock_;
@@ -200,6 +231,8 @@ private:
     std::set<uint32_t> mailboxesInUse_;
     SessionId nextSession_ = 1;
     Faults faults_;
+    std::condition_variable faultsCleared_;
+    uint64_t clearings_ = 0; // how often the faults were cleared
     std::function<void()> stopHandler_;
     Statistics statistics_; // counts from construction on
     std::chrono::milliseconds taskDuration_{180000};

@@ -84,7 +84,8 @@ bool InProcessPlatform::registryString(const std::string &key, const std::string
                                        std::string *out)
 {
     std::string text;
-    if (!emulator_->registryString(key, value, text))
+    if (emulator_->hostFrame() != kv::winerr::Success ||
+        !emulator_->registryString(key, value, text))
         return false;
     *out = text;
     return true;
@@ -92,16 +93,24 @@ bool InProcessPlatform::registryString(const std::string &key, const std::string
 
 std::vector<std::string> InProcessPlatform::loadedDrivers()
 {
+    // A failed query lists nothing, as the socket platform reads it.
+    if (emulator_->hostFrame() != kv::winerr::Success)
+        return {};
     return emulator_->loadedDrivers();
 }
 
 std::vector<kv::FileDescription> InProcessPlatform::findFiles(const std::string &pattern)
 {
+    if (emulator_->hostFrame() != kv::winerr::Success)
+        return {};
     return emulator_->findFiles(pattern);
 }
 
 uint32_t InProcessPlatform::diskInterfaces(std::vector<kv::DiskInterface> *out)
 {
+    out->clear();
+    if (const uint32_t error = emulator_->hostFrame(); error != kv::winerr::Success)
+        return error;
     *out = emulator_->diskInterfaces();
     return kv::winerr::Success;
 }
@@ -109,6 +118,11 @@ uint32_t InProcessPlatform::diskInterfaces(std::vector<kv::DiskInterface> *out)
 uint32_t InProcessPlatform::requestDeviceEject(uint32_t deviceInstance, uint32_t *vetoType,
                                                std::string *vetoName)
 {
+    if (emulator_->hostFrame() != kv::winerr::Success) {
+        *vetoType = kv::vetotype::None;
+        vetoName->clear();
+        return kv::cmresult::Failure;
+    }
     return emulator_->requestDeviceEject(deviceInstance, *vetoType, *vetoName);
 }
 

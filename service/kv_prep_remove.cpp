@@ -20,7 +20,9 @@ constexpr uint32_t OpenExisting = 3;
 constexpr uint32_t ShareReadWrite = 3;
 constexpr uint32_t DiskIdentifyOn = 0x4005;
 constexpr uint32_t DiskPrepareRemoval = 0x4021;
-constexpr uint32_t ShowFlags = 0x2000000;
+// Clears what HideArray(id, true) sets: hidden (0x200) and prepared for
+// removal (0x1000).
+constexpr uint32_t UndoHideExtendedFlags = 0x12000000;
 constexpr quint32 AttributeHidden = 0x200;
 constexpr size_t VetoNameCharacters = 260; // the caller's buffer, terminator included
 
@@ -250,14 +252,18 @@ int KV_RaidApi::PrepareArrayForRemoval(int arrayId)
         }
     }
 
-    // The array stays in use: show it again if this command hid it.
+    // The array stays in use: if this command hid it, undo exactly what the
+    // hide set, so that the refusal leaves the array as it was.
     if (hidHere) {
         Refresh();
         const Pin pin(*this);
         const KV_ArrayConfig *config = FindArrayConfig(arrayId, true);
+        // An offline whose answer was lost on the way is no refusal.
+        if (config && KV_FieldIs(config->state, "OFFLINE"))
+            return KV_PrepRemoveOffline;
         if (config && config->referenceCount == 0 && (config->attributes & AttributeHidden) &&
             !ArrayTaskActive(arrayId) &&
-            KV_ApiSetLogicalDeviceFlags(config->path, ShowFlags, 0) == KV_STS_SUCCESS)
+            KV_ApiSetLogicalDeviceFlags(config->path, UndoHideExtendedFlags, 0) == KV_STS_SUCCESS)
             Rescan();
     }
     return KV_PrepRemoveRefused;

@@ -441,6 +441,12 @@ private slots:
 
         QCOMPARE(wired.loadedDrivers(), inProcess.loadedDrivers());
         RawConnection control(dir);
+        // The countdown reaches host frames: exactly the named one fails.
+        QVERIFY(control.exchangeText(wire::Op::Control, "fault after host 2 fail")->header.error ==
+                0);
+        QVERIFY(!wired.loadedDrivers().empty());
+        QVERIFY(wired.loadedDrivers().empty());
+        QVERIFY(!wired.loadedDrivers().empty());
         QVERIFY(control.exchangeText(wire::Op::Control, "driver unload kvraid.sys")->header.error ==
                 0);
         const auto drivers = wired.loadedDrivers();

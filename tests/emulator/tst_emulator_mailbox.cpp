@@ -315,6 +315,67 @@ private slots:
         QVERIFY(timer.elapsed() < 50);
     }
 
+    // One pass over a transfer of every kind, in this order: open the
+    // configuration endpoint, read a mailbox, write a rescan, open C:, ask
+    // its device number, list the loaded drivers. The countdown makes
+    // exactly the one it names go wrong.
+    void countdown_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<int>("failing"); // the step, -1 none
+        QTest::addColumn<uint32_t>("error");
+        QTest::addRow("open") << "fault after open 2 fail" << 3 << winerr::IoDevice;
+        QTest::addRow("read") << "fault after read 1 fail" << 1 << winerr::IoDevice;
+        QTest::addRow("write times out") << "fault after write 1 stall 0" << 2 << winerr::Timeout;
+        QTest::addRow("write stalls") << "fault after write 1 stall 20" << -1 << winerr::Success;
+        QTest::addRow("query") << "fault after query 1 fail" << 4 << winerr::IoDevice;
+        QTest::addRow("host") << "fault after host 1 fail" << 5 << winerr::IoDevice;
+        QTest::addRow("any") << "fault after any 3 fail" << 2 << winerr::IoDevice;
+        // (Still pending: one transfer to go.)
+        QTest::addRow("beyond the pass") << "fault after any 7 fail" << -1 << winerr::IoDevice;
+    }
+    void countdown()
+    {
+        QFETCH(QString, fault);
+        QFETCH(int, failing);
+        QFETCH(uint32_t, error);
+        QVERIFY(emulator->control(fault.toStdString()).ok);
+        const uint64_t generation = emulator->generation();
+        std::vector<uint32_t> errors;
+        uint32_t opened = 0;
+        auto config = platform->open("\\\\.\\KVConfig0", 3, 3, 0, &opened);
+        errors.push_back(opened);
+        QVERIFY(config);
+        std::vector<uint8_t> block(1024);
+        errors.push_back(config->read(block.data(), 0, 1024));
+        const uint32_t mailbox = le<uint32_t>(block, 0);
+        std::vector<uint8_t> rescan(1024);
+        std::memcpy(rescan.data(), "\x10\0\0\0", 4);
+        std::memcpy(rescan.data() + 8, &generation, 8);
+        rescan[24] = 2;
+        rescan[28] = 1;
+        // (Without a mailbox and without the volume there is nothing to send.)
+        errors.push_back(mailbox == 0
+                             ? winerr::Success
+                             : config->write(rescan.data(), uint64_t(mailbox) * 512, 1024));
+        auto volume = platform->open("\\\\.\\C:", 3, 3, 0, &opened);
+        errors.push_back(opened);
+        uint8_t number[12] = {};
+        uint32_t returned = 0;
+        errors.push_back(volume ? volume->deviceIoControl(kv::ioctl::StorageGetDeviceNumber,
+                                                          nullptr, 0, number, 12, &returned)
+                                : winerr::Success);
+        errors.push_back(platform->loadedDrivers().empty() ? winerr::IoDevice : winerr::Success);
+
+        for (int step = 0; step < int(errors.size()); ++step)
+            QVERIFY2(errors[step] == (step == failing ? error : uint32_t(winerr::Success)),
+                     qPrintable(QStringLiteral("step %1: %2").arg(step).arg(errors[step])));
+        // A transfer that went wrong was not carried out; the countdown is spent.
+        QCOMPARE(emulator->generation(), generation + (failing == 1 || failing == 2 ? 0 : 1));
+        QCOMPARE(emulator->countdownRemaining(),
+                 failing == -1 && error == winerr::IoDevice ? 1u : 0u);
+    }
+
     void faultsClear()
     {
         ConfigClient a(*platform);
@@ -337,6 +398,10 @@ private slots:
         QTest::addRow("fault without kind") << "fault" << false << "usage: fault";
         QTest::addRow("fault fail, not a number") << "fault fail x" << false << "usage: fault";
         QTest::addRow("fault of unknown kind") << "fault melt 1" << false << "usage: fault";
+        QTest::addRow("countdown of unknown kind")
+            << "fault after disk 1 fail" << false << "usage: fault";
+        QTest::addRow("countdown from 0") << "fault after any 0 fail" << false << "usage: fault";
+        QTest::addRow("countdown pending") << "fault pending" << true << "no countdown";
         QTest::addRow("stop without a daemon") << "stop" << false << "nothing to stop";
     }
 

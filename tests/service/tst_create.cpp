@@ -405,6 +405,33 @@ private slots:
         QVERIFY(emulator->model() == before);
     }
 
+    // One transfer of the kind fails, the Nth of the create, for every N:
+    // the answer says what happened. A failure after the driver accepted the
+    // request (the lookup of the new array) must not answer 0 for an array
+    // that exists, or the user creates it again.
+    void createAnswersWhatHappened_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addRow("read") << int(kvemu::TransferKind::Read);
+        QTest::addRow("open") << int(kvemu::TransferKind::Open);
+        QTest::addRow("write") << int(kvemu::TransferKind::Write);
+    }
+    void createAnswersWhatHappened()
+    {
+        QFETCH(int, kind);
+        for (uint32_t n = 1;; ++n) {
+            QVERIFY(n < 100);
+            init();
+            emulator->injectCountdown(kvemu::TransferKind(kind), n);
+            const int result = api->CreateArray(record(QStringLiteral("RAID1"), {3, 4}), false);
+            const bool created = arrayOf(emulator->model(), 6) != nullptr;
+            QVERIFY2((result == 1) == created,
+                     qPrintable(QStringLiteral("transfer %1: %2").arg(n).arg(result)));
+            if (emulator->countdownRemaining() != 0)
+                break; // the create ended before its Nth transfer
+        }
+    }
+
     void sizes_data()
     {
         QTest::addColumn<qint64>("megabytes");

@@ -188,6 +188,8 @@ private slots:
         }
         QCOMPARE(bool(after->attributes & kvemu::rec::AttrNoOsDisk), hiddenAfter);
         QCOMPARE(after->state == kvemu::rec::ArrayOffline, offlineAfter);
+        if (result != 1) // a refusal leaves no attribute behind (prepared for removal either)
+            QCOMPARE(after->attributes, before->attributes);
         // A refusal before the hide sends nothing to the driver.
         const bool sendsNothing = result < 0 || (result == 3 && setup != OfflineRefused);
         QCOMPARE(emulator->generation() == generation, sendsNothing);
