@@ -232,8 +232,23 @@ int KV_RaidApi::SecureEraseArray(int arrayId)
             return -1;
         path = config->path;
     }
-    HideArray(arrayId, false);
-    return KV_ApiSecureEraseLogicalDevice(path.c_str(), 0, 0) == KV_STS_SUCCESS ? 1 : -1;
+    // The array is hidden from the operating system while it is erased. An
+    // erase the driver did not take must leave the array as it was found, so
+    // the hide made here is undone unless the erase runs after all (its
+    // answer may have been lost on the way back).
+    const bool hiddenHere = HideArray(arrayId, false) == 1;
+    if (KV_ApiSecureEraseLogicalDevice(path.c_str(), 0, 0) == KV_STS_SUCCESS)
+        return 1;
+    if (Refresh() != 1)
+        return -1; // what the driver holds is unknown: leave the array hidden
+    {
+        const Pin pin(*this);
+        if (ArrayTaskIs(arrayId, "SECURE_ERASE"))
+            return 1;
+    }
+    if (hiddenHere)
+        KV_ApiSetLogicalDeviceFlags(path.c_str(), ShowFlags, 0);
+    return -1;
 }
 
 int KV_RaidApi::HideArray(int arrayId, bool extended)
