@@ -22,6 +22,8 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <utility>
+
 using namespace KV_Display;
 using namespace KV_WindowParts;
 
@@ -86,6 +88,7 @@ KV_MainWindow::KV_MainWindow(QWidget *parent) : QMainWindow(parent)
     eventList_->setAlternatingRowColors(true);
 
     sizeColumns();
+    connectCommands();
 
     menuRefreshTimer_ = new QTimer(this);
     menuRefreshTimer_->setTimerType(Qt::PreciseTimer);
@@ -150,8 +153,13 @@ void KV_MainWindow::showEula(bool fromHelpMenu)
 
 void KV_MainWindow::triggerFullRefresh()
 {
-    if (refreshInProgress_)
+    // One at a time; a request meanwhile (a command that has just ended)
+    // is served by one more refresh after this one, which may have read the
+    // configuration before the command changed it.
+    if (refreshInProgress_) {
+        refreshAgain_ = true;
         return;
+    }
     refreshInProgress_ = true;
     const uint first = nextEventSeq_;
     const int language = eventLanguage_;
@@ -198,11 +206,11 @@ void KV_MainWindow::handleFullRefresh(RaidDataBundle bundle)
         root->setExpanded(true);
         firstExpandPending_ = false;
     }
-    resetArrayActions();
-    if (selectedArray_ > 0)
-        applySelectedArrayEnablement();
-    action(KV_Action::DeleteMultiple)->setEnabled(bundle_.arrays.size() >= 2 && elevated_);
+    applySelectedArrayEnablement();
 
     refreshInProgress_ = false;
-    menuRefreshTimer_->start(menuRefreshIntervalMs_);
+    if (std::exchange(refreshAgain_, false))
+        triggerFullRefresh();
+    else
+        menuRefreshTimer_->start(menuRefreshIntervalMs_);
 }

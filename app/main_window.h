@@ -4,6 +4,7 @@
 // selection, expansion, scroll position, column order and sort order.
 #pragma once
 
+#include "array_enablement.h"
 #include "kv_io_stats.h"
 #include "raid_data_bundle.h"
 #include "window_actions.h"
@@ -11,6 +12,8 @@
 #include <QFont>
 #include <QMainWindow>
 #include <QSize>
+
+#include <optional>
 
 class KV_RaidApi;
 class QAction;
@@ -41,14 +44,30 @@ public:
     QString applicationLogPath() const { return appLogPath_; }
     QAction *action(KV_Action id) const;
 
+    bool longOperationInProgress() const { return longOperationInProgress_; }
+
+    // What the window makes of prepare-to-remove's result for the array.
+    void handlePrepRemoveResult(int returnCode, uint arrayId);
+
 public slots:
     void handleFullRefresh(RaidDataBundle bundle);
+    void handleRescanComplete();
+    void handleDeleteArrayComplete();
+    void handleSecureEraseComplete();
     void triggerFullRefresh();
     void statusBarRefresh();
     void updateStatusBar(KV_IoStats ioStats);
     void menu_refresh();
     void ShowContextMenu(const QPoint &point);
     void ShowContextMenuArrayList(const QPoint &point);
+    void about();
+    void createForm();
+    void transform_Form();
+    void initDisks_Form();
+    void clearMetadata_Form();
+    void diskProperties_Form();
+    void smartDiskOverview_Form();
+    void viewControllers_Form();
     void eventViewToggle_Form();
     void arraySelectedChanged(QTreeWidgetItem *current, int column);
     void arrayListSelectionChanged(QTreeWidgetItem *current, int column);
@@ -85,7 +104,44 @@ private:
 
     void resetArrayActions();
     void applySelectedArrayEnablement();
+    void applyEnablement(const std::optional<KV_ArrayFacts> &selected);
+    KV_ArrayFacts factsOf(const KV_ArrayConfig &array) const;
     const KV_ArrayConfig *selectedConfig() const;
+
+    // The array commands (main_window_commands.cpp): each is a row of one
+    // table that runs the common steps.
+    struct ArrayCommand;
+    struct SelectedArray;
+    static const ArrayCommand *arrayCommand(KV_Action id);
+    void connectCommands();
+    void runArrayCommand(const ArrayCommand &command);
+    void startLongOperation(const QString &status);
+    void endLongOperation();
+    void startRescan();
+    void setCache(const SelectedArray &array, KV_Action entry);
+    void openApplicationLog();
+    bool diskRowChosen() const;
+
+    void startConsistencyCheck(const SelectedArray &array);
+    void stopConsistencyCheck(const SelectedArray &array);
+    void startBackgroundScan(const SelectedArray &array);
+    void stopBackgroundScan(const SelectedArray &array);
+    void setNoCache(const SelectedArray &array);
+    void setReadCache(const SelectedArray &array);
+    void setWriteBackCache(const SelectedArray &array);
+    void setReadWriteBackCache(const SelectedArray &array);
+    void changeTaskPriority(const SelectedArray &array);
+    void resumeTask(const SelectedArray &array);
+    void pauseTask(const SelectedArray &array);
+    void removeTask(const SelectedArray &array);
+    void renameArray(const SelectedArray &array);
+    void hideOrUnhide(const SelectedArray &array);
+    void identifyArray(const SelectedArray &array);
+    void prepareToRemove(const SelectedArray &array);
+    void removeSpares(const SelectedArray &array);
+    void deleteArray(const SelectedArray &array);
+    void secureErase(const SelectedArray &array);
+    void openTransform(const SelectedArray &array);
 
     QColor defaultColour() const;
     bool darkTheme() const { return theme_ == u"dark"; }
@@ -124,6 +180,7 @@ private:
     int selectedArray_ = 0;
     QString selectedDiskText_;
     bool refreshInProgress_ = false;
+    bool refreshAgain_ = false; // asked for while one ran
     bool longOperationInProgress_ = false;
     bool firstExpandPending_ = true;
     bool firstEventLoad_ = true;

@@ -1,6 +1,7 @@
 // The menu bar, the context menus and the enablement of the array actions.
 #include "main_window.h"
 
+#include "array_enablement.h"
 #include "display_strings.h"
 #include "main_window_parts.h"
 
@@ -149,12 +150,6 @@ void KV_MainWindow::buildMenus()
         menu->setFont(listFont_);
 }
 
-// The disk dialogs open from here once they exist; until then a double
-// click or a context request on the disk list only selects the row.
-void KV_MainWindow::diskDoubleClicked(QTreeWidgetItem *, int) {}
-
-void KV_MainWindow::diskOptionsClicked() {}
-
 // Context menus share the menu bar's actions and their enablement.
 
 void KV_MainWindow::ShowContextMenu(const QPoint &point)
@@ -165,11 +160,10 @@ void KV_MainWindow::ShowContextMenu(const QPoint &point)
     menu.addAction(action(KV_Action::Transform));
     for (QMenu *sub : {checkMenu_, scanMenu_, cacheMenu_, taskMenu_})
         menu.addMenu(sub);
-    for (QAction *action : {action(KV_Action::Name), action(KV_Action::Hide),
-                            action(KV_Action::Identify), action(KV_Action::PrepareRemove),
-                            action(KV_Action::RemoveSpares), action(KV_Action::Delete),
-                            action(KV_Action::DeleteMultiple), action(KV_Action::SecureErase)})
-        menu.addAction(action);
+    for (KV_Action id : {KV_Action::Name, KV_Action::Hide, KV_Action::Identify,
+                         KV_Action::PrepareRemove, KV_Action::RemoveSpares, KV_Action::Delete,
+                         KV_Action::DeleteMultiple, KV_Action::SecureErase})
+        menu.addAction(action(id));
     QTreeWidget *tree = qobject_cast<QTreeWidget *>(sender());
     if (!tree)
         tree = controllerTree_;
@@ -193,145 +187,67 @@ const KV_ArrayConfig *KV_MainWindow::selectedConfig() const
     return nullptr;
 }
 
+KV_ArrayFacts KV_MainWindow::factsOf(const KV_ArrayConfig &array) const
+{
+    KV_ArrayFacts facts;
+    facts.type = field(array.type);
+    facts.state = field(array.state);
+    facts.task = field(array.transformType);
+    facts.taskState = field(array.transformState);
+    facts.cache = field(array.cache);
+    facts.hidden = hidden(array);
+    facts.backgroundScan = backgroundScan(array);
+    facts.dedicatedSpares = dedicatedSpareCount(array);
+    facts.holdsSystem = bundle_.arrayHoldsSystem.value(array.deviceRoute);
+    facts.sharesSystemDisk = bundle_.arraySharesSystemDisk.value(array.deviceRoute);
+    return facts;
+}
+
+void KV_MainWindow::applyEnablement(const std::optional<KV_ArrayFacts> &selected)
+{
+    KV_EnablementInput input;
+    input.selected = selected;
+    input.arrayCount = bundle_.arrays.size();
+    input.elevated = elevated_;
+    input.anyEligibleDisk = bundle_.anyEligibleDisk;
+    input.anyEligiblePhysicalDisk = bundle_.anyEligiblePhysicalDisk;
+    const KV_Enablement result = KV_ArrayEnablement(input);
+
+    for (std::size_t i = 0; i < KV_ActionCount; ++i) {
+        const auto id = KV_Action(i);
+        if (!KV_EnablementDecides(id))
+            continue;
+        // A submenu is switched as a whole, so that it cannot be opened.
+        if (QMenu *submenu = actions_[i]->menu())
+            submenu->setEnabled(result.enabled.test(i));
+        else
+            actions_[i]->setEnabled(result.enabled.test(i));
+    }
+    if (selected) {
+        for (KV_Action id : {KV_Action::CacheNone, KV_Action::CacheRead, KV_Action::CacheWriteBack,
+                             KV_Action::CacheReadWriteBack})
+            action(id)->setChecked(result.isChecked(id));
+        action(KV_Action::Hide)->setText(result.offerUnhide ? tr("Un-Hide") : tr("Hide"));
+    }
+}
+
 void KV_MainWindow::resetArrayActions()
 {
-    for (QAction *action :
-         {action(KV_Action::Transform), action(KV_Action::RemoveSpares),
-          action(KV_Action::SecureErase), action(KV_Action::Delete), action(KV_Action::Name),
-          action(KV_Action::PrepareRemove), action(KV_Action::Hide), action(KV_Action::Identify),
-          action(KV_Action::TaskResume), action(KV_Action::TaskPause),
-          action(KV_Action::TaskRemove), action(KV_Action::ScanStart), action(KV_Action::ScanStop),
-          action(KV_Action::CheckStart), action(KV_Action::CheckStop)})
-        action->setEnabled(false);
-    scanMenu_->setEnabled(false);
-    checkMenu_->setEnabled(false);
-    cacheMenu_->setEnabled(false);
-    action(KV_Action::Initialize)->setEnabled(bundle_.anyEligibleDisk);
-    action(KV_Action::ClearMetadata)->setEnabled(bundle_.anyEligiblePhysicalDisk);
+    applyEnablement(std::nullopt);
 }
 
 void KV_MainWindow::applySelectedArrayEnablement()
 {
-    resetArrayActions();
-    action(KV_Action::DeleteMultiple)->setEnabled(bundle_.arrays.size() > 1 && elevated_);
-    if (selectedArray_ > 0) {
-        const KV_ArrayConfig *array = selectedConfig();
-        if (!array) {
-            selectedArray_ = 0;
-            return;
-        }
-        const QString type = field(array->type);
-        const QString task = field(array->transformType);
-        const QString state = field(array->state);
-        const bool tierOrCache = type == u"RAIDTIER" || type == u"RAIDCACHE";
-        action(KV_Action::Hide)->setText(hidden(*array) ? tr("Un-Hide") : tr("Hide"));
-        action(KV_Action::Delete)->setEnabled(true);
-        checkMenu_->setEnabled(true);
-        scanMenu_->setEnabled(true);
-        taskMenu_->setEnabled(true);
-        action(KV_Action::Identify)->setEnabled(true);
-        if (tierOrCache) {
-            if (task == u"NOT_ACTIVE")
-                action(KV_Action::Hide)->setEnabled(true);
-        } else {
-            action(KV_Action::CheckStart)->setEnabled(true);
-            action(KV_Action::CheckStop)->setEnabled(false);
-            checkMenu_->setEnabled(true);
-            const bool scanning = backgroundScan(*array);
-            action(KV_Action::ScanStart)->setEnabled(!scanning);
-            action(KV_Action::ScanStop)->setEnabled(scanning);
-            if (task != u"NOT_ACTIVE") {
-                action(KV_Action::TaskPriority)->setEnabled(true);
-                taskMenu_->setEnabled(true);
-                const bool paused = KV_FieldIs(array->transformState, "PAUSED");
-                action(KV_Action::TaskResume)->setEnabled(paused);
-                action(KV_Action::TaskPause)->setEnabled(!paused);
-                action(KV_Action::TaskRemove)->setEnabled(true);
-                if (task == u"CHECK") {
-                    action(KV_Action::CheckStart)->setEnabled(false);
-                    action(KV_Action::CheckStop)->setEnabled(true);
-                    checkMenu_->setEnabled(true);
-                } else {
-                    checkMenu_->setEnabled(false);
-                }
-                if (task == u"TRANSFORM")
-                    action(KV_Action::TaskRemove)->setEnabled(false);
-                action(KV_Action::Transform)->setEnabled(false);
-                action(KV_Action::RemoveSpares)->setEnabled(false);
-                action(KV_Action::Name)->setEnabled(false);
-                scanMenu_->setEnabled(false);
-                cacheMenu_->setEnabled(false);
-            } else {
-                action(KV_Action::TaskResume)->setEnabled(false);
-                action(KV_Action::TaskPause)->setEnabled(false);
-                action(KV_Action::TaskRemove)->setEnabled(false);
-                taskMenu_->setEnabled(false);
-                for (QAction *action : {action(KV_Action::Transform),
-                                        action(KV_Action::SecureErase), action(KV_Action::Hide),
-                                        action(KV_Action::PrepareRemove), action(KV_Action::Name)})
-                    action->setEnabled(true);
-                action(KV_Action::RemoveSpares)->setEnabled(dedicatedSpareCount(*array) > 0);
-                cacheMenu_->setEnabled(true);
-                const char *const modes[4] = {"NC", "R", "W", "RW"};
-                for (int i = 0; i < 4; ++i) {
-                    if (KV_FieldIs(array->cache, modes[i])) {
-                        for (int j = 0; j < 4; ++j)
-                            action(KV_Action(int(KV_Action::CacheNone) + j))->setChecked(i == j);
-                    }
-                }
-            }
-        }
-        if (type == u"LEGACY") {
-            checkMenu_->setEnabled(false);
-            for (QAction *action : {action(KV_Action::CheckStart), action(KV_Action::CheckStop),
-                                    action(KV_Action::RemoveSpares), action(KV_Action::Transform),
-                                    action(KV_Action::SecureErase)})
-                action->setEnabled(false);
-            cacheMenu_->setEnabled(false);
-        }
-        if (tierOrCache) {
-            resetArrayActions();
-            for (QMenu *menu : {scanMenu_, checkMenu_, cacheMenu_, taskMenu_})
-                menu->setEnabled(false);
-            action(KV_Action::PrepareRemove)->setEnabled(false);
-            action(KV_Action::Identify)->setEnabled(false);
-            for (QAction *action :
-                 {action(KV_Action::Name), action(KV_Action::Hide), action(KV_Action::Delete)})
-                action->setEnabled(true);
-        }
-        if (bundle_.arrayHoldsSystem.value(selectedArray_)) {
-            for (QAction *action : {action(KV_Action::Delete), action(KV_Action::SecureErase),
-                                    action(KV_Action::PrepareRemove), action(KV_Action::Hide)})
-                action->setEnabled(false);
-        }
-        if (!IsRedundantType(type)) {
-            checkMenu_->setEnabled(false);
-            for (QAction *action : {action(KV_Action::CheckStart), action(KV_Action::CheckStop),
-                                    action(KV_Action::RemoveSpares)})
-                action->setEnabled(false);
-        }
-        if (state == u"CRITICAL")
-            action(KV_Action::CheckStart)->setEnabled(false);
-        if (state == u"OFFLINE") {
-            for (QAction *action : {action(KV_Action::Transform), action(KV_Action::RemoveSpares),
-                                    action(KV_Action::SecureErase), action(KV_Action::Name),
-                                    action(KV_Action::PrepareRemove), action(KV_Action::Hide),
-                                    action(KV_Action::Identify), action(KV_Action::TaskResume),
-                                    action(KV_Action::TaskPause), action(KV_Action::TaskRemove),
-                                    action(KV_Action::ScanStart), action(KV_Action::ScanStop),
-                                    action(KV_Action::CheckStart), action(KV_Action::CheckStop)})
-                action->setEnabled(false);
-            for (QMenu *menu : {scanMenu_, checkMenu_, cacheMenu_})
-                menu->setEnabled(false);
-        }
-        if (action(KV_Action::PrepareRemove)->isEnabled() &&
-            bundle_.arraySharesSystemDisk.value(selectedArray_))
-            action(KV_Action::PrepareRemove)->setEnabled(false);
+    if (selectedArray_ <= 0) {
+        resetArrayActions();
+        return;
     }
-    if (!elevated_) {
-        for (QAction *action : {action(KV_Action::DeleteMultiple), action(KV_Action::Delete),
-                                action(KV_Action::SecureErase), action(KV_Action::PrepareRemove),
-                                action(KV_Action::Hide)})
-            action->setEnabled(false);
+    const KV_ArrayConfig *array = selectedConfig();
+    if (!array) {
+        // The array has gone since it was selected.
+        selectedArray_ = 0;
+        resetArrayActions();
+        return;
     }
+    applyEnablement(factsOf(*array));
 }
