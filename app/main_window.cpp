@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMessageBox>
 #include <QScreen>
 #include <QSettings>
 #include <QSplitter>
@@ -128,15 +127,10 @@ void KV_MainWindow::checkDrivers()
         [](const QString &name) { return KV_RaidApi::IsDriverLoaded(name); });
     if (presence == KV_Startup::DriverPresence::Present)
         return;
-    auto *box = new QMessageBox(this);
-    box->setText(KV_Startup::DriverMessage(presence));
-    box->setStandardButtons(QMessageBox::Ok);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    connect(box, &QMessageBox::finished, qApp, [](int result) {
-        if (result == QMessageBox::Ok)
+    KV_Message::Notice(this, KV_Startup::DriverMessage(presence), [](bool ok) {
+        if (ok)
             QCoreApplication::quit();
     });
-    box->open();
 }
 
 void KV_MainWindow::showEula(bool fromHelpMenu)

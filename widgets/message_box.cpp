@@ -37,6 +37,8 @@ bool show(QWidget *parent, const Shown &shown)
         box.exec();
         return true;
     }
+    case Kind::Notice:
+        break; // opened by Notice()
     case Kind::Question: {
         QMessageBox box(QMessageBox::Question, shown.title, shown.text,
                         QMessageBox::Yes | QMessageBox::No, parent);
@@ -74,6 +76,21 @@ void Warning(QWidget *parent, const QString &title, const QString &text)
 bool Question(QWidget *parent, const QString &title, const QString &text)
 {
     return show(parent, {Kind::Question, title, text});
+}
+
+void Notice(QWidget *parent, const QString &text, std::function<void(bool ok)> closed)
+{
+    if (responder()) {
+        closed(responder()({Kind::Notice, QString(), text}));
+        return;
+    }
+    auto *box = new QMessageBox(parent);
+    box->setText(text);
+    box->setStandardButtons(QMessageBox::Ok);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(box, &QMessageBox::finished, box,
+                     [closed](int result) { closed(result == QMessageBox::Ok); });
+    box->open();
 }
 
 } // namespace KV_Message

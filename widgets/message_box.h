@@ -17,6 +17,7 @@ enum class Kind {
     Information, // information icon, one button "OK"
     Warning,     // warning icon, one button OK
     Question,    // question icon, Yes and No
+    Notice,      // no icon, one button OK, and the caller goes on meanwhile
 };
 
 struct Shown {
@@ -37,5 +38,8 @@ void Information(QWidget *parent, const QString &title, const QString &text);
 void Warning(QWidget *parent, const QString &title, const QString &text);
 // True only when the user chose Yes.
 bool Question(QWidget *parent, const QString &title, const QString &text);
+// Opens the box and returns at once; `closed` learns later whether the user
+// chose OK (rather than closing the box otherwise).
+void Notice(QWidget *parent, const QString &text, std::function<void(bool ok)> closed);
 
 } // namespace KV_Message

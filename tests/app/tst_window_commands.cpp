@@ -98,8 +98,10 @@ class TestWindowCommands : public QObject {
     {
         QTreeWidgetItem *root = window.controllerTree()->topLevelItem(0);
         for (int i = 0; root && i < root->childCount(); ++i) {
-            if (root->child(i)->data(0, KV_Role::Identifier).toInt() == id)
-                window.arraySelectedChanged(root->child(i), 0);
+            if (root->child(i)->data(0, KV_Role::Identifier).toInt() == id) {
+                window.arraySelectedChanged(root->child(i), 0); // rebuilds the tree
+                break;
+            }
         }
         QCOMPARE(window.selectedArray(), id);
     }
