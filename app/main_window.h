@@ -4,12 +4,16 @@
 // selection, expansion, scroll position, column order and sort order.
 #pragma once
 
+#include "array_enablement.h"
 #include "kv_io_stats.h"
 #include "raid_data_bundle.h"
+#include "window_actions.h"
 
 #include <QFont>
 #include <QMainWindow>
 #include <QSize>
+
+#include <optional>
 
 class KV_RaidApi;
 class QAction;
@@ -20,15 +24,6 @@ class QThread;
 class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
-
-// The data roles of the window's tree items.
-namespace KV_Role {
-inline constexpr int Identifier = Qt::UserRole;      // array or disk identifier
-inline constexpr int WasSelected = Qt::UserRole + 1; // controller tree items
-inline constexpr int WasExpanded = Qt::UserRole + 2; // the remembered tree's items
-inline constexpr int ExpandWish = Qt::UserRole + 3;  // "expand" or "collapsed"
-inline constexpr int SortKey = Qt::UserRole + 4;     // array and disk list columns
-} // namespace KV_Role
 
 class KV_MainWindow : public QMainWindow {
     Q_OBJECT
@@ -47,16 +42,32 @@ public:
     quint32 nextEventSequence() const { return nextEventSeq_; }
     QString eventLogPath() const { return eventLogPath_; }
     QString applicationLogPath() const { return appLogPath_; }
-    QAction *action(const QString &text) const;
+    QAction *action(KV_Action id) const;
+
+    bool longOperationInProgress() const { return longOperationInProgress_; }
+
+    // What the window makes of prepare-to-remove's result for the array.
+    void handlePrepRemoveResult(int returnCode, uint arrayId);
 
 public slots:
     void handleFullRefresh(RaidDataBundle bundle);
+    void handleRescanComplete();
+    void handleDeleteArrayComplete();
+    void handleSecureEraseComplete();
     void triggerFullRefresh();
     void statusBarRefresh();
     void updateStatusBar(KV_IoStats ioStats);
     void menu_refresh();
     void ShowContextMenu(const QPoint &point);
     void ShowContextMenuArrayList(const QPoint &point);
+    void about();
+    void createForm();
+    void transform_Form();
+    void initDisks_Form();
+    void clearMetadata_Form();
+    void diskProperties_Form();
+    void smartDiskOverview_Form();
+    void viewControllers_Form();
     void eventViewToggle_Form();
     void arraySelectedChanged(QTreeWidgetItem *current, int column);
     void arrayListSelectionChanged(QTreeWidgetItem *current, int column);
@@ -72,6 +83,9 @@ public slots:
 
 private:
     void buildMenus();
+    QAction *addMenuAction(QMenu *menu, KV_Action id, const QString &text, const QString &tip,
+                           bool enabled);
+    QMenu *addSubmenu(QMenu *menu, KV_Action id, const QString &text, const QString &tip);
     void buildTrees();
     void sizeColumns();
     void startStatistics();
@@ -90,7 +104,44 @@ private:
 
     void resetArrayActions();
     void applySelectedArrayEnablement();
+    void applyEnablement(const std::optional<KV_ArrayFacts> &selected);
+    KV_ArrayFacts factsOf(const KV_ArrayConfig &array) const;
     const KV_ArrayConfig *selectedConfig() const;
+
+    // The array commands (main_window_commands.cpp): each is a row of one
+    // table that runs the common steps.
+    struct ArrayCommand;
+    struct SelectedArray;
+    static const ArrayCommand *arrayCommand(KV_Action id);
+    void connectCommands();
+    void runArrayCommand(const ArrayCommand &command);
+    void startLongOperation(const QString &status);
+    void endLongOperation();
+    void startRescan();
+    void setCache(const SelectedArray &array, KV_Action entry);
+    void openApplicationLog();
+    bool diskRowChosen() const;
+
+    void startConsistencyCheck(const SelectedArray &array);
+    void stopConsistencyCheck(const SelectedArray &array);
+    void startBackgroundScan(const SelectedArray &array);
+    void stopBackgroundScan(const SelectedArray &array);
+    void setNoCache(const SelectedArray &array);
+    void setReadCache(const SelectedArray &array);
+    void setWriteBackCache(const SelectedArray &array);
+    void setReadWriteBackCache(const SelectedArray &array);
+    void changeTaskPriority(const SelectedArray &array);
+    void resumeTask(const SelectedArray &array);
+    void pauseTask(const SelectedArray &array);
+    void removeTask(const SelectedArray &array);
+    void renameArray(const SelectedArray &array);
+    void hideOrUnhide(const SelectedArray &array);
+    void identifyArray(const SelectedArray &array);
+    void prepareToRemove(const SelectedArray &array);
+    void removeSpares(const SelectedArray &array);
+    void deleteArray(const SelectedArray &array);
+    void secureErase(const SelectedArray &array);
+    void openTransform(const SelectedArray &array);
 
     QColor defaultColour() const;
     bool darkTheme() const { return theme_ == u"dark"; }
@@ -129,6 +180,7 @@ private:
     int selectedArray_ = 0;
     QString selectedDiskText_;
     bool refreshInProgress_ = false;
+    bool refreshAgain_ = false; // asked for while one ran
     bool longOperationInProgress_ = false;
     bool firstExpandPending_ = true;
     bool firstEventLoad_ = true;
@@ -150,7 +202,7 @@ private:
     // The last applied snapshot.
     RaidDataBundle bundle_;
 
-    // Actions of the menu bar, by their texts.
+    // The menus, and every action under its identifier.
     QMenu *fileMenu_ = nullptr;
     QMenu *arrayMenu_ = nullptr;
     QMenu *diskMenu_ = nullptr;
@@ -160,27 +212,5 @@ private:
     QMenu *scanMenu_ = nullptr;
     QMenu *cacheMenu_ = nullptr;
     QMenu *taskMenu_ = nullptr;
-    QAction *createAction_ = nullptr;
-    QAction *transformAction_ = nullptr;
-    QAction *checkStartAction_ = nullptr;
-    QAction *checkStopAction_ = nullptr;
-    QAction *scanStartAction_ = nullptr;
-    QAction *scanStopAction_ = nullptr;
-    QAction *cacheActions_[4] = {};
-    QAction *priorityAction_ = nullptr;
-    QAction *resumeAction_ = nullptr;
-    QAction *pauseAction_ = nullptr;
-    QAction *taskRemoveAction_ = nullptr;
-    QAction *nameAction_ = nullptr;
-    QAction *hideAction_ = nullptr;
-    QAction *identifyAction_ = nullptr;
-    QAction *prepareRemoveAction_ = nullptr;
-    QAction *removeSparesAction_ = nullptr;
-    QAction *deleteAction_ = nullptr;
-    QAction *deleteMultipleAction_ = nullptr;
-    QAction *secureEraseAction_ = nullptr;
-    QAction *initializeAction_ = nullptr;
-    QAction *clearMetadataAction_ = nullptr;
-    QAction *optionsAction_ = nullptr;
-    QAction *eventViewAction_ = nullptr;
+    QAction *actions_[KV_ActionCount] = {};
 };

@@ -23,7 +23,7 @@ constexpr uint32_t DiskPrepareRemoval = 0x4021;
 // Clears what HideArray(id, true) sets: hidden (0x200) and prepared for
 // removal (0x1000).
 constexpr uint32_t UndoHideExtendedFlags = 0x12000000;
-constexpr quint32 AttributeHidden = 0x200;
+using KV_RecordBits::AttributeHidden;
 constexpr size_t VetoNameCharacters = 260; // the caller's buffer, terminator included
 
 // "\\.\X:"
