@@ -244,23 +244,23 @@ private slots:
         QVERIFY(!QSettings().contains(QStringLiteral("ApplicationTheme")));
     }
 
+    // The guide built into the resources replaces a read-only earlier copy.
     void userGuideReplacesReadOnlyCopy()
     {
-        const QString source = tmp_.filePath(QStringLiteral("guide.pdf"));
-        QFile file(source);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("%PDF-1.4 second");
-        file.close();
         const QString folder = KV_UserGuideFolder();
         const QString target = QDir(folder).filePath(QStringLiteral("oxv-velmora_user_guide.pdf"));
         QFile earlier(target);
         QVERIFY(earlier.open(QIODevice::WriteOnly));
-        earlier.write("%PDF-1.4 first");
+        earlier.write("%PDF-1.4 earlier");
         earlier.close();
         QVERIFY(QFile::setPermissions(target, QFileDevice::ReadOwner));
-        QCOMPARE(KV_CopyUserGuide(source, folder), target);
-        QVERIFY(earlier.open(QIODevice::ReadOnly));
-        QCOMPARE(earlier.readAll(), QByteArray("%PDF-1.4 second"));
+        const QString guide = QStringLiteral(":/UserGuide/UserGuide/oxv-velmora_user_guide.pdf");
+        QCOMPARE(KV_CopyUserGuide(guide, folder), target);
+        QFile copy(target), original(guide);
+        QVERIFY(copy.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
+        const QByteArray content = copy.readAll();
+        QVERIFY(content.startsWith("%PDF") && content.size() > 10000);
+        QCOMPARE(content, original.readAll());
     }
 
 private:
