@@ -649,6 +649,61 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
         <source>  (2) View array partitions and system array information.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Event Notification</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value displays current MBs per second of performance between the OS and the OXV-RAID Driver.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value displays current MBs per second  performance between the OXV-RAID Driver and the storage device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value displays current IOs per second performance between the OS and the OXV-RAID Driver.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value displays current IOs per second performance between the OXV-RAID Driver and the storage devices.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value displays total Bytes between the OS and the OXV-RAID Driver.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value displays total Bytes between the OXV-RAID Driver and the storage device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Kv_insertRemoveDialog</name>
+    <message>
+        <source>Rescan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drive Inserted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A RAID controller has detected the insertion of a new drive. To bring this drive on-line a controller RESCAN must be performed. If this drive is part of an array of several drives you should only rescan after the last drive that is part of the array has been inserted. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drive Removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A RAID controller has detected the removal of a disk drive. To permanently remove the drive and sync the configuration a rescan must be performed. If this drive is part of an array that is being taken off-line, DO NOT RESCAN until the last drive included in the array has been removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kv_EULA_Dialog</name>

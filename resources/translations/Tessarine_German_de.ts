@@ -651,6 +651,61 @@ Im AHCI- oder Native-Modus ist nichts zu tun. Die Anwendung wird beendet.</trans
         <source>  (2) View array partitions and system array information.</source>
         <translation>  (2) Partitionen der Arrays und Angaben zum System-Array sehen.</translation>
     </message>
+    <message>
+        <source>Event Notification</source>
+        <translation>Ereignisbenachrichtigung</translation>
+    </message>
+    <message>
+        <source>Value displays current MBs per second of performance between the OS and the OXV-RAID Driver.</source>
+        <translation>Der Wert zeigt die aktuelle Leistung in MB pro Sekunde zwischen dem Betriebssystem und dem OXV-RAID-Treiber.</translation>
+    </message>
+    <message>
+        <source>Value displays current MBs per second  performance between the OXV-RAID Driver and the storage device.</source>
+        <translation>Der Wert zeigt die aktuelle Leistung in MB pro Sekunde zwischen dem OXV-RAID-Treiber und dem Speichergerät.</translation>
+    </message>
+    <message>
+        <source>Value displays current IOs per second performance between the OS and the OXV-RAID Driver.</source>
+        <translation>Der Wert zeigt die aktuellen E/A-Vorgänge pro Sekunde zwischen dem Betriebssystem und dem OXV-RAID-Treiber.</translation>
+    </message>
+    <message>
+        <source>Value displays current IOs per second performance between the OXV-RAID Driver and the storage devices.</source>
+        <translation>Der Wert zeigt die aktuellen E/A-Vorgänge pro Sekunde zwischen dem OXV-RAID-Treiber und den Speichergeräten.</translation>
+    </message>
+    <message>
+        <source>Value displays total Bytes between the OS and the OXV-RAID Driver.</source>
+        <translation>Der Wert zeigt die gesamte Datenmenge zwischen dem Betriebssystem und dem OXV-RAID-Treiber.</translation>
+    </message>
+    <message>
+        <source>Value displays total Bytes between the OXV-RAID Driver and the storage device.</source>
+        <translation>Der Wert zeigt die gesamte Datenmenge zwischen dem OXV-RAID-Treiber und dem Speichergerät.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Kv_insertRemoveDialog</name>
+    <message>
+        <source>Rescan</source>
+        <translation>Neu einlesen</translation>
+    </message>
+    <message>
+        <source>Drive Inserted</source>
+        <translation>Laufwerk eingesetzt</translation>
+    </message>
+    <message>
+        <source>A RAID controller has detected the insertion of a new drive. To bring this drive on-line a controller RESCAN must be performed. If this drive is part of an array of several drives you should only rescan after the last drive that is part of the array has been inserted. </source>
+        <translation>Ein RAID-Controller hat ein neu eingesetztes Laufwerk erkannt. Um dieses Laufwerk in Betrieb zu nehmen, muss der Controller NEU EINGELESEN werden. Gehört das Laufwerk zu einem Array aus mehreren Laufwerken, lesen Sie erst neu ein, wenn das letzte Laufwerk dieses Arrays eingesetzt ist. </translation>
+    </message>
+    <message>
+        <source>Drive Removed</source>
+        <translation>Laufwerk entfernt</translation>
+    </message>
+    <message>
+        <source>A RAID controller has detected the removal of a disk drive. To permanently remove the drive and sync the configuration a rescan must be performed. If this drive is part of an array that is being taken off-line, DO NOT RESCAN until the last drive included in the array has been removed.</source>
+        <translation>Ein RAID-Controller hat das Entfernen eines Laufwerks erkannt. Um das Laufwerk endgültig zu entfernen und die Konfiguration abzugleichen, muss neu eingelesen werden. Gehört das Laufwerk zu einem Array, das außer Betrieb genommen wird, lesen Sie NICHT NEU EIN, bevor das letzte Laufwerk dieses Arrays entfernt ist.</translation>
+    </message>
 </context>
 <context>
     <name>kv_EULA_Dialog</name>
