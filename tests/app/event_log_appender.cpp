@@ -1,6 +1,6 @@
-// Appends up to 8 batches of entries to an event log file, printing each
-// entry's number once its append has returned, then waits to be killed:
-// the crash test's child.
+// Appends batches of entries to an event log file until it is killed,
+// printing each entry's number once its append has returned: the crash
+// test's child.
 //   event_log_appender FILE FIRST_NUMBER
 #include "event_log_file.h"
 #include "event_log_samples.h"
@@ -15,7 +15,7 @@ int main(int argc, char **argv)
     }
     KV_EventLogFile log(QString::fromLocal8Bit(argv[1]));
     quint32 number = QByteArray(argv[2]).toUInt();
-    for (int round = 0; round < 8; ++round) {
+    for (;;) {
         QList<KV_LoggedEvent> batch;
         for (quint32 i = 0; i <= number % 8; ++i)
             batch.append(KV_SampleLoggedEvent(number + i));
@@ -26,6 +26,4 @@ int main(int argc, char **argv)
         std::fflush(stdout);
         number += quint32(batch.size());
     }
-    std::getchar(); // until killed
-    return 0;
 }
