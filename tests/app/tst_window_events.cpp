@@ -81,6 +81,9 @@ private slots:
         QVERIFY(tmp_.isValid());
         qputenv("TMPDIR", tmp_.path().toLocal8Bit());
         QStandardPaths::setTestModeEnabled(true);
+        // Settings of our own too: other test programs may run meanwhile.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           tmp_.filePath(QStringLiteral("settings")));
         QCoreApplication::setOrganizationName(QStringLiteral("OXV"));
         QCoreApplication::setApplicationName(QStringLiteral("Velmora"));
         KV_RegisterServiceTypes();
@@ -98,8 +101,7 @@ private slots:
     void init()
     {
         QSettings().clear();
-        QDir(tmp_.path()).removeRecursively();
-        QDir().mkpath(tmp_.path());
+        QDir(KV_UserGuideFolder()).removeRecursively();
         notices_.clear();
         emulator_ = std::make_shared<kvemu::Emulator>(
             kvemu::StoredState{kvemu::demoModel(), kvemu::demoModel()},
