@@ -28,9 +28,7 @@ using namespace KV_WindowParts;
 
 KV_MainWindow::KV_MainWindow(QWidget *parent) : QMainWindow(parent)
 {
-    // Fonts of the lists and the menu bar.
-    listFont_ = QFont(QStringLiteral("Segoe UI"), 10, 400);
-    menuFont_ = QFont(QStringLiteral("Segoe UI"), 11, 400);
+    loadAppearance();
 
     QSettings settings;
     const bool geometryRestored =
@@ -41,19 +39,8 @@ KV_MainWindow::KV_MainWindow(QWidget *parent) : QMainWindow(parent)
         resize(int(available.width() * 0.8), int(available.height() * 0.8));
     }
 
-    theme_ = settings.value(QStringLiteral("ApplicationTheme"), QStringLiteral("light")).toString();
-    iconSize_ = settings.value(QStringLiteral("ApplicationIconSize")).toString() == u"Large"
-                    ? largeIconSize_
-                    : smallIconSize_;
     buildMenus();
-    if (!darkTheme()) {
-        qApp->setStyleSheet(QStringLiteral(
-            "QMenu {background-color:#009966; color:white} QMenu::item:selected "
-            "{background:#484848} QMenu::item:disabled {background:grey} QMenuBar "
-            "{background-color:#009966; color:white} QMenuBar::item:selected {background:#484848} "
-            " QTreeWidget{background-color:#eae7dc; alternate-background-color: #e2dfd3} QDialog "
-            "{background:#e2dfd3}"));
-    }
+    setUpAppearanceMenus();
 
     service_ = new KV_RaidApi(this);
 
@@ -70,14 +57,14 @@ KV_MainWindow::KV_MainWindow(QWidget *parent) : QMainWindow(parent)
     notificationTimer_ = new QTimer(this);
     notificationTimer_->setSingleShot(true);
     notificationTimer_->setInterval(5000);
+    connect(notificationTimer_, &QTimer::timeout, this, [this] { notificationGateOpen_ = true; });
 
     eventLanguage_ = KV_Startup::EventLanguageIndex(
         settings.value(QStringLiteral("ApplicationLanguage")).toString());
 
     triggerFullRefresh();
 
-    statisticsLabel_ = new QLabel;
-    statusBar()->addPermanentWidget(statisticsLabel_);
+    buildStatusBar();
 
     setWindowTitle(QString::fromLatin1(KV_Startup::ApplicationName));
     setWindowIcon(QIcon(QStringLiteral(":images/icons/Logo.ico")));

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "array_enablement.h"
+#include "event_log_file.h"
 #include "kv_io_stats.h"
 #include "raid_data_bundle.h"
 #include "window_actions.h"
@@ -43,6 +44,10 @@ public:
     QString eventLogPath() const { return eventLogPath_; }
     QString applicationLogPath() const { return appLogPath_; }
     QAction *action(KV_Action id) const;
+    // The status bar's six figures, in their order.
+    QList<QLabel *> statisticsLabels() const;
+    // Every event shown since start, with its time text, in arrival order.
+    const QList<KV_LoggedEvent> &eventHistory() const { return eventHistory_; }
 
     bool longOperationInProgress() const { return longOperationInProgress_; }
 
@@ -80,6 +85,11 @@ public slots:
     void preserveSortEventList(int columnNum);
     void enableDiskOption();
     void showEula(bool fromHelpMenu);
+    void appThemeChanged(QAction *action);
+    void changeAppIconSize(QAction *action);
+    void changeAppFontSize(QAction *action);
+    void userGuide();
+    void supportSite();
 
 private:
     void buildMenus();
@@ -88,6 +98,11 @@ private:
     QMenu *addSubmenu(QMenu *menu, KV_Action id, const QString &text, const QString &tip);
     void buildTrees();
     void sizeColumns();
+    void loadAppearance();
+    void setUpAppearanceMenus();
+    void applyFonts();
+    void measureColumns();
+    void buildStatusBar();
     void startStatistics();
     void checkDrivers();
 
@@ -100,6 +115,9 @@ private:
     void fillArrayList();
     void fillDiskList();
     void fillEventList(const QList<KV_EventRec> &events);
+    void restoreEventTimes();
+    void copyEventsToApplicationLog(const QList<KV_LoggedEvent> &events);
+    void showDriveNotice(quint32 code);
     void markDisksOfSelectedArray();
 
     void resetArrayActions();
@@ -167,7 +185,7 @@ private:
     QTimer *statisticsTimer_ = nullptr;
     QTimer *menuRefreshTimer_ = nullptr;
     QTimer *notificationTimer_ = nullptr;
-    QLabel *statisticsLabel_ = nullptr;
+    QLabel *statisticsLabels_[6] = {};
 
     QSplitter *outerSplitter_ = nullptr;
     QSplitter *upperSplitter_ = nullptr;
@@ -198,6 +216,9 @@ private:
     QByteArray savedArrayHeaderState_;
     quint32 nextEventSeq_ = 3;
     quint32 firstTimedSequence_ = 0;
+    QList<KV_LoggedEvent> eventHistory_;
+    QList<KV_LoggedEvent> pendingEvents_; // not yet in the files
+    bool notificationGateOpen_ = true;
 
     // The last applied snapshot.
     RaidDataBundle bundle_;

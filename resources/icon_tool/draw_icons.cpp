@@ -381,6 +381,42 @@ QImage renderIcon(int size, const std::function<void(QPainter &)> &draw)
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 
+// The dark theme's small pictures: a solid triangle pointing one way (tree
+// branches, scroll-bar buttons) and a check mark (check boxes).
+enum class Pointing { Up, Down, Left, Right };
+
+void drawArrow(QPainter &p, Pointing pointing, const QColor &colour)
+{
+    QPolygonF triangle;
+    switch (pointing) {
+    case Pointing::Up:
+        triangle << QPointF(8, 34) << QPointF(40, 34) << QPointF(24, 14);
+        break;
+    case Pointing::Down:
+        triangle << QPointF(8, 14) << QPointF(40, 14) << QPointF(24, 34);
+        break;
+    case Pointing::Left:
+        triangle << QPointF(34, 8) << QPointF(34, 40) << QPointF(14, 24);
+        break;
+    case Pointing::Right:
+        triangle << QPointF(14, 8) << QPointF(14, 40) << QPointF(34, 24);
+        break;
+    }
+    p.setPen(QPen(colour, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(colour);
+    p.drawPolygon(triangle);
+}
+
+void drawCheckMark(QPainter &p)
+{
+    QPainterPath tick;
+    tick.moveTo(9, 25);
+    tick.lineTo(20, 36);
+    tick.lineTo(40, 12);
+    p.setPen(QPen(palette::brand, 7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(tick);
+}
+
 QImage renderAboutPicture()
 {
     QImage image(480, 270, QImage::Format_ARGB32_Premultiplied);
@@ -540,6 +576,32 @@ std::optional<QImage> pictureFor(const QString &name)
         });
     if (name == QLatin1String("AboutRaid.png"))
         return renderAboutPicture();
+    if (name == QLatin1String("green-checkmark.png"))
+        return renderIcon(14, drawCheckMark);
+
+    const struct {
+        const char *name;
+        int size;
+        Pointing pointing;
+        QColor colour;
+    } arrows[] = {
+        {"down-green-arrow.png", 16, Pointing::Down, palette::brand},
+        {"right-green-arrow.png", 16, Pointing::Right, palette::brand},
+        {"down-highlight-arrow.png", 16, Pointing::Down, palette::white},
+        {"right-highlight-arrow.png", 16, Pointing::Right, palette::white},
+        {"up-arrow.png", 10, Pointing::Up, palette::white},
+        {"down-arrow.png", 10, Pointing::Down, palette::white},
+        {"left-arrow.png", 10, Pointing::Left, palette::white},
+        {"right-arrow.png", 10, Pointing::Right, palette::white},
+    };
+    for (const auto &arrow : arrows) {
+        if (name == QLatin1String(arrow.name)) {
+            const Pointing pointing = arrow.pointing;
+            const QColor colour = arrow.colour;
+            return renderIcon(arrow.size,
+                              [pointing, colour](QPainter &p) { drawArrow(p, pointing, colour); });
+        }
+    }
 
     for (const StateName &state : StateNames) {
         for (const TypeName &type : TypeNames) {
