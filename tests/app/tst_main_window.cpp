@@ -216,6 +216,9 @@ private slots:
         QCOMPARE(window->arrayList()->topLevelItemCount(), 5);
         QCOMPARE(window->diskList()->columnCount(), 13);
         QCOMPARE(window->arrayList()->columnCount(), 17);
+        // The driver's cache tag code, shown as the size it stands for.
+        QCOMPARE(rowOf(window->arrayList(), "Array 1")->text(14), QStringLiteral("64KB"));
+        QCOMPARE(rowOf(window->arrayList(), "Array 4")->text(14), QStringLiteral("NA"));
         KV_RaidApi service;
         int disks = 0;
         for (int i = 0; i < service.GetDiskCount(); ++i)
