@@ -3,7 +3,6 @@
 #include "kv_app_log.h"
 #include "kv_channel.h"
 #include "kv_core.h"
-#include "kv_driver_files.h"
 #include "kv_dump.h"
 #include "kv_messages.h"
 #include "kv_platform.h"
@@ -813,17 +812,4 @@ bool KV_RaidApi::DumpConfiguration(const QString &path)
                                 time + text +
                                 "\n********************************** Begin RAID AEN Event Log "
                                 "**********************************\n");
-}
-
-QStringList KV_RaidApi::GetDriverVersions()
-{
-    QStringList versions;
-    for (const std::string &version : KV_GetDriverVersions())
-        versions << QString::fromLocal8Bit(version.c_str());
-    return versions;
-}
-
-bool KV_RaidApi::IsDriverLoaded(const QString &name)
-{
-    return KV_IsDriverLoaded(name.toLocal8Bit().toStdString());
 }
