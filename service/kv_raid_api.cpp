@@ -774,8 +774,12 @@ void KV_RaidApi::RetrieveIoStats()
     std::vector<char> report(8192, '\0');
     if (s.coreCount > 0 &&
         KV_BufferPrintApiGetStats(&s.cores[0], report.data(), uint32_t(report.size()), 9, 1) ==
-            KV_STS_SUCCESS)
-        stats = KV_IoStatsFromReport(QString::fromLatin1(report.data()));
+            KV_STS_SUCCESS) {
+        const double seconds =
+            statsPeriod_.isValid() ? double(statsPeriod_.nsecsElapsed()) / 1e9 : 0;
+        statsPeriod_.start();
+        stats = KV_IoStatsFromReport(QString::fromLatin1(report.data()), seconds);
+    }
     emit StatsRetrieved(stats);
 }
 

@@ -20,6 +20,7 @@
 #include "kv_snapshot_store.h"
 #include "raid_data_bundle.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 
@@ -228,6 +229,9 @@ public:
 
     // Reads the core's statistics report and emits StatsRetrieved with it,
     // once per call (with nine empty texts when the report cannot be had).
+    // The rates are the report's counts over the time since this object's
+    // previous report; the first report's period is unknown (the driver
+    // counted since whoever read it last), so it gives no rates.
     void RetrieveIoStats();
 
     // --- S.M.A.R.T. --------------------------------------------------------
@@ -294,4 +298,7 @@ private:
     KV_SnapshotRef view_;
     bool pinned_ = false;
     QString logPath_;
+    // Running since this object's last statistics report: the driver counts
+    // from one report to the next, so this is the period of the next one.
+    QElapsedTimer statsPeriod_;
 };
