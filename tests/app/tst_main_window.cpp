@@ -3,6 +3,7 @@
 #include "demo_config.h"
 #include "display_strings.h"
 #include "emulator.h"
+#include "eula_dialog.h"
 #include "kv_inprocess_platform.h"
 #include "kv_raid_api.h"
 #include "main_window.h"
@@ -12,6 +13,7 @@
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
@@ -40,8 +42,12 @@ RaidDataBundle bundleOf(const test::Tables &tables)
     bundle.computerName = QStringLiteral("host");
     bundle.snapshot = tables.snapshot;
     const KV_SnapshotTables &t = tables.snapshot->tables;
-    for (int i = 0; i < t.arrayCount; ++i)
-        bundle.arrays.append(&t.arrays[i].config[0]);
+    for (int i = 0; i < t.arrayCount; ++i) {
+        const KV_ArrayConfig &array = t.arrays[i].config[0];
+        bundle.arrays.append(&array);
+        if (array.attributes & 0x200)
+            bundle.arrayDiskNumber[array.deviceRoute] = QStringLiteral("Hidden");
+    }
     for (int i = 0; i < t.diskCount; ++i) {
         bundle.disks.append(&t.disks[i]);
         bundle.diskArrayCount.append(i);
@@ -144,6 +150,8 @@ private slots:
             << QVariant(qulonglong(1) << 40) << QVariant(qulonglong(1) << 41) << true;
         QTest::addRow("signed 64-bit") << QVariant(qlonglong(-5)) << QVariant(qlonglong(3)) << true;
         QTest::addRow("disk location") << QVariant(1.2) << QVariant(0.7) << false;
+        QTest::addRow("disk location, one controller") << QVariant(0.1) << QVariant(0.2) << true;
+        QTest::addRow("progress within a percent") << QVariant(37.1) << QVariant(37.4) << true;
         QTest::addRow("text is case-sensitive") << QVariant("b") << QVariant("C") << false;
         QTest::addRow("text") << QVariant("Array 1") << QVariant("Array 2") << true;
         QTest::addRow("date-time") << QVariant(QDateTime(QDate(2026, 1, 2), QTime(3, 0)))
@@ -296,22 +304,86 @@ private slots:
     void stateColours_data()
     {
         QTest::addColumn<QString>("theme");
-        QTest::addColumn<QColor>("critical");
-        QTest::addRow("light") << "light" << QColor(255, 103, 0);
-        QTest::addRow("dark") << "dark" << QColor(Qt::yellow);
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<bool>("hidden");
+        QTest::addColumn<QColor>("colour");
+        QTest::addRow("light critical") << "light"
+                                        << "CRITICAL" << false << QColor(255, 103, 0);
+        QTest::addRow("dark critical") << "dark"
+                                       << "CRITICAL" << false << QColor(Qt::yellow);
+        QTest::addRow("light offline") << "light"
+                                       << "OFFLINE" << false << QColor(Qt::red);
+        QTest::addRow("dark offline") << "dark"
+                                      << "OFFLINE" << false << QColor(Qt::red);
+        QTest::addRow("light outdated") << "light"
+                                        << "OUTDATE" << false << QColor(255, 103, 0);
+        QTest::addRow("light hidden") << "light"
+                                      << "NORMAL" << true << QColor(Qt::blue);
+        QTest::addRow("dark hidden") << "dark"
+                                     << "NORMAL" << true << QColor(Qt::cyan);
     }
     void stateColours()
     {
         QFETCH(QString, theme);
-        QFETCH(QColor, critical);
+        QFETCH(QString, state);
+        QFETCH(bool, hidden);
+        QFETCH(QColor, colour);
         QSettings().setValue("ApplicationTheme", theme);
+        test::Tables t = sampleTables();
+        KV_ArrayConfig &parity = t.t().arrays[2].config[0];
+        test::set(parity.state, qPrintable(state));
+        parity.attributes = hidden ? 0x200 : 0;
         auto window = openWindow();
-        apply(*window, sampleTables());
-        QCOMPARE(arrayItem(*window, 3)->foreground(0).color(), critical);
+        apply(*window, t);
+        QCOMPARE(arrayItem(*window, 3)->foreground(0).color(), colour);
         QTreeWidgetItem *row = rowOf(window->arrayList(), "Array 3");
         for (int c = 0; c < 17; ++c)
-            QCOMPARE(row->foreground(c).color(), critical);
+            QCOMPARE(row->foreground(c).color(), colour);
         QCOMPARE(rowOf(window->arrayList(), "Array 1")->foreground(0).style(), Qt::NoBrush);
+    }
+
+    // The event list's priority column, by the event's severity.
+    void eventPriorities_data()
+    {
+        QTest::addColumn<uint>("severity");
+        QTest::addColumn<QString>("shown");
+        QTest::addRow("very low") << 0u << "Very Low";
+        QTest::addRow("warning") << 2u << "Warning";
+        QTest::addRow("critical") << 3u << "Critical";
+        QTest::addRow("fatal") << 4u << "Fatal";
+        QTest::addRow("beyond the table") << 5u << "Unknown";
+    }
+    void eventPriorities()
+    {
+        QFETCH(uint, severity);
+        QFETCH(QString, shown);
+        auto window = openWindow();
+        RaidDataBundle bundle = bundleOf(sampleTables());
+        KV_EventRec event{};
+        event.sequence = 900;
+        event.severity = severity;
+        event.text = QStringLiteral("An event");
+        bundle.events = {event};
+        window->handleFullRefresh(bundle);
+        QTreeWidgetItem *row = rowOf(window->eventList(), "900");
+        QVERIFY(row);
+        QCOMPARE(row->text(3), shown);
+    }
+
+    // Locations and progress sort by their fractions, not as whole numbers.
+    void fractionalSortKeys()
+    {
+        test::Tables t = sampleTables();
+        t.t().arrays[0].config[0].percentComplete = 37.1f;
+        t.t().arrays[1].config[0].percentComplete = 37.4f;
+        auto window = openWindow();
+        apply(*window, t);
+        QTreeWidget *arrays = window->arrayList();
+        arrays->sortByColumn(10, Qt::DescendingOrder);
+        QCOMPARE(arrays->topLevelItem(0)->text(0), QStringLiteral("Array 2"));
+        QTreeWidget *disks = window->diskList();
+        disks->sortByColumn(0, Qt::DescendingOrder);
+        QCOMPARE(disks->topLevelItem(0)->text(0), QStringLiteral("0 7"));
     }
 
     void diskList()
@@ -417,6 +489,27 @@ private slots:
         const int first = disks->topLevelItem(0)->text(9).toInt();
         const int last = disks->topLevelItem(disks->topLevelItemCount() - 1)->text(9).toInt();
         QCOMPARE(first < last, order == Qt::AscendingOrder);
+    }
+
+    // The agreement opens in the middle of the screen; closed without
+    // Accept, it ends the console with status 0 and nothing is recorded, so
+    // the next start asks again.
+    void licenceGateClosedWithoutAccept()
+    {
+        auto window = openWindow();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window->showEula(false);
+        auto *gate = window->findChild<kv_EULA_Dialog *>();
+        QVERIFY(gate);
+        QVERIFY(QTest::qWaitForWindowExposed(gate));
+        const QPoint offset =
+            gate->frameGeometry().center() - gate->screen()->availableGeometry().center();
+        QVERIFY2(offset.manhattanLength() <= 2, qPrintable(QString::number(offset.x())));
+        QTimer::singleShot(0, gate, [gate] { gate->close(); });
+        QTimer::singleShot(10000, window.get(), [] { QCoreApplication::exit(1); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(!QSettings().value("EULA_Accepted").toBool());
     }
 
     // Without arrays the window checks the drivers and says what is missing.
