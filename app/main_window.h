@@ -6,6 +6,7 @@
 
 #include "kv_io_stats.h"
 #include "raid_data_bundle.h"
+#include "window_actions.h"
 
 #include <QFont>
 #include <QMainWindow>
@@ -20,15 +21,6 @@ class QThread;
 class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
-
-// The data roles of the window's tree items.
-namespace KV_Role {
-inline constexpr int Identifier = Qt::UserRole;      // array or disk identifier
-inline constexpr int WasSelected = Qt::UserRole + 1; // controller tree items
-inline constexpr int WasExpanded = Qt::UserRole + 2; // the remembered tree's items
-inline constexpr int ExpandWish = Qt::UserRole + 3;  // "expand" or "collapsed"
-inline constexpr int SortKey = Qt::UserRole + 4;     // array and disk list columns
-} // namespace KV_Role
 
 class KV_MainWindow : public QMainWindow {
     Q_OBJECT
@@ -47,7 +39,7 @@ public:
     quint32 nextEventSequence() const { return nextEventSeq_; }
     QString eventLogPath() const { return eventLogPath_; }
     QString applicationLogPath() const { return appLogPath_; }
-    QAction *action(const QString &text) const;
+    QAction *action(KV_Action id) const;
 
 public slots:
     void handleFullRefresh(RaidDataBundle bundle);
@@ -72,6 +64,9 @@ public slots:
 
 private:
     void buildMenus();
+    QAction *addMenuAction(QMenu *menu, KV_Action id, const QString &text, const QString &tip,
+                           bool enabled);
+    QMenu *addSubmenu(QMenu *menu, KV_Action id, const QString &text, const QString &tip);
     void buildTrees();
     void sizeColumns();
     void startStatistics();
@@ -150,7 +145,7 @@ private:
     // The last applied snapshot.
     RaidDataBundle bundle_;
 
-    // Actions of the menu bar, by their texts.
+    // The menus, and every action under its identifier.
     QMenu *fileMenu_ = nullptr;
     QMenu *arrayMenu_ = nullptr;
     QMenu *diskMenu_ = nullptr;
@@ -160,27 +155,5 @@ private:
     QMenu *scanMenu_ = nullptr;
     QMenu *cacheMenu_ = nullptr;
     QMenu *taskMenu_ = nullptr;
-    QAction *createAction_ = nullptr;
-    QAction *transformAction_ = nullptr;
-    QAction *checkStartAction_ = nullptr;
-    QAction *checkStopAction_ = nullptr;
-    QAction *scanStartAction_ = nullptr;
-    QAction *scanStopAction_ = nullptr;
-    QAction *cacheActions_[4] = {};
-    QAction *priorityAction_ = nullptr;
-    QAction *resumeAction_ = nullptr;
-    QAction *pauseAction_ = nullptr;
-    QAction *taskRemoveAction_ = nullptr;
-    QAction *nameAction_ = nullptr;
-    QAction *hideAction_ = nullptr;
-    QAction *identifyAction_ = nullptr;
-    QAction *prepareRemoveAction_ = nullptr;
-    QAction *removeSparesAction_ = nullptr;
-    QAction *deleteAction_ = nullptr;
-    QAction *deleteMultipleAction_ = nullptr;
-    QAction *secureEraseAction_ = nullptr;
-    QAction *initializeAction_ = nullptr;
-    QAction *clearMetadataAction_ = nullptr;
-    QAction *optionsAction_ = nullptr;
-    QAction *eventViewAction_ = nullptr;
+    QAction *actions_[KV_ActionCount] = {};
 };

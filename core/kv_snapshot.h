@@ -47,6 +47,20 @@ struct KV_ControllerRec {
     uint16_t OrigPciDeviceID;
 };
 
+// The bits of the records' flag words that the application decodes, named
+// once for every layer above the parser.
+namespace KV_RecordBits {
+// KV_DiskRec::portType
+inline constexpr uint32_t PortSataSolidState = 0x800;
+inline constexpr uint32_t PortSimpleTrim = 0x100000;
+inline constexpr uint32_t PortAdvancedTrim = 0x400000;
+inline constexpr uint32_t PortInformedHotSwap = 0x800000;
+inline constexpr uint32_t PortNvme = 0x80000000u;
+// KV_ArrayConfig::attributes
+inline constexpr uint32_t AttributeHidden = 0x200; // no operating-system disk
+inline constexpr uint32_t AttributeBackgroundScan = 0x400;
+} // namespace KV_RecordBits
+
 struct KV_DiskRec {
     char type[8];   // "Disk", "Core", "Legacy", "Unknown" or "Vorlane"
     char state[12]; // "Online", "Offline", "SMART_error", "Locked", "Unknown"

@@ -31,8 +31,8 @@ inline constexpr uint32_t KV_StatisticsBlockSize = 8192;
 // core does not open; KV_STS_SPACE_NOT_ALLOCATED when the block cannot be
 // allocated; KV_STS_BUFFER_TOO_SMALL when a successful report did not fit
 // (the text is then cut at the capacity).
-KV_STS KV_BufferPrintApiGetStats(const KV_CoreId *core, char *output, uint32_t capacity,
-                                 int level, int flag);
+KV_STS KV_BufferPrintApiGetStats(const KV_CoreId *core, char *output, uint32_t capacity, int level,
+                                 int flag);
 
 // Where the driver keeps each value in its statistics block. Numbers are
 // little-endian uint32; texts are fixed fields that need not be terminated.

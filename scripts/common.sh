@@ -25,12 +25,15 @@ velmora_install_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# velmora_build DIR [cmake options...]: configures DIR once, then builds it.
+# velmora_build DIR [cmake options...]: configures DIR once (and applies the
+# options again to a build tree that exists), then builds it.
 velmora_build() {
     local dir=$1
     shift
     if [ ! -f "$dir/build.ninja" ]; then
         cmake -S "$VELMORA_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    elif [ $# -gt 0 ]; then
+        cmake -S "$VELMORA_ROOT" -B "$dir" "$@" >/dev/null
     fi
     cmake --build "$dir" -j "$(nproc)"
 }

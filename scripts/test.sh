@@ -1,16 +1,24 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the whole test suite twice: in
-# the ordinary build and in a build with AddressSanitizer and
-# UndefinedBehaviorSanitizer. Exits non-zero when any test fails.
+# Installs what is missing, checks the formatting of the C++ sources, builds
+# with warnings as errors, and runs the whole test suite twice: in the
+# ordinary build and in a build with AddressSanitizer and
+# UndefinedBehaviorSanitizer. Exits non-zero when any check fails.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-velmora_install_packages "${VELMORA_PACKAGES[@]}" xvfb xauth clang libclang-rt-14-dev
+velmora_install_packages "${VELMORA_PACKAGES[@]}" xvfb xauth clang libclang-rt-14-dev clang-format
 
 export QT_QPA_PLATFORM=offscreen
 status=0
 
+echo "== Formatting"
+# The tracked C++ sources, as the root .clang-format formats them.
+if ! (cd "$VELMORA_ROOT" && git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror); then
+    echo "Formatting differs: run clang-format -i on the files above"
+    status=1
+fi
+
 echo "== Build"
-velmora_build "$VELMORA_ROOT/build"
+velmora_build "$VELMORA_ROOT/build" -DVELMORA_WERROR=ON
 echo "== Tests"
 ctest --test-dir "$VELMORA_ROOT/build" --output-on-failure -j 2 || status=1
 

@@ -23,8 +23,7 @@ constexpr int SmallestSizeMB = 100;
 constexpr int CheckOnlySizeMB = 101;
 constexpr int MostMembers = 8;
 
-constexpr quint32 PortSimpleTrim = 0x100000;
-constexpr quint32 PortAdvancedTrim = 0x400000;
+using namespace KV_RecordBits;
 
 // Texts as the dialogs show them; marked for the translator, who renders
 // them where they are shown.

@@ -21,7 +21,7 @@ constexpr uint32_t ShareReadWrite = 3;
 constexpr uint32_t DiskIdentifyOn = 0x4005;
 constexpr uint32_t DiskPrepareRemoval = 0x4021;
 constexpr uint32_t ShowFlags = 0x2000000;
-constexpr quint32 AttributeHidden = 0x200;
+using KV_RecordBits::AttributeHidden;
 constexpr size_t VetoNameCharacters = 260; // the caller's buffer, terminator included
 
 // "\\.\X:"

@@ -19,13 +19,8 @@
 
 namespace {
 
-// Port type and capability bits of a disk record.
-constexpr quint32 PortSimpleTrim = 0x100000;
-constexpr quint32 PortAdvancedTrim = 0x400000;
-constexpr quint32 PortInformedHotSwap = 0x800000;
-constexpr quint32 PortNvme = 0x80000000u;
-constexpr quint32 PortSataSsd = 0x800;
-constexpr quint32 AttributeHidden = 0x200;
+using namespace KV_RecordBits;
+
 // The most arrays the host reports behind one drive letter.
 constexpr size_t MaxArraysPerVolume = 24;
 
@@ -309,7 +304,7 @@ bool KV_RaidApi::DiskIsNvme(int diskId)
 bool KV_RaidApi::DiskIsSolidState(int diskId)
 {
     const KV_DiskRec *disk = findDisk(diskId);
-    return disk && (disk->portType & (PortNvme | PortSataSsd));
+    return disk && (disk->portType & (PortNvme | PortSataSolidState));
 }
 
 bool KV_RaidApi::DiskHasInformedHotSwap(int diskId)

@@ -17,7 +17,7 @@ constexpr uint32_t DiskSmartPollingOn = 0x401B, DiskSmartPollingOff = 0x401C;
 constexpr uint32_t DiskPrepareRemoval = 0x4021;
 constexpr uint32_t TaskPause = 0x6000, TaskResume = 0x6001, TaskRemove = 0x6002;
 constexpr uint32_t HideFlags = 0x2000200, HideExtendedFlags = 0x12001200, ShowFlags = 0x2000000;
-constexpr uint32_t AttributeHidden = 0x200;
+using KV_RecordBits::AttributeHidden;
 constexpr int MaxDedicatedSpares = 4;
 
 // One entry of a path list.

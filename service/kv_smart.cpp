@@ -12,8 +12,8 @@
 
 namespace {
 
-constexpr uint32_t PortNvme = 0x80000000u;
-constexpr uint32_t PortSataSolidState = 0x800;
+using KV_RecordBits::PortNvme;
+using KV_RecordBits::PortSataSolidState;
 
 constexpr int AttributeCount = 30;
 constexpr size_t AttributeSize = 12;

@@ -8,6 +8,14 @@
 // Where every column of the array and disk lists keeps its sort key.
 inline constexpr int KV_SortRole = Qt::UserRole + 4;
 
+// The other data roles of the window's tree items.
+namespace KV_Role {
+inline constexpr int Identifier = Qt::UserRole;      // array or disk identifier
+inline constexpr int WasSelected = Qt::UserRole + 1; // controller tree items
+inline constexpr int WasExpanded = Qt::UserRole + 2; // the remembered tree's items
+inline constexpr int ExpandWish = Qt::UserRole + 3;  // "expand" or "collapsed"
+} // namespace KV_Role
+
 class MyTreeWidgetItem : public QTreeWidgetItem {
 public:
     using QTreeWidgetItem::QTreeWidgetItem;
