@@ -14,6 +14,7 @@ using namespace KV_WindowParts;
 
 void KV_MainWindow::fillEventList(const QList<KV_EventRec> &events)
 {
+    const KeptScroll scroll(eventList_);
     const QString unknownTime = QStringLiteral("   --   ");
     const QString now = KV_LogTimeText();
     eventList_->setSortingEnabled(false);

@@ -10,16 +10,19 @@
 #include "snapshot_tables.h"
 #include "tree_items.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -91,6 +94,15 @@ QTreeWidgetItem *arrayItem(KV_MainWindow &window, int id)
             return root->child(i);
     }
     return nullptr;
+}
+
+// The progress bar of a busy array's bar row.
+QProgressBar *progressBarOf(QTreeWidget *tree, QTreeWidgetItem *item)
+{
+    QWidget *widget = tree->itemWidget(item, 0);
+    if (auto *bar = qobject_cast<QProgressBar *>(widget))
+        return bar;
+    return widget ? widget->findChild<QProgressBar *>() : nullptr;
 }
 
 QTreeWidgetItem *rowOf(QTreeWidget *list, const QString &text)
@@ -246,8 +258,7 @@ private slots:
         QCOMPARE(stripe->text(0), QStringLiteral("Array 2  37.50% Scratch "));
         QVERIFY(stripe->isExpanded());
         QCOMPARE(stripe->childCount(), 3);
-        auto *bar =
-            qobject_cast<QProgressBar *>(window->controllerTree()->itemWidget(stripe->child(0), 0));
+        QProgressBar *bar = progressBarOf(window->controllerTree(), stripe->child(0));
         QVERIFY(bar);
         QCOMPARE(bar->value(), 37);
         QCOMPARE(bar->format(), QStringLiteral("TRANSFORM STARTED"));
@@ -295,8 +306,8 @@ private slots:
         test::set(mirror.transformState, qPrintable(state));
         auto window = openWindow();
         apply(*window, t);
-        auto *bar = qobject_cast<QProgressBar *>(
-            window->controllerTree()->itemWidget(arrayItem(*window, 1)->child(0), 0));
+        QProgressBar *bar =
+            progressBarOf(window->controllerTree(), arrayItem(*window, 1)->child(0));
         QVERIFY(bar);
         QVERIFY2(bar->styleSheet().contains(colour), qPrintable(bar->styleSheet()));
     }
@@ -426,6 +437,146 @@ private slots:
         QVERIFY(!arrayItem(*window, 3)->isExpanded());
     }
 
+    // A collapse holds while something inside it is selected, over several
+    // refreshes of the shown window.
+    void collapseHoldsOverSelection()
+    {
+        auto window = openWindow();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        const test::Tables t = sampleTables();
+        apply(*window, t);
+        QTreeWidget *tree = window->controllerTree();
+        tree->expandItem(arrayItem(*window, 1));
+        QTreeWidgetItem *config = arrayItem(*window, 1)->child(0);
+        config->setSelected(true);
+        window->arraySelectedChanged(config, 0);
+        QCOMPARE(window->selectedArray(), 1);
+        tree->collapseItem(arrayItem(*window, 1));
+        for (int refresh = 0; refresh < 3; ++refresh) {
+            apply(*window, t);
+            QVERIFY(!arrayItem(*window, 1)->isExpanded());
+            QVERIFY(arrayItem(*window, 1)->child(0)->isSelected());
+        }
+        tree->collapseItem(tree->topLevelItem(0));
+        for (int refresh = 0; refresh < 3; ++refresh) {
+            apply(*window, t);
+            QVERIFY(!tree->topLevelItem(0)->isExpanded());
+        }
+        QCOMPARE(window->selectedArray(), 1);
+    }
+
+    // The spares item and the member sets of a two-level array stay open.
+    void deeperItemsStayOpen()
+    {
+        test::Tables t = sampleTables();
+        for (int route = 11; route <= 15; ++route)
+            t.disk(route);
+        KV_ArrayConfig &ten = t.array(4, "RAID10", {11, 12, 13, 14});
+        ten.firstCount = 2;
+        ten.secondCount = 2;
+        ten.linkCount = 1;
+        ten.links[0] = {KV_ReferenceSpare, 2, 15, 0x5000 + 15};
+        auto window = openWindow();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        apply(*window, t);
+        QTreeWidget *tree = window->controllerTree();
+        tree->expandItem(arrayItem(*window, 4));
+        QTreeWidgetItem *config = arrayItem(*window, 4)->child(0);
+        QCOMPARE(config->childCount(), 3);
+        QCOMPARE(config->child(0)->text(0), QStringLiteral(" Dedicated Spares"));
+        tree->expandItem(config);
+        tree->expandItem(config->child(0));
+        tree->expandItem(config->child(2));
+        for (int refresh = 0; refresh < 3; ++refresh) {
+            apply(*window, t);
+            config = arrayItem(*window, 4)->child(0);
+            QVERIFY(config->isExpanded());
+            QVERIFY(config->child(0)->isExpanded());
+            QVERIFY(!config->child(1)->isExpanded());
+            QVERIFY(config->child(2)->isExpanded());
+        }
+    }
+
+    // The lists keep where the user scrolled them, both ways.
+    void scrollPositionsSurvive()
+    {
+        test::Tables t = sampleTables();
+        for (int route = 11; route <= 40; ++route)
+            t.disk(route);
+        for (int route = 11; route <= 30; ++route)
+            t.array(route, "VOLUME", {route});
+        auto window = openWindow();
+        window->resize(640, 480);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        RaidDataBundle bundle = bundleOf(t);
+        for (quint32 sequence = 1000; sequence < 1060; ++sequence) {
+            KV_EventRec event{};
+            event.sequence = sequence;
+            event.text = QStringLiteral("An event");
+            bundle.events.append(event);
+        }
+        window->handleFullRefresh(bundle);
+        stopTimers(*window);
+        window->arrayListSelectionChanged(rowOf(window->arrayList(), "Array 1"), 0);
+        window->eventList()->setColumnWidth(4, 1500);
+        QList<QScrollBar *> bars;
+        for (QTreeWidget *list : {window->diskList(), window->arrayList(), window->eventList()})
+            bars << list->horizontalScrollBar() << list->verticalScrollBar();
+        QTRY_VERIFY(
+            std::all_of(bars.begin(), bars.end(), [](QScrollBar *b) { return b->maximum() > 2; }));
+        QList<int> before;
+        for (QScrollBar *bar : bars) {
+            bar->setValue(bar->maximum() - 1);
+            before << bar->value();
+        }
+        apply(*window, t);
+        QApplication::processEvents();
+        QList<int> after;
+        for (QScrollBar *bar : bars)
+            after << bar->value();
+        QCOMPARE(after, before);
+    }
+
+    // A busy array's label, percentage and name all show in full beside
+    // the progress bar, which keeps its own width.
+    void busyArrayLabelFits()
+    {
+        test::Tables t = sampleTables();
+        test::set(t.t().arrays[1].config[0].deviceName, "A stripe with a rather long name");
+        auto window = openWindow();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        apply(*window, t);
+        QTreeWidget *tree = window->controllerTree();
+        QTreeWidgetItem *stripe = arrayItem(*window, 2);
+        const int needed =
+            tree->fontMetrics().horizontalAdvance(stripe->text(0)) + tree->iconSize().width();
+        QTRY_VERIFY2(
+            tree->visualItemRect(stripe).width() >= needed,
+            qPrintable(
+                QStringLiteral("%1 < %2").arg(tree->visualItemRect(stripe).width()).arg(needed)));
+        QProgressBar *bar = progressBarOf(tree, stripe->child(0));
+        QVERIFY(bar);
+        QCOMPARE(bar->width(), bar->fontMetrics().horizontalAdvance(bar->format()) + 50);
+    }
+
+    // A member disk with a S.M.A.R.T. error is there and says so; a member
+    // disk that went offline without failing is missing.
+    void smartErrorMemberIsPresent()
+    {
+        test::Tables t = sampleTables();
+        test::set(t.t().disks[1].state, "Offline");
+        test::set(t.t().disks[2].state, "SMART_error");
+        auto window = openWindow();
+        apply(*window, t);
+        QTreeWidgetItem *members = arrayItem(*window, 1)->child(0);
+        QCOMPARE(members->child(0)->text(0), QStringLiteral("Missing"));
+        QCOMPARE(members->child(1)->text(0), QStringLiteral("Disk 0 2 (Model X)  SMART_error"));
+    }
+
     void selectionSurvives()
     {
         auto window = openWindow();
@@ -455,7 +606,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         QTreeWidget *tree = window->controllerTree();
         const QRect place = tree->visualItemRect(arrayItem(*window, 3));
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, place.center());
+        // On the item's text where it begins: the column may be wider than the tree.
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                          QPoint(place.left() + 30, place.center().y()));
         QCOMPARE(window->selectedArray(), 3);
         QVERIFY(rowOf(window->arrayList(), "Array 3")->font(0).bold());
         // The keyboard goes on from there: a key does not fall back to the
