@@ -37,6 +37,9 @@ void KV_MainWindow::buildTrees()
     outerSplitter_->addWidget(upperSplitter_);
     outerSplitter_->addWidget(eventList_);
     outerSplitter_->setStretchFactor(0, 2);
+    // Once the user has placed the tree's edge, the tree no longer widens.
+    connect(upperSplitter_, &QSplitter::splitterMoved, this,
+            [this] { treeWidthChosenByUser_ = true; });
 
     controllerTree_->setColumnCount(1);
     controllerTree_->setHeaderHidden(true);
@@ -206,6 +209,24 @@ void KV_MainWindow::rebuildControllerTree()
         }
     }
     controllerTree_->verticalScrollBar()->setValue(scroll);
+    widenControllerTree();
+}
+
+// Gives the controller tree the width its widest shown label needs (a busy
+// array's label grows by its percentage), up to half of the window's upper
+// part, unless the user has placed the tree's edge. It never narrows it.
+void KV_MainWindow::widenControllerTree()
+{
+    const QList<int> sizes = upperSplitter_->sizes();
+    if (treeWidthChosenByUser_ || sizes.size() != 2 || sizes[0] <= 0)
+        return;
+    const int total = sizes[0] + sizes[1];
+    const QAbstractItemView *view = controllerTree_;
+    const int wanted = view->sizeHintForColumn(0) + 2 * controllerTree_->frameWidth() +
+                       controllerTree_->verticalScrollBar()->sizeHint().width();
+    const int width = std::min(wanted, total / 2);
+    if (width > sizes[0])
+        upperSplitter_->setSizes({width, total - width});
 }
 
 void KV_MainWindow::buildControllerTree()

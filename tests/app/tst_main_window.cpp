@@ -545,8 +545,9 @@ private slots:
     void busyArrayLabelFits()
     {
         test::Tables t = sampleTables();
-        test::set(t.t().arrays[1].config[0].deviceName, "A stripe with a rather long name");
+        test::set(t.t().arrays[1].config[0].deviceName, "A stripe with a long name");
         auto window = openWindow();
+        window->resize(1000, 700);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         apply(*window, t);
@@ -561,6 +562,9 @@ private slots:
         QProgressBar *bar = progressBarOf(tree, stripe->child(0));
         QVERIFY(bar);
         QCOMPARE(bar->width(), bar->fontMetrics().horizontalAdvance(bar->format()) + 50);
+        // The tree widens to show the whole label without scrolling.
+        QTRY_VERIFY2(tree->visualItemRect(stripe).left() + needed <= tree->viewport()->width(),
+                     qPrintable(QString::number(tree->viewport()->width())));
     }
 
     // A member disk with a S.M.A.R.T. error is there and says so; a member
