@@ -1,9 +1,13 @@
 #include "eula_dialog.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFile>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
+#include <QShowEvent>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -50,9 +54,33 @@ QString kv_EULA_Dialog::LicenceText()
 
 void kv_EULA_Dialog::acceptEULA()
 {
+    accepted_ = true;
     QSettings().setValue(QStringLiteral("EULA_Accepted"), true);
     emit eulaAccepted();
     close();
+}
+
+void kv_EULA_Dialog::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (centred_ || event->spontaneous())
+        return;
+    // In the middle of the screen, frame included, once its size is final.
+    centred_ = true;
+    if (const QScreen *shownOn = screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(shownOn->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void kv_EULA_Dialog::closeEvent(QCloseEvent *event)
+{
+    // Nothing of the console may be used before the agreement has been
+    // accepted once: closed without Accept, the console ends (status 0).
+    if (!accepted_ && !QSettings().value(QStringLiteral("EULA_Accepted")).toBool())
+        QCoreApplication::exit(0);
+    QMainWindow::closeEvent(event);
 }
 
 void kv_EULA_Dialog::keyPressEvent(QKeyEvent *event)

@@ -1,5 +1,7 @@
 // The licence agreement: shown at start until it has been accepted, and
-// again from Help, EULA. Only Accept closes it.
+// again from Help, EULA. Only Accept closes it; closed any other way (the
+// window manager's close button) before it has ever been accepted, it ends
+// the console, which shows it again at the next start.
 #pragma once
 
 #include <QMainWindow>
@@ -22,7 +24,11 @@ public slots:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     QPushButton *acceptButton_;
+    bool accepted_ = false;
+    bool centred_ = false;
 };

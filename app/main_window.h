@@ -107,6 +107,7 @@ private:
     void checkDrivers();
 
     void rebuildControllerTree();
+    void widenControllerTree();
     void buildControllerTree();
     void addConfiguration(QTreeWidgetItem *parent, const KV_ArrayConfig &config,
                           const QString &suffix, const QString &arrayState);
@@ -203,6 +204,7 @@ private:
     bool firstExpandPending_ = true;
     bool firstEventLoad_ = true;
     bool fitColumnsToRows_ = false;
+    bool treeWidthChosenByUser_ = false;
     int diskSortColumn_ = 0;
     Qt::SortOrder diskSortOrder_ = Qt::AscendingOrder;
     int arraySortColumn_ = 0;

@@ -34,6 +34,7 @@ bool IsDriveNotice(quint32 code)
 // of the first snapshot get the times the event log file kept for them.
 void KV_MainWindow::fillEventList(const QList<KV_EventRec> &events)
 {
+    const KeptScroll scroll(eventList_);
     const QString now = KV_LogTimeText();
     quint32 notificationCode = 0; // the batch's last drive notice
     eventList_->setSortingEnabled(false);

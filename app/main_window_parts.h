@@ -7,7 +7,9 @@
 #include "main_window.h"
 #include "tree_items.h"
 
+#include <QScrollBar>
 #include <QString>
+#include <QTreeWidget>
 #include <QTreeWidgetItem>
 #include <QVariant>
 
@@ -55,6 +57,41 @@ inline void setCell(QTreeWidgetItem *row, int column, const QString &text, const
 inline QString yesNo(bool value)
 {
     return value ? KV_MainWindow::tr("Yes") : KV_MainWindow::tr("No");
+}
+
+// Keeps where a list is scrolled to, both ways, while it is refilled: the
+// values are taken on construction and put back on destruction. A list that
+// has just been cleared still holds its values until its next layout, so
+// this may be made after the clear.
+class KeptScroll {
+public:
+    explicit KeptScroll(QTreeWidget *list)
+        : list_(list), horizontal_(list->horizontalScrollBar()->value()),
+          vertical_(list->verticalScrollBar()->value())
+    {
+    }
+    ~KeptScroll()
+    {
+        list_->horizontalScrollBar()->setValue(horizontal_);
+        list_->verticalScrollBar()->setValue(vertical_);
+    }
+    KeptScroll(const KeptScroll &) = delete;
+    KeptScroll &operator=(const KeptScroll &) = delete;
+
+private:
+    QTreeWidget *list_;
+    int horizontal_;
+    int vertical_;
+};
+
+// Makes `item` the list's current item without scrolling to it: scrolling
+// there would also open every collapsed item above it.
+inline void setCurrentInPlace(QTreeWidget *list, QTreeWidgetItem *item)
+{
+    const bool autoScroll = list->hasAutoScroll();
+    list->setAutoScroll(false);
+    list->setCurrentItem(item, 0, QItemSelectionModel::NoUpdate);
+    list->setAutoScroll(autoScroll);
 }
 
 // Keeps the window's service on the bundle's tables while it is applied.

@@ -7,6 +7,7 @@
 #include "tree_items.h"
 
 #include <QApplication>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QProgressBar>
 #include <QScrollBar>
@@ -36,6 +37,9 @@ void KV_MainWindow::buildTrees()
     outerSplitter_->addWidget(upperSplitter_);
     outerSplitter_->addWidget(eventList_);
     outerSplitter_->setStretchFactor(0, 2);
+    // Once the user has placed the tree's edge, the tree no longer widens.
+    connect(upperSplitter_, &QSplitter::splitterMoved, this,
+            [this] { treeWidthChosenByUser_ = true; });
 
     controllerTree_->setColumnCount(1);
     controllerTree_->setHeaderHidden(true);
@@ -157,8 +161,19 @@ void KV_MainWindow::rebuildControllerTree()
             if (oldWish == u"collapsed" && !newWish.isEmpty())
                 now->setData(0, KV_Role::ExpandWish, oldWish);
             for (int c = 0; c < now->childCount() && c < old->childCount(); ++c) {
-                if (old->child(c)->data(0, KV_Role::WasExpanded).toBool())
-                    now->child(c)->setExpanded(true);
+                const QTreeWidgetItem *oldChild = old->child(c);
+                QTreeWidgetItem *nowChild = now->child(c);
+                if (oldChild->data(0, KV_Role::WasExpanded).toBool())
+                    nowChild->setExpanded(true);
+                // The spares item and the member sets below a configuration,
+                // where the configuration is still the same one.
+                if (oldChild->text(0) != nowChild->text(0))
+                    continue;
+                for (int g = 0; g < nowChild->childCount() && g < oldChild->childCount(); ++g) {
+                    if (oldChild->child(g)->data(0, KV_Role::WasExpanded).toBool() &&
+                        oldChild->child(g)->text(0) == nowChild->child(g)->text(0))
+                        nowChild->child(g)->setExpanded(true);
+                }
             }
             if (!selectionCarried) {
                 if (old->data(0, KV_Role::WasSelected).toBool()) {
@@ -183,16 +198,35 @@ void KV_MainWindow::rebuildControllerTree()
         root->setData(0, KV_Role::WasSelected, rootWasSelected);
         if (copy)
             root->setExpanded(rootWasExpanded);
-        // The keyboard goes on from the selected item, not from the top.
+        // The keyboard goes on from the selected item, not from the top;
+        // an item the user collapsed stays collapsed around it.
         QTreeWidgetItemIterator it(controllerTree_);
         for (; *it; ++it) {
             if ((*it)->data(0, KV_Role::WasSelected).toBool()) {
                 (*it)->setSelected(true);
-                controllerTree_->setCurrentItem(*it, 0, QItemSelectionModel::NoUpdate);
+                setCurrentInPlace(controllerTree_, *it);
             }
         }
     }
     controllerTree_->verticalScrollBar()->setValue(scroll);
+    widenControllerTree();
+}
+
+// Gives the controller tree the width its widest shown label needs (a busy
+// array's label grows by its percentage), up to half of the window's upper
+// part, unless the user has placed the tree's edge. It never narrows it.
+void KV_MainWindow::widenControllerTree()
+{
+    const QList<int> sizes = upperSplitter_->sizes();
+    if (treeWidthChosenByUser_ || sizes.size() != 2 || sizes[0] <= 0)
+        return;
+    const int total = sizes[0] + sizes[1];
+    const QAbstractItemView *view = controllerTree_;
+    const int wanted = view->sizeHintForColumn(0) + 2 * controllerTree_->frameWidth() +
+                       controllerTree_->verticalScrollBar()->sizeHint().width();
+    const int width = std::min(wanted, total / 2);
+    if (width > sizes[0])
+        upperSplitter_->setSizes({width, total - width});
 }
 
 void KV_MainWindow::buildControllerTree()
@@ -234,6 +268,12 @@ void KV_MainWindow::buildControllerTree()
 
         if (taskShown) {
             auto *barItem = new QTreeWidgetItem(item);
+            // The bar keeps its own width inside a holder that may be as wide
+            // as the column: a fixed-width item widget would cap the column
+            // sized to its contents and cut the labels above it.
+            auto *holder = new QWidget;
+            auto *row = new QHBoxLayout(holder);
+            row->setContentsMargins(0, 0, 0, 0);
             auto *bar = new QProgressBar;
             bar->setRange(0, 100);
             bar->setValue(int(array.percentComplete));
@@ -241,7 +281,9 @@ void KV_MainWindow::buildControllerTree()
             bar->setAlignment(Qt::AlignCenter);
             bar->setFixedWidth(bar->fontMetrics().horizontalAdvance(bar->format()) + 50);
             bar->setStyleSheet(ProgressChunkStyle(task, field(array.transformState)));
-            controllerTree_->setItemWidget(barItem, 0, bar);
+            row->addWidget(bar);
+            row->addStretch();
+            controllerTree_->setItemWidget(barItem, 0, holder);
             item->setData(0, KV_Role::ExpandWish, QStringLiteral("expand"));
             item->setExpanded(true);
         }
@@ -344,6 +386,12 @@ void KV_MainWindow::addMember(QTreeWidgetItem *parent, const KV_ArrayConfig &con
         item->setText(0, label);
         item->setForeground(0, defaultColour());
         item->setIcon(0, diskIcon());
+    } else if (!failed && !statusFailed && KV_RaidApi::StateIsSmartError(disk->state)) {
+        // Present and still a member: its S.M.A.R.T. state, as the disk list
+        // shows it.
+        item->setText(0, label + u' ' + diskState);
+        item->setForeground(0, defaultColour());
+        item->setIcon(0, diskIcon());
     } else if (!failed && !statusFailed) {
         item->setText(0, tr("Missing"));
         item->setForeground(0, defaultColour());
@@ -360,6 +408,7 @@ void KV_MainWindow::addMember(QTreeWidgetItem *parent, const KV_ArrayConfig &con
 void KV_MainWindow::fillArrayList()
 {
     const QSignalBlocker quiet(arrayList_);
+    const KeptScroll scroll(arrayList_);
     const bool dark = darkTheme();
     QTreeWidgetItem *selectedRow = nullptr;
     for (const KV_ArrayConfig *array : std::as_const(bundle_.arrays)) {
@@ -415,7 +464,7 @@ void KV_MainWindow::fillArrayList()
         arrayList_->addTopLevelItem(row);
     }
     if (selectedRow)
-        arrayList_->setCurrentItem(selectedRow, 0, QItemSelectionModel::NoUpdate);
+        setCurrentInPlace(arrayList_, selectedRow);
     arrayList_->setFont(listFont_);
     arrayList_->setSortingEnabled(true);
     arrayList_->sortByColumn(arraySortColumn_, arraySortOrder_);
@@ -429,6 +478,7 @@ void KV_MainWindow::fillArrayList()
 void KV_MainWindow::fillDiskList()
 {
     const QSignalBlocker quiet(diskList_);
+    const KeptScroll scroll(diskList_);
     QTreeWidgetItem *selected = nullptr;
     for (qsizetype i = 0; i < bundle_.disks.size(); ++i) {
         const KV_DiskRec *disk = bundle_.disks[i];

@@ -4,6 +4,10 @@
 #include <QLocalSocket>
 #include <QWidget>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace {
 
 constexpr char RaiseRequest[] = "raise\n";
@@ -20,9 +24,13 @@ KV_SingleInstance::~KV_SingleInstance() = default;
 
 QString KV_SingleInstance::NameForUser(const QString &applicationName)
 {
-    QString user = qEnvironmentVariable("USER");
-    if (user.isEmpty())
-        user = qEnvironmentVariable("USERNAME");
+    // The user id, not a name from the environment: that may be unset or
+    // changed, and then two users would share one console.
+#ifdef Q_OS_UNIX
+    const QString user = QString::number(::getuid());
+#else
+    const QString user = qEnvironmentVariable("USERNAME");
+#endif
     return applicationName + u'-' + user;
 }
 

@@ -1,5 +1,5 @@
 // One console per user: the first start listens on a local socket named
-// after the application and the user; a later start connects to it, asks
+// after the application and the user's id; a later start connects to it, asks
 // the first to bring its window forward, and ends.
 #pragma once
 

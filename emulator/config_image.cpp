@@ -108,7 +108,7 @@ void writeLogical(uint8_t *r, const Model &model, const LogicalDevice &a)
     put<uint32_t>(r, 80, uint32_t(a.parents.size()));
     put<uint32_t>(r, 84, uint32_t(a.spares.size()));
     put<uint32_t>(r, 88, a.transformProtectSize);
-    put<uint32_t>(r, 92, a.cacheTagSize);
+    put<uint32_t>(r, 92, rec::cacheTagCode(a.cacheTagSize));
     put<uint32_t>(r, 96, a.cacheAttribute);
     put<uint32_t>(r, 100, a.transformProgress);
     put<uint16_t>(r, 104, a.attributes);

@@ -100,6 +100,18 @@ inline constexpr uint32_t TaskSecureErase = 0x535C;
 inline constexpr uint32_t TaskStarted = 0xA1A1;
 inline constexpr uint32_t TaskPaused = 0xA1A2;
 inline constexpr uint32_t ProgressComplete = 100000;
+
+// The record carries the cache tag size as a code: 1 for 64 KiB, each next
+// code doubling it, up to 6 for 2048 KiB. 0 for any other size.
+constexpr uint32_t cacheTagCode(uint32_t sizeKiB)
+{
+    uint32_t code = 1;
+    for (uint32_t size = 64; size <= 2048; size *= 2, ++code)
+        if (size == sizeKiB)
+            return code;
+    return 0;
+}
+static_assert(cacheTagCode(64) == 1 && cacheTagCode(2048) == 6 && cacheTagCode(100) == 0);
 } // namespace rec
 
 // Sectors at the end of every initialized disk that hold the RAID metadata;
@@ -178,7 +190,7 @@ struct LogicalDevice {
     uint64_t copyFrom = 0, copyTo = 0;
     uint32_t firstCount = 0, secondCount = 0; // member sets, members per set
     uint32_t transformProtectSize = 0;
-    uint32_t cacheTagSize = 0;
+    uint32_t cacheTagSize = 0; // KiB; the record carries its code
     uint32_t cacheAttribute = 0;
     uint32_t transformProgress = 0; // 0..100000
     uint16_t attributes = 0;

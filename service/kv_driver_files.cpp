@@ -1,6 +1,7 @@
-#include "kv_driver_files.h"
-
+// Where the RAID driver's files are and which versions they carry, as the
+// about box shows them, and whether a driver is loaded.
 #include "kv_platform.h"
+#include "kv_raid_api.h"
 
 #include <algorithm>
 #include <cctype>
@@ -9,9 +10,10 @@
 
 namespace {
 
+constexpr const char *DriverFileNames[] = {"kvraid.sys", "kvcfg.sys", "kvbottom.sys"};
 constexpr size_t MaxRecord = 2048;
 constexpr int MaxVersionFiles = 400;
-constexpr size_t MaxLoadedDrivers = 1024;
+constexpr size_t MaxLoadedDrivers = 1024; // the room the loaded-driver list is read into
 constexpr size_t MaxVersionLength = 256;
 
 bool startsWithNoCase(const std::string &text, const char *prefix)
@@ -66,7 +68,7 @@ const std::string *versionString(const kv::FileDescription &file, uint32_t trans
 
 } // namespace
 
-bool KV_FindDriverDirectory(const char *fileName, char *buffer, int size)
+bool KV_RaidApi::FindDriverDirectory(const char *fileName, char *buffer, int size)
 {
     if (!fileName || !buffer || size <= 0)
         return false;
@@ -102,8 +104,8 @@ bool KV_FindDriverDirectory(const char *fileName, char *buffer, int size)
     return true;
 }
 
-int KV_DescribeFiles(const std::string &directory, const std::string &pattern,
-                     std::vector<std::string> *records, int max)
+int KV_RaidApi::DescribeFiles(const std::string &directory, const std::string &pattern,
+                              std::vector<std::string> *records, int max)
 {
     if (!records)
         return 0;
@@ -145,13 +147,13 @@ int KV_DescribeFiles(const std::string &directory, const std::string &pattern,
     return count;
 }
 
-bool KV_GetFileVersion(const std::string &directory, const std::string &fileName,
-                       std::string *version)
+bool KV_RaidApi::GetFileVersion(const std::string &directory, const std::string &fileName,
+                                std::string *version)
 {
     if (version)
         *version = "Unknown";
     std::vector<std::string> records;
-    KV_DescribeFiles(directory, fileName, &records, MaxVersionFiles);
+    DescribeFiles(directory, fileName, &records, MaxVersionFiles);
     for (const std::string &record : records) {
         size_t start = 0;
         while (start <= record.size()) {
@@ -170,27 +172,28 @@ bool KV_GetFileVersion(const std::string &directory, const std::string &fileName
     return false;
 }
 
-std::vector<std::string> KV_GetDriverVersions()
+QStringList KV_RaidApi::GetDriverVersions()
 {
-    std::vector<std::string> versions;
-    for (const char *file : KV_DriverFileNames) {
+    QStringList versions;
+    for (const char *file : DriverFileNames) {
         char directory[512] = {};
         std::string version;
-        if (!KV_FindDriverDirectory(file, directory, sizeof directory) ||
-            !KV_GetFileVersion(directory, file, &version))
-            KV_GetFileVersion(kv::platform()->systemDirectory() + "\\drivers", file, &version);
-        versions.push_back(version.substr(0, MaxVersionLength));
+        if (!FindDriverDirectory(file, directory, sizeof directory) ||
+            !GetFileVersion(directory, file, &version))
+            GetFileVersion(kv::platform()->systemDirectory() + "\\drivers", file, &version);
+        versions << QString::fromLocal8Bit(version.substr(0, MaxVersionLength).c_str());
     }
     return versions;
 }
 
-bool KV_IsDriverLoaded(const std::string &name)
+bool KV_RaidApi::IsDriverLoaded(const QString &name)
 {
-    std::vector<std::string> drivers = kv::platform()->loadedDrivers();
-    if (drivers.size() > MaxLoadedDrivers)
-        drivers.resize(MaxLoadedDrivers);
+    const std::string wanted = name.toLocal8Bit().toStdString();
+    const std::vector<std::string> drivers = kv::platform()->loadedDrivers();
+    if (drivers.size() >= MaxLoadedDrivers)
+        return false;
     for (const std::string &driver : drivers) {
-        if (driver.substr(0, 1023) == name)
+        if (driver.substr(0, 1023) == wanted)
             return true;
     }
     return false;

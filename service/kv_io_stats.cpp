@@ -43,7 +43,7 @@ QString KV_TotalSizeText(quint64 mebibytes)
     return QString::number(size, 'f', 2) + QLatin1Char(' ') + unit;
 }
 
-KV_IoStats KV_IoStatsFromReport(const QString &report)
+KV_IoStats KV_IoStatsFromReport(const QString &report, double seconds)
 {
     static const QRegularExpression integer(QStringLiteral("(\\d+)"));
     static const QRegularExpression decimal(QStringLiteral("(\\d+\\.\\d+)"));
@@ -52,16 +52,16 @@ KV_IoStats KV_IoStatsFromReport(const QString &report)
 
     auto rate = [&](int line, const char *side) {
         const QString number = firstMatch(lines, line, decimal);
-        if (number.isEmpty())
+        if (number.isEmpty() || seconds <= 0)
             return QString();
-        return QLatin1String(side) + QString::number(number.toDouble() / 3, 'f', 1) +
+        return QLatin1String(side) + QString::number(number.toDouble() / seconds, 'f', 1) +
                QStringLiteral(" MB/S");
     };
     auto iops = [&](int line, const char *side) {
         const QString number = firstMatch(lines, line, integer);
-        if (number.isEmpty())
+        if (number.isEmpty() || seconds <= 0)
             return QString();
-        return QLatin1String(side) + QString::number(number.toULongLong() / 3) +
+        return QLatin1String(side) + QString::number(quint64(number.toDouble() / seconds)) +
                QStringLiteral(" IO/s");
     };
     auto total = [&](int line, const char *side) {

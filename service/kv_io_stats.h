@@ -19,9 +19,10 @@ struct KV_IoStats {
 Q_DECLARE_METATYPE(KV_IoStats)
 
 // The statistics report read into a sample. The report's counts are those of
-// one 3-second polling period, so they are divided by 3 to give rates per
-// second. Fields whose line is missing stay empty.
-KV_IoStats KV_IoStatsFromReport(const QString &report);
+// the `seconds` since the previous report, so they are divided by them to
+// give rates per second; when the period is unknown (0 or less) the four
+// rates stay empty. Fields whose line is missing stay empty too.
+KV_IoStats KV_IoStatsFromReport(const QString &report, double seconds);
 
 // A total in MiB as the status bar writes it: decimal megabytes, gigabytes
 // above 1000 and terabytes above 1000 of those, two decimals and the unit.

@@ -3,7 +3,6 @@
 #include "kv_app_log.h"
 #include "kv_channel.h"
 #include "kv_core.h"
-#include "kv_driver_files.h"
 #include "kv_dump.h"
 #include "kv_messages.h"
 #include "kv_platform.h"
@@ -793,8 +792,12 @@ void KV_RaidApi::RetrieveIoStats()
     std::vector<char> report(8192, '\0');
     if (s.coreCount > 0 &&
         KV_BufferPrintApiGetStats(&s.cores[0], report.data(), uint32_t(report.size()), 9, 1) ==
-            KV_STS_SUCCESS)
-        stats = KV_IoStatsFromReport(QString::fromLatin1(report.data()));
+            KV_STS_SUCCESS) {
+        const double seconds =
+            statsPeriod_.isValid() ? double(statsPeriod_.nsecsElapsed()) / 1e9 : 0;
+        statsPeriod_.start();
+        stats = KV_IoStatsFromReport(QString::fromLatin1(report.data()), seconds);
+    }
     emit StatsRetrieved(stats);
 }
 
@@ -831,17 +834,4 @@ bool KV_RaidApi::DumpConfiguration(const QString &path)
                                 time + text +
                                 "\n********************************** Begin RAID AEN Event Log "
                                 "**********************************\n");
-}
-
-QStringList KV_RaidApi::GetDriverVersions()
-{
-    QStringList versions;
-    for (const std::string &version : KV_GetDriverVersions())
-        versions << QString::fromLocal8Bit(version.c_str());
-    return versions;
-}
-
-bool KV_RaidApi::IsDriverLoaded(const QString &name)
-{
-    return KV_IsDriverLoaded(name.toLocal8Bit().toStdString());
 }

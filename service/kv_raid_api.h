@@ -21,11 +21,14 @@
 #include "kv_status.h"
 #include "raid_data_bundle.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 
 #include <memory>
 #include <set>
+#include <string>
+#include <vector>
 
 // Registers the service's value types under their names, for queued
 // connections; every service object does it on construction.
@@ -204,10 +207,26 @@ public:
     // when no core is found or the file cannot be opened.
     bool DumpConfiguration(const QString &path);
 
+    // --- Driver files (kv_driver_files.cpp) --------------------------------
     // The product versions of kvraid.sys, kvcfg.sys and kvbottom.sys;
     // "Unknown" for one that cannot be found.
     static QStringList GetDriverVersions();
+    // True when a loaded kernel driver has this base name. A list of the
+    // loaded drivers that needs room for 1024 or more entries cannot be
+    // searched whole, so the driver then counts as not loaded.
     static bool IsDriverLoaded(const QString &name);
+    // The directory of a driver file according to its service registration
+    // (the ImagePath of the service named after the file); false when it is
+    // not registered or the directory does not fit in `size` bytes.
+    static bool FindDriverDirectory(const char *fileName, char *buffer, int size);
+    // One record per file matching `pattern` in `directory`, at most `max`:
+    // the full path, then "|Name=value" entries (attributes, times, size and
+    // the version strings the file has), at most 2048 bytes each.
+    static int DescribeFiles(const std::string &directory, const std::string &pattern,
+                             std::vector<std::string> *records, int max);
+    // The product version of the file; "Unknown" and false when it has none.
+    static bool GetFileVersion(const std::string &directory, const std::string &fileName,
+                               std::string *version);
 
     // --- Prepare-to-remove and device eject (kv_prep_remove.cpp) ---------
     // Takes the array away from Windows and from the driver before its
@@ -229,6 +248,9 @@ public:
 
     // Reads the core's statistics report and emits StatsRetrieved with it,
     // once per call (with nine empty texts when the report cannot be had).
+    // The rates are the report's counts over the time since this object's
+    // previous report; the first report's period is unknown (the driver
+    // counted since whoever read it last), so it gives no rates.
     void RetrieveIoStats();
 
     // --- S.M.A.R.T. --------------------------------------------------------
@@ -300,4 +322,7 @@ private:
     bool pinned_ = false;
     KV_STS lastCoreStatus_ = 0;
     QString logPath_;
+    // Running since this object's last statistics report: the driver counts
+    // from one report to the next, so this is the period of the next one.
+    QElapsedTimer statsPeriod_;
 };

@@ -3,6 +3,7 @@
 #include "demo_config.h"
 #include "display_strings.h"
 #include "emulator.h"
+#include "eula_dialog.h"
 #include "kv_app_log.h"
 #include "kv_inprocess_platform.h"
 #include "kv_raid_api.h"
@@ -10,15 +11,19 @@
 #include "snapshot_tables.h"
 #include "tree_items.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -41,8 +46,12 @@ RaidDataBundle bundleOf(const test::Tables &tables)
     bundle.computerName = QStringLiteral("host");
     bundle.snapshot = tables.snapshot;
     const KV_SnapshotTables &t = tables.snapshot->tables;
-    for (int i = 0; i < t.arrayCount; ++i)
-        bundle.arrays.append(&t.arrays[i].config[0]);
+    for (int i = 0; i < t.arrayCount; ++i) {
+        const KV_ArrayConfig &array = t.arrays[i].config[0];
+        bundle.arrays.append(&array);
+        if (array.attributes & 0x200)
+            bundle.arrayDiskNumber[array.deviceRoute] = QStringLiteral("Hidden");
+    }
     for (int i = 0; i < t.diskCount; ++i) {
         bundle.disks.append(&t.disks[i]);
         bundle.diskArrayCount.append(i);
@@ -86,6 +95,15 @@ QTreeWidgetItem *arrayItem(KV_MainWindow &window, int id)
             return root->child(i);
     }
     return nullptr;
+}
+
+// The progress bar of a busy array's bar row.
+QProgressBar *progressBarOf(QTreeWidget *tree, QTreeWidgetItem *item)
+{
+    QWidget *widget = tree->itemWidget(item, 0);
+    if (auto *bar = qobject_cast<QProgressBar *>(widget))
+        return bar;
+    return widget ? widget->findChild<QProgressBar *>() : nullptr;
 }
 
 QTreeWidgetItem *rowOf(QTreeWidget *list, const QString &text)
@@ -145,6 +163,8 @@ private slots:
             << QVariant(qulonglong(1) << 40) << QVariant(qulonglong(1) << 41) << true;
         QTest::addRow("signed 64-bit") << QVariant(qlonglong(-5)) << QVariant(qlonglong(3)) << true;
         QTest::addRow("disk location") << QVariant(1.2) << QVariant(0.7) << false;
+        QTest::addRow("disk location, one controller") << QVariant(0.1) << QVariant(0.2) << true;
+        QTest::addRow("progress within a percent") << QVariant(37.1) << QVariant(37.4) << true;
         QTest::addRow("text is case-sensitive") << QVariant("b") << QVariant("C") << false;
         QTest::addRow("text") << QVariant("Array 1") << QVariant("Array 2") << true;
         QTest::addRow("date-time") << QVariant(QDateTime(QDate(2026, 1, 2), QTime(3, 0)))
@@ -217,6 +237,9 @@ private slots:
         QCOMPARE(window->arrayList()->topLevelItemCount(), 5);
         QCOMPARE(window->diskList()->columnCount(), 13);
         QCOMPARE(window->arrayList()->columnCount(), 17);
+        // The driver's cache tag code, shown as the size it stands for.
+        QCOMPARE(rowOf(window->arrayList(), "Array 1")->text(14), QStringLiteral("64KB"));
+        QCOMPARE(rowOf(window->arrayList(), "Array 4")->text(14), QStringLiteral("NA"));
         KV_RaidApi service;
         int disks = 0;
         for (int i = 0; i < service.GetDiskCount(); ++i)
@@ -238,8 +261,7 @@ private slots:
         QCOMPARE(stripe->text(0), QStringLiteral("Array 2  37.50% Scratch "));
         QVERIFY(stripe->isExpanded());
         QCOMPARE(stripe->childCount(), 3);
-        auto *bar =
-            qobject_cast<QProgressBar *>(window->controllerTree()->itemWidget(stripe->child(0), 0));
+        QProgressBar *bar = progressBarOf(window->controllerTree(), stripe->child(0));
         QVERIFY(bar);
         QCOMPARE(bar->value(), 37);
         QCOMPARE(bar->format(), QStringLiteral("TRANSFORM STARTED"));
@@ -287,8 +309,8 @@ private slots:
         test::set(mirror.transformState, qPrintable(state));
         auto window = openWindow();
         apply(*window, t);
-        auto *bar = qobject_cast<QProgressBar *>(
-            window->controllerTree()->itemWidget(arrayItem(*window, 1)->child(0), 0));
+        QProgressBar *bar =
+            progressBarOf(window->controllerTree(), arrayItem(*window, 1)->child(0));
         QVERIFY(bar);
         QVERIFY2(bar->styleSheet().contains(colour), qPrintable(bar->styleSheet()));
     }
@@ -296,22 +318,86 @@ private slots:
     void stateColours_data()
     {
         QTest::addColumn<QString>("theme");
-        QTest::addColumn<QColor>("critical");
-        QTest::addRow("light") << "light" << QColor(255, 103, 0);
-        QTest::addRow("dark") << "dark" << QColor(Qt::yellow);
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<bool>("hidden");
+        QTest::addColumn<QColor>("colour");
+        QTest::addRow("light critical") << "light"
+                                        << "CRITICAL" << false << QColor(255, 103, 0);
+        QTest::addRow("dark critical") << "dark"
+                                       << "CRITICAL" << false << QColor(Qt::yellow);
+        QTest::addRow("light offline") << "light"
+                                       << "OFFLINE" << false << QColor(Qt::red);
+        QTest::addRow("dark offline") << "dark"
+                                      << "OFFLINE" << false << QColor(Qt::red);
+        QTest::addRow("light outdated") << "light"
+                                        << "OUTDATE" << false << QColor(255, 103, 0);
+        QTest::addRow("light hidden") << "light"
+                                      << "NORMAL" << true << QColor(Qt::blue);
+        QTest::addRow("dark hidden") << "dark"
+                                     << "NORMAL" << true << QColor(Qt::cyan);
     }
     void stateColours()
     {
         QFETCH(QString, theme);
-        QFETCH(QColor, critical);
+        QFETCH(QString, state);
+        QFETCH(bool, hidden);
+        QFETCH(QColor, colour);
         QSettings().setValue("ApplicationTheme", theme);
+        test::Tables t = sampleTables();
+        KV_ArrayConfig &parity = t.t().arrays[2].config[0];
+        test::set(parity.state, qPrintable(state));
+        parity.attributes = hidden ? 0x200 : 0;
         auto window = openWindow();
-        apply(*window, sampleTables());
-        QCOMPARE(arrayItem(*window, 3)->foreground(0).color(), critical);
+        apply(*window, t);
+        QCOMPARE(arrayItem(*window, 3)->foreground(0).color(), colour);
         QTreeWidgetItem *row = rowOf(window->arrayList(), "Array 3");
         for (int c = 0; c < 17; ++c)
-            QCOMPARE(row->foreground(c).color(), critical);
+            QCOMPARE(row->foreground(c).color(), colour);
         QCOMPARE(rowOf(window->arrayList(), "Array 1")->foreground(0).style(), Qt::NoBrush);
+    }
+
+    // The event list's priority column, by the event's severity.
+    void eventPriorities_data()
+    {
+        QTest::addColumn<uint>("severity");
+        QTest::addColumn<QString>("shown");
+        QTest::addRow("very low") << 0u << "Very Low";
+        QTest::addRow("warning") << 2u << "Warning";
+        QTest::addRow("critical") << 3u << "Critical";
+        QTest::addRow("fatal") << 4u << "Fatal";
+        QTest::addRow("beyond the table") << 5u << "Unknown";
+    }
+    void eventPriorities()
+    {
+        QFETCH(uint, severity);
+        QFETCH(QString, shown);
+        auto window = openWindow();
+        RaidDataBundle bundle = bundleOf(sampleTables());
+        KV_EventRec event{};
+        event.sequence = 900;
+        event.severity = severity;
+        event.text = QStringLiteral("An event");
+        bundle.events = {event};
+        window->handleFullRefresh(bundle);
+        QTreeWidgetItem *row = rowOf(window->eventList(), "900");
+        QVERIFY(row);
+        QCOMPARE(row->text(3), shown);
+    }
+
+    // Locations and progress sort by their fractions, not as whole numbers.
+    void fractionalSortKeys()
+    {
+        test::Tables t = sampleTables();
+        t.t().arrays[0].config[0].percentComplete = 37.1f;
+        t.t().arrays[1].config[0].percentComplete = 37.4f;
+        auto window = openWindow();
+        apply(*window, t);
+        QTreeWidget *arrays = window->arrayList();
+        arrays->sortByColumn(10, Qt::DescendingOrder);
+        QCOMPARE(arrays->topLevelItem(0)->text(0), QStringLiteral("Array 2"));
+        QTreeWidget *disks = window->diskList();
+        disks->sortByColumn(0, Qt::DescendingOrder);
+        QCOMPARE(disks->topLevelItem(0)->text(0), QStringLiteral("0 7"));
     }
 
     void diskList()
@@ -354,6 +440,150 @@ private slots:
         QVERIFY(!arrayItem(*window, 3)->isExpanded());
     }
 
+    // A collapse holds while something inside it is selected, over several
+    // refreshes of the shown window.
+    void collapseHoldsOverSelection()
+    {
+        auto window = openWindow();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        const test::Tables t = sampleTables();
+        apply(*window, t);
+        QTreeWidget *tree = window->controllerTree();
+        tree->expandItem(arrayItem(*window, 1));
+        QTreeWidgetItem *config = arrayItem(*window, 1)->child(0);
+        config->setSelected(true);
+        window->arraySelectedChanged(config, 0);
+        QCOMPARE(window->selectedArray(), 1);
+        tree->collapseItem(arrayItem(*window, 1));
+        for (int refresh = 0; refresh < 3; ++refresh) {
+            apply(*window, t);
+            QVERIFY(!arrayItem(*window, 1)->isExpanded());
+            QVERIFY(arrayItem(*window, 1)->child(0)->isSelected());
+        }
+        tree->collapseItem(tree->topLevelItem(0));
+        for (int refresh = 0; refresh < 3; ++refresh) {
+            apply(*window, t);
+            QVERIFY(!tree->topLevelItem(0)->isExpanded());
+        }
+        QCOMPARE(window->selectedArray(), 1);
+    }
+
+    // The spares item and the member sets of a two-level array stay open.
+    void deeperItemsStayOpen()
+    {
+        test::Tables t = sampleTables();
+        for (int route = 11; route <= 15; ++route)
+            t.disk(route);
+        KV_ArrayConfig &ten = t.array(4, "RAID10", {11, 12, 13, 14});
+        ten.firstCount = 2;
+        ten.secondCount = 2;
+        ten.linkCount = 1;
+        ten.links[0] = {KV_ReferenceSpare, 2, 15, 0x5000 + 15};
+        auto window = openWindow();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        apply(*window, t);
+        QTreeWidget *tree = window->controllerTree();
+        tree->expandItem(arrayItem(*window, 4));
+        QTreeWidgetItem *config = arrayItem(*window, 4)->child(0);
+        QCOMPARE(config->childCount(), 3);
+        QCOMPARE(config->child(0)->text(0), QStringLiteral(" Dedicated Spares"));
+        tree->expandItem(config);
+        tree->expandItem(config->child(0));
+        tree->expandItem(config->child(2));
+        for (int refresh = 0; refresh < 3; ++refresh) {
+            apply(*window, t);
+            config = arrayItem(*window, 4)->child(0);
+            QVERIFY(config->isExpanded());
+            QVERIFY(config->child(0)->isExpanded());
+            QVERIFY(!config->child(1)->isExpanded());
+            QVERIFY(config->child(2)->isExpanded());
+        }
+    }
+
+    // The lists keep where the user scrolled them, both ways.
+    void scrollPositionsSurvive()
+    {
+        test::Tables t = sampleTables();
+        for (int route = 11; route <= 40; ++route)
+            t.disk(route);
+        for (int route = 11; route <= 30; ++route)
+            t.array(route, "VOLUME", {route});
+        auto window = openWindow();
+        window->resize(640, 480);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        RaidDataBundle bundle = bundleOf(t);
+        for (quint32 sequence = 1000; sequence < 1060; ++sequence) {
+            KV_EventRec event{};
+            event.sequence = sequence;
+            event.text = QStringLiteral("An event");
+            bundle.events.append(event);
+        }
+        window->handleFullRefresh(bundle);
+        stopTimers(*window);
+        window->arrayListSelectionChanged(rowOf(window->arrayList(), "Array 1"), 0);
+        window->eventList()->setColumnWidth(4, 1500);
+        QList<QScrollBar *> bars;
+        for (QTreeWidget *list : {window->diskList(), window->arrayList(), window->eventList()})
+            bars << list->horizontalScrollBar() << list->verticalScrollBar();
+        QTRY_VERIFY(
+            std::all_of(bars.begin(), bars.end(), [](QScrollBar *b) { return b->maximum() > 2; }));
+        QList<int> before;
+        for (QScrollBar *bar : bars) {
+            bar->setValue(bar->maximum() - 1);
+            before << bar->value();
+        }
+        apply(*window, t);
+        QApplication::processEvents();
+        QList<int> after;
+        for (QScrollBar *bar : bars)
+            after << bar->value();
+        QCOMPARE(after, before);
+    }
+
+    // A busy array's label, percentage and name all show in full beside
+    // the progress bar, which keeps its own width.
+    void busyArrayLabelFits()
+    {
+        test::Tables t = sampleTables();
+        test::set(t.t().arrays[1].config[0].deviceName, "A stripe with a long name");
+        auto window = openWindow();
+        window->resize(1000, 700);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        apply(*window, t);
+        QTreeWidget *tree = window->controllerTree();
+        QTreeWidgetItem *stripe = arrayItem(*window, 2);
+        const int needed =
+            tree->fontMetrics().horizontalAdvance(stripe->text(0)) + tree->iconSize().width();
+        QTRY_VERIFY2(
+            tree->visualItemRect(stripe).width() >= needed,
+            qPrintable(
+                QStringLiteral("%1 < %2").arg(tree->visualItemRect(stripe).width()).arg(needed)));
+        QProgressBar *bar = progressBarOf(tree, stripe->child(0));
+        QVERIFY(bar);
+        QCOMPARE(bar->width(), bar->fontMetrics().horizontalAdvance(bar->format()) + 50);
+        // The tree widens to show the whole label without scrolling.
+        QTRY_VERIFY2(tree->visualItemRect(stripe).left() + needed <= tree->viewport()->width(),
+                     qPrintable(QString::number(tree->viewport()->width())));
+    }
+
+    // A member disk with a S.M.A.R.T. error is there and says so; a member
+    // disk that went offline without failing is missing.
+    void smartErrorMemberIsPresent()
+    {
+        test::Tables t = sampleTables();
+        test::set(t.t().disks[1].state, "Offline");
+        test::set(t.t().disks[2].state, "SMART_error");
+        auto window = openWindow();
+        apply(*window, t);
+        QTreeWidgetItem *members = arrayItem(*window, 1)->child(0);
+        QCOMPARE(members->child(0)->text(0), QStringLiteral("Missing"));
+        QCOMPARE(members->child(1)->text(0), QStringLiteral("Disk 0 2 (Model X)  SMART_error"));
+    }
+
     void selectionSurvives()
     {
         auto window = openWindow();
@@ -383,7 +613,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         QTreeWidget *tree = window->controllerTree();
         const QRect place = tree->visualItemRect(arrayItem(*window, 3));
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, place.center());
+        // On the item's text where it begins: the column may be wider than the tree.
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                          QPoint(place.left() + 30, place.center().y()));
         QCOMPARE(window->selectedArray(), 3);
         QVERIFY(rowOf(window->arrayList(), "Array 3")->font(0).bold());
         // The keyboard goes on from there: a key does not fall back to the
@@ -417,6 +649,27 @@ private slots:
         const int first = disks->topLevelItem(0)->text(9).toInt();
         const int last = disks->topLevelItem(disks->topLevelItemCount() - 1)->text(9).toInt();
         QCOMPARE(first < last, order == Qt::AscendingOrder);
+    }
+
+    // The agreement opens in the middle of the screen; closed without
+    // Accept, it ends the console with status 0 and nothing is recorded, so
+    // the next start asks again.
+    void licenceGateClosedWithoutAccept()
+    {
+        auto window = openWindow();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window->showEula(false);
+        auto *gate = window->findChild<kv_EULA_Dialog *>();
+        QVERIFY(gate);
+        QVERIFY(QTest::qWaitForWindowExposed(gate));
+        const QPoint offset =
+            gate->frameGeometry().center() - gate->screen()->availableGeometry().center();
+        QVERIFY2(offset.manhattanLength() <= 2, qPrintable(QString::number(offset.x())));
+        QTimer::singleShot(0, gate, [gate] { gate->close(); });
+        QTimer::singleShot(10000, window.get(), [] { QCoreApplication::exit(1); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(!QSettings().value("EULA_Accepted").toBool());
     }
 
     // Without arrays the window checks the drivers and says what is missing.

@@ -20,6 +20,7 @@
 
 #include <set>
 #include <thread>
+#include <unistd.h>
 
 class TestStartup : public QObject {
     Q_OBJECT
@@ -231,6 +232,19 @@ private slots:
         QVERIFY(QSettings().value("EULA_Accepted").toBool());
         QVERIFY(!dialog || !dialog->isVisible());
         QTRY_VERIFY(dialog.isNull());
+    }
+
+    // The name follows the user id, whatever the environment says.
+    void singleInstanceName()
+    {
+        const QByteArray user = qgetenv("USER");
+        qputenv("USER", "somebody-else");
+        const QString named = KV_SingleInstance::NameForUser("Velmora");
+        qunsetenv("USER");
+        const QString unnamed = KV_SingleInstance::NameForUser("Velmora");
+        qputenv("USER", user);
+        QCOMPARE(named, unnamed);
+        QCOMPARE(named, QStringLiteral("Velmora-%1").arg(::getuid()));
     }
 
     // A second start finds the first, asks it to come forward and does not

@@ -263,7 +263,7 @@ class TestSnapshot : public QObject {
             QCOMPARE(a.firstCount, int(m.firstCount));
             QCOMPARE(a.secondCount, int(m.secondCount));
             QCOMPARE(QByteArray(a.cache), QByteArray(KV_CacheWord(m.cacheAttribute)));
-            QCOMPARE(a.cacheTagSize, int(m.cacheTagSize));
+            QCOMPARE(a.cacheTagSize, int(kvemu::rec::cacheTagCode(m.cacheTagSize)));
             QCOMPARE(QByteArray(a.state),
                      QByteArray(KV_LogicalStateWord(m.state, m.transformType)));
             QCOMPARE(QByteArray(a.type),

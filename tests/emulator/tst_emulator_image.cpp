@@ -204,6 +204,7 @@ private slots:
         QCOMPARE(le<uint32_t>(image, r + 76), second);
         QCOMPARE(le<uint32_t>(image, r + 80), 0u);
         QCOMPARE(le<uint32_t>(image, r + 84), spares);
+        QCOMPARE(le<uint32_t>(image, r + 92), 1u); // cache tag code: 64 KiB
         QCOMPARE(le<uint32_t>(image, r + 96), a.cacheAttribute);
         QCOMPARE(le<uint32_t>(image, r + 144), recordSize);
         QCOMPARE(text(image, r + 160, 32), a.name);

@@ -208,6 +208,7 @@ private slots:
         QCOMPARE(le<uint64_t>(image, r[0] + 36), uint64_t(capacity) * 2048);
         QCOMPARE(le<uint32_t>(image, r[0] + 72), f);
         QCOMPARE(le<uint32_t>(image, r[0] + 76), s);
+        QCOMPARE(le<uint32_t>(image, r[0] + 92), 1u); // the cache tag code as it was sent
         QCOMPARE(le<uint16_t>(image, r[0] + 104) & 0x400, int(options & 0x400));
         QCOMPARE(text(image, r[0] + 160, 32), std::string("New"));
         QCOMPARE(le<uint64_t>(image, r[0] + 512), disk(uint16_t(members[0])).id);

@@ -2,8 +2,8 @@
 // versions, against a host whose registry and files the test sets.
 #include "demo_config.h"
 #include "emulator.h"
-#include "kv_driver_files.h"
 #include "kv_inprocess_platform.h"
+#include "kv_raid_api.h"
 #include "recording_platform.h"
 
 #include <QTest>
@@ -96,10 +96,11 @@ private slots:
         if (!imagePath.isEmpty())
             host->imagePaths["kvraid"] = imagePath.toStdString();
         char buffer[512] = {};
-        QCOMPARE(KV_FindDriverDirectory("kvraid.sys", buffer, sizeof buffer), !directory.isEmpty());
+        QCOMPARE(KV_RaidApi::FindDriverDirectory("kvraid.sys", buffer, sizeof buffer),
+                 !directory.isEmpty());
         QCOMPARE(QString::fromLatin1(buffer), directory);
         char small[4] = {};
-        QVERIFY(!KV_FindDriverDirectory("kvraid.sys", small, sizeof small));
+        QVERIFY(!KV_RaidApi::FindDriverDirectory("kvraid.sys", small, sizeof small));
     }
 
     void fileRecordAndVersions()
@@ -113,7 +114,7 @@ private slots:
         host->files[drivers + "\\kvcfg.sys"] = {
             file("kvcfg.sys", {}, {{"040904b0\\Product Version", "3.2.2"}})};
         std::vector<std::string> records;
-        QCOMPARE(KV_DescribeFiles(drivers + "\\", "kvraid.sys", &records, 400), 1);
+        QCOMPARE(KV_RaidApi::DescribeFiles(drivers + "\\", "kvraid.sys", &records, 400), 1);
         QCOMPARE(QString::fromStdString(records[0]),
                  QStringLiteral("C:\\Windows\\System32\\drivers\\kvraid.sys|Attributes=20"
                                 "|CreationTime=01/01/1601 00:00:00.000"
@@ -121,16 +122,29 @@ private slots:
                                 "|LastWriteTime=05/17/2024 13:45:30.250|FileSize=1f400"
                                 "|ProductName=Kavrel RAID|ProductVersion=3.2.1"));
         // kvcfg is not registered and kvbottom is nowhere: the system folder, then Unknown.
-        const auto versions = KV_GetDriverVersions();
-        QCOMPARE(versions, (std::vector<std::string>{"3.2.1", "3.2.2", "Unknown"}));
+        QCOMPARE(KV_RaidApi::GetDriverVersions(), (QStringList{"3.2.1", "3.2.2", "Unknown"}));
     }
 
+    void loadedDriver_data()
+    {
+        QTest::addColumn<int>("others");
+        QTest::addColumn<bool>("loaded");
+        QTest::addRow("a few drivers") << 1 << true;
+        QTest::addRow("the list just fits") << 1022 << true;
+        QTest::addRow("the list needs all the room") << 1023 << false;
+        QTest::addRow("the list overflows") << 1500 << false;
+    }
     void loadedDriver()
     {
-        host->drivers = {"ntoskrnl.exe", "kvraid.sys"};
-        QVERIFY(KV_IsDriverLoaded("kvraid.sys"));
-        QVERIFY(!KV_IsDriverLoaded("kvraid"));
-        QVERIFY(!KV_IsDriverLoaded("kvcfg.sys"));
+        QFETCH(int, others);
+        QFETCH(bool, loaded);
+        // The wanted driver comes first, so a list cut to its room would
+        // still find it.
+        host->drivers = {"kvraid.sys"};
+        host->drivers.resize(size_t(others) + 1, "ntoskrnl.exe");
+        QCOMPARE(KV_RaidApi::IsDriverLoaded("kvraid.sys"), loaded);
+        QVERIFY(!KV_RaidApi::IsDriverLoaded("kvraid"));
+        QVERIFY(!KV_RaidApi::IsDriverLoaded("kvcfg.sys"));
     }
 
     // The emulator's host model: the three registrations resolve (each in
@@ -142,17 +156,17 @@ private slots:
             kvemu::StoredState{kvemu::demoModel(), kvemu::demoModel()},
             std::make_shared<kvemu::ManualClock>());
         kv::setPlatform(std::make_shared<kvemu::InProcessPlatform>(emulator));
-        QCOMPARE(KV_GetDriverVersions(),
-                 (std::vector<std::string>{"3.2.1.1045", "3.2.1.1045", "3.2.1.1038"}));
-        QVERIFY(KV_IsDriverLoaded("kvbottom.sys"));
+        QCOMPARE(KV_RaidApi::GetDriverVersions(),
+                 (QStringList{"3.2.1.1045", "3.2.1.1045", "3.2.1.1038"}));
+        QVERIFY(KV_RaidApi::IsDriverLoaded("kvbottom.sys"));
         QVERIFY(emulator->control("driver unload kvbottom.sys").ok);
-        QVERIFY(!KV_IsDriverLoaded("kvbottom.sys"));
+        QVERIFY(!KV_RaidApi::IsDriverLoaded("kvbottom.sys"));
         QCOMPARE(emulator->changeHost([](kvemu::Host &h) {
             h.drivers[1].version.clear(); // kvcfg.sys without a version resource
             return std::string();
         }),
                  std::string());
-        QCOMPARE(KV_GetDriverVersions()[1], std::string("Unknown"));
+        QCOMPARE(KV_RaidApi::GetDriverVersions()[1], QStringLiteral("Unknown"));
     }
 };
 

@@ -284,6 +284,7 @@ private slots:
     void ioStats_data()
     {
         QTest::addColumn<QString>("report");
+        QTest::addColumn<double>("seconds");
         QTest::addColumn<QStringList>("fields");
         QString report;
         const char *const lines[] = {"BUILD:  KV 5.2",
@@ -308,20 +309,38 @@ private slots:
         for (const char *line : lines)
             report += QLatin1String(line) + QLatin1Char('\n');
         QTest::addRow("full report")
-            << report << QStringList{"Host: 1.0 MB/S",       "Disk: 2.5 MB/S",   "Host: 0 IO/s",
-                                     "Disk: 3 IO/s",         "CoreIocActive: 2", "BusIocActive: 4",
-                                     "DirtyBufferCount: 17", "Host: 1.05 GB",    "Disk: 2.10 TB"};
+            << report << 3.0
+            << QStringList{"Host: 1.0 MB/S",       "Disk: 2.5 MB/S",   "Host: 0 IO/s",
+                           "Disk: 3 IO/s",         "CoreIocActive: 2", "BusIocActive: 4",
+                           "DirtyBufferCount: 17", "Host: 1.05 GB",    "Disk: 2.10 TB"};
+        // The counts are those of the time that passed, not of a fixed 3 s.
+        QTest::addRow("counted over 1.5 s")
+            << report << 1.5
+            << QStringList{"Host: 2.0 MB/S",       "Disk: 5.0 MB/S",   "Host: 1 IO/s",
+                           "Disk: 6 IO/s",         "CoreIocActive: 2", "BusIocActive: 4",
+                           "DirtyBufferCount: 17", "Host: 1.05 GB",    "Disk: 2.10 TB"};
+        QTest::addRow("period unknown") << report << 0.0
+                                        << QStringList{"",
+                                                       "",
+                                                       "",
+                                                       "",
+                                                       "CoreIocActive: 2",
+                                                       "BusIocActive: 4",
+                                                       "DirtyBufferCount: 17",
+                                                       "Host: 1.05 GB",
+                                                       "Disk: 2.10 TB"};
         QTest::addRow("short report")
-            << report.section(QLatin1Char('\n'), 0, 6)
+            << report.section(QLatin1Char('\n'), 0, 6) << 3.0
             << QStringList{
                    "", "Disk: 2.5 MB/S", "", "", "", "", "", "Host: 1.05 GB", "Disk: 2.10 TB"};
-        QTest::addRow("nothing") << QString() << QStringList(9, QString());
+        QTest::addRow("nothing") << QString() << 3.0 << QStringList(9, QString());
     }
     void ioStats()
     {
         QFETCH(QString, report);
+        QFETCH(double, seconds);
         QFETCH(QStringList, fields);
-        const KV_IoStats s = KV_IoStatsFromReport(report);
+        const KV_IoStats s = KV_IoStatsFromReport(report, seconds);
         QCOMPARE((QStringList{s.hostRate, s.diskRate, s.hostIops, s.diskIops, s.coreActiveLine,
                               s.busActiveLine, s.dirtyBuffersLine, s.hostTotal, s.diskTotal}),
                  fields);
@@ -344,9 +363,16 @@ private slots:
         kv::setPlatform(std::make_shared<kvemu::InProcessPlatform>(emulator));
         KV_RaidApi api;
         QSignalSpy spy(&api, &KV_RaidApi::StatsRetrieved);
+        // The first report's counts run from whenever the driver was read
+        // last: no rate can be had from them.
         api.RetrieveIoStats();
         QCOMPARE(spy.count(), 1);
-        const KV_IoStats stats = spy[0][0].value<KV_IoStats>();
+        QCOMPARE(spy[0][0].value<KV_IoStats>().hostRate, QString());
+        QCOMPARE(spy[0][0].value<KV_IoStats>().diskIops, QString());
+        QVERIFY(spy[0][0].value<KV_IoStats>().hostTotal.startsWith("Host: "));
+        api.RetrieveIoStats();
+        QCOMPARE(spy.count(), 2);
+        const KV_IoStats stats = spy[1][0].value<KV_IoStats>();
         QVERIFY2(stats.hostRate.startsWith("Host: ") && stats.hostRate.endsWith(" MB/S"),
                  qPrintable(stats.hostRate));
         QVERIFY2(stats.diskIops.startsWith("Disk: ") && stats.diskIops.endsWith(" IO/s"),
