@@ -681,6 +681,146 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
         <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Do you want to %1 Array %2: %3?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This operation will make the array invisible to the operating system and may cause DATA LOSS. Would you like to continue with the Prepare to Remove operation?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove all Spares from Array %1 ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to delete Array %1: %2?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WARNING: All data will be lost and unrecoverable. Continue with Secure Erase on Array %1 &quot;%2&quot;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If enabled Write Back Cache can increase the likelihood of data corruption if the system experiences an unexpected shutdown, do you wish to enable?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> is locked and cannot be transformed until it is unlocked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> is locked and cannot start a consistency check until it is unlocked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> is locked and cannot stop a consistency check until it is unlocked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> is locked and cannot start a background array scan until it is unlocked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> is locked and cannot stop a background array scan until it is unlocked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> is locked and cannot change the cache until it is unlocked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> is locked and cannot change task priority until it is unlocked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> is locked and cannot resume a task until it is unlocked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> is locked and cannot pause a task until it is unlocked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> is locked and cannot remove a task until it is unlocked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> is locked and cannot be renamed until it is unlocked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> is locked and cannot be hidden until it is unlocked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> is locked and cannot be identified until it is unlocked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> is locked and cannot be prepared for removal until it is unlocked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> is locked and cannot have spares removed until it is unlocked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> is locked and cannot be deleted until it is unlocked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> is locked and cannot be secure erased until it is unlocked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm Action</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rescan in progress...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete in progress...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Secure Erase in progress...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Operation Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is an overlap between the selected array and another array. Operation canceled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Problem Ejecting OXV Array %1 SCSI Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This device is currently in use. Close any program or windows that might be using this device, and then try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Array Removal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Array %1 has been removed from the configuration, the device&apos;s disconnected and are now ready to be physically removed from the system. It is important that no DISK RESCANs be performed until all of the disks in the array have been disconnected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The LEDs representing the Disk(s) in the selected Array are now lit. Click &apos;OK&apos; to stop identifying.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The total number of arrays is limited to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Kv_insertRemoveDialog</name>

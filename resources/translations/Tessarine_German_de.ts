@@ -683,6 +683,146 @@ Im AHCI- oder Native-Modus ist nichts zu tun. Die Anwendung wird beendet.</trans
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Do you want to %1 Array %2: %3?</source>
+        <translation>Möchten Sie Array %2: %3 wirklich %1?</translation>
+    </message>
+    <message>
+        <source>This operation will make the array invisible to the operating system and may cause DATA LOSS. Would you like to continue with the Prepare to Remove operation?</source>
+        <translation>Dieser Vorgang macht das Array für das Betriebssystem unsichtbar und kann zu DATENVERLUST führen. Möchten Sie mit dem Vorbereiten zum Entfernen fortfahren?</translation>
+    </message>
+    <message>
+        <source>Remove all Spares from Array %1 ?</source>
+        <translation>Alle Ersatzlaufwerke von Array %1 entfernen?</translation>
+    </message>
+    <message>
+        <source>Do you want to delete Array %1: %2?</source>
+        <translation>Möchten Sie Array %1: %2 löschen?</translation>
+    </message>
+    <message>
+        <source>WARNING: All data will be lost and unrecoverable. Continue with Secure Erase on Array %1 &quot;%2&quot;?</source>
+        <translation>WARNUNG: Alle Daten gehen unwiederbringlich verloren. Array %1 &quot;%2&quot; sicher löschen?</translation>
+    </message>
+    <message>
+        <source>If enabled Write Back Cache can increase the likelihood of data corruption if the system experiences an unexpected shutdown, do you wish to enable?</source>
+        <translation>Ein eingeschalteter Write-Back-Cache erhöht die Gefahr beschädigter Daten, wenn das System unerwartet herunterfährt. Möchten Sie ihn einschalten?</translation>
+    </message>
+    <message>
+        <source> is locked and cannot be transformed until it is unlocked.</source>
+        <translation> ist gesperrt und kann erst nach dem Entsperren umgewandelt werden.</translation>
+    </message>
+    <message>
+        <source> is locked and cannot start a consistency check until it is unlocked.</source>
+        <translation> ist gesperrt und kann erst nach dem Entsperren eine Konsistenzprüfung starten.</translation>
+    </message>
+    <message>
+        <source> is locked and cannot stop a consistency check until it is unlocked.</source>
+        <translation> ist gesperrt und kann erst nach dem Entsperren eine Konsistenzprüfung stoppen.</translation>
+    </message>
+    <message>
+        <source> is locked and cannot start a background array scan until it is unlocked.</source>
+        <translation> ist gesperrt und kann erst nach dem Entsperren eine Hintergrundprüfung starten.</translation>
+    </message>
+    <message>
+        <source> is locked and cannot stop a background array scan until it is unlocked.</source>
+        <translation> ist gesperrt und kann erst nach dem Entsperren eine Hintergrundprüfung stoppen.</translation>
+    </message>
+    <message>
+        <source> is locked and cannot change the cache until it is unlocked.</source>
+        <translation> ist gesperrt und kann erst nach dem Entsperren den Cache ändern.</translation>
+    </message>
+    <message>
+        <source> is locked and cannot change task priority until it is unlocked.</source>
+        <translation> ist gesperrt und kann erst nach dem Entsperren die Aufgabenpriorität ändern.</translation>
+    </message>
+    <message>
+        <source> is locked and cannot resume a task until it is unlocked.</source>
+        <translation> ist gesperrt und kann erst nach dem Entsperren eine Aufgabe fortsetzen.</translation>
+    </message>
+    <message>
+        <source> is locked and cannot pause a task until it is unlocked.</source>
+        <translation> ist gesperrt und kann erst nach dem Entsperren eine Aufgabe anhalten.</translation>
+    </message>
+    <message>
+        <source> is locked and cannot remove a task until it is unlocked.</source>
+        <translation> ist gesperrt und kann erst nach dem Entsperren eine Aufgabe entfernen.</translation>
+    </message>
+    <message>
+        <source> is locked and cannot be renamed until it is unlocked.</source>
+        <translation> ist gesperrt und kann erst nach dem Entsperren umbenannt werden.</translation>
+    </message>
+    <message>
+        <source> is locked and cannot be hidden until it is unlocked.</source>
+        <translation> ist gesperrt und kann erst nach dem Entsperren ausgeblendet werden.</translation>
+    </message>
+    <message>
+        <source> is locked and cannot be identified until it is unlocked.</source>
+        <translation> ist gesperrt und kann erst nach dem Entsperren identifiziert werden.</translation>
+    </message>
+    <message>
+        <source> is locked and cannot be prepared for removal until it is unlocked.</source>
+        <translation> ist gesperrt und kann erst nach dem Entsperren zum Entfernen vorbereitet werden.</translation>
+    </message>
+    <message>
+        <source> is locked and cannot have spares removed until it is unlocked.</source>
+        <translation> ist gesperrt; seine Ersatzlaufwerke können erst nach dem Entsperren entfernt werden.</translation>
+    </message>
+    <message>
+        <source> is locked and cannot be deleted until it is unlocked.</source>
+        <translation> ist gesperrt und kann erst nach dem Entsperren gelöscht werden.</translation>
+    </message>
+    <message>
+        <source> is locked and cannot be secure erased until it is unlocked.</source>
+        <translation> ist gesperrt und kann erst nach dem Entsperren sicher gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>Confirm Action</source>
+        <translation>Aktion bestätigen</translation>
+    </message>
+    <message>
+        <source>Rescan in progress...</source>
+        <translation>Neu einlesen läuft...</translation>
+    </message>
+    <message>
+        <source>Delete in progress...</source>
+        <translation>Löschen läuft...</translation>
+    </message>
+    <message>
+        <source>Secure Erase in progress...</source>
+        <translation>Sicheres Löschen läuft...</translation>
+    </message>
+    <message>
+        <source>Operation Failed</source>
+        <translation>Vorgang fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>There is an overlap between the selected array and another array. Operation canceled.</source>
+        <translation>Das ausgewählte Array überschneidet sich mit einem anderen Array. Der Vorgang wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Problem Ejecting OXV Array %1 SCSI Device</source>
+        <translation>Problem beim Auswerfen des SCSI-Geräts von OXV-Array %1</translation>
+    </message>
+    <message>
+        <source>This device is currently in use. Close any program or windows that might be using this device, and then try again.</source>
+        <translation>Dieses Gerät wird gerade verwendet. Schließen Sie alle Programme oder Fenster, die es verwenden könnten, und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Array Removal</source>
+        <translation>Array entfernen</translation>
+    </message>
+    <message>
+        <source>Array %1 has been removed from the configuration, the device&apos;s disconnected and are now ready to be physically removed from the system. It is important that no DISK RESCANs be performed until all of the disks in the array have been disconnected</source>
+        <translation>Array %1 wurde aus der Konfiguration entfernt, seine Geräte sind getrennt und können jetzt aus dem System ausgebaut werden. Lesen Sie die Datenträger erst dann NEU EIN, wenn alle Datenträger des Arrays getrennt sind</translation>
+    </message>
+    <message>
+        <source>The LEDs representing the Disk(s) in the selected Array are now lit. Click &apos;OK&apos; to stop identifying.</source>
+        <translation>Die LEDs der Datenträger des ausgewählten Arrays leuchten jetzt. Klicken Sie auf &apos;OK&apos;, um das Identifizieren zu beenden.</translation>
+    </message>
+    <message>
+        <source>The total number of arrays is limited to %1.</source>
+        <translation>Die Anzahl der Arrays ist auf %1 begrenzt.</translation>
+    </message>
 </context>
 <context>
     <name>Kv_insertRemoveDialog</name>
