@@ -20,6 +20,7 @@
 #include <QThread>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 #include <utility>
 
@@ -68,7 +69,21 @@ KV_MainWindow::KV_MainWindow(QWidget *parent) : QMainWindow(parent)
 
     setWindowTitle(QString::fromLatin1(KV_Startup::ApplicationName));
     setWindowIcon(QIcon(QStringLiteral(":images/icons/Logo.ico")));
-    setCentralWidget(outerSplitter_);
+    // A line above the lists says when what they show is not the driver's
+    // present state; it is hidden while the driver answers in full.
+    driverStateLabel_ = new QLabel;
+    driverStateLabel_->setObjectName(QStringLiteral("driverStateLabel"));
+    driverStateLabel_->setWordWrap(true);
+    driverStateLabel_->setStyleSheet(
+        QStringLiteral("QLabel {background-color:#b00020; color:white; padding:4px}"));
+    driverStateLabel_->hide();
+    auto *central = new QWidget;
+    auto *centralLayout = new QVBoxLayout(central);
+    centralLayout->setContentsMargins(0, 0, 0, 0);
+    centralLayout->setSpacing(0);
+    centralLayout->addWidget(driverStateLabel_);
+    centralLayout->addWidget(outerSplitter_);
+    setCentralWidget(central);
     diskList_->setAlternatingRowColors(true);
     arrayList_->setAlternatingRowColors(true);
     eventList_->setAlternatingRowColors(true);
@@ -104,6 +119,25 @@ KV_MainWindow::~KV_MainWindow()
         statisticsThread_->wait();
     }
     delete outerSplitter_;
+}
+
+void KV_MainWindow::showDriverState()
+{
+    QStringList lines;
+    if (bundle_.refreshFailed) {
+        lines.append(
+            bundle_.lastGoodRefresh.isValid()
+                ? tr("The RAID driver is not answering. The lists show the configuration "
+                     "read at %1.")
+                      .arg(QLocale().toString(bundle_.lastGoodRefresh, QLocale::ShortFormat))
+                : tr("The RAID driver is not answering. No configuration could be read."));
+    }
+    if (bundle_.systemFactsUnknown) {
+        lines.append(tr("The console cannot tell which arrays hold the operating system: Delete, "
+                        "Secure Erase, Hide and Prepare To Remove are unavailable."));
+    }
+    driverStateLabel_->setText(lines.join(QLatin1Char('\n')));
+    driverStateLabel_->setVisible(!lines.isEmpty());
 }
 
 void KV_MainWindow::checkDrivers()
@@ -160,8 +194,14 @@ void KV_MainWindow::handleFullRefresh(RaidDataBundle bundle)
     bundle_ = std::move(bundle);
     const PinnedService pin(*service_, bundle_.snapshot);
 
-    fillEventList(bundle_.events);
-    nextEventSeq_ = bundle_.nextEventSeq;
+    // A refresh that could not read the configuration brings the last good
+    // tables; its events wait for the next refresh that reads in full, so
+    // that none is timed or counted against a configuration not read.
+    if (!bundle_.refreshFailed) {
+        fillEventList(bundle_.events);
+        nextEventSeq_ = bundle_.nextEventSeq;
+    }
+    showDriverState();
 
     savedArrayHeaderState_ = arrayList_->header()->saveState();
     arrayList_->clear();

@@ -116,6 +116,9 @@ private:
     void fillArrayList();
     void fillDiskList();
     void fillEventList(const QList<KV_EventRec> &events);
+    // Says above the lists when the driver did not answer the last refresh
+    // or the system arrays are not known.
+    void showDriverState();
     void restoreEventTimes();
     void copyEventsToApplicationLog(const QList<KV_LoggedEvent> &events);
     void showDriveNotice(quint32 code);
@@ -187,6 +190,7 @@ private:
     QTimer *menuRefreshTimer_ = nullptr;
     QTimer *notificationTimer_ = nullptr;
     QLabel *statisticsLabels_[6] = {};
+    QLabel *driverStateLabel_ = nullptr;
 
     QSplitter *outerSplitter_ = nullptr;
     QSplitter *upperSplitter_ = nullptr;

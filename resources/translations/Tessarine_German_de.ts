@@ -823,6 +823,18 @@ Im AHCI- oder Native-Modus ist nichts zu tun. Die Anwendung wird beendet.</trans
         <source>The total number of arrays is limited to %1.</source>
         <translation>Die Anzahl der Arrays ist auf %1 begrenzt.</translation>
     </message>
+    <message>
+        <source>The RAID driver is not answering. The lists show the configuration read at %1.</source>
+        <translation>Der RAID-Treiber antwortet nicht. Die Listen zeigen die Konfiguration vom %1.</translation>
+    </message>
+    <message>
+        <source>The RAID driver is not answering. No configuration could be read.</source>
+        <translation>Der RAID-Treiber antwortet nicht. Es konnte keine Konfiguration gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The console cannot tell which arrays hold the operating system: Delete, Secure Erase, Hide and Prepare To Remove are unavailable.</source>
+        <translation>Die Konsole kann nicht feststellen, welche Arrays das Betriebssystem enthalten: Löschen, Sicheres Löschen, Ausblenden und Zum Entfernen vorbereiten sind nicht verfügbar.</translation>
+    </message>
 </context>
 <context>
     <name>Kv_insertRemoveDialog</name>

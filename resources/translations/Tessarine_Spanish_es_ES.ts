@@ -821,6 +821,18 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
         <source>The total number of arrays is limited to %1.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The RAID driver is not answering. The lists show the configuration read at %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The RAID driver is not answering. No configuration could be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The console cannot tell which arrays hold the operating system: Delete, Secure Erase, Hide and Prepare To Remove are unavailable.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Kv_insertRemoveDialog</name>

@@ -11,6 +11,7 @@
 #include "tree_items.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -458,6 +459,30 @@ private slots:
         }
         QCOMPARE(window->selectedArray(), code == 1 ? 0 : 3);
         settle(*window);
+    }
+    // A driver that stops answering leaves the last configuration in the
+    // lists, says so above them, and nothing more; the line goes when the
+    // driver answers again.
+    void driverNotAnswering()
+    {
+        auto window = openWindow();
+        auto *line = window->findChild<QLabel *>(QStringLiteral("driverStateLabel"));
+        QVERIFY(line);
+        QVERIFY(line->isHidden());
+        const int events = window->eventList()->topLevelItemCount();
+
+        QVERIFY(emulator_->control("fault fail 1000").ok);
+        refresh(*window);
+        QVERIFY(!line->isHidden());
+        QVERIFY(line->text().startsWith(
+            QStringLiteral("The RAID driver is not answering. The lists show the configuration")));
+        QVERIFY(listed(*window, 3));
+        QCOMPARE(window->eventList()->topLevelItemCount(), events);
+
+        QVERIFY(emulator_->control("fault clear").ok);
+        refresh(*window);
+        QVERIFY(line->isHidden());
+        QVERIFY(listed(*window, 3));
     }
 };
 
