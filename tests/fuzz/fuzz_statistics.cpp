@@ -71,6 +71,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (status != KV_STS_SUCCESS ||
         std::count(static_cast<const char *>(text.data()), end, '\n') != expectedLines[level])
         __builtin_trap(); // a line went missing or a driver text broke one
-    KV_IoStatsFromReport(QString::fromLatin1(text.data(), end - text.data()));
+    // Over a measured interval, and for the first sample, whose interval is
+    // unknown.
+    const QString report = QString::fromLatin1(text.data(), end - text.data());
+    KV_IoStatsFromReport(report, 3.0);
+    KV_IoStatsFromReport(report, 0.0);
     return 0;
 }
