@@ -33,6 +33,12 @@ const struct {
     {"sr", 30},    {"sk", 31},    {"sl", 32},    {"th", 33},    {"tr_TR", 34}, {"uk_UA", 35},
 };
 
+// Qt lays the application out by the translation of this text: "RTL" in the
+// catalogues of right-to-left languages (Arabic, Hebrew), "LTR" in the others.
+// Installing a translator applies it to the application's layout direction.
+[[maybe_unused]] constexpr char LayoutDirectionText[] =
+    QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
+
 bool loadTranslation(QTranslator &translator, const QString &code)
 {
     const QString name = QLocale::languageToString(QLocale(code).language());

@@ -6,7 +6,8 @@ VELMORA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 VELMORA_PACKAGES=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev fonts-dejavu-core
+    qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
+    fonts-dejavu-core fonts-noto-cjk fonts-tlwg-garuda-ttf
     libbenchmark-dev
 )
 

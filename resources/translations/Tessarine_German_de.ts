@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>&amp;Array</source>
-        <translation>&amp;Array</translation>
+        <translation>A&amp;rray</translation>
     </message>
     <message>
         <source>&amp;Create</source>
@@ -357,7 +357,7 @@
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation>&amp;Aktualisieren</translation>
+        <translation>A&amp;ktualisieren</translation>
     </message>
     <message>
         <source>&amp;Application Log</source>
@@ -401,7 +401,7 @@
     </message>
     <message>
         <source>&amp;Icon Size</source>
-        <translation>&amp;Symbolgröße</translation>
+        <translation>S&amp;ymbolgröße</translation>
     </message>
     <message>
         <source>Change Application&apos;s Icon Sizes</source>
@@ -857,6 +857,13 @@ Im AHCI- oder Native-Modus ist nichts zu tun. Die Anwendung wird beendet.</trans
     <message>
         <source>A RAID controller has detected the removal of a disk drive. To permanently remove the drive and sync the configuration a rescan must be performed. If this drive is part of an array that is being taken off-line, DO NOT RESCAN until the last drive included in the array has been removed.</source>
         <translation>Ein RAID-Controller hat das Entfernen eines Laufwerks erkannt. Um das Laufwerk endgültig zu entfernen und die Konfiguration abzugleichen, muss neu eingelesen werden. Gehört das Laufwerk zu einem Array, das außer Betrieb genommen wird, lesen Sie NICHT NEU EIN, bevor das letzte Laufwerk dieses Arrays entfernt ist.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>

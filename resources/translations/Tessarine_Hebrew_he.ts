@@ -858,6 +858,13 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kv_EULA_Dialog</name>
     <message>
         <source>Accept</source>
