@@ -5,878 +5,880 @@
     <name>KV_MainWindow</name>
     <message>
         <source>NORMAL</source>
-        <translation type="unfinished"></translation>
+        <translation>عادية</translation>
     </message>
     <message>
         <source>READY</source>
-        <translation type="unfinished"></translation>
+        <translation>جاهزة</translation>
     </message>
     <message>
         <source>CRITICAL</source>
-        <translation type="unfinished"></translation>
+        <translation>حرجة</translation>
     </message>
     <message>
         <source>OFFLINE</source>
-        <translation type="unfinished"></translation>
+        <translation>غير متصلة</translation>
     </message>
     <message>
         <source>OUTDATE</source>
-        <translation type="unfinished"></translation>
+        <translation>قديمة</translation>
     </message>
     <message>
         <source>CACHE OFFLINE</source>
-        <translation type="unfinished"></translation>
+        <translation>ذاكرة التخزين المؤقت غير متصلة</translation>
     </message>
     <message>
         <source>LOCKED</source>
-        <translation type="unfinished"></translation>
+        <translation>مقفلة</translation>
     </message>
     <message>
         <source>UNKNOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>غير معروفة</translation>
     </message>
     <message>
         <source>NoError</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد خطأ</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>فاشل</translation>
     </message>
     <message>
         <source>Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>غير متصل</translation>
     </message>
     <message>
         <source>Failed Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>فاشل وغير متصل</translation>
     </message>
     <message>
         <source>NOT ACTIVE</source>
-        <translation type="unfinished"></translation>
+        <translation>غير نشطة</translation>
     </message>
     <message>
         <source>TRANSFORM</source>
-        <translation type="unfinished"></translation>
+        <translation>تحويل</translation>
     </message>
     <message>
         <source>CREATE</source>
-        <translation type="unfinished"></translation>
+        <translation>إنشاء</translation>
     </message>
     <message>
         <source>CHECK</source>
-        <translation type="unfinished"></translation>
+        <translation>تحقق</translation>
     </message>
     <message>
         <source>COPY</source>
-        <translation type="unfinished"></translation>
+        <translation>نسخ</translation>
     </message>
     <message>
         <source>RESTORE</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة البناء</translation>
     </message>
     <message>
         <source>CHECK BITMAP</source>
-        <translation type="unfinished"></translation>
+        <translation>تحقق من خريطة البت</translation>
     </message>
     <message>
         <source>FLUSH BITMAP</source>
-        <translation type="unfinished"></translation>
+        <translation>تفريغ خريطة البت</translation>
     </message>
     <message>
         <source>SECURE ERASE</source>
-        <translation type="unfinished"></translation>
+        <translation>مسح آمن</translation>
     </message>
     <message>
         <source>PAGE MOVE</source>
-        <translation type="unfinished"></translation>
+        <translation>نقل الصفحات</translation>
     </message>
     <message>
         <source>TIER MOVE</source>
-        <translation type="unfinished"></translation>
+        <translation>نقل الطبقة</translation>
     </message>
     <message>
         <source>ZERO CREATE</source>
-        <translation type="unfinished"></translation>
+        <translation>إنشاء بالأصفار</translation>
     </message>
     <message>
         <source>STARTED</source>
-        <translation type="unfinished"></translation>
+        <translation>بدأت</translation>
     </message>
     <message>
         <source>PAUSED</source>
-        <translation type="unfinished"></translation>
+        <translation>متوقفة مؤقتًا</translation>
     </message>
     <message>
         <source>SHUTDOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف التشغيل</translation>
     </message>
     <message>
         <source>FAILED</source>
-        <translation type="unfinished"></translation>
+        <translation>فشلت</translation>
     </message>
     <message>
         <source>STOPPED</source>
-        <translation type="unfinished"></translation>
+        <translation>أُوقفت</translation>
     </message>
     <message>
         <source>COMPLETED</source>
-        <translation type="unfinished"></translation>
+        <translation>مكتملة</translation>
     </message>
     <message>
         <source>REMOVED</source>
-        <translation type="unfinished"></translation>
+        <translation>تمت الإزالة</translation>
     </message>
     <message>
         <source>NOT COMPLETED</source>
-        <translation type="unfinished"></translation>
+        <translation>غير مكتملة</translation>
     </message>
     <message>
         <source>Very Low</source>
-        <translation type="unfinished"></translation>
+        <translation>منخفضة جدًا</translation>
     </message>
     <message>
         <source>Informational</source>
-        <translation type="unfinished"></translation>
+        <translation>معلومات</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>تحذير</translation>
     </message>
     <message>
         <source>Critical</source>
-        <translation type="unfinished"></translation>
+        <translation>حرج</translation>
     </message>
     <message>
         <source>Fatal</source>
-        <translation type="unfinished"></translation>
+        <translation>فادح</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>غير معروف</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>نعم</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>لا</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>م&amp;لف</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;خروج</translation>
     </message>
     <message>
         <source>&amp;Array</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;مصفوفة</translation>
     </message>
     <message>
         <source>&amp;Create</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;إنشاء</translation>
     </message>
     <message>
         <source>Create RAID array</source>
-        <translation type="unfinished"></translation>
+        <translation>إنشاء مصفوفة RAID</translation>
     </message>
     <message>
         <source>&amp;Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>تحو&amp;يل</translation>
     </message>
     <message>
         <source>Transform an existing RAID array</source>
-        <translation type="unfinished"></translation>
+        <translation>تحويل مصفوفة RAID موجودة</translation>
     </message>
     <message>
         <source>Check Consistency</source>
-        <translation type="unfinished"></translation>
+        <translation>التحقق من التناسق</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>بدء</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف</translation>
     </message>
     <message>
         <source>Background Array Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>فحص المصفوفة في الخلفية</translation>
     </message>
     <message>
         <source>Modify Cache Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>تعديل إعدادات ذاكرة التخزين المؤقت</translation>
     </message>
     <message>
         <source>No Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>بدون ذاكرة تخزين مؤقت</translation>
     </message>
     <message>
         <source>Read Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>ذاكرة مؤقتة للقراءة</translation>
     </message>
     <message>
         <source>Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>ذاكرة مؤقتة للكتابة المؤجلة</translation>
     </message>
     <message>
         <source>Read + Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>ذاكرة مؤقتة للقراءة + للكتابة المؤجلة</translation>
     </message>
     <message>
         <source>Task</source>
-        <translation type="unfinished"></translation>
+        <translation>المهمة</translation>
     </message>
     <message>
         <source>Priority</source>
-        <translation type="unfinished"></translation>
+        <translation>الأولوية</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>استئناف</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف مؤقت</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>إزالة</translation>
     </message>
     <message>
         <source>&amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;الاسم</translation>
     </message>
     <message>
         <source>Change Array Name of Selected Array</source>
-        <translation type="unfinished"></translation>
+        <translation>تغيير اسم المصفوفة المحددة</translation>
     </message>
     <message>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>إخفاء</translation>
     </message>
     <message>
         <source>Hide/Un-Hide an existing Array</source>
-        <translation type="unfinished"></translation>
+        <translation>إخفاء مصفوفة موجودة أو إظهارها</translation>
     </message>
     <message>
         <source>Identify Array</source>
-        <translation type="unfinished"></translation>
+        <translation>تحديد المصفوفة</translation>
     </message>
     <message>
         <source>Light LED(s) representing the selected Array</source>
-        <translation type="unfinished"></translation>
+        <translation>إضاءة مصابيح LED الخاصة بالمصفوفة المحددة</translation>
     </message>
     <message>
         <source>&amp;Prepare To Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>تجهيز للإ&amp;زالة</translation>
     </message>
     <message>
         <source>Make the array invisible to the operating system for preparation of removal</source>
-        <translation type="unfinished"></translation>
+        <translation>إخفاء المصفوفة عن نظام التشغيل تجهيزًا لإزالتها</translation>
     </message>
     <message>
         <source>Remove Spares</source>
-        <translation type="unfinished"></translation>
+        <translation>إزالة الأقراص الاحتياطية</translation>
     </message>
     <message>
         <source>Remove all dedicated spares assigned to this array</source>
-        <translation type="unfinished"></translation>
+        <translation>إزالة جميع الأقراص الاحتياطية المخصصة المعيّنة لهذه المصفوفة</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;حذف</translation>
     </message>
     <message>
         <source>Delete an existing RAID array</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف مصفوفة RAID موجودة</translation>
     </message>
     <message>
         <source>Delete &amp;Multiple Arrays</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف مصفوفات &amp;متعددة</translation>
     </message>
     <message>
         <source>Select multiple existing RAID arrays for deletion</source>
-        <translation type="unfinished"></translation>
+        <translation>تحديد عدة مصفوفات RAID موجودة لحذفها</translation>
     </message>
     <message>
         <source>&amp;Secure Erase</source>
-        <translation type="unfinished"></translation>
+        <translation>م&amp;سح آمن</translation>
     </message>
     <message>
         <source>Secure Erase an existing RAID array</source>
-        <translation type="unfinished"></translation>
+        <translation>مسح مصفوفة RAID موجودة مسحًا آمنًا</translation>
     </message>
     <message>
         <source>&amp;Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;قرص</translation>
     </message>
     <message>
         <source>&amp;Rescan</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة ال&amp;فحص</translation>
     </message>
     <message>
         <source>Rescan all channels to detect new or removed physical disks and arrays.</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة فحص جميع القنوات لاكتشاف الأقراص الفعلية والمصفوفات الجديدة أو المُزالة.</translation>
     </message>
     <message>
         <source>&amp;Initialize</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تهيئة</translation>
     </message>
     <message>
         <source>&amp;Clear Metadata</source>
-        <translation type="unfinished"></translation>
+        <translation>م&amp;سح البيانات الوصفية</translation>
     </message>
     <message>
         <source>&amp;Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;خصائص</translation>
     </message>
     <message>
         <source>&amp;S.M.A.R.T. Overview</source>
-        <translation type="unfinished"></translation>
+        <translation>نظرة عامة على &amp;S.M.A.R.T.</translation>
     </message>
     <message>
         <source>S.M.A.R.T. (Self-Monitoring, Analysis and Reporting Technology) is a monitoring system by the drive to detect and report various indicators of drive reliability.</source>
-        <translation type="unfinished"></translation>
+        <translation>S.M.A.R.T. (Self-Monitoring, Analysis and Reporting Technology) نظام مراقبة مدمج في محرك الأقراص يكتشف مؤشرات موثوقيته المختلفة ويبلغ عنها.</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>خ&amp;يارات</translation>
     </message>
     <message>
         <source>Manage spares for the selected disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>إدارة الأقراص الاحتياطية للقرص المحدد.</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;عرض</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تحديث</translation>
     </message>
     <message>
         <source>&amp;Application Log</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;سجل التطبيق</translation>
     </message>
     <message>
         <source>View application log information.</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض معلومات سجل التطبيق.</translation>
     </message>
     <message>
         <source>&amp;View Controllers</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض &amp;وحدات التحكم</translation>
     </message>
     <message>
         <source>View Controller List</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض قائمة وحدات التحكم</translation>
     </message>
     <message>
         <source>&amp;Event View</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض الأ&amp;حداث</translation>
     </message>
     <message>
         <source>Collapse Event View</source>
-        <translation type="unfinished"></translation>
+        <translation>طي عرض الأحداث</translation>
     </message>
     <message>
         <source>&amp;Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>السم&amp;ة</translation>
     </message>
     <message>
         <source>Change Application Color Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>تغيير سمة ألوان التطبيق</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>داكن</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>فاتح</translation>
     </message>
     <message>
         <source>&amp;Icon Size</source>
-        <translation type="unfinished"></translation>
+        <translation>حجم الأ&amp;يقونات</translation>
     </message>
     <message>
         <source>Change Application&apos;s Icon Sizes</source>
-        <translation type="unfinished"></translation>
+        <translation>تغيير أحجام أيقونات التطبيق</translation>
     </message>
     <message>
         <source>Small</source>
-        <translation type="unfinished"></translation>
+        <translation>صغير</translation>
     </message>
     <message>
         <source>Large</source>
-        <translation type="unfinished"></translation>
+        <translation>كبير</translation>
     </message>
     <message>
         <source>&amp;Font Size</source>
-        <translation type="unfinished"></translation>
+        <translation>حجم ال&amp;خط</translation>
     </message>
     <message>
         <source>Change Application&apos;s Font Sizes</source>
-        <translation type="unfinished"></translation>
+        <translation>تغيير أحجام خطوط التطبيق</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>عادي</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>م&amp;ساعدة</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;حول</translation>
     </message>
     <message>
         <source>Display Application and RAID Driver versions</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض إصدارات التطبيق وبرامج تشغيل RAID</translation>
     </message>
     <message>
         <source>&amp;User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;دليل المستخدم</translation>
     </message>
     <message>
         <source>Link to User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>رابط إلى دليل المستخدم</translation>
     </message>
     <message>
         <source>&amp;Support</source>
-        <translation type="unfinished"></translation>
+        <translation>الد&amp;عم</translation>
     </message>
     <message>
         <source>Link to OXV Support Site</source>
-        <translation type="unfinished"></translation>
+        <translation>رابط إلى موقع دعم OXV</translation>
     </message>
     <message>
         <source>&amp;EULA</source>
-        <translation type="unfinished"></translation>
+        <translation>ا&amp;تفاقية الترخيص</translation>
     </message>
     <message>
         <source>View End User License Agreement (EULA).</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض اتفاقية ترخيص المستخدم النهائي (EULA).</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>القرص</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>الحالة</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>النوع</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>نوع المنفذ</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>السعة</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>المساحة الحرة</translation>
     </message>
     <message>
         <source>Largest Free</source>
-        <translation type="unfinished"></translation>
+        <translation>أكبر مساحة حرة</translation>
     </message>
     <message>
         <source>Global Spare</source>
-        <translation type="unfinished"></translation>
+        <translation>احتياطي عام</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>تبديل ساخن مُبلَّغ عنه</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>الاستخدامات</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم الطراز</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>الرقم التسلسلي</translation>
     </message>
     <message>
         <source>Firmware Revision</source>
-        <translation type="unfinished"></translation>
+        <translation>مراجعة البرنامج الثابت</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>الجهاز</translation>
     </message>
     <message>
         <source>OS Name</source>
-        <translation type="unfinished"></translation>
+        <translation>الاسم في نظام التشغيل</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>النظام</translation>
     </message>
     <message>
         <source>Partition</source>
-        <translation type="unfinished"></translation>
+        <translation>القسم</translation>
     </message>
     <message>
         <source>Array Name</source>
-        <translation type="unfinished"></translation>
+        <translation>اسم المصفوفة</translation>
     </message>
     <message>
         <source>Total Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>السعة الإجمالية</translation>
     </message>
     <message>
         <source>Task State</source>
-        <translation type="unfinished"></translation>
+        <translation>حالة المهمة</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>التقدم</translation>
     </message>
     <message>
         <source>Pri</source>
-        <translation type="unfinished"></translation>
+        <translation>أول.</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>الفحص</translation>
     </message>
     <message>
         <source>Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>ذاكرة التخزين المؤقت</translation>
     </message>
     <message>
         <source>CTS</source>
-        <translation type="unfinished"></translation>
+        <translation>CTS</translation>
     </message>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>Trim</translation>
     </message>
     <message>
         <source>Ded Spare</source>
-        <translation type="unfinished"></translation>
+        <translation>احتياطي مخصص</translation>
     </message>
     <message>
         <source>#</source>
-        <translation type="unfinished"></translation>
+        <translation>#</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>التاريخ</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>الحدث</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>النص</translation>
     </message>
     <message>
         <source>EULA</source>
-        <translation type="unfinished"></translation>
+        <translation>اتفاقية الترخيص</translation>
     </message>
     <message>
         <source>(Hidden)</source>
-        <translation type="unfinished"></translation>
+        <translation>(مخفية)</translation>
     </message>
     <message>
         <source> (Source)</source>
-        <translation type="unfinished"></translation>
+        <translation> (المصدر)</translation>
     </message>
     <message>
         <source> (Destination)</source>
-        <translation type="unfinished"></translation>
+        <translation> (الوجهة)</translation>
     </message>
     <message>
         <source> Dedicated Spares</source>
-        <translation type="unfinished"></translation>
+        <translation> الأقراص الاحتياطية المخصصة</translation>
     </message>
     <message>
         <source>Missing</source>
-        <translation type="unfinished"></translation>
+        <translation>مفقود</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>لا شيء</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>جديد</translation>
     </message>
     <message>
         <source>Un-Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>إظهار</translation>
     </message>
     <message>
         <source>Unable to find kvcfg RAID driver, please ensure all required RAID drivers are installed or the application will not be functional.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذر العثور على برنامج تشغيل RAID ‏kvcfg. يُرجى التأكد من تثبيت جميع برامج تشغيل RAID المطلوبة وإلا فلن يعمل التطبيق.</translation>
     </message>
     <message>
         <source>Unable to find the OXV RAID drivers, please confirm your BIOS settings have RAID enabled.
 
 If running AHCI/Native mode, nothing needs to be done. Exiting application.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذر العثور على برامج تشغيل OXV RAID. يُرجى التأكد من تمكين RAID في إعدادات BIOS.
+
+في وضع AHCI/الوضع الأصلي لا يلزم أي إجراء. جارٍ إنهاء التطبيق.</translation>
     </message>
     <message>
         <source>Please run application as Administrator.</source>
-        <translation type="unfinished"></translation>
+        <translation>يُرجى تشغيل التطبيق كمسؤول.</translation>
     </message>
     <message>
         <source>While running this application at your current user privileges you will not be able to:</source>
-        <translation type="unfinished"></translation>
+        <translation>أثناء تشغيل هذا التطبيق بامتيازات المستخدم الحالية لن تتمكن من:</translation>
     </message>
     <message>
         <source>  (1) Perform destructive commands.</source>
-        <translation type="unfinished"></translation>
+        <translation>  (1) تنفيذ الأوامر التي تتلف البيانات.</translation>
     </message>
     <message>
         <source>  (2) View array partitions and system array information.</source>
-        <translation type="unfinished"></translation>
+        <translation>  (2) عرض أقسام المصفوفات ومعلومات مصفوفة النظام.</translation>
     </message>
     <message>
         <source>Event Notification</source>
-        <translation type="unfinished"></translation>
+        <translation>إشعار حدث</translation>
     </message>
     <message>
         <source>Value displays current MBs per second of performance between the OS and the OXV-RAID Driver.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعرض القيمة معدل النقل الحالي بالميغابايت في الثانية بين نظام التشغيل وبرنامج تشغيل OXV-RAID.</translation>
     </message>
     <message>
         <source>Value displays current MBs per second  performance between the OXV-RAID Driver and the storage device.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعرض القيمة معدل النقل الحالي بالميغابايت في الثانية بين برنامج تشغيل OXV-RAID وجهاز التخزين.</translation>
     </message>
     <message>
         <source>Value displays current IOs per second performance between the OS and the OXV-RAID Driver.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعرض القيمة عدد عمليات الإدخال/الإخراج الحالية في الثانية بين نظام التشغيل وبرنامج تشغيل OXV-RAID.</translation>
     </message>
     <message>
         <source>Value displays current IOs per second performance between the OXV-RAID Driver and the storage devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعرض القيمة عدد عمليات الإدخال/الإخراج الحالية في الثانية بين برنامج تشغيل OXV-RAID وأجهزة التخزين.</translation>
     </message>
     <message>
         <source>Value displays total Bytes between the OS and the OXV-RAID Driver.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعرض القيمة إجمالي البايتات المنقولة بين نظام التشغيل وبرنامج تشغيل OXV-RAID.</translation>
     </message>
     <message>
         <source>Value displays total Bytes between the OXV-RAID Driver and the storage device.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعرض القيمة إجمالي البايتات المنقولة بين برنامج تشغيل OXV-RAID وجهاز التخزين.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>موافق</translation>
     </message>
     <message>
         <source>Do you want to %1 Array %2: %3?</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد تنفيذ &quot;%1&quot; على المصفوفة %2: %3؟</translation>
     </message>
     <message>
         <source>This operation will make the array invisible to the operating system and may cause DATA LOSS. Would you like to continue with the Prepare to Remove operation?</source>
-        <translation type="unfinished"></translation>
+        <translation>ستجعل هذه العملية المصفوفة غير مرئية لنظام التشغيل وقد تؤدي إلى فقدان البيانات. هل تريد متابعة عملية التجهيز للإزالة؟</translation>
     </message>
     <message>
         <source>Remove all Spares from Array %1 ?</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد إزالة جميع الأقراص الاحتياطية من المصفوفة %1؟</translation>
     </message>
     <message>
         <source>Do you want to delete Array %1: %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد حذف المصفوفة %1: %2؟</translation>
     </message>
     <message>
         <source>WARNING: All data will be lost and unrecoverable. Continue with Secure Erase on Array %1 &quot;%2&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>تحذير: ستُفقد جميع البيانات ولن يمكن استردادها. هل تريد متابعة المسح الآمن للمصفوفة %1 &quot;%2&quot;؟</translation>
     </message>
     <message>
         <source>If enabled Write Back Cache can increase the likelihood of data corruption if the system experiences an unexpected shutdown, do you wish to enable?</source>
-        <translation type="unfinished"></translation>
+        <translation>قد يزيد تمكين ذاكرة التخزين المؤقت للكتابة المؤجلة من احتمال تلف البيانات إذا توقف النظام بشكل غير متوقع. هل تريد تمكينها؟</translation>
     </message>
     <message>
         <source> is locked and cannot be transformed until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> مقفلة ولا يمكن تحويلها قبل إلغاء قفلها.</translation>
     </message>
     <message>
         <source> is locked and cannot start a consistency check until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> مقفلة ولا يمكن بدء التحقق من التناسق قبل إلغاء قفلها.</translation>
     </message>
     <message>
         <source> is locked and cannot stop a consistency check until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> مقفلة ولا يمكن إيقاف التحقق من التناسق قبل إلغاء قفلها.</translation>
     </message>
     <message>
         <source> is locked and cannot start a background array scan until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> مقفلة ولا يمكن بدء فحص المصفوفة في الخلفية قبل إلغاء قفلها.</translation>
     </message>
     <message>
         <source> is locked and cannot stop a background array scan until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> مقفلة ولا يمكن إيقاف فحص المصفوفة في الخلفية قبل إلغاء قفلها.</translation>
     </message>
     <message>
         <source> is locked and cannot change the cache until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> مقفلة ولا يمكن تغيير ذاكرة التخزين المؤقت لها قبل إلغاء قفلها.</translation>
     </message>
     <message>
         <source> is locked and cannot change task priority until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> مقفلة ولا يمكن تغيير أولوية مهمتها قبل إلغاء قفلها.</translation>
     </message>
     <message>
         <source> is locked and cannot resume a task until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> مقفلة ولا يمكن استئناف مهمة فيها قبل إلغاء قفلها.</translation>
     </message>
     <message>
         <source> is locked and cannot pause a task until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> مقفلة ولا يمكن إيقاف مهمة فيها مؤقتًا قبل إلغاء قفلها.</translation>
     </message>
     <message>
         <source> is locked and cannot remove a task until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> مقفلة ولا يمكن إزالة مهمة منها قبل إلغاء قفلها.</translation>
     </message>
     <message>
         <source> is locked and cannot be renamed until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> مقفلة ولا يمكن إعادة تسميتها قبل إلغاء قفلها.</translation>
     </message>
     <message>
         <source> is locked and cannot be hidden until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> مقفلة ولا يمكن إخفاؤها قبل إلغاء قفلها.</translation>
     </message>
     <message>
         <source> is locked and cannot be identified until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> مقفلة ولا يمكن تحديدها قبل إلغاء قفلها.</translation>
     </message>
     <message>
         <source> is locked and cannot be prepared for removal until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> مقفلة ولا يمكن تجهيزها للإزالة قبل إلغاء قفلها.</translation>
     </message>
     <message>
         <source> is locked and cannot have spares removed until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> مقفلة ولا يمكن إزالة أقراصها الاحتياطية قبل إلغاء قفلها.</translation>
     </message>
     <message>
         <source> is locked and cannot be deleted until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> مقفلة ولا يمكن حذفها قبل إلغاء قفلها.</translation>
     </message>
     <message>
         <source> is locked and cannot be secure erased until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> مقفلة ولا يمكن مسحها مسحًا آمنًا قبل إلغاء قفلها.</translation>
     </message>
     <message>
         <source>Confirm Action</source>
-        <translation type="unfinished"></translation>
+        <translation>تأكيد الإجراء</translation>
     </message>
     <message>
         <source>Rescan in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ إعادة الفحص...</translation>
     </message>
     <message>
         <source>Delete in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ الحذف...</translation>
     </message>
     <message>
         <source>Secure Erase in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ المسح الآمن...</translation>
     </message>
     <message>
         <source>Operation Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>فشلت العملية</translation>
     </message>
     <message>
         <source>There is an overlap between the selected array and another array. Operation canceled.</source>
-        <translation type="unfinished"></translation>
+        <translation>توجد مساحة متداخلة بين المصفوفة المحددة ومصفوفة أخرى. تم إلغاء العملية.</translation>
     </message>
     <message>
         <source>Problem Ejecting OXV Array %1 SCSI Device</source>
-        <translation type="unfinished"></translation>
+        <translation>مشكلة في إخراج جهاز SCSI للمصفوفة OXV %1</translation>
     </message>
     <message>
         <source>This device is currently in use. Close any program or windows that might be using this device, and then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا الجهاز قيد الاستخدام حاليًا. أغلق أي برنامج أو نافذة قد تستخدم هذا الجهاز، ثم حاول مرة أخرى.</translation>
     </message>
     <message>
         <source>Array Removal</source>
-        <translation type="unfinished"></translation>
+        <translation>إزالة المصفوفة</translation>
     </message>
     <message>
         <source>Array %1 has been removed from the configuration, the device&apos;s disconnected and are now ready to be physically removed from the system. It is important that no DISK RESCANs be performed until all of the disks in the array have been disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>تمت إزالة المصفوفة %1 من التكوين، وفُصلت أجهزتها وأصبحت جاهزة للإزالة الفعلية من النظام. من المهم عدم إجراء أي إعادة فحص للأقراص قبل فصل جميع أقراص المصفوفة</translation>
     </message>
     <message>
         <source>The LEDs representing the Disk(s) in the selected Array are now lit. Click &apos;OK&apos; to stop identifying.</source>
-        <translation type="unfinished"></translation>
+        <translation>مصابيح LED الخاصة بأقراص المصفوفة المحددة مضاءة الآن. انقر &apos;موافق&apos; لإيقاف التحديد.</translation>
     </message>
     <message>
         <source>The total number of arrays is limited to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>العدد الإجمالي للمصفوفات محدود بـ %1.</translation>
     </message>
     <message>
         <source>The RAID driver is not answering. The lists show the configuration read at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>برنامج تشغيل RAID لا يستجيب. تعرض القوائم التكوين المقروء في %1.</translation>
     </message>
     <message>
         <source>The RAID driver is not answering. No configuration could be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>برنامج تشغيل RAID لا يستجيب. تعذرت قراءة أي تكوين.</translation>
     </message>
     <message>
         <source>The console cannot tell which arrays hold the operating system: Delete, Secure Erase, Hide and Prepare To Remove are unavailable.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا تستطيع وحدة التحكم معرفة المصفوفات التي تحتوي على نظام التشغيل: الحذف والمسح الآمن والإخفاء والتجهيز للإزالة غير متاحة.</translation>
     </message>
 </context>
 <context>
     <name>Kv_insertRemoveDialog</name>
     <message>
         <source>Rescan</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة الفحص</translation>
     </message>
     <message>
         <source>Drive Inserted</source>
-        <translation type="unfinished"></translation>
+        <translation>تم إدخال محرك أقراص</translation>
     </message>
     <message>
         <source>A RAID controller has detected the insertion of a new drive. To bring this drive on-line a controller RESCAN must be performed. If this drive is part of an array of several drives you should only rescan after the last drive that is part of the array has been inserted. </source>
-        <translation type="unfinished"></translation>
+        <translation>اكتشفت وحدة تحكم RAID إدخال محرك أقراص جديد. لتشغيل محرك الأقراص هذا يجب إجراء إعادة فحص لوحدة التحكم. إذا كان محرك الأقراص جزءًا من مصفوفة تضم عدة محركات، فلا تُجرِ إعادة الفحص إلا بعد إدخال آخر محرك أقراص في المصفوفة. </translation>
     </message>
     <message>
         <source>Drive Removed</source>
-        <translation type="unfinished"></translation>
+        <translation>تمت إزالة محرك أقراص</translation>
     </message>
     <message>
         <source>A RAID controller has detected the removal of a disk drive. To permanently remove the drive and sync the configuration a rescan must be performed. If this drive is part of an array that is being taken off-line, DO NOT RESCAN until the last drive included in the array has been removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتشفت وحدة تحكم RAID إزالة محرك أقراص. لإزالة محرك الأقراص نهائيًا ومزامنة التكوين يجب إجراء إعادة فحص. إذا كان محرك الأقراص جزءًا من مصفوفة يجري إيقاف تشغيلها، فلا تُجرِ إعادة الفحص قبل إزالة آخر محرك أقراص في المصفوفة.</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <translation type="unfinished"></translation>
+        <translation>RTL</translation>
     </message>
 </context>
 <context>
     <name>kv_EULA_Dialog</name>
     <message>
         <source>Accept</source>
-        <translation type="unfinished"></translation>
+        <translation>موافق</translation>
     </message>
     <message>
         <source>End User License Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>اتفاقية ترخيص المستخدم النهائي</translation>
     </message>
     <message>
         <source>EULA text could not be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذر تحميل نص اتفاقية الترخيص.</translation>
     </message>
 </context>
 </TS>
