@@ -5,878 +5,880 @@
     <name>KV_MainWindow</name>
     <message>
         <source>NORMAL</source>
-        <translation type="unfinished"></translation>
+        <translation>ปกติ</translation>
     </message>
     <message>
         <source>READY</source>
-        <translation type="unfinished"></translation>
+        <translation>พร้อม</translation>
     </message>
     <message>
         <source>CRITICAL</source>
-        <translation type="unfinished"></translation>
+        <translation>วิกฤต</translation>
     </message>
     <message>
         <source>OFFLINE</source>
-        <translation type="unfinished"></translation>
+        <translation>ออฟไลน์</translation>
     </message>
     <message>
         <source>OUTDATE</source>
-        <translation type="unfinished"></translation>
+        <translation>ล้าสมัย</translation>
     </message>
     <message>
         <source>CACHE OFFLINE</source>
-        <translation type="unfinished"></translation>
+        <translation>แคชออฟไลน์</translation>
     </message>
     <message>
         <source>LOCKED</source>
-        <translation type="unfinished"></translation>
+        <translation>ถูกล็อก</translation>
     </message>
     <message>
         <source>UNKNOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่ทราบ</translation>
     </message>
     <message>
         <source>NoError</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่มีข้อผิดพลาด</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>ล้มเหลว</translation>
     </message>
     <message>
         <source>Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>ออฟไลน์</translation>
     </message>
     <message>
         <source>Failed Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>ล้มเหลว ออฟไลน์</translation>
     </message>
     <message>
         <source>NOT ACTIVE</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่ทำงาน</translation>
     </message>
     <message>
         <source>TRANSFORM</source>
-        <translation type="unfinished"></translation>
+        <translation>แปลงรูปแบบ</translation>
     </message>
     <message>
         <source>CREATE</source>
-        <translation type="unfinished"></translation>
+        <translation>สร้าง</translation>
     </message>
     <message>
         <source>CHECK</source>
-        <translation type="unfinished"></translation>
+        <translation>ตรวจสอบ</translation>
     </message>
     <message>
         <source>COPY</source>
-        <translation type="unfinished"></translation>
+        <translation>คัดลอก</translation>
     </message>
     <message>
         <source>RESTORE</source>
-        <translation type="unfinished"></translation>
+        <translation>รีบิลด์</translation>
     </message>
     <message>
         <source>CHECK BITMAP</source>
-        <translation type="unfinished"></translation>
+        <translation>ตรวจสอบบิตแมป</translation>
     </message>
     <message>
         <source>FLUSH BITMAP</source>
-        <translation type="unfinished"></translation>
+        <translation>เขียนบิตแมป</translation>
     </message>
     <message>
         <source>SECURE ERASE</source>
-        <translation type="unfinished"></translation>
+        <translation>ลบอย่างปลอดภัย</translation>
     </message>
     <message>
         <source>PAGE MOVE</source>
-        <translation type="unfinished"></translation>
+        <translation>ย้ายเพจ</translation>
     </message>
     <message>
         <source>TIER MOVE</source>
-        <translation type="unfinished"></translation>
+        <translation>ย้ายระดับชั้น</translation>
     </message>
     <message>
         <source>ZERO CREATE</source>
-        <translation type="unfinished"></translation>
+        <translation>สร้างแบบเติมศูนย์</translation>
     </message>
     <message>
         <source>STARTED</source>
-        <translation type="unfinished"></translation>
+        <translation>เริ่มแล้ว</translation>
     </message>
     <message>
         <source>PAUSED</source>
-        <translation type="unfinished"></translation>
+        <translation>หยุดชั่วคราว</translation>
     </message>
     <message>
         <source>SHUTDOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>ปิดระบบ</translation>
     </message>
     <message>
         <source>FAILED</source>
-        <translation type="unfinished"></translation>
+        <translation>ล้มเหลว</translation>
     </message>
     <message>
         <source>STOPPED</source>
-        <translation type="unfinished"></translation>
+        <translation>หยุดแล้ว</translation>
     </message>
     <message>
         <source>COMPLETED</source>
-        <translation type="unfinished"></translation>
+        <translation>เสร็จสมบูรณ์</translation>
     </message>
     <message>
         <source>REMOVED</source>
-        <translation type="unfinished"></translation>
+        <translation>นำออกแล้ว</translation>
     </message>
     <message>
         <source>NOT COMPLETED</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่เสร็จสมบูรณ์</translation>
     </message>
     <message>
         <source>Very Low</source>
-        <translation type="unfinished"></translation>
+        <translation>ต่ำมาก</translation>
     </message>
     <message>
         <source>Informational</source>
-        <translation type="unfinished"></translation>
+        <translation>ข้อมูล</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>คำเตือน</translation>
     </message>
     <message>
         <source>Critical</source>
-        <translation type="unfinished"></translation>
+        <translation>วิกฤต</translation>
     </message>
     <message>
         <source>Fatal</source>
-        <translation type="unfinished"></translation>
+        <translation>ร้ายแรง</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่ทราบ</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>ใช่</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>ไฟล์(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>ออก(&amp;Q)</translation>
     </message>
     <message>
         <source>&amp;Array</source>
-        <translation type="unfinished"></translation>
+        <translation>อาร์เรย์(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Create</source>
-        <translation type="unfinished"></translation>
+        <translation>สร้าง(&amp;C)</translation>
     </message>
     <message>
         <source>Create RAID array</source>
-        <translation type="unfinished"></translation>
+        <translation>สร้างอาร์เรย์ RAID</translation>
     </message>
     <message>
         <source>&amp;Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>แปลงรูปแบบ(&amp;T)</translation>
     </message>
     <message>
         <source>Transform an existing RAID array</source>
-        <translation type="unfinished"></translation>
+        <translation>แปลงรูปแบบอาร์เรย์ RAID ที่มีอยู่</translation>
     </message>
     <message>
         <source>Check Consistency</source>
-        <translation type="unfinished"></translation>
+        <translation>ตรวจสอบความสอดคล้อง</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>เริ่ม</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>หยุด</translation>
     </message>
     <message>
         <source>Background Array Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>การสแกนอาร์เรย์เบื้องหลัง</translation>
     </message>
     <message>
         <source>Modify Cache Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>แก้ไขการตั้งค่าแคช</translation>
     </message>
     <message>
         <source>No Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่ใช้แคช</translation>
     </message>
     <message>
         <source>Read Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>แคชการอ่าน</translation>
     </message>
     <message>
         <source>Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>แคชแบบเขียนกลับ</translation>
     </message>
     <message>
         <source>Read + Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>แคชการอ่าน + แคชแบบเขียนกลับ</translation>
     </message>
     <message>
         <source>Task</source>
-        <translation type="unfinished"></translation>
+        <translation>งาน</translation>
     </message>
     <message>
         <source>Priority</source>
-        <translation type="unfinished"></translation>
+        <translation>ลำดับความสำคัญ</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>ดำเนินการต่อ</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>หยุดชั่วคราว</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>นำออก</translation>
     </message>
     <message>
         <source>&amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>ชื่อ(&amp;N)</translation>
     </message>
     <message>
         <source>Change Array Name of Selected Array</source>
-        <translation type="unfinished"></translation>
+        <translation>เปลี่ยนชื่ออาร์เรย์ที่เลือก</translation>
     </message>
     <message>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>ซ่อน</translation>
     </message>
     <message>
         <source>Hide/Un-Hide an existing Array</source>
-        <translation type="unfinished"></translation>
+        <translation>ซ่อนหรือเลิกซ่อนอาร์เรย์ที่มีอยู่</translation>
     </message>
     <message>
         <source>Identify Array</source>
-        <translation type="unfinished"></translation>
+        <translation>ระบุตำแหน่งอาร์เรย์</translation>
     </message>
     <message>
         <source>Light LED(s) representing the selected Array</source>
-        <translation type="unfinished"></translation>
+        <translation>เปิดไฟ LED ของอาร์เรย์ที่เลือก</translation>
     </message>
     <message>
         <source>&amp;Prepare To Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>เตรียมถอด(&amp;P)</translation>
     </message>
     <message>
         <source>Make the array invisible to the operating system for preparation of removal</source>
-        <translation type="unfinished"></translation>
+        <translation>ซ่อนอาร์เรย์จากระบบปฏิบัติการเพื่อเตรียมถอด</translation>
     </message>
     <message>
         <source>Remove Spares</source>
-        <translation type="unfinished"></translation>
+        <translation>นำไดรฟ์สำรองออก</translation>
     </message>
     <message>
         <source>Remove all dedicated spares assigned to this array</source>
-        <translation type="unfinished"></translation>
+        <translation>นำไดรฟ์สำรองเฉพาะทั้งหมดที่กำหนดให้อาร์เรย์นี้ออก</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>ลบ(&amp;D)</translation>
     </message>
     <message>
         <source>Delete an existing RAID array</source>
-        <translation type="unfinished"></translation>
+        <translation>ลบอาร์เรย์ RAID ที่มีอยู่</translation>
     </message>
     <message>
         <source>Delete &amp;Multiple Arrays</source>
-        <translation type="unfinished"></translation>
+        <translation>ลบหลายอาร์เรย์(&amp;M)</translation>
     </message>
     <message>
         <source>Select multiple existing RAID arrays for deletion</source>
-        <translation type="unfinished"></translation>
+        <translation>เลือกอาร์เรย์ RAID ที่มีอยู่หลายรายการเพื่อลบ</translation>
     </message>
     <message>
         <source>&amp;Secure Erase</source>
-        <translation type="unfinished"></translation>
+        <translation>ลบข้อมูลอย่างปลอดภัย(&amp;S)</translation>
     </message>
     <message>
         <source>Secure Erase an existing RAID array</source>
-        <translation type="unfinished"></translation>
+        <translation>ลบข้อมูลอาร์เรย์ RAID ที่มีอยู่อย่างปลอดภัย</translation>
     </message>
     <message>
         <source>&amp;Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>ดิสก์(&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Rescan</source>
-        <translation type="unfinished"></translation>
+        <translation>สแกนใหม่(&amp;R)</translation>
     </message>
     <message>
         <source>Rescan all channels to detect new or removed physical disks and arrays.</source>
-        <translation type="unfinished"></translation>
+        <translation>สแกนทุกแชนเนลใหม่เพื่อตรวจหาดิสก์จริงและอาร์เรย์ที่เพิ่มหรือถอดออก</translation>
     </message>
     <message>
         <source>&amp;Initialize</source>
-        <translation type="unfinished"></translation>
+        <translation>เตรียมใช้งาน(&amp;I)</translation>
     </message>
     <message>
         <source>&amp;Clear Metadata</source>
-        <translation type="unfinished"></translation>
+        <translation>ล้างเมทาดาทา(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>คุณสมบัติ(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;S.M.A.R.T. Overview</source>
-        <translation type="unfinished"></translation>
+        <translation>ภาพรวม S.M.A.R.T.(&amp;S)</translation>
     </message>
     <message>
         <source>S.M.A.R.T. (Self-Monitoring, Analysis and Reporting Technology) is a monitoring system by the drive to detect and report various indicators of drive reliability.</source>
-        <translation type="unfinished"></translation>
+        <translation>S.M.A.R.T. (Self-Monitoring, Analysis and Reporting Technology) คือระบบเฝ้าติดตามในไดรฟ์ที่ตรวจหาและรายงานตัวบ่งชี้ความน่าเชื่อถือต่าง ๆ ของไดรฟ์</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>ตัวเลือก(&amp;O)</translation>
     </message>
     <message>
         <source>Manage spares for the selected disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>จัดการไดรฟ์สำรองสำหรับดิสก์ที่เลือก</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>มุมมอง(&amp;V)</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>รีเฟรช(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Application Log</source>
-        <translation type="unfinished"></translation>
+        <translation>บันทึกของแอปพลิเคชัน(&amp;A)</translation>
     </message>
     <message>
         <source>View application log information.</source>
-        <translation type="unfinished"></translation>
+        <translation>ดูข้อมูลบันทึกของแอปพลิเคชัน</translation>
     </message>
     <message>
         <source>&amp;View Controllers</source>
-        <translation type="unfinished"></translation>
+        <translation>ดูคอนโทรลเลอร์(&amp;V)</translation>
     </message>
     <message>
         <source>View Controller List</source>
-        <translation type="unfinished"></translation>
+        <translation>ดูรายการคอนโทรลเลอร์</translation>
     </message>
     <message>
         <source>&amp;Event View</source>
-        <translation type="unfinished"></translation>
+        <translation>มุมมองเหตุการณ์(&amp;E)</translation>
     </message>
     <message>
         <source>Collapse Event View</source>
-        <translation type="unfinished"></translation>
+        <translation>ยุบมุมมองเหตุการณ์</translation>
     </message>
     <message>
         <source>&amp;Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>ธีม(&amp;T)</translation>
     </message>
     <message>
         <source>Change Application Color Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>เปลี่ยนธีมสีของแอปพลิเคชัน</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>มืด</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>สว่าง</translation>
     </message>
     <message>
         <source>&amp;Icon Size</source>
-        <translation type="unfinished"></translation>
+        <translation>ขนาดไอคอน(&amp;I)</translation>
     </message>
     <message>
         <source>Change Application&apos;s Icon Sizes</source>
-        <translation type="unfinished"></translation>
+        <translation>เปลี่ยนขนาดไอคอนของแอปพลิเคชัน</translation>
     </message>
     <message>
         <source>Small</source>
-        <translation type="unfinished"></translation>
+        <translation>เล็ก</translation>
     </message>
     <message>
         <source>Large</source>
-        <translation type="unfinished"></translation>
+        <translation>ใหญ่</translation>
     </message>
     <message>
         <source>&amp;Font Size</source>
-        <translation type="unfinished"></translation>
+        <translation>ขนาดแบบอักษร(&amp;F)</translation>
     </message>
     <message>
         <source>Change Application&apos;s Font Sizes</source>
-        <translation type="unfinished"></translation>
+        <translation>เปลี่ยนขนาดแบบอักษรของแอปพลิเคชัน</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>ปกติ</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>วิธีใช้(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>เกี่ยวกับ(&amp;A)</translation>
     </message>
     <message>
         <source>Display Application and RAID Driver versions</source>
-        <translation type="unfinished"></translation>
+        <translation>แสดงเวอร์ชันของแอปพลิเคชันและไดรเวอร์ RAID</translation>
     </message>
     <message>
         <source>&amp;User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>คู่มือผู้ใช้(&amp;U)</translation>
     </message>
     <message>
         <source>Link to User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>ลิงก์ไปยังคู่มือผู้ใช้</translation>
     </message>
     <message>
         <source>&amp;Support</source>
-        <translation type="unfinished"></translation>
+        <translation>ฝ่ายสนับสนุน(&amp;S)</translation>
     </message>
     <message>
         <source>Link to OXV Support Site</source>
-        <translation type="unfinished"></translation>
+        <translation>ลิงก์ไปยังเว็บไซต์ฝ่ายสนับสนุนของ OXV</translation>
     </message>
     <message>
         <source>&amp;EULA</source>
-        <translation type="unfinished"></translation>
+        <translation>ข้อตกลงสิทธิ์การใช้งาน(&amp;E)</translation>
     </message>
     <message>
         <source>View End User License Agreement (EULA).</source>
-        <translation type="unfinished"></translation>
+        <translation>ดูข้อตกลงสิทธิ์การใช้งานสำหรับผู้ใช้ (EULA)</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>ดิสก์</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>สถานะ</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>ชนิด</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>ชนิดพอร์ต</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>ความจุ</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>พื้นที่ว่าง</translation>
     </message>
     <message>
         <source>Largest Free</source>
-        <translation type="unfinished"></translation>
+        <translation>พื้นที่ว่างใหญ่สุด</translation>
     </message>
     <message>
         <source>Global Spare</source>
-        <translation type="unfinished"></translation>
+        <translation>สำรองส่วนกลาง</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>ฮอตสวอปแบบแจ้งล่วงหน้า</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>การใช้งาน</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>หมายเลขรุ่น</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>หมายเลขประจำเครื่อง</translation>
     </message>
     <message>
         <source>Firmware Revision</source>
-        <translation type="unfinished"></translation>
+        <translation>รุ่นเฟิร์มแวร์</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>อุปกรณ์</translation>
     </message>
     <message>
         <source>OS Name</source>
-        <translation type="unfinished"></translation>
+        <translation>ชื่อใน OS</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>ระบบ</translation>
     </message>
     <message>
         <source>Partition</source>
-        <translation type="unfinished"></translation>
+        <translation>พาร์ติชัน</translation>
     </message>
     <message>
         <source>Array Name</source>
-        <translation type="unfinished"></translation>
+        <translation>ชื่ออาร์เรย์</translation>
     </message>
     <message>
         <source>Total Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>ความจุทั้งหมด</translation>
     </message>
     <message>
         <source>Task State</source>
-        <translation type="unfinished"></translation>
+        <translation>สถานะงาน</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>ความคืบหน้า</translation>
     </message>
     <message>
         <source>Pri</source>
-        <translation type="unfinished"></translation>
+        <translation>ลำดับ</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>สแกน</translation>
     </message>
     <message>
         <source>Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>แคช</translation>
     </message>
     <message>
         <source>CTS</source>
-        <translation type="unfinished"></translation>
+        <translation>CTS</translation>
     </message>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>Trim</translation>
     </message>
     <message>
         <source>Ded Spare</source>
-        <translation type="unfinished"></translation>
+        <translation>สำรองเฉพาะ</translation>
     </message>
     <message>
         <source>#</source>
-        <translation type="unfinished"></translation>
+        <translation>ลำดับ</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>วันที่</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>เหตุการณ์</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>ข้อความ</translation>
     </message>
     <message>
         <source>EULA</source>
-        <translation type="unfinished"></translation>
+        <translation>ข้อตกลงสิทธิ์การใช้งาน</translation>
     </message>
     <message>
         <source>(Hidden)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ซ่อนอยู่)</translation>
     </message>
     <message>
         <source> (Source)</source>
-        <translation type="unfinished"></translation>
+        <translation> (ต้นทาง)</translation>
     </message>
     <message>
         <source> (Destination)</source>
-        <translation type="unfinished"></translation>
+        <translation> (ปลายทาง)</translation>
     </message>
     <message>
         <source> Dedicated Spares</source>
-        <translation type="unfinished"></translation>
+        <translation> ไดรฟ์สำรองเฉพาะ</translation>
     </message>
     <message>
         <source>Missing</source>
-        <translation type="unfinished"></translation>
+        <translation>หายไป</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่มี</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>ใหม่</translation>
     </message>
     <message>
         <source>Un-Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>เลิกซ่อน</translation>
     </message>
     <message>
         <source>Unable to find kvcfg RAID driver, please ensure all required RAID drivers are installed or the application will not be functional.</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่พบไดรเวอร์ RAID kvcfg โปรดตรวจสอบว่าได้ติดตั้งไดรเวอร์ RAID ที่จำเป็นทั้งหมดแล้ว มิฉะนั้นแอปพลิเคชันจะทำงานไม่ได้</translation>
     </message>
     <message>
         <source>Unable to find the OXV RAID drivers, please confirm your BIOS settings have RAID enabled.
 
 If running AHCI/Native mode, nothing needs to be done. Exiting application.</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่พบไดรเวอร์ RAID ของ OXV โปรดตรวจสอบว่าได้เปิดใช้ RAID ในการตั้งค่า BIOS แล้ว
+
+หากใช้โหมด AHCI/Native ไม่ต้องดำเนินการใด ๆ กำลังปิดแอปพลิเคชัน</translation>
     </message>
     <message>
         <source>Please run application as Administrator.</source>
-        <translation type="unfinished"></translation>
+        <translation>โปรดเรียกใช้แอปพลิเคชันในฐานะผู้ดูแลระบบ</translation>
     </message>
     <message>
         <source>While running this application at your current user privileges you will not be able to:</source>
-        <translation type="unfinished"></translation>
+        <translation>เมื่อเรียกใช้แอปพลิเคชันนี้ด้วยสิทธิ์ผู้ใช้ปัจจุบัน คุณจะไม่สามารถ:</translation>
     </message>
     <message>
         <source>  (1) Perform destructive commands.</source>
-        <translation type="unfinished"></translation>
+        <translation>  (1) สั่งงานคำสั่งที่ทำลายข้อมูล</translation>
     </message>
     <message>
         <source>  (2) View array partitions and system array information.</source>
-        <translation type="unfinished"></translation>
+        <translation>  (2) ดูพาร์ติชันของอาร์เรย์และข้อมูลอาร์เรย์ระบบ</translation>
     </message>
     <message>
         <source>Event Notification</source>
-        <translation type="unfinished"></translation>
+        <translation>การแจ้งเตือนเหตุการณ์</translation>
     </message>
     <message>
         <source>Value displays current MBs per second of performance between the OS and the OXV-RAID Driver.</source>
-        <translation type="unfinished"></translation>
+        <translation>ค่านี้แสดงอัตรารับส่งข้อมูลปัจจุบันเป็น MB ต่อวินาทีระหว่าง OS กับไดรเวอร์ OXV-RAID</translation>
     </message>
     <message>
         <source>Value displays current MBs per second  performance between the OXV-RAID Driver and the storage device.</source>
-        <translation type="unfinished"></translation>
+        <translation>ค่านี้แสดงอัตรารับส่งข้อมูลปัจจุบันเป็น MB ต่อวินาทีระหว่างไดรเวอร์ OXV-RAID กับอุปกรณ์จัดเก็บข้อมูล</translation>
     </message>
     <message>
         <source>Value displays current IOs per second performance between the OS and the OXV-RAID Driver.</source>
-        <translation type="unfinished"></translation>
+        <translation>ค่านี้แสดงจำนวน IO ต่อวินาทีในปัจจุบันระหว่าง OS กับไดรเวอร์ OXV-RAID</translation>
     </message>
     <message>
         <source>Value displays current IOs per second performance between the OXV-RAID Driver and the storage devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>ค่านี้แสดงจำนวน IO ต่อวินาทีในปัจจุบันระหว่างไดรเวอร์ OXV-RAID กับอุปกรณ์จัดเก็บข้อมูล</translation>
     </message>
     <message>
         <source>Value displays total Bytes between the OS and the OXV-RAID Driver.</source>
-        <translation type="unfinished"></translation>
+        <translation>ค่านี้แสดงจำนวนไบต์ทั้งหมดระหว่าง OS กับไดรเวอร์ OXV-RAID</translation>
     </message>
     <message>
         <source>Value displays total Bytes between the OXV-RAID Driver and the storage device.</source>
-        <translation type="unfinished"></translation>
+        <translation>ค่านี้แสดงจำนวนไบต์ทั้งหมดระหว่างไดรเวอร์ OXV-RAID กับอุปกรณ์จัดเก็บข้อมูล</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ตกลง</translation>
     </message>
     <message>
         <source>Do you want to %1 Array %2: %3?</source>
-        <translation type="unfinished"></translation>
+        <translation>ต้องการ &quot;%1&quot; อาร์เรย์ %2: %3 หรือไม่</translation>
     </message>
     <message>
         <source>This operation will make the array invisible to the operating system and may cause DATA LOSS. Would you like to continue with the Prepare to Remove operation?</source>
-        <translation type="unfinished"></translation>
+        <translation>การดำเนินการนี้จะซ่อนอาร์เรย์จากระบบปฏิบัติการและอาจทำให้ข้อมูลสูญหาย ต้องการดำเนินการเตรียมถอดต่อหรือไม่</translation>
     </message>
     <message>
         <source>Remove all Spares from Array %1 ?</source>
-        <translation type="unfinished"></translation>
+        <translation>นำไดรฟ์สำรองทั้งหมดออกจากอาร์เรย์ %1 หรือไม่</translation>
     </message>
     <message>
         <source>Do you want to delete Array %1: %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>ต้องการลบอาร์เรย์ %1: %2 หรือไม่</translation>
     </message>
     <message>
         <source>WARNING: All data will be lost and unrecoverable. Continue with Secure Erase on Array %1 &quot;%2&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>คำเตือน: ข้อมูลทั้งหมดจะสูญหายและกู้คืนไม่ได้ ต้องการลบข้อมูลอาร์เรย์ %1 &quot;%2&quot; อย่างปลอดภัยต่อหรือไม่</translation>
     </message>
     <message>
         <source>If enabled Write Back Cache can increase the likelihood of data corruption if the system experiences an unexpected shutdown, do you wish to enable?</source>
-        <translation type="unfinished"></translation>
+        <translation>การเปิดใช้แคชแบบเขียนกลับอาจเพิ่มโอกาสที่ข้อมูลจะเสียหายหากระบบปิดโดยไม่คาดคิด ต้องการเปิดใช้งานหรือไม่</translation>
     </message>
     <message>
         <source> is locked and cannot be transformed until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> ถูกล็อกอยู่ จึงแปลงรูปแบบไม่ได้จนกว่าจะปลดล็อก</translation>
     </message>
     <message>
         <source> is locked and cannot start a consistency check until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> ถูกล็อกอยู่ จึงเริ่มการตรวจสอบความสอดคล้องไม่ได้จนกว่าจะปลดล็อก</translation>
     </message>
     <message>
         <source> is locked and cannot stop a consistency check until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> ถูกล็อกอยู่ จึงหยุดการตรวจสอบความสอดคล้องไม่ได้จนกว่าจะปลดล็อก</translation>
     </message>
     <message>
         <source> is locked and cannot start a background array scan until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> ถูกล็อกอยู่ จึงเริ่มการสแกนอาร์เรย์เบื้องหลังไม่ได้จนกว่าจะปลดล็อก</translation>
     </message>
     <message>
         <source> is locked and cannot stop a background array scan until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> ถูกล็อกอยู่ จึงหยุดการสแกนอาร์เรย์เบื้องหลังไม่ได้จนกว่าจะปลดล็อก</translation>
     </message>
     <message>
         <source> is locked and cannot change the cache until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> ถูกล็อกอยู่ จึงเปลี่ยนแคชไม่ได้จนกว่าจะปลดล็อก</translation>
     </message>
     <message>
         <source> is locked and cannot change task priority until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> ถูกล็อกอยู่ จึงเปลี่ยนลำดับความสำคัญของงานไม่ได้จนกว่าจะปลดล็อก</translation>
     </message>
     <message>
         <source> is locked and cannot resume a task until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> ถูกล็อกอยู่ จึงดำเนินงานต่อไม่ได้จนกว่าจะปลดล็อก</translation>
     </message>
     <message>
         <source> is locked and cannot pause a task until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> ถูกล็อกอยู่ จึงหยุดงานชั่วคราวไม่ได้จนกว่าจะปลดล็อก</translation>
     </message>
     <message>
         <source> is locked and cannot remove a task until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> ถูกล็อกอยู่ จึงนำงานออกไม่ได้จนกว่าจะปลดล็อก</translation>
     </message>
     <message>
         <source> is locked and cannot be renamed until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> ถูกล็อกอยู่ จึงเปลี่ยนชื่อไม่ได้จนกว่าจะปลดล็อก</translation>
     </message>
     <message>
         <source> is locked and cannot be hidden until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> ถูกล็อกอยู่ จึงซ่อนไม่ได้จนกว่าจะปลดล็อก</translation>
     </message>
     <message>
         <source> is locked and cannot be identified until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> ถูกล็อกอยู่ จึงระบุตำแหน่งไม่ได้จนกว่าจะปลดล็อก</translation>
     </message>
     <message>
         <source> is locked and cannot be prepared for removal until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> ถูกล็อกอยู่ จึงเตรียมถอดไม่ได้จนกว่าจะปลดล็อก</translation>
     </message>
     <message>
         <source> is locked and cannot have spares removed until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> ถูกล็อกอยู่ จึงนำไดรฟ์สำรองออกไม่ได้จนกว่าจะปลดล็อก</translation>
     </message>
     <message>
         <source> is locked and cannot be deleted until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> ถูกล็อกอยู่ จึงลบไม่ได้จนกว่าจะปลดล็อก</translation>
     </message>
     <message>
         <source> is locked and cannot be secure erased until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> ถูกล็อกอยู่ จึงลบข้อมูลอย่างปลอดภัยไม่ได้จนกว่าจะปลดล็อก</translation>
     </message>
     <message>
         <source>Confirm Action</source>
-        <translation type="unfinished"></translation>
+        <translation>ยืนยันการดำเนินการ</translation>
     </message>
     <message>
         <source>Rescan in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>กำลังสแกนใหม่...</translation>
     </message>
     <message>
         <source>Delete in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>กำลังลบ...</translation>
     </message>
     <message>
         <source>Secure Erase in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>กำลังลบข้อมูลอย่างปลอดภัย...</translation>
     </message>
     <message>
         <source>Operation Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>การดำเนินการล้มเหลว</translation>
     </message>
     <message>
         <source>There is an overlap between the selected array and another array. Operation canceled.</source>
-        <translation type="unfinished"></translation>
+        <translation>อาร์เรย์ที่เลือกซ้อนทับกับอาร์เรย์อื่น ยกเลิกการดำเนินการแล้ว</translation>
     </message>
     <message>
         <source>Problem Ejecting OXV Array %1 SCSI Device</source>
-        <translation type="unfinished"></translation>
+        <translation>เกิดปัญหาในการนำอุปกรณ์ SCSI ของอาร์เรย์ OXV %1 ออก</translation>
     </message>
     <message>
         <source>This device is currently in use. Close any program or windows that might be using this device, and then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>อุปกรณ์นี้กำลังใช้งานอยู่ โปรดปิดโปรแกรมหรือหน้าต่างที่อาจใช้อุปกรณ์นี้ แล้วลองอีกครั้ง</translation>
     </message>
     <message>
         <source>Array Removal</source>
-        <translation type="unfinished"></translation>
+        <translation>การถอดอาร์เรย์</translation>
     </message>
     <message>
         <source>Array %1 has been removed from the configuration, the device&apos;s disconnected and are now ready to be physically removed from the system. It is important that no DISK RESCANs be performed until all of the disks in the array have been disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>นำอาร์เรย์ %1 ออกจากการกำหนดค่าแล้ว อุปกรณ์ถูกตัดการเชื่อมต่อและพร้อมถอดออกจากระบบแล้ว ห้ามสแกนดิสก์ใหม่จนกว่าดิสก์ทั้งหมดในอาร์เรย์จะถูกตัดการเชื่อมต่อ</translation>
     </message>
     <message>
         <source>The LEDs representing the Disk(s) in the selected Array are now lit. Click &apos;OK&apos; to stop identifying.</source>
-        <translation type="unfinished"></translation>
+        <translation>ไฟ LED ของดิสก์ในอาร์เรย์ที่เลือกติดสว่างแล้ว คลิก &apos;ตกลง&apos; เพื่อหยุดการระบุตำแหน่ง</translation>
     </message>
     <message>
         <source>The total number of arrays is limited to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>จำนวนอาร์เรย์ทั้งหมดจำกัดไว้ที่ %1</translation>
     </message>
     <message>
         <source>The RAID driver is not answering. The lists show the configuration read at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ไดรเวอร์ RAID ไม่ตอบสนอง รายการแสดงการกำหนดค่าที่อ่านเมื่อ %1</translation>
     </message>
     <message>
         <source>The RAID driver is not answering. No configuration could be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>ไดรเวอร์ RAID ไม่ตอบสนอง ไม่สามารถอ่านการกำหนดค่าได้</translation>
     </message>
     <message>
         <source>The console cannot tell which arrays hold the operating system: Delete, Secure Erase, Hide and Prepare To Remove are unavailable.</source>
-        <translation type="unfinished"></translation>
+        <translation>คอนโซลไม่สามารถระบุได้ว่าอาร์เรย์ใดมีระบบปฏิบัติการ: ไม่สามารถใช้การลบ การลบข้อมูลอย่างปลอดภัย การซ่อน และการเตรียมถอดได้</translation>
     </message>
 </context>
 <context>
     <name>Kv_insertRemoveDialog</name>
     <message>
         <source>Rescan</source>
-        <translation type="unfinished"></translation>
+        <translation>สแกนใหม่</translation>
     </message>
     <message>
         <source>Drive Inserted</source>
-        <translation type="unfinished"></translation>
+        <translation>ใส่ไดรฟ์แล้ว</translation>
     </message>
     <message>
         <source>A RAID controller has detected the insertion of a new drive. To bring this drive on-line a controller RESCAN must be performed. If this drive is part of an array of several drives you should only rescan after the last drive that is part of the array has been inserted. </source>
-        <translation type="unfinished"></translation>
+        <translation>คอนโทรลเลอร์ RAID ตรวจพบการใส่ไดรฟ์ใหม่ หากต้องการให้ไดรฟ์นี้ออนไลน์ ต้องสแกนคอนโทรลเลอร์ใหม่ หากไดรฟ์นี้เป็นส่วนหนึ่งของอาร์เรย์ที่มีหลายไดรฟ์ ควรสแกนใหม่หลังจากใส่ไดรฟ์สุดท้ายของอาร์เรย์แล้วเท่านั้น </translation>
     </message>
     <message>
         <source>Drive Removed</source>
-        <translation type="unfinished"></translation>
+        <translation>ถอดไดรฟ์แล้ว</translation>
     </message>
     <message>
         <source>A RAID controller has detected the removal of a disk drive. To permanently remove the drive and sync the configuration a rescan must be performed. If this drive is part of an array that is being taken off-line, DO NOT RESCAN until the last drive included in the array has been removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>คอนโทรลเลอร์ RAID ตรวจพบการถอดไดรฟ์ หากต้องการนำไดรฟ์ออกอย่างถาวรและซิงค์การกำหนดค่า ต้องสแกนใหม่ หากไดรฟ์นี้เป็นส่วนหนึ่งของอาร์เรย์ที่กำลังถูกทำให้ออฟไลน์ ห้ามสแกนใหม่จนกว่าจะถอดไดรฟ์สุดท้ายของอาร์เรย์ออกแล้ว</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>kv_EULA_Dialog</name>
     <message>
         <source>Accept</source>
-        <translation type="unfinished"></translation>
+        <translation>ยอมรับ</translation>
     </message>
     <message>
         <source>End User License Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>ข้อตกลงสิทธิ์การใช้งานสำหรับผู้ใช้</translation>
     </message>
     <message>
         <source>EULA text could not be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่สามารถโหลดข้อความข้อตกลงสิทธิ์การใช้งานได้</translation>
     </message>
 </context>
 </TS>
