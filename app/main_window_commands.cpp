@@ -50,7 +50,7 @@ namespace {
 
 QString arrayText(int id)
 {
-    return QStringLiteral("Array ") + QString::number(id);
+    return KV_MainWindow::tr("Array ") + QString::number(id);
 }
 
 QString applicationName()

@@ -245,7 +245,7 @@ void KV_MainWindow::buildControllerTree()
         const QString state = field(array.state);
         const bool taskShown = TaskShown(task, array.percentComplete);
 
-        QString text = QStringLiteral("Array ") + QString::number(array.deviceRoute) + u' ';
+        QString text = tr("Array ") + QString::number(array.deviceRoute) + u' ';
         if (taskShown)
             text += u' ' + QString::number(double(array.percentComplete), 'f', 2) + u'%';
         if (!KV_FieldIs(array.deviceName, "NONE"))
@@ -364,8 +364,8 @@ void KV_MainWindow::addMember(QTreeWidgetItem *parent, const KV_ArrayConfig &con
             return;
         auto *item = new QTreeWidgetItem(parent);
         item->setText(
-            0,
-            QStringLiteral("Array %1 (%2)").arg(inner->deviceRoute).arg(field(inner->deviceName)));
+            0, tr("Array ") +
+                   QStringLiteral("%1 (%2)").arg(inner->deviceRoute).arg(field(inner->deviceName)));
         item->setIcon(0, QIcon(QStringLiteral(":images/icons/small_array.png")));
         item->setForeground(0, defaultColour());
         return;
@@ -417,7 +417,7 @@ void KV_MainWindow::fillArrayList()
         const QString state = field(array->state);
         const QString task = field(array->transformType);
         auto *row = new MyTreeWidgetItem;
-        setCell(row, 0, QStringLiteral("Array ") + QString::number(id), uint(id));
+        setCell(row, 0, tr("Array ") + QString::number(id), uint(id));
         row->setData(0, KV_Role::Identifier, uint(id));
         const QString osName =
             bundle_.arrayDiskNumber.contains(id) ? bundle_.arrayDiskNumber.value(id) : tr("none");

@@ -153,7 +153,8 @@ bool TaskShown(const QString &task, float progress)
 
 QString DiskLocationText(int controller, int channel)
 {
-    return QStringLiteral("Disk %1 %2").arg(controller).arg(channel);
+    return QCoreApplication::translate(Context, QT_TRANSLATE_NOOP("KV_MainWindow", "Disk ")) +
+           QStringLiteral("%1 %2").arg(controller).arg(channel);
 }
 
 } // namespace KV_Display

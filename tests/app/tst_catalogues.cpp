@@ -37,12 +37,24 @@ const char *const Codes[] = {"en",    "zh_CN", "zh_TW", "nl_NL", "fr",    "de", 
 const QStringList SameEverywhere = {"#", "CTS", "EULA", "&EULA", "OK", "Trim", "Trim:"};
 const QHash<QString, QStringList> SameInLanguage = {
     {"de",
-     {"NORMAL", "OFFLINE", "CACHE OFFLINE", "Offline", "&Name", "Cache", "Normal", "&Support",
-      "System", "Partition", "Text", "Slot", "Bus"}},
+     {"NORMAL", "OFFLINE", "CACHE OFFLINE", "Offline", "&Name", "Array ", "Cache", "Normal",
+      "&Support", "System", "Partition", "Text", "Slot", "Bus"}},
     {"fr",
      {" (Destination)", " (Source)", "&Options", "Options", "Bus", "Cache", "Date", "Fatal",
       "NORMAL", "Partition", "Pri", "Type", "Volume  (JBOD)"}},
     {"ja", {"GS"}},
+    {"es_ES", {"Bus", "Error", "Host: ", "NORMAL", "No", "Normal"}},
+    {"et_EE", {"Host: ", "Number"}},
+    {"sl", {"Disk", "Disk ", "Disk: ", "Model"}},
+    {"sk", {"&Disk", "Disk", "Disk ", "Disk: ", "Model", "OFFLINE", "Offline", "Slot", "Text"}},
+    {"sr", {"Disk", "Disk ", "Disk: ", "Model", "Slot"}},
+    {"hr_HR", {"Disk", "Disk ", "Disk: ", "Model"}},
+    {"ro",
+     {"Accept", "CACHE OFFLINE", "Cache", "Fatal", "Model", "Normal", "OFFLINE", "Offline", "Slot",
+      "Text"}},
+    {"it_IT",
+     {"&Array", "&File", "Array ", "Bus", "CACHE OFFLINE", "Cache", "Host: ", "No", "OFFLINE",
+      "Offline", "Pri", "Slot", "Volume  (JBOD)"}},
 };
 
 struct Message {
