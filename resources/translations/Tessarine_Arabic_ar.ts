@@ -835,6 +835,14 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
         <source>The console cannot tell which arrays hold the operating system: Delete, Secure Erase, Hide and Prepare To Remove are unavailable.</source>
         <translation>لا تستطيع وحدة التحكم معرفة المصفوفات التي تحتوي على نظام التشغيل: الحذف والمسح الآمن والإخفاء والتجهيز للإزالة غير متاحة.</translation>
     </message>
+    <message>
+        <source>Array </source>
+        <translation>المصفوفة </translation>
+    </message>
+    <message>
+        <source>Disk </source>
+        <translation>القرص </translation>
+    </message>
 </context>
 <context>
     <name>Kv_insertRemoveDialog</name>

@@ -5,878 +5,888 @@
     <name>KV_MainWindow</name>
     <message>
         <source>NORMAL</source>
-        <translation type="unfinished"></translation>
+        <translation>НОРМАЛНО</translation>
     </message>
     <message>
         <source>READY</source>
-        <translation type="unfinished"></translation>
+        <translation>ГОТОВ</translation>
     </message>
     <message>
         <source>CRITICAL</source>
-        <translation type="unfinished"></translation>
+        <translation>КРИТИЧНО</translation>
     </message>
     <message>
         <source>OFFLINE</source>
-        <translation type="unfinished"></translation>
+        <translation>ИЗВЪН ЛИНИЯ</translation>
     </message>
     <message>
         <source>OUTDATE</source>
-        <translation type="unfinished"></translation>
+        <translation>ОСТАРЯЛ</translation>
     </message>
     <message>
         <source>CACHE OFFLINE</source>
-        <translation type="unfinished"></translation>
+        <translation>КЕШ ИЗВЪН ЛИНИЯ</translation>
     </message>
     <message>
         <source>LOCKED</source>
-        <translation type="unfinished"></translation>
+        <translation>ЗАКЛЮЧЕН</translation>
     </message>
     <message>
         <source>UNKNOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>НЕИЗВЕСТНО</translation>
     </message>
     <message>
         <source>NoError</source>
-        <translation type="unfinished"></translation>
+        <translation>Без грешка</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Отказал</translation>
     </message>
     <message>
         <source>Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Извън линия</translation>
     </message>
     <message>
         <source>Failed Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Отказал, извън линия</translation>
     </message>
     <message>
         <source>NOT ACTIVE</source>
-        <translation type="unfinished"></translation>
+        <translation>НЕАКТИВНА</translation>
     </message>
     <message>
         <source>TRANSFORM</source>
-        <translation type="unfinished"></translation>
+        <translation>ПРЕОБРАЗУВАНЕ</translation>
     </message>
     <message>
         <source>CREATE</source>
-        <translation type="unfinished"></translation>
+        <translation>СЪЗДАВАНЕ</translation>
     </message>
     <message>
         <source>CHECK</source>
-        <translation type="unfinished"></translation>
+        <translation>ПРОВЕРКА</translation>
     </message>
     <message>
         <source>COPY</source>
-        <translation type="unfinished"></translation>
+        <translation>КОПИРАНЕ</translation>
     </message>
     <message>
         <source>RESTORE</source>
-        <translation type="unfinished"></translation>
+        <translation>ВЪЗСТАНОВЯВАНЕ</translation>
     </message>
     <message>
         <source>CHECK BITMAP</source>
-        <translation type="unfinished"></translation>
+        <translation>ПРОВЕРКА НА БИТОВАТА КАРТА</translation>
     </message>
     <message>
         <source>FLUSH BITMAP</source>
-        <translation type="unfinished"></translation>
+        <translation>ЗАПИСВАНЕ НА БИТОВАТА КАРТА</translation>
     </message>
     <message>
         <source>SECURE ERASE</source>
-        <translation type="unfinished"></translation>
+        <translation>СИГУРНО ЗАЛИЧАВАНЕ</translation>
     </message>
     <message>
         <source>PAGE MOVE</source>
-        <translation type="unfinished"></translation>
+        <translation>ПРЕМЕСТВАНЕ НА СТРАНИЦИ</translation>
     </message>
     <message>
         <source>TIER MOVE</source>
-        <translation type="unfinished"></translation>
+        <translation>ПРЕМЕСТВАНЕ МЕЖДУ НИВА</translation>
     </message>
     <message>
         <source>ZERO CREATE</source>
-        <translation type="unfinished"></translation>
+        <translation>СЪЗДАВАНЕ С НУЛИРАНЕ</translation>
     </message>
     <message>
         <source>STARTED</source>
-        <translation type="unfinished"></translation>
+        <translation>ЗАПОЧНАТА</translation>
     </message>
     <message>
         <source>PAUSED</source>
-        <translation type="unfinished"></translation>
+        <translation>НА ПАУЗА</translation>
     </message>
     <message>
         <source>SHUTDOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>ИЗКЛЮЧВАНЕ</translation>
     </message>
     <message>
         <source>FAILED</source>
-        <translation type="unfinished"></translation>
+        <translation>ОТКАЗАЛ</translation>
     </message>
     <message>
         <source>STOPPED</source>
-        <translation type="unfinished"></translation>
+        <translation>СПРЯНА</translation>
     </message>
     <message>
         <source>COMPLETED</source>
-        <translation type="unfinished"></translation>
+        <translation>ЗАВЪРШЕНА</translation>
     </message>
     <message>
         <source>REMOVED</source>
-        <translation type="unfinished"></translation>
+        <translation>ПРЕМАХНАТ</translation>
     </message>
     <message>
         <source>NOT COMPLETED</source>
-        <translation type="unfinished"></translation>
+        <translation>НЕЗАВЪРШЕНА</translation>
     </message>
     <message>
         <source>Very Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Много нисък</translation>
     </message>
     <message>
         <source>Informational</source>
-        <translation type="unfinished"></translation>
+        <translation>Информационно</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Предупреждение</translation>
     </message>
     <message>
         <source>Critical</source>
-        <translation type="unfinished"></translation>
+        <translation>Критично</translation>
     </message>
     <message>
         <source>Fatal</source>
-        <translation type="unfinished"></translation>
+        <translation>Фатално</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Неизвестно</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Да</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Не</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Файл</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Изход</translation>
     </message>
     <message>
         <source>&amp;Array</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Масив</translation>
     </message>
     <message>
         <source>&amp;Create</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Създаване</translation>
     </message>
     <message>
         <source>Create RAID array</source>
-        <translation type="unfinished"></translation>
+        <translation>Създаване на RAID масив</translation>
     </message>
     <message>
         <source>&amp;Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Преобразуване</translation>
     </message>
     <message>
         <source>Transform an existing RAID array</source>
-        <translation type="unfinished"></translation>
+        <translation>Преобразуване на съществуващ RAID масив</translation>
     </message>
     <message>
         <source>Check Consistency</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверка за съгласуваност</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Старт</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Стоп</translation>
     </message>
     <message>
         <source>Background Array Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Фоново сканиране на масива</translation>
     </message>
     <message>
         <source>Modify Cache Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Промяна на настройките на кеша</translation>
     </message>
     <message>
         <source>No Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Без кеш</translation>
     </message>
     <message>
         <source>Read Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Кеш за четене</translation>
     </message>
     <message>
         <source>Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Кеш с отложен запис</translation>
     </message>
     <message>
         <source>Read + Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Кеш за четене + отложен запис</translation>
     </message>
     <message>
         <source>Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Задача</translation>
     </message>
     <message>
         <source>Priority</source>
-        <translation type="unfinished"></translation>
+        <translation>Приоритет</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Възобновяване</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Пауза</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Премахване</translation>
     </message>
     <message>
         <source>&amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Име</translation>
     </message>
     <message>
         <source>Change Array Name of Selected Array</source>
-        <translation type="unfinished"></translation>
+        <translation>Промяна на името на избрания масив</translation>
     </message>
     <message>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Скриване</translation>
     </message>
     <message>
         <source>Hide/Un-Hide an existing Array</source>
-        <translation type="unfinished"></translation>
+        <translation>Скриване/показване на съществуващ масив</translation>
     </message>
     <message>
         <source>Identify Array</source>
-        <translation type="unfinished"></translation>
+        <translation>Идентифициране на масив</translation>
     </message>
     <message>
         <source>Light LED(s) representing the selected Array</source>
-        <translation type="unfinished"></translation>
+        <translation>Светване на светодиода(ите) на избрания масив</translation>
     </message>
     <message>
         <source>&amp;Prepare To Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Подготовка за пре&amp;махване</translation>
     </message>
     <message>
         <source>Make the array invisible to the operating system for preparation of removal</source>
-        <translation type="unfinished"></translation>
+        <translation>Масивът става невидим за операционната система като подготовка за премахване</translation>
     </message>
     <message>
         <source>Remove Spares</source>
-        <translation type="unfinished"></translation>
+        <translation>Премахване на резервните дискове</translation>
     </message>
     <message>
         <source>Remove all dedicated spares assigned to this array</source>
-        <translation type="unfinished"></translation>
+        <translation>Премахване на всички собствени резервни дискове, назначени на този масив</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Из&amp;триване</translation>
     </message>
     <message>
         <source>Delete an existing RAID array</source>
-        <translation type="unfinished"></translation>
+        <translation>Изтриване на съществуващ RAID масив</translation>
     </message>
     <message>
         <source>Delete &amp;Multiple Arrays</source>
-        <translation type="unfinished"></translation>
+        <translation>Изтриване на &amp;няколко масива</translation>
     </message>
     <message>
         <source>Select multiple existing RAID arrays for deletion</source>
-        <translation type="unfinished"></translation>
+        <translation>Избор на няколко съществуващи RAID масива за изтриване</translation>
     </message>
     <message>
         <source>&amp;Secure Erase</source>
-        <translation type="unfinished"></translation>
+        <translation>Сигурно &amp;заличаване</translation>
     </message>
     <message>
         <source>Secure Erase an existing RAID array</source>
-        <translation type="unfinished"></translation>
+        <translation>Сигурно заличаване на съществуващ RAID масив</translation>
     </message>
     <message>
         <source>&amp;Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Диск</translation>
     </message>
     <message>
         <source>&amp;Rescan</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Повторно сканиране</translation>
     </message>
     <message>
         <source>Rescan all channels to detect new or removed physical disks and arrays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторно сканиране на всички канали за откриване на нови или премахнати физически дискове и масиви.</translation>
     </message>
     <message>
         <source>&amp;Initialize</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Инициализиране</translation>
     </message>
     <message>
         <source>&amp;Clear Metadata</source>
-        <translation type="unfinished"></translation>
+        <translation>Изчистване на &amp;метаданни</translation>
     </message>
     <message>
         <source>&amp;Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Свойства</translation>
     </message>
     <message>
         <source>&amp;S.M.A.R.T. Overview</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;S.M.A.R.T. преглед</translation>
     </message>
     <message>
         <source>S.M.A.R.T. (Self-Monitoring, Analysis and Reporting Technology) is a monitoring system by the drive to detect and report various indicators of drive reliability.</source>
-        <translation type="unfinished"></translation>
+        <translation>S.M.A.R.T. (технология за самонаблюдение, анализ и отчитане) е система за наблюдение на устройството, която открива и отчита различни показатели за надеждността му.</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Опции</translation>
     </message>
     <message>
         <source>Manage spares for the selected disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Управление на резервните дискове за избрания диск.</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Изглед</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Опресняване</translation>
     </message>
     <message>
         <source>&amp;Application Log</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Дневник на приложението</translation>
     </message>
     <message>
         <source>View application log information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Преглед на информацията от дневника на приложението.</translation>
     </message>
     <message>
         <source>&amp;View Controllers</source>
-        <translation type="unfinished"></translation>
+        <translation>Преглед на &amp;контролерите</translation>
     </message>
     <message>
         <source>View Controller List</source>
-        <translation type="unfinished"></translation>
+        <translation>Преглед на списъка с контролери</translation>
     </message>
     <message>
         <source>&amp;Event View</source>
-        <translation type="unfinished"></translation>
+        <translation>Изглед на &amp;събитията</translation>
     </message>
     <message>
         <source>Collapse Event View</source>
-        <translation type="unfinished"></translation>
+        <translation>Свиване на изгледа на събитията</translation>
     </message>
     <message>
         <source>&amp;Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Тема</translation>
     </message>
     <message>
         <source>Change Application Color Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Промяна на цветовата тема на приложението</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Тъмна</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Светла</translation>
     </message>
     <message>
         <source>&amp;Icon Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Размер на &amp;иконите</translation>
     </message>
     <message>
         <source>Change Application&apos;s Icon Sizes</source>
-        <translation type="unfinished"></translation>
+        <translation>Промяна на размера на иконите на приложението</translation>
     </message>
     <message>
         <source>Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Малки</translation>
     </message>
     <message>
         <source>Large</source>
-        <translation type="unfinished"></translation>
+        <translation>Големи</translation>
     </message>
     <message>
         <source>&amp;Font Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Размер на &amp;шрифта</translation>
     </message>
     <message>
         <source>Change Application&apos;s Font Sizes</source>
-        <translation type="unfinished"></translation>
+        <translation>Промяна на размера на шрифта на приложението</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Нормално</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Помощ</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Относно</translation>
     </message>
     <message>
         <source>Display Application and RAID Driver versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Показване на версиите на приложението и на RAID драйверите</translation>
     </message>
     <message>
         <source>&amp;User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ръководство за потребителя</translation>
     </message>
     <message>
         <source>Link to User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Връзка към ръководството за потребителя</translation>
     </message>
     <message>
         <source>&amp;Support</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Поддръжка</translation>
     </message>
     <message>
         <source>Link to OXV Support Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Връзка към сайта за поддръжка на OXV</translation>
     </message>
     <message>
         <source>&amp;EULA</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Лицензно споразумение</translation>
     </message>
     <message>
         <source>View End User License Agreement (EULA).</source>
-        <translation type="unfinished"></translation>
+        <translation>Преглед на лицензното споразумение с краен потребител (EULA).</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Диск</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Състояние</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип порт</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Капацитет</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Свободно място</translation>
     </message>
     <message>
         <source>Largest Free</source>
-        <translation type="unfinished"></translation>
+        <translation>Най-голямо свободно</translation>
     </message>
     <message>
         <source>Global Spare</source>
-        <translation type="unfinished"></translation>
+        <translation>Глобален резервен</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Уведомена гореща смяна</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Употреба</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер на модела</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Сериен номер</translation>
     </message>
     <message>
         <source>Firmware Revision</source>
-        <translation type="unfinished"></translation>
+        <translation>Ревизия на фърмуера</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Устройство</translation>
     </message>
     <message>
         <source>OS Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Име в ОС</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Система</translation>
     </message>
     <message>
         <source>Partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Дял</translation>
     </message>
     <message>
         <source>Array Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Име на масив</translation>
     </message>
     <message>
         <source>Total Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Общ капацитет</translation>
     </message>
     <message>
         <source>Task State</source>
-        <translation type="unfinished"></translation>
+        <translation>Състояние на задачата</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Напредък</translation>
     </message>
     <message>
         <source>Pri</source>
-        <translation type="unfinished"></translation>
+        <translation>Приор.</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Сканиране</translation>
     </message>
     <message>
         <source>Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Кеш</translation>
     </message>
     <message>
         <source>CTS</source>
-        <translation type="unfinished"></translation>
+        <translation>CTS</translation>
     </message>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIM</translation>
     </message>
     <message>
         <source>Ded Spare</source>
-        <translation type="unfinished"></translation>
+        <translation>Собств. рез.</translation>
     </message>
     <message>
         <source>#</source>
-        <translation type="unfinished"></translation>
+        <translation>#</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Събитие</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Текст</translation>
     </message>
     <message>
         <source>EULA</source>
-        <translation type="unfinished"></translation>
+        <translation>Лицензно споразумение</translation>
     </message>
     <message>
         <source>(Hidden)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Скрит)</translation>
     </message>
     <message>
         <source> (Source)</source>
-        <translation type="unfinished"></translation>
+        <translation> (Източник)</translation>
     </message>
     <message>
         <source> (Destination)</source>
-        <translation type="unfinished"></translation>
+        <translation> (Цел)</translation>
     </message>
     <message>
         <source> Dedicated Spares</source>
-        <translation type="unfinished"></translation>
+        <translation> Собствени резервни дискове</translation>
     </message>
     <message>
         <source>Missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Липсва</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>няма</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Нов</translation>
     </message>
     <message>
         <source>Un-Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Показване</translation>
     </message>
     <message>
         <source>Unable to find kvcfg RAID driver, please ensure all required RAID drivers are installed or the application will not be functional.</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID драйверът kvcfg не е намерен. Уверете се, че всички нужни RAID драйвери са инсталирани, иначе приложението няма да работи.</translation>
     </message>
     <message>
         <source>Unable to find the OXV RAID drivers, please confirm your BIOS settings have RAID enabled.
 
 If running AHCI/Native mode, nothing needs to be done. Exiting application.</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID драйверите на OXV не са намерени. Проверете дали RAID е разрешен в настройките на BIOS.
+
+Ако работите в режим AHCI/собствен режим, не е нужно да правите нищо. Приложението ще бъде затворено.</translation>
     </message>
     <message>
         <source>Please run application as Administrator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Стартирайте приложението като администратор.</translation>
     </message>
     <message>
         <source>While running this application at your current user privileges you will not be able to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Докато изпълнявате това приложение с текущите си потребителски права, няма да можете:</translation>
     </message>
     <message>
         <source>  (1) Perform destructive commands.</source>
-        <translation type="unfinished"></translation>
+        <translation>  (1) Да изпълнявате разрушителни команди.</translation>
     </message>
     <message>
         <source>  (2) View array partitions and system array information.</source>
-        <translation type="unfinished"></translation>
+        <translation>  (2) Да преглеждате дяловете на масивите и информацията за системния масив.</translation>
     </message>
     <message>
         <source>Event Notification</source>
-        <translation type="unfinished"></translation>
+        <translation>Известие за събитие</translation>
     </message>
     <message>
         <source>Value displays current MBs per second of performance between the OS and the OXV-RAID Driver.</source>
-        <translation type="unfinished"></translation>
+        <translation>Стойността показва текущата производителност в MB в секунда между ОС и драйвера OXV-RAID.</translation>
     </message>
     <message>
         <source>Value displays current MBs per second  performance between the OXV-RAID Driver and the storage device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Стойността показва текущата производителност в MB в секунда между драйвера OXV-RAID и устройството за съхранение.</translation>
     </message>
     <message>
         <source>Value displays current IOs per second performance between the OS and the OXV-RAID Driver.</source>
-        <translation type="unfinished"></translation>
+        <translation>Стойността показва текущата производителност в IO в секунда между ОС и драйвера OXV-RAID.</translation>
     </message>
     <message>
         <source>Value displays current IOs per second performance between the OXV-RAID Driver and the storage devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Стойността показва текущата производителност в IO в секунда между драйвера OXV-RAID и устройствата за съхранение.</translation>
     </message>
     <message>
         <source>Value displays total Bytes between the OS and the OXV-RAID Driver.</source>
-        <translation type="unfinished"></translation>
+        <translation>Стойността показва общия брой байтове между ОС и драйвера OXV-RAID.</translation>
     </message>
     <message>
         <source>Value displays total Bytes between the OXV-RAID Driver and the storage device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Стойността показва общия брой байтове между драйвера OXV-RAID и устройството за съхранение.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Do you want to %1 Array %2: %3?</source>
-        <translation type="unfinished"></translation>
+        <translation>Искате ли да изпълните „%1“ за масив %2: %3?</translation>
     </message>
     <message>
         <source>This operation will make the array invisible to the operating system and may cause DATA LOSS. Would you like to continue with the Prepare to Remove operation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Тази операция ще направи масива невидим за операционната система и може да доведе до ЗАГУБА НА ДАННИ. Искате ли да продължите с подготовката за премахване?</translation>
     </message>
     <message>
         <source>Remove all Spares from Array %1 ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Премахване на всички резервни дискове от масив %1?</translation>
     </message>
     <message>
         <source>Do you want to delete Array %1: %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>Искате ли да изтриете масив %1: %2?</translation>
     </message>
     <message>
         <source>WARNING: All data will be lost and unrecoverable. Continue with Secure Erase on Array %1 &quot;%2&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>ПРЕДУПРЕЖДЕНИЕ: всички данни ще бъдат загубени безвъзвратно. Да продължи ли сигурното заличаване на масив %1 „%2“?</translation>
     </message>
     <message>
         <source>If enabled Write Back Cache can increase the likelihood of data corruption if the system experiences an unexpected shutdown, do you wish to enable?</source>
-        <translation type="unfinished"></translation>
+        <translation>Разрешеният кеш с отложен запис може да увеличи вероятността от повреда на данни при неочаквано изключване на системата. Искате ли да го разрешите?</translation>
     </message>
     <message>
         <source> is locked and cannot be transformed until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> е заключен и не може да бъде преобразуван, докато не бъде отключен.</translation>
     </message>
     <message>
         <source> is locked and cannot start a consistency check until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> е заключен и проверката за съгласуваност не може да започне, докато не бъде отключен.</translation>
     </message>
     <message>
         <source> is locked and cannot stop a consistency check until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> е заключен и проверката за съгласуваност не може да се спре, докато не бъде отключен.</translation>
     </message>
     <message>
         <source> is locked and cannot start a background array scan until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> е заключен и фоновото сканиране на масива не може да започне, докато не бъде отключен.</translation>
     </message>
     <message>
         <source> is locked and cannot stop a background array scan until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> е заключен и фоновото сканиране на масива не може да се спре, докато не бъде отключен.</translation>
     </message>
     <message>
         <source> is locked and cannot change the cache until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> е заключен и кешът му не може да се промени, докато не бъде отключен.</translation>
     </message>
     <message>
         <source> is locked and cannot change task priority until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> е заключен и приоритетът на задачата му не може да се промени, докато не бъде отключен.</translation>
     </message>
     <message>
         <source> is locked and cannot resume a task until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> е заключен и задачата му не може да се възобнови, докато не бъде отключен.</translation>
     </message>
     <message>
         <source> is locked and cannot pause a task until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> е заключен и задачата му не може да се постави на пауза, докато не бъде отключен.</translation>
     </message>
     <message>
         <source> is locked and cannot remove a task until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> е заключен и задачата му не може да се премахне, докато не бъде отключен.</translation>
     </message>
     <message>
         <source> is locked and cannot be renamed until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> е заключен и не може да бъде преименуван, докато не бъде отключен.</translation>
     </message>
     <message>
         <source> is locked and cannot be hidden until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> е заключен и не може да бъде скрит, докато не бъде отключен.</translation>
     </message>
     <message>
         <source> is locked and cannot be identified until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> е заключен и не може да бъде идентифициран, докато не бъде отключен.</translation>
     </message>
     <message>
         <source> is locked and cannot be prepared for removal until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> е заключен и не може да бъде подготвен за премахване, докато не бъде отключен.</translation>
     </message>
     <message>
         <source> is locked and cannot have spares removed until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> е заключен и резервните му дискове не могат да се премахнат, докато не бъде отключен.</translation>
     </message>
     <message>
         <source> is locked and cannot be deleted until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> е заключен и не може да бъде изтрит, докато не бъде отключен.</translation>
     </message>
     <message>
         <source> is locked and cannot be secure erased until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> е заключен и не може да бъде сигурно заличен, докато не бъде отключен.</translation>
     </message>
     <message>
         <source>Confirm Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Потвърждаване на действие</translation>
     </message>
     <message>
         <source>Rescan in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторно сканиране в ход...</translation>
     </message>
     <message>
         <source>Delete in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Изтриване в ход...</translation>
     </message>
     <message>
         <source>Secure Erase in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Сигурно заличаване в ход...</translation>
     </message>
     <message>
         <source>Operation Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Операцията е неуспешна</translation>
     </message>
     <message>
         <source>There is an overlap between the selected array and another array. Operation canceled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Избраният масив се припокрива с друг масив. Операцията е отменена.</translation>
     </message>
     <message>
         <source>Problem Ejecting OXV Array %1 SCSI Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Проблем при изваждането на SCSI устройството на OXV масив %1</translation>
     </message>
     <message>
         <source>This device is currently in use. Close any program or windows that might be using this device, and then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Това устройство в момента се използва. Затворете всички програми или прозорци, които може да го използват, и опитайте отново.</translation>
     </message>
     <message>
         <source>Array Removal</source>
-        <translation type="unfinished"></translation>
+        <translation>Премахване на масив</translation>
     </message>
     <message>
         <source>Array %1 has been removed from the configuration, the device&apos;s disconnected and are now ready to be physically removed from the system. It is important that no DISK RESCANs be performed until all of the disks in the array have been disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Масив %1 е премахнат от конфигурацията, устройствата са изключени и вече могат да бъдат физически извадени от системата. Важно е да не се извършва ПОВТОРНО СКАНИРАНЕ НА ДИСКОВЕТЕ, докато не бъдат изключени всички дискове на масива</translation>
     </message>
     <message>
         <source>The LEDs representing the Disk(s) in the selected Array are now lit. Click &apos;OK&apos; to stop identifying.</source>
-        <translation type="unfinished"></translation>
+        <translation>Светодиодите на дисковете в избрания масив вече светят. Щракнете върху &apos;OK&apos;, за да спрете идентифицирането.</translation>
     </message>
     <message>
         <source>The total number of arrays is limited to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Общият брой масиви е ограничен до %1.</translation>
     </message>
     <message>
         <source>The RAID driver is not answering. The lists show the configuration read at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID драйверът не отговаря. Списъците показват конфигурацията, прочетена в %1.</translation>
     </message>
     <message>
         <source>The RAID driver is not answering. No configuration could be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID драйверът не отговаря. Не можа да бъде прочетена конфигурация.</translation>
     </message>
     <message>
         <source>The console cannot tell which arrays hold the operating system: Delete, Secure Erase, Hide and Prepare To Remove are unavailable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Конзолата не може да определи кои масиви съдържат операционната система: изтриването, сигурното заличаване, скриването и подготовката за премахване не са достъпни.</translation>
+    </message>
+    <message>
+        <source>Array </source>
+        <translation>Масив </translation>
+    </message>
+    <message>
+        <source>Disk </source>
+        <translation>Диск </translation>
     </message>
 </context>
 <context>
     <name>Kv_insertRemoveDialog</name>
     <message>
         <source>Rescan</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторно сканиране</translation>
     </message>
     <message>
         <source>Drive Inserted</source>
-        <translation type="unfinished"></translation>
+        <translation>Поставено устройство</translation>
     </message>
     <message>
         <source>A RAID controller has detected the insertion of a new drive. To bring this drive on-line a controller RESCAN must be performed. If this drive is part of an array of several drives you should only rescan after the last drive that is part of the array has been inserted. </source>
-        <translation type="unfinished"></translation>
+        <translation>RAID контролер откри поставяне на ново устройство. За да бъде включено това устройство, трябва да се извърши ПОВТОРНО СКАНИРАНЕ на контролера. Ако устройството е част от масив от няколко устройства, сканирайте повторно едва след като поставите последното устройство от масива. </translation>
     </message>
     <message>
         <source>Drive Removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Извадено устройство</translation>
     </message>
     <message>
         <source>A RAID controller has detected the removal of a disk drive. To permanently remove the drive and sync the configuration a rescan must be performed. If this drive is part of an array that is being taken off-line, DO NOT RESCAN until the last drive included in the array has been removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID контролер откри изваждане на дисково устройство. За да бъде устройството окончателно премахнато и конфигурацията синхронизирана, трябва да се извърши повторно сканиране. Ако устройството е част от масив, който се изключва, НЕ СКАНИРАЙТЕ ПОВТОРНО, докато не бъде извадено последното устройство от масива.</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>kv_EULA_Dialog</name>
     <message>
         <source>Accept</source>
-        <translation type="unfinished"></translation>
+        <translation>Приемам</translation>
     </message>
     <message>
         <source>End User License Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>Лицензно споразумение с краен потребител</translation>
     </message>
     <message>
         <source>EULA text could not be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Текстът на лицензното споразумение не можа да бъде зареден.</translation>
     </message>
 </context>
 </TS>

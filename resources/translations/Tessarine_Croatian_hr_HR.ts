@@ -5,878 +5,888 @@
     <name>KV_MainWindow</name>
     <message>
         <source>NORMAL</source>
-        <translation type="unfinished"></translation>
+        <translation>NORMALNO</translation>
     </message>
     <message>
         <source>READY</source>
-        <translation type="unfinished"></translation>
+        <translation>SPREMNO</translation>
     </message>
     <message>
         <source>CRITICAL</source>
-        <translation type="unfinished"></translation>
+        <translation>KRITIČNO</translation>
     </message>
     <message>
         <source>OFFLINE</source>
-        <translation type="unfinished"></translation>
+        <translation>IZVAN MREŽE</translation>
     </message>
     <message>
         <source>OUTDATE</source>
-        <translation type="unfinished"></translation>
+        <translation>ZASTARJELO</translation>
     </message>
     <message>
         <source>CACHE OFFLINE</source>
-        <translation type="unfinished"></translation>
+        <translation>PREDMEMORIJA IZVAN MREŽE</translation>
     </message>
     <message>
         <source>LOCKED</source>
-        <translation type="unfinished"></translation>
+        <translation>ZAKLJUČANO</translation>
     </message>
     <message>
         <source>UNKNOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>NEPOZNATO</translation>
     </message>
     <message>
         <source>NoError</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez pogreške</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>U kvaru</translation>
     </message>
     <message>
         <source>Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Izvan mreže</translation>
     </message>
     <message>
         <source>Failed Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>U kvaru, izvan mreže</translation>
     </message>
     <message>
         <source>NOT ACTIVE</source>
-        <translation type="unfinished"></translation>
+        <translation>NIJE AKTIVNO</translation>
     </message>
     <message>
         <source>TRANSFORM</source>
-        <translation type="unfinished"></translation>
+        <translation>TRANSFORMACIJA</translation>
     </message>
     <message>
         <source>CREATE</source>
-        <translation type="unfinished"></translation>
+        <translation>STVARANJE</translation>
     </message>
     <message>
         <source>CHECK</source>
-        <translation type="unfinished"></translation>
+        <translation>PROVJERA</translation>
     </message>
     <message>
         <source>COPY</source>
-        <translation type="unfinished"></translation>
+        <translation>KOPIRANJE</translation>
     </message>
     <message>
         <source>RESTORE</source>
-        <translation type="unfinished"></translation>
+        <translation>VRAĆANJE</translation>
     </message>
     <message>
         <source>CHECK BITMAP</source>
-        <translation type="unfinished"></translation>
+        <translation>PROVJERA BITMAPE</translation>
     </message>
     <message>
         <source>FLUSH BITMAP</source>
-        <translation type="unfinished"></translation>
+        <translation>PRAŽNJENJE BITMAPE</translation>
     </message>
     <message>
         <source>SECURE ERASE</source>
-        <translation type="unfinished"></translation>
+        <translation>SIGURNO BRISANJE</translation>
     </message>
     <message>
         <source>PAGE MOVE</source>
-        <translation type="unfinished"></translation>
+        <translation>PREMJEŠTANJE STRANICA</translation>
     </message>
     <message>
         <source>TIER MOVE</source>
-        <translation type="unfinished"></translation>
+        <translation>PREMJEŠTANJE IZMEĐU RAZINA</translation>
     </message>
     <message>
         <source>ZERO CREATE</source>
-        <translation type="unfinished"></translation>
+        <translation>STVARANJE S NULIRANJEM</translation>
     </message>
     <message>
         <source>STARTED</source>
-        <translation type="unfinished"></translation>
+        <translation>POKRENUTO</translation>
     </message>
     <message>
         <source>PAUSED</source>
-        <translation type="unfinished"></translation>
+        <translation>PAUZIRANO</translation>
     </message>
     <message>
         <source>SHUTDOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>ISKLJUČIVANJE</translation>
     </message>
     <message>
         <source>FAILED</source>
-        <translation type="unfinished"></translation>
+        <translation>U KVARU</translation>
     </message>
     <message>
         <source>STOPPED</source>
-        <translation type="unfinished"></translation>
+        <translation>ZAUSTAVLJENO</translation>
     </message>
     <message>
         <source>COMPLETED</source>
-        <translation type="unfinished"></translation>
+        <translation>DOVRŠENO</translation>
     </message>
     <message>
         <source>REMOVED</source>
-        <translation type="unfinished"></translation>
+        <translation>UKLONJENO</translation>
     </message>
     <message>
         <source>NOT COMPLETED</source>
-        <translation type="unfinished"></translation>
+        <translation>NIJE DOVRŠENO</translation>
     </message>
     <message>
         <source>Very Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrlo nizak</translation>
     </message>
     <message>
         <source>Informational</source>
-        <translation type="unfinished"></translation>
+        <translation>Informativno</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Upozorenje</translation>
     </message>
     <message>
         <source>Critical</source>
-        <translation type="unfinished"></translation>
+        <translation>Kritično</translation>
     </message>
     <message>
         <source>Fatal</source>
-        <translation type="unfinished"></translation>
+        <translation>Kobno</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Nepoznato</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Da</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datoteka</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Izlaz</translation>
     </message>
     <message>
         <source>&amp;Array</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Polje</translation>
     </message>
     <message>
         <source>&amp;Create</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stvori</translation>
     </message>
     <message>
         <source>Create RAID array</source>
-        <translation type="unfinished"></translation>
+        <translation>Stvori RAID polje</translation>
     </message>
     <message>
         <source>&amp;Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Transformiraj</translation>
     </message>
     <message>
         <source>Transform an existing RAID array</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformiraj postojeće RAID polje</translation>
     </message>
     <message>
         <source>Check Consistency</source>
-        <translation type="unfinished"></translation>
+        <translation>Provjera dosljednosti</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokreni</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaustavi</translation>
     </message>
     <message>
         <source>Background Array Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozadinsko skeniranje polja</translation>
     </message>
     <message>
         <source>Modify Cache Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Promijeni postavke predmemorije</translation>
     </message>
     <message>
         <source>No Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez predmemorije</translation>
     </message>
     <message>
         <source>Read Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Predmemorija za čitanje</translation>
     </message>
     <message>
         <source>Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Predmemorija s odgođenim upisom</translation>
     </message>
     <message>
         <source>Read + Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Predmemorija za čitanje + odgođeni upis</translation>
     </message>
     <message>
         <source>Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadatak</translation>
     </message>
     <message>
         <source>Priority</source>
-        <translation type="unfinished"></translation>
+        <translation>Prioritet</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavi</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pauziraj</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukloni</translation>
     </message>
     <message>
         <source>&amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Naziv</translation>
     </message>
     <message>
         <source>Change Array Name of Selected Array</source>
-        <translation type="unfinished"></translation>
+        <translation>Promijeni naziv odabranog polja</translation>
     </message>
     <message>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Sakrij</translation>
     </message>
     <message>
         <source>Hide/Un-Hide an existing Array</source>
-        <translation type="unfinished"></translation>
+        <translation>Sakrij/prikaži postojeće polje</translation>
     </message>
     <message>
         <source>Identify Array</source>
-        <translation type="unfinished"></translation>
+        <translation>Identificiraj polje</translation>
     </message>
     <message>
         <source>Light LED(s) representing the selected Array</source>
-        <translation type="unfinished"></translation>
+        <translation>Upali LED lampice odabranog polja</translation>
     </message>
     <message>
         <source>&amp;Prepare To Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Pripremi za &amp;uklanjanje</translation>
     </message>
     <message>
         <source>Make the array invisible to the operating system for preparation of removal</source>
-        <translation type="unfinished"></translation>
+        <translation>Učini polje nevidljivim operacijskom sustavu radi pripreme za uklanjanje</translation>
     </message>
     <message>
         <source>Remove Spares</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukloni rezervne diskove</translation>
     </message>
     <message>
         <source>Remove all dedicated spares assigned to this array</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukloni sve namjenske rezervne diskove dodijeljene ovom polju</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Izbriši</translation>
     </message>
     <message>
         <source>Delete an existing RAID array</source>
-        <translation type="unfinished"></translation>
+        <translation>Izbriši postojeće RAID polje</translation>
     </message>
     <message>
         <source>Delete &amp;Multiple Arrays</source>
-        <translation type="unfinished"></translation>
+        <translation>Izbriši &amp;više polja</translation>
     </message>
     <message>
         <source>Select multiple existing RAID arrays for deletion</source>
-        <translation type="unfinished"></translation>
+        <translation>Odaberite više postojećih RAID polja za brisanje</translation>
     </message>
     <message>
         <source>&amp;Secure Erase</source>
-        <translation type="unfinished"></translation>
+        <translation>Si&amp;gurno izbriši</translation>
     </message>
     <message>
         <source>Secure Erase an existing RAID array</source>
-        <translation type="unfinished"></translation>
+        <translation>Sigurno izbriši postojeće RAID polje</translation>
     </message>
     <message>
         <source>&amp;Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;isk</translation>
     </message>
     <message>
         <source>&amp;Rescan</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ponovno skeniraj</translation>
     </message>
     <message>
         <source>Rescan all channels to detect new or removed physical disks and arrays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponovno skeniraj sve kanale radi otkrivanja novih ili uklonjenih fizičkih diskova i polja.</translation>
     </message>
     <message>
         <source>&amp;Initialize</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inicijaliziraj</translation>
     </message>
     <message>
         <source>&amp;Clear Metadata</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Očisti metapodatke</translation>
     </message>
     <message>
         <source>&amp;Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;vojstva</translation>
     </message>
     <message>
         <source>&amp;S.M.A.R.T. Overview</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;S.M.A.R.T. pregled</translation>
     </message>
     <message>
         <source>S.M.A.R.T. (Self-Monitoring, Analysis and Reporting Technology) is a monitoring system by the drive to detect and report various indicators of drive reliability.</source>
-        <translation type="unfinished"></translation>
+        <translation>S.M.A.R.T. (tehnologija samonadzora, analize i izvješćivanja) sustav je nadzora pogona koji otkriva i izvješćuje o raznim pokazateljima pouzdanosti pogona.</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mogućnosti</translation>
     </message>
     <message>
         <source>Manage spares for the selected disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Upravljaj rezervnim diskovima za odabrani disk.</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>Pri&amp;kaz</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Osvježi</translation>
     </message>
     <message>
         <source>&amp;Application Log</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zapisnik aplikacije</translation>
     </message>
     <message>
         <source>View application log information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prikaži informacije zapisnika aplikacije.</translation>
     </message>
     <message>
         <source>&amp;View Controllers</source>
-        <translation type="unfinished"></translation>
+        <translation>Prikaži &amp;kontrolere</translation>
     </message>
     <message>
         <source>View Controller List</source>
-        <translation type="unfinished"></translation>
+        <translation>Prikaži popis kontrolera</translation>
     </message>
     <message>
         <source>&amp;Event View</source>
-        <translation type="unfinished"></translation>
+        <translation>Prikaz &amp;događaja</translation>
     </message>
     <message>
         <source>Collapse Event View</source>
-        <translation type="unfinished"></translation>
+        <translation>Sažmi prikaz događaja</translation>
     </message>
     <message>
         <source>&amp;Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tema</translation>
     </message>
     <message>
         <source>Change Application Color Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Promijeni temu boja aplikacije</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamna</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Svijetla</translation>
     </message>
     <message>
         <source>&amp;Icon Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Veličina &amp;ikona</translation>
     </message>
     <message>
         <source>Change Application&apos;s Icon Sizes</source>
-        <translation type="unfinished"></translation>
+        <translation>Promijeni veličinu ikona aplikacije</translation>
     </message>
     <message>
         <source>Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Male</translation>
     </message>
     <message>
         <source>Large</source>
-        <translation type="unfinished"></translation>
+        <translation>Velike</translation>
     </message>
     <message>
         <source>&amp;Font Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Veličina &amp;fonta</translation>
     </message>
     <message>
         <source>Change Application&apos;s Font Sizes</source>
-        <translation type="unfinished"></translation>
+        <translation>Promijeni veličinu fonta aplikacije</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normalno</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Po&amp;moć</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;O programu</translation>
     </message>
     <message>
         <source>Display Application and RAID Driver versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Prikaži verzije aplikacije i RAID upravljačkih programa</translation>
     </message>
     <message>
         <source>&amp;User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Korisnički priručnik</translation>
     </message>
     <message>
         <source>Link to User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Poveznica na korisnički priručnik</translation>
     </message>
     <message>
         <source>&amp;Support</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Podrška</translation>
     </message>
     <message>
         <source>Link to OXV Support Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Poveznica na OXV web-mjesto podrške</translation>
     </message>
     <message>
         <source>&amp;EULA</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Licencni ugovor</translation>
     </message>
     <message>
         <source>View End User License Agreement (EULA).</source>
-        <translation type="unfinished"></translation>
+        <translation>Prikaži licencni ugovor s krajnjim korisnikom (EULA).</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disk</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Stanje</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrsta</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrsta priključka</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapacitet</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Slobodan prostor</translation>
     </message>
     <message>
         <source>Largest Free</source>
-        <translation type="unfinished"></translation>
+        <translation>Najveći slobodni</translation>
     </message>
     <message>
         <source>Global Spare</source>
-        <translation type="unfinished"></translation>
+        <translation>Globalni rezervni</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Najavljena vruća zamjena</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Namjene</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Broj modela</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Serijski broj</translation>
     </message>
     <message>
         <source>Firmware Revision</source>
-        <translation type="unfinished"></translation>
+        <translation>Revizija firmvera</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Uređaj</translation>
     </message>
     <message>
         <source>OS Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naziv u OS-u</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sustav</translation>
     </message>
     <message>
         <source>Partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Particija</translation>
     </message>
     <message>
         <source>Array Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naziv polja</translation>
     </message>
     <message>
         <source>Total Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukupni kapacitet</translation>
     </message>
     <message>
         <source>Task State</source>
-        <translation type="unfinished"></translation>
+        <translation>Stanje zadatka</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Napredak</translation>
     </message>
     <message>
         <source>Pri</source>
-        <translation type="unfinished"></translation>
+        <translation>Prior.</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Skeniranje</translation>
     </message>
     <message>
         <source>Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Predmemorija</translation>
     </message>
     <message>
         <source>CTS</source>
-        <translation type="unfinished"></translation>
+        <translation>CTS</translation>
     </message>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIM</translation>
     </message>
     <message>
         <source>Ded Spare</source>
-        <translation type="unfinished"></translation>
+        <translation>Nam. rez.</translation>
     </message>
     <message>
         <source>#</source>
-        <translation type="unfinished"></translation>
+        <translation>#</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Događaj</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst</translation>
     </message>
     <message>
         <source>EULA</source>
-        <translation type="unfinished"></translation>
+        <translation>Licencni ugovor</translation>
     </message>
     <message>
         <source>(Hidden)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Skriveno)</translation>
     </message>
     <message>
         <source> (Source)</source>
-        <translation type="unfinished"></translation>
+        <translation> (Izvor)</translation>
     </message>
     <message>
         <source> (Destination)</source>
-        <translation type="unfinished"></translation>
+        <translation> (Odredište)</translation>
     </message>
     <message>
         <source> Dedicated Spares</source>
-        <translation type="unfinished"></translation>
+        <translation> Namjenski rezervni diskovi</translation>
     </message>
     <message>
         <source>Missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Nedostaje</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>nema</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Novi</translation>
     </message>
     <message>
         <source>Un-Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Prikaži</translation>
     </message>
     <message>
         <source>Unable to find kvcfg RAID driver, please ensure all required RAID drivers are installed or the application will not be functional.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nije moguće pronaći kvcfg RAID upravljački program. Provjerite jesu li instalirani svi potrebni RAID upravljački programi jer inače aplikacija neće raditi.</translation>
     </message>
     <message>
         <source>Unable to find the OXV RAID drivers, please confirm your BIOS settings have RAID enabled.
 
 If running AHCI/Native mode, nothing needs to be done. Exiting application.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nije moguće pronaći OXV RAID upravljačke programe. Provjerite je li RAID omogućen u postavkama BIOS-a.
+
+Ako radite u načinu AHCI/izvornom načinu, ništa ne trebate učiniti. Aplikacija se zatvara.</translation>
     </message>
     <message>
         <source>Please run application as Administrator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokrenite aplikaciju kao administrator.</translation>
     </message>
     <message>
         <source>While running this application at your current user privileges you will not be able to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dok ovu aplikaciju pokrećete s trenutnim korisničkim ovlastima, nećete moći:</translation>
     </message>
     <message>
         <source>  (1) Perform destructive commands.</source>
-        <translation type="unfinished"></translation>
+        <translation>  (1) izvršavati destruktivne naredbe.</translation>
     </message>
     <message>
         <source>  (2) View array partitions and system array information.</source>
-        <translation type="unfinished"></translation>
+        <translation>  (2) pregledavati particije polja i informacije o sustavskom polju.</translation>
     </message>
     <message>
         <source>Event Notification</source>
-        <translation type="unfinished"></translation>
+        <translation>Obavijest o događaju</translation>
     </message>
     <message>
         <source>Value displays current MBs per second of performance between the OS and the OXV-RAID Driver.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrijednost prikazuje trenutne performanse u MB u sekundi između OS-a i OXV-RAID upravljačkog programa.</translation>
     </message>
     <message>
         <source>Value displays current MBs per second  performance between the OXV-RAID Driver and the storage device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrijednost prikazuje trenutne performanse u MB u sekundi između OXV-RAID upravljačkog programa i uređaja za pohranu.</translation>
     </message>
     <message>
         <source>Value displays current IOs per second performance between the OS and the OXV-RAID Driver.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrijednost prikazuje trenutne performanse u IO u sekundi između OS-a i OXV-RAID upravljačkog programa.</translation>
     </message>
     <message>
         <source>Value displays current IOs per second performance between the OXV-RAID Driver and the storage devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrijednost prikazuje trenutne performanse u IO u sekundi između OXV-RAID upravljačkog programa i uređaja za pohranu.</translation>
     </message>
     <message>
         <source>Value displays total Bytes between the OS and the OXV-RAID Driver.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrijednost prikazuje ukupan broj bajtova između OS-a i OXV-RAID upravljačkog programa.</translation>
     </message>
     <message>
         <source>Value displays total Bytes between the OXV-RAID Driver and the storage device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrijednost prikazuje ukupan broj bajtova između OXV-RAID upravljačkog programa i uređaja za pohranu.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>U redu</translation>
     </message>
     <message>
         <source>Do you want to %1 Array %2: %3?</source>
-        <translation type="unfinished"></translation>
+        <translation>Želite li izvršiti „%1” za polje %2: %3?</translation>
     </message>
     <message>
         <source>This operation will make the array invisible to the operating system and may cause DATA LOSS. Would you like to continue with the Prepare to Remove operation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ova će operacija polje učiniti nevidljivim operacijskom sustavu i može uzrokovati GUBITAK PODATAKA. Želite li nastaviti s pripremom za uklanjanje?</translation>
     </message>
     <message>
         <source>Remove all Spares from Array %1 ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukloniti sve rezervne diskove iz polja %1?</translation>
     </message>
     <message>
         <source>Do you want to delete Array %1: %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>Želite li izbrisati polje %1: %2?</translation>
     </message>
     <message>
         <source>WARNING: All data will be lost and unrecoverable. Continue with Secure Erase on Array %1 &quot;%2&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>UPOZORENJE: svi će podaci biti nepovratno izgubljeni. Nastaviti sa sigurnim brisanjem polja %1 „%2”?</translation>
     </message>
     <message>
         <source>If enabled Write Back Cache can increase the likelihood of data corruption if the system experiences an unexpected shutdown, do you wish to enable?</source>
-        <translation type="unfinished"></translation>
+        <translation>Omogućena predmemorija s odgođenim upisom može povećati vjerojatnost oštećenja podataka ako se sustav neočekivano isključi. Želite li je omogućiti?</translation>
     </message>
     <message>
         <source> is locked and cannot be transformed until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> je zaključano i ne može se transformirati dok se ne otključa.</translation>
     </message>
     <message>
         <source> is locked and cannot start a consistency check until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> je zaključano i provjera dosljednosti ne može se pokrenuti dok se ne otključa.</translation>
     </message>
     <message>
         <source> is locked and cannot stop a consistency check until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> je zaključano i provjera dosljednosti ne može se zaustaviti dok se ne otključa.</translation>
     </message>
     <message>
         <source> is locked and cannot start a background array scan until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> je zaključano i pozadinsko skeniranje polja ne može se pokrenuti dok se ne otključa.</translation>
     </message>
     <message>
         <source> is locked and cannot stop a background array scan until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> je zaključano i pozadinsko skeniranje polja ne može se zaustaviti dok se ne otključa.</translation>
     </message>
     <message>
         <source> is locked and cannot change the cache until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> je zaključano i predmemorija se ne može mijenjati dok se ne otključa.</translation>
     </message>
     <message>
         <source> is locked and cannot change task priority until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> je zaključano i prioritet zadatka ne može se mijenjati dok se ne otključa.</translation>
     </message>
     <message>
         <source> is locked and cannot resume a task until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> je zaključano i zadatak se ne može nastaviti dok se ne otključa.</translation>
     </message>
     <message>
         <source> is locked and cannot pause a task until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> je zaključano i zadatak se ne može pauzirati dok se ne otključa.</translation>
     </message>
     <message>
         <source> is locked and cannot remove a task until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> je zaključano i zadatak se ne može ukloniti dok se ne otključa.</translation>
     </message>
     <message>
         <source> is locked and cannot be renamed until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> je zaključano i ne može se preimenovati dok se ne otključa.</translation>
     </message>
     <message>
         <source> is locked and cannot be hidden until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> je zaključano i ne može se sakriti dok se ne otključa.</translation>
     </message>
     <message>
         <source> is locked and cannot be identified until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> je zaključano i ne može se identificirati dok se ne otključa.</translation>
     </message>
     <message>
         <source> is locked and cannot be prepared for removal until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> je zaključano i ne može se pripremiti za uklanjanje dok se ne otključa.</translation>
     </message>
     <message>
         <source> is locked and cannot have spares removed until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> je zaključano i rezervni diskovi ne mogu se ukloniti dok se ne otključa.</translation>
     </message>
     <message>
         <source> is locked and cannot be deleted until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> je zaključano i ne može se izbrisati dok se ne otključa.</translation>
     </message>
     <message>
         <source> is locked and cannot be secure erased until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> je zaključano i ne može se sigurno izbrisati dok se ne otključa.</translation>
     </message>
     <message>
         <source>Confirm Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Potvrda radnje</translation>
     </message>
     <message>
         <source>Rescan in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponovno skeniranje u tijeku...</translation>
     </message>
     <message>
         <source>Delete in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Brisanje u tijeku...</translation>
     </message>
     <message>
         <source>Secure Erase in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sigurno brisanje u tijeku...</translation>
     </message>
     <message>
         <source>Operation Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Operacija nije uspjela</translation>
     </message>
     <message>
         <source>There is an overlap between the selected array and another array. Operation canceled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odabrano polje preklapa se s drugim poljem. Operacija je otkazana.</translation>
     </message>
     <message>
         <source>Problem Ejecting OXV Array %1 SCSI Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Problem pri izbacivanju SCSI uređaja OXV polja %1</translation>
     </message>
     <message>
         <source>This device is currently in use. Close any program or windows that might be using this device, and then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ovaj je uređaj trenutno u upotrebi. Zatvorite sve programe ili prozore koji bi mogli koristiti ovaj uređaj i pokušajte ponovno.</translation>
     </message>
     <message>
         <source>Array Removal</source>
-        <translation type="unfinished"></translation>
+        <translation>Uklanjanje polja</translation>
     </message>
     <message>
         <source>Array %1 has been removed from the configuration, the device&apos;s disconnected and are now ready to be physically removed from the system. It is important that no DISK RESCANs be performed until all of the disks in the array have been disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Polje %1 uklonjeno je iz konfiguracije, uređaji su isključeni i sada se mogu fizički ukloniti iz sustava. Važno je ne izvršavati PONOVNO SKENIRANJE DISKOVA dok svi diskovi polja ne budu isključeni</translation>
     </message>
     <message>
         <source>The LEDs representing the Disk(s) in the selected Array are now lit. Click &apos;OK&apos; to stop identifying.</source>
-        <translation type="unfinished"></translation>
+        <translation>LED lampice diskova odabranog polja sada svijetle. Kliknite &apos;U redu&apos; za prekid identifikacije.</translation>
     </message>
     <message>
         <source>The total number of arrays is limited to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukupan broj polja ograničen je na %1.</translation>
     </message>
     <message>
         <source>The RAID driver is not answering. The lists show the configuration read at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID upravljački program ne odgovara. Popisi prikazuju konfiguraciju pročitanu u %1.</translation>
     </message>
     <message>
         <source>The RAID driver is not answering. No configuration could be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID upravljački program ne odgovara. Nijedna konfiguracija nije se mogla pročitati.</translation>
     </message>
     <message>
         <source>The console cannot tell which arrays hold the operating system: Delete, Secure Erase, Hide and Prepare To Remove are unavailable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konzola ne može utvrditi na kojim se poljima nalazi operacijski sustav: brisanje, sigurno brisanje, skrivanje i priprema za uklanjanje nisu dostupni.</translation>
+    </message>
+    <message>
+        <source>Array </source>
+        <translation>Polje </translation>
+    </message>
+    <message>
+        <source>Disk </source>
+        <translation>Disk </translation>
     </message>
 </context>
 <context>
     <name>Kv_insertRemoveDialog</name>
     <message>
         <source>Rescan</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponovno skeniraj</translation>
     </message>
     <message>
         <source>Drive Inserted</source>
-        <translation type="unfinished"></translation>
+        <translation>Pogon umetnut</translation>
     </message>
     <message>
         <source>A RAID controller has detected the insertion of a new drive. To bring this drive on-line a controller RESCAN must be performed. If this drive is part of an array of several drives you should only rescan after the last drive that is part of the array has been inserted. </source>
-        <translation type="unfinished"></translation>
+        <translation>RAID kontroler otkrio je umetanje novog pogona. Da bi se pogon stavio u rad, mora se izvršiti PONOVNO SKENIRANJE kontrolera. Ako je ovaj pogon dio polja od više pogona, ponovno skeniranje izvršite tek nakon umetanja posljednjeg pogona tog polja. </translation>
     </message>
     <message>
         <source>Drive Removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Pogon uklonjen</translation>
     </message>
     <message>
         <source>A RAID controller has detected the removal of a disk drive. To permanently remove the drive and sync the configuration a rescan must be performed. If this drive is part of an array that is being taken off-line, DO NOT RESCAN until the last drive included in the array has been removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID kontroler otkrio je uklanjanje diskovnog pogona. Da bi se pogon trajno uklonio i konfiguracija uskladila, mora se izvršiti ponovno skeniranje. Ako je ovaj pogon dio polja koje se isključuje, NE SKENIRAJTE PONOVNO dok ne uklonite posljednji pogon tog polja.</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>kv_EULA_Dialog</name>
     <message>
         <source>Accept</source>
-        <translation type="unfinished"></translation>
+        <translation>Prihvaćam</translation>
     </message>
     <message>
         <source>End User License Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>Licencni ugovor s krajnjim korisnikom</translation>
     </message>
     <message>
         <source>EULA text could not be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst licencnog ugovora nije moguće učitati.</translation>
     </message>
 </context>
 </TS>

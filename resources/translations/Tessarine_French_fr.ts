@@ -835,6 +835,14 @@ En mode AHCI/natif, aucune action n&apos;est nécessaire. Fermeture de l&apos;ap
         <source>The console cannot tell which arrays hold the operating system: Delete, Secure Erase, Hide and Prepare To Remove are unavailable.</source>
         <translation>La console ne peut pas déterminer quelles grappes contiennent le système d&apos;exploitation : Supprimer, Effacement sécurisé, Masquer et Préparer le retrait ne sont pas disponibles.</translation>
     </message>
+    <message>
+        <source>Array </source>
+        <translation>Grappe </translation>
+    </message>
+    <message>
+        <source>Disk </source>
+        <translation>Disque </translation>
+    </message>
 </context>
 <context>
     <name>Kv_insertRemoveDialog</name>

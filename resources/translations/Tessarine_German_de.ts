@@ -835,6 +835,14 @@ Im AHCI- oder Native-Modus ist nichts zu tun. Die Anwendung wird beendet.</trans
         <source>The console cannot tell which arrays hold the operating system: Delete, Secure Erase, Hide and Prepare To Remove are unavailable.</source>
         <translation>Die Konsole kann nicht feststellen, welche Arrays das Betriebssystem enthalten: Löschen, Sicheres Löschen, Ausblenden und Zum Entfernen vorbereiten sind nicht verfügbar.</translation>
     </message>
+    <message>
+        <source>Array </source>
+        <translation>Array </translation>
+    </message>
+    <message>
+        <source>Disk </source>
+        <translation>Datenträger </translation>
+    </message>
 </context>
 <context>
     <name>Kv_insertRemoveDialog</name>

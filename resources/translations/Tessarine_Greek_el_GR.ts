@@ -5,878 +5,888 @@
     <name>KV_MainWindow</name>
     <message>
         <source>NORMAL</source>
-        <translation type="unfinished"></translation>
+        <translation>ΚΑΝΟΝΙΚΗ</translation>
     </message>
     <message>
         <source>READY</source>
-        <translation type="unfinished"></translation>
+        <translation>ΕΤΟΙΜΟΣ</translation>
     </message>
     <message>
         <source>CRITICAL</source>
-        <translation type="unfinished"></translation>
+        <translation>ΚΡΙΣΙΜΗ</translation>
     </message>
     <message>
         <source>OFFLINE</source>
-        <translation type="unfinished"></translation>
+        <translation>ΕΚΤΟΣ ΣΥΝΔΕΣΗΣ</translation>
     </message>
     <message>
         <source>OUTDATE</source>
-        <translation type="unfinished"></translation>
+        <translation>ΠΑΡΩΧΗΜΕΝΗ</translation>
     </message>
     <message>
         <source>CACHE OFFLINE</source>
-        <translation type="unfinished"></translation>
+        <translation>ΚΡΥΦΗ ΜΝΗΜΗ ΕΚΤΟΣ ΣΥΝΔΕΣΗΣ</translation>
     </message>
     <message>
         <source>LOCKED</source>
-        <translation type="unfinished"></translation>
+        <translation>ΚΛΕΙΔΩΜΕΝΗ</translation>
     </message>
     <message>
         <source>UNKNOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>ΑΓΝΩΣΤΗ</translation>
     </message>
     <message>
         <source>NoError</source>
-        <translation type="unfinished"></translation>
+        <translation>Κανένα σφάλμα</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Αποτυχία</translation>
     </message>
     <message>
         <source>Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Εκτός σύνδεσης</translation>
     </message>
     <message>
         <source>Failed Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Αποτυχία, εκτός σύνδεσης</translation>
     </message>
     <message>
         <source>NOT ACTIVE</source>
-        <translation type="unfinished"></translation>
+        <translation>ΜΗ ΕΝΕΡΓΗ</translation>
     </message>
     <message>
         <source>TRANSFORM</source>
-        <translation type="unfinished"></translation>
+        <translation>ΜΕΤΑΣΧΗΜΑΤΙΣΜΟΣ</translation>
     </message>
     <message>
         <source>CREATE</source>
-        <translation type="unfinished"></translation>
+        <translation>ΔΗΜΙΟΥΡΓΙΑ</translation>
     </message>
     <message>
         <source>CHECK</source>
-        <translation type="unfinished"></translation>
+        <translation>ΕΛΕΓΧΟΣ</translation>
     </message>
     <message>
         <source>COPY</source>
-        <translation type="unfinished"></translation>
+        <translation>ΑΝΤΙΓΡΑΦΗ</translation>
     </message>
     <message>
         <source>RESTORE</source>
-        <translation type="unfinished"></translation>
+        <translation>ΕΠΑΝΑΦΟΡΑ</translation>
     </message>
     <message>
         <source>CHECK BITMAP</source>
-        <translation type="unfinished"></translation>
+        <translation>ΕΛΕΓΧΟΣ ΧΑΡΤΗ BIT</translation>
     </message>
     <message>
         <source>FLUSH BITMAP</source>
-        <translation type="unfinished"></translation>
+        <translation>ΕΚΚΕΝΩΣΗ ΧΑΡΤΗ BIT</translation>
     </message>
     <message>
         <source>SECURE ERASE</source>
-        <translation type="unfinished"></translation>
+        <translation>ΑΣΦΑΛΗΣ ΔΙΑΓΡΑΦΗ</translation>
     </message>
     <message>
         <source>PAGE MOVE</source>
-        <translation type="unfinished"></translation>
+        <translation>ΜΕΤΑΚΙΝΗΣΗ ΣΕΛΙΔΩΝ</translation>
     </message>
     <message>
         <source>TIER MOVE</source>
-        <translation type="unfinished"></translation>
+        <translation>ΜΕΤΑΚΙΝΗΣΗ ΒΑΘΜΙΔΑΣ</translation>
     </message>
     <message>
         <source>ZERO CREATE</source>
-        <translation type="unfinished"></translation>
+        <translation>ΔΗΜΙΟΥΡΓΙΑ ΜΕ ΜΗΔΕΝΙΣΜΟ</translation>
     </message>
     <message>
         <source>STARTED</source>
-        <translation type="unfinished"></translation>
+        <translation>ΞΕΚΙΝΗΣΕ</translation>
     </message>
     <message>
         <source>PAUSED</source>
-        <translation type="unfinished"></translation>
+        <translation>ΣΕ ΠΑΥΣΗ</translation>
     </message>
     <message>
         <source>SHUTDOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>ΤΕΡΜΑΤΙΣΜΟΣ</translation>
     </message>
     <message>
         <source>FAILED</source>
-        <translation type="unfinished"></translation>
+        <translation>ΑΠΟΤΥΧΙΑ</translation>
     </message>
     <message>
         <source>STOPPED</source>
-        <translation type="unfinished"></translation>
+        <translation>ΣΤΑΜΑΤΗΣΕ</translation>
     </message>
     <message>
         <source>COMPLETED</source>
-        <translation type="unfinished"></translation>
+        <translation>ΟΛΟΚΛΗΡΩΘΗΚΕ</translation>
     </message>
     <message>
         <source>REMOVED</source>
-        <translation type="unfinished"></translation>
+        <translation>ΑΦΑΙΡΕΘΗΚΕ</translation>
     </message>
     <message>
         <source>NOT COMPLETED</source>
-        <translation type="unfinished"></translation>
+        <translation>ΔΕΝ ΟΛΟΚΛΗΡΩΘΗΚΕ</translation>
     </message>
     <message>
         <source>Very Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Πολύ χαμηλή</translation>
     </message>
     <message>
         <source>Informational</source>
-        <translation type="unfinished"></translation>
+        <translation>Πληροφοριακό</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Προειδοποίηση</translation>
     </message>
     <message>
         <source>Critical</source>
-        <translation type="unfinished"></translation>
+        <translation>Κρίσιμο</translation>
     </message>
     <message>
         <source>Fatal</source>
-        <translation type="unfinished"></translation>
+        <translation>Μοιραίο</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Άγνωστο</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ναι</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Όχι</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Αρχείο</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Έ&amp;ξοδος</translation>
     </message>
     <message>
         <source>&amp;Array</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Συστοιχία</translation>
     </message>
     <message>
         <source>&amp;Create</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Δημιουργία</translation>
     </message>
     <message>
         <source>Create RAID array</source>
-        <translation type="unfinished"></translation>
+        <translation>Δημιουργία συστοιχίας RAID</translation>
     </message>
     <message>
         <source>&amp;Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Μετασχηματισμός</translation>
     </message>
     <message>
         <source>Transform an existing RAID array</source>
-        <translation type="unfinished"></translation>
+        <translation>Μετασχηματισμός υπάρχουσας συστοιχίας RAID</translation>
     </message>
     <message>
         <source>Check Consistency</source>
-        <translation type="unfinished"></translation>
+        <translation>Έλεγχος συνέπειας</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Έναρξη</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Διακοπή</translation>
     </message>
     <message>
         <source>Background Array Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Σάρωση συστοιχίας στο παρασκήνιο</translation>
     </message>
     <message>
         <source>Modify Cache Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Τροποποίηση ρυθμίσεων κρυφής μνήμης</translation>
     </message>
     <message>
         <source>No Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Χωρίς κρυφή μνήμη</translation>
     </message>
     <message>
         <source>Read Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Κρυφή μνήμη ανάγνωσης</translation>
     </message>
     <message>
         <source>Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Κρυφή μνήμη καθυστερημένης εγγραφής</translation>
     </message>
     <message>
         <source>Read + Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Κρυφή μνήμη ανάγνωσης + καθυστερημένης εγγραφής</translation>
     </message>
     <message>
         <source>Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Εργασία</translation>
     </message>
     <message>
         <source>Priority</source>
-        <translation type="unfinished"></translation>
+        <translation>Προτεραιότητα</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Συνέχιση</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Παύση</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Κατάργηση</translation>
     </message>
     <message>
         <source>&amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ό&amp;νομα</translation>
     </message>
     <message>
         <source>Change Array Name of Selected Array</source>
-        <translation type="unfinished"></translation>
+        <translation>Αλλαγή ονόματος της επιλεγμένης συστοιχίας</translation>
     </message>
     <message>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Απόκρυψη</translation>
     </message>
     <message>
         <source>Hide/Un-Hide an existing Array</source>
-        <translation type="unfinished"></translation>
+        <translation>Απόκρυψη/εμφάνιση υπάρχουσας συστοιχίας</translation>
     </message>
     <message>
         <source>Identify Array</source>
-        <translation type="unfinished"></translation>
+        <translation>Αναγνώριση συστοιχίας</translation>
     </message>
     <message>
         <source>Light LED(s) representing the selected Array</source>
-        <translation type="unfinished"></translation>
+        <translation>Άναμμα των λυχνιών LED της επιλεγμένης συστοιχίας</translation>
     </message>
     <message>
         <source>&amp;Prepare To Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Προετοιμασία για αφαίρεση</translation>
     </message>
     <message>
         <source>Make the array invisible to the operating system for preparation of removal</source>
-        <translation type="unfinished"></translation>
+        <translation>Η συστοιχία γίνεται αόρατη στο λειτουργικό σύστημα για προετοιμασία αφαίρεσης</translation>
     </message>
     <message>
         <source>Remove Spares</source>
-        <translation type="unfinished"></translation>
+        <translation>Κατάργηση εφεδρικών</translation>
     </message>
     <message>
         <source>Remove all dedicated spares assigned to this array</source>
-        <translation type="unfinished"></translation>
+        <translation>Κατάργηση όλων των αποκλειστικών εφεδρικών που έχουν ανατεθεί σε αυτή τη συστοιχία</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Διαγρα&amp;φή</translation>
     </message>
     <message>
         <source>Delete an existing RAID array</source>
-        <translation type="unfinished"></translation>
+        <translation>Διαγραφή υπάρχουσας συστοιχίας RAID</translation>
     </message>
     <message>
         <source>Delete &amp;Multiple Arrays</source>
-        <translation type="unfinished"></translation>
+        <translation>Διαγραφή πολλών &amp;συστοιχιών</translation>
     </message>
     <message>
         <source>Select multiple existing RAID arrays for deletion</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιλογή πολλών υπαρχουσών συστοιχιών RAID για διαγραφή</translation>
     </message>
     <message>
         <source>&amp;Secure Erase</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ασφαλής διαγραφή</translation>
     </message>
     <message>
         <source>Secure Erase an existing RAID array</source>
-        <translation type="unfinished"></translation>
+        <translation>Ασφαλής διαγραφή υπάρχουσας συστοιχίας RAID</translation>
     </message>
     <message>
         <source>&amp;Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Δίσκος</translation>
     </message>
     <message>
         <source>&amp;Rescan</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Επανασάρωση</translation>
     </message>
     <message>
         <source>Rescan all channels to detect new or removed physical disks and arrays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Επανασάρωση όλων των καναλιών για εντοπισμό νέων ή αφαιρεμένων φυσικών δίσκων και συστοιχιών.</translation>
     </message>
     <message>
         <source>&amp;Initialize</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Αρχικοποίηση</translation>
     </message>
     <message>
         <source>&amp;Clear Metadata</source>
-        <translation type="unfinished"></translation>
+        <translation>Εκκα&amp;θάριση μεταδεδομένων</translation>
     </message>
     <message>
         <source>&amp;Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ιδιότητες</translation>
     </message>
     <message>
         <source>&amp;S.M.A.R.T. Overview</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;S.M.A.R.T. επισκόπηση</translation>
     </message>
     <message>
         <source>S.M.A.R.T. (Self-Monitoring, Analysis and Reporting Technology) is a monitoring system by the drive to detect and report various indicators of drive reliability.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το S.M.A.R.T. (τεχνολογία αυτοπαρακολούθησης, ανάλυσης και αναφοράς) είναι ένα σύστημα παρακολούθησης της μονάδας που εντοπίζει και αναφέρει διάφορους δείκτες αξιοπιστίας της.</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιλο&amp;γές</translation>
     </message>
     <message>
         <source>Manage spares for the selected disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Διαχείριση εφεδρικών για τον επιλεγμένο δίσκο.</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Προβολή</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ανανέωση</translation>
     </message>
     <message>
         <source>&amp;Application Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Αρχείο &amp;καταγραφής εφαρμογής</translation>
     </message>
     <message>
         <source>View application log information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Προβολή πληροφοριών αρχείου καταγραφής εφαρμογής.</translation>
     </message>
     <message>
         <source>&amp;View Controllers</source>
-        <translation type="unfinished"></translation>
+        <translation>Προβολή &amp;ελεγκτών</translation>
     </message>
     <message>
         <source>View Controller List</source>
-        <translation type="unfinished"></translation>
+        <translation>Προβολή λίστας ελεγκτών</translation>
     </message>
     <message>
         <source>&amp;Event View</source>
-        <translation type="unfinished"></translation>
+        <translation>Προβολή &amp;συμβάντων</translation>
     </message>
     <message>
         <source>Collapse Event View</source>
-        <translation type="unfinished"></translation>
+        <translation>Σύμπτυξη προβολής συμβάντων</translation>
     </message>
     <message>
         <source>&amp;Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Θέμα</translation>
     </message>
     <message>
         <source>Change Application Color Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Αλλαγή χρωματικού θέματος εφαρμογής</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Σκούρο</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Ανοιχτό</translation>
     </message>
     <message>
         <source>&amp;Icon Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Μέγεθος ε&amp;ικονιδίων</translation>
     </message>
     <message>
         <source>Change Application&apos;s Icon Sizes</source>
-        <translation type="unfinished"></translation>
+        <translation>Αλλαγή μεγέθους εικονιδίων εφαρμογής</translation>
     </message>
     <message>
         <source>Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Μικρά</translation>
     </message>
     <message>
         <source>Large</source>
-        <translation type="unfinished"></translation>
+        <translation>Μεγάλα</translation>
     </message>
     <message>
         <source>&amp;Font Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Μέγεθος &amp;γραμματοσειράς</translation>
     </message>
     <message>
         <source>Change Application&apos;s Font Sizes</source>
-        <translation type="unfinished"></translation>
+        <translation>Αλλαγή μεγέθους γραμματοσειράς εφαρμογής</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Κανονική</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Βοήθεια</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Πληροφορίες</translation>
     </message>
     <message>
         <source>Display Application and RAID Driver versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Εμφάνιση εκδόσεων εφαρμογής και προγραμμάτων οδήγησης RAID</translation>
     </message>
     <message>
         <source>&amp;User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Οδηγός χρήσης</translation>
     </message>
     <message>
         <source>Link to User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Σύνδεσμος προς τον οδηγό χρήσης</translation>
     </message>
     <message>
         <source>&amp;Support</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Υποστήριξη</translation>
     </message>
     <message>
         <source>Link to OXV Support Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Σύνδεσμος προς τον ιστότοπο υποστήριξης της OXV</translation>
     </message>
     <message>
         <source>&amp;EULA</source>
-        <translation type="unfinished"></translation>
+        <translation>Άδεια &amp;χρήσης</translation>
     </message>
     <message>
         <source>View End User License Agreement (EULA).</source>
-        <translation type="unfinished"></translation>
+        <translation>Προβολή άδειας χρήσης τελικού χρήστη (EULA).</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Δίσκος</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Κατάσταση</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Τύπος</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Τύπος θύρας</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Χωρητικότητα</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Ελεύθερος χώρος</translation>
     </message>
     <message>
         <source>Largest Free</source>
-        <translation type="unfinished"></translation>
+        <translation>Μεγαλύτερος ελεύθερος</translation>
     </message>
     <message>
         <source>Global Spare</source>
-        <translation type="unfinished"></translation>
+        <translation>Καθολικός εφεδρικός</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Ενημερωμένη θερμή αλλαγή</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Χρήσεις</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Αριθμός μοντέλου</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Σειριακός αριθμός</translation>
     </message>
     <message>
         <source>Firmware Revision</source>
-        <translation type="unfinished"></translation>
+        <translation>Αναθεώρηση υλικολογισμικού</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Συσκευή</translation>
     </message>
     <message>
         <source>OS Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Όνομα ΛΣ</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Σύστημα</translation>
     </message>
     <message>
         <source>Partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Διαμέρισμα</translation>
     </message>
     <message>
         <source>Array Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Όνομα συστοιχίας</translation>
     </message>
     <message>
         <source>Total Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Συνολική χωρητικότητα</translation>
     </message>
     <message>
         <source>Task State</source>
-        <translation type="unfinished"></translation>
+        <translation>Κατάσταση εργασίας</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Πρόοδος</translation>
     </message>
     <message>
         <source>Pri</source>
-        <translation type="unfinished"></translation>
+        <translation>Προτ.</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Σάρωση</translation>
     </message>
     <message>
         <source>Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Κρυφή μνήμη</translation>
     </message>
     <message>
         <source>CTS</source>
-        <translation type="unfinished"></translation>
+        <translation>CTS</translation>
     </message>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIM</translation>
     </message>
     <message>
         <source>Ded Spare</source>
-        <translation type="unfinished"></translation>
+        <translation>Αποκλ. εφεδρ.</translation>
     </message>
     <message>
         <source>#</source>
-        <translation type="unfinished"></translation>
+        <translation>#</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Ημερομηνία</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Συμβάν</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Κείμενο</translation>
     </message>
     <message>
         <source>EULA</source>
-        <translation type="unfinished"></translation>
+        <translation>Άδεια χρήσης</translation>
     </message>
     <message>
         <source>(Hidden)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Κρυφή)</translation>
     </message>
     <message>
         <source> (Source)</source>
-        <translation type="unfinished"></translation>
+        <translation> (Προέλευση)</translation>
     </message>
     <message>
         <source> (Destination)</source>
-        <translation type="unfinished"></translation>
+        <translation> (Προορισμός)</translation>
     </message>
     <message>
         <source> Dedicated Spares</source>
-        <translation type="unfinished"></translation>
+        <translation> Αποκλειστικοί εφεδρικοί δίσκοι</translation>
     </message>
     <message>
         <source>Missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Λείπει</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>κανένα</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Νέος</translation>
     </message>
     <message>
         <source>Un-Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Εμφάνιση</translation>
     </message>
     <message>
         <source>Unable to find kvcfg RAID driver, please ensure all required RAID drivers are installed or the application will not be functional.</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν βρέθηκε το πρόγραμμα οδήγησης RAID kvcfg. Βεβαιωθείτε ότι είναι εγκατεστημένα όλα τα απαιτούμενα προγράμματα οδήγησης RAID, διαφορετικά η εφαρμογή δεν θα λειτουργεί.</translation>
     </message>
     <message>
         <source>Unable to find the OXV RAID drivers, please confirm your BIOS settings have RAID enabled.
 
 If running AHCI/Native mode, nothing needs to be done. Exiting application.</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν βρέθηκαν τα προγράμματα οδήγησης RAID της OXV. Επιβεβαιώστε ότι το RAID είναι ενεργοποιημένο στις ρυθμίσεις του BIOS.
+
+Αν λειτουργείτε σε κατάσταση AHCI/εγγενή, δεν χρειάζεται να κάνετε τίποτα. Η εφαρμογή τερματίζεται.</translation>
     </message>
     <message>
         <source>Please run application as Administrator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Εκτελέστε την εφαρμογή ως διαχειριστής.</translation>
     </message>
     <message>
         <source>While running this application at your current user privileges you will not be able to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Εκτελώντας αυτή την εφαρμογή με τα τρέχοντα δικαιώματα χρήστη δεν θα μπορείτε:</translation>
     </message>
     <message>
         <source>  (1) Perform destructive commands.</source>
-        <translation type="unfinished"></translation>
+        <translation>  (1) Να εκτελέσετε καταστροφικές εντολές.</translation>
     </message>
     <message>
         <source>  (2) View array partitions and system array information.</source>
-        <translation type="unfinished"></translation>
+        <translation>  (2) Να προβάλετε διαμερίσματα συστοιχιών και πληροφορίες για τη συστοιχία συστήματος.</translation>
     </message>
     <message>
         <source>Event Notification</source>
-        <translation type="unfinished"></translation>
+        <translation>Ειδοποίηση συμβάντος</translation>
     </message>
     <message>
         <source>Value displays current MBs per second of performance between the OS and the OXV-RAID Driver.</source>
-        <translation type="unfinished"></translation>
+        <translation>Η τιμή δείχνει τις τρέχουσες επιδόσεις σε MB ανά δευτερόλεπτο μεταξύ ΛΣ και προγράμματος οδήγησης OXV-RAID.</translation>
     </message>
     <message>
         <source>Value displays current MBs per second  performance between the OXV-RAID Driver and the storage device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Η τιμή δείχνει τις τρέχουσες επιδόσεις σε MB ανά δευτερόλεπτο μεταξύ του προγράμματος οδήγησης OXV-RAID και της συσκευής αποθήκευσης.</translation>
     </message>
     <message>
         <source>Value displays current IOs per second performance between the OS and the OXV-RAID Driver.</source>
-        <translation type="unfinished"></translation>
+        <translation>Η τιμή δείχνει τις τρέχουσες επιδόσεις σε IO ανά δευτερόλεπτο μεταξύ ΛΣ και προγράμματος οδήγησης OXV-RAID.</translation>
     </message>
     <message>
         <source>Value displays current IOs per second performance between the OXV-RAID Driver and the storage devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Η τιμή δείχνει τις τρέχουσες επιδόσεις σε IO ανά δευτερόλεπτο μεταξύ του προγράμματος οδήγησης OXV-RAID και των συσκευών αποθήκευσης.</translation>
     </message>
     <message>
         <source>Value displays total Bytes between the OS and the OXV-RAID Driver.</source>
-        <translation type="unfinished"></translation>
+        <translation>Η τιμή δείχνει το σύνολο των byte μεταξύ ΛΣ και προγράμματος οδήγησης OXV-RAID.</translation>
     </message>
     <message>
         <source>Value displays total Bytes between the OXV-RAID Driver and the storage device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Η τιμή δείχνει το σύνολο των byte μεταξύ του προγράμματος οδήγησης OXV-RAID και της συσκευής αποθήκευσης.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Do you want to %1 Array %2: %3?</source>
-        <translation type="unfinished"></translation>
+        <translation>Θέλετε να εκτελέσετε «%1» στη συστοιχία %2: %3;</translation>
     </message>
     <message>
         <source>This operation will make the array invisible to the operating system and may cause DATA LOSS. Would you like to continue with the Prepare to Remove operation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Αυτή η λειτουργία θα κάνει τη συστοιχία αόρατη στο λειτουργικό σύστημα και μπορεί να προκαλέσει ΑΠΩΛΕΙΑ ΔΕΔΟΜΕΝΩΝ. Θέλετε να συνεχίσετε με την Προετοιμασία για αφαίρεση;</translation>
     </message>
     <message>
         <source>Remove all Spares from Array %1 ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Κατάργηση όλων των εφεδρικών από τη συστοιχία %1;</translation>
     </message>
     <message>
         <source>Do you want to delete Array %1: %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>Θέλετε να διαγράψετε τη συστοιχία %1: %2;</translation>
     </message>
     <message>
         <source>WARNING: All data will be lost and unrecoverable. Continue with Secure Erase on Array %1 &quot;%2&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>ΠΡΟΕΙΔΟΠΟΙΗΣΗ: όλα τα δεδομένα θα χαθούν ανεπανόρθωτα. Συνέχεια με ασφαλή διαγραφή της συστοιχίας %1 «%2»;</translation>
     </message>
     <message>
         <source>If enabled Write Back Cache can increase the likelihood of data corruption if the system experiences an unexpected shutdown, do you wish to enable?</source>
-        <translation type="unfinished"></translation>
+        <translation>Η ενεργοποιημένη κρυφή μνήμη καθυστερημένης εγγραφής μπορεί να αυξήσει την πιθανότητα αλλοίωσης δεδομένων σε απρόσμενο τερματισμό του συστήματος. Θέλετε να την ενεργοποιήσετε;</translation>
     </message>
     <message>
         <source> is locked and cannot be transformed until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> είναι κλειδωμένη και δεν μπορεί να μετασχηματιστεί μέχρι να ξεκλειδωθεί.</translation>
     </message>
     <message>
         <source> is locked and cannot start a consistency check until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> είναι κλειδωμένη και ο έλεγχος συνέπειας δεν μπορεί να ξεκινήσει μέχρι να ξεκλειδωθεί.</translation>
     </message>
     <message>
         <source> is locked and cannot stop a consistency check until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> είναι κλειδωμένη και ο έλεγχος συνέπειας δεν μπορεί να διακοπεί μέχρι να ξεκλειδωθεί.</translation>
     </message>
     <message>
         <source> is locked and cannot start a background array scan until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> είναι κλειδωμένη και η σάρωση παρασκηνίου της συστοιχίας δεν μπορεί να ξεκινήσει μέχρι να ξεκλειδωθεί.</translation>
     </message>
     <message>
         <source> is locked and cannot stop a background array scan until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> είναι κλειδωμένη και η σάρωση παρασκηνίου της συστοιχίας δεν μπορεί να διακοπεί μέχρι να ξεκλειδωθεί.</translation>
     </message>
     <message>
         <source> is locked and cannot change the cache until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> είναι κλειδωμένη και η κρυφή μνήμη της δεν μπορεί να αλλάξει μέχρι να ξεκλειδωθεί.</translation>
     </message>
     <message>
         <source> is locked and cannot change task priority until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> είναι κλειδωμένη και η προτεραιότητα της εργασίας της δεν μπορεί να αλλάξει μέχρι να ξεκλειδωθεί.</translation>
     </message>
     <message>
         <source> is locked and cannot resume a task until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> είναι κλειδωμένη και η εργασία της δεν μπορεί να συνεχιστεί μέχρι να ξεκλειδωθεί.</translation>
     </message>
     <message>
         <source> is locked and cannot pause a task until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> είναι κλειδωμένη και η εργασία της δεν μπορεί να τεθεί σε παύση μέχρι να ξεκλειδωθεί.</translation>
     </message>
     <message>
         <source> is locked and cannot remove a task until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> είναι κλειδωμένη και η εργασία της δεν μπορεί να αφαιρεθεί μέχρι να ξεκλειδωθεί.</translation>
     </message>
     <message>
         <source> is locked and cannot be renamed until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> είναι κλειδωμένη και δεν μπορεί να μετονομαστεί μέχρι να ξεκλειδωθεί.</translation>
     </message>
     <message>
         <source> is locked and cannot be hidden until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> είναι κλειδωμένη και δεν μπορεί να αποκρυφτεί μέχρι να ξεκλειδωθεί.</translation>
     </message>
     <message>
         <source> is locked and cannot be identified until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> είναι κλειδωμένη και δεν μπορεί να αναγνωριστεί μέχρι να ξεκλειδωθεί.</translation>
     </message>
     <message>
         <source> is locked and cannot be prepared for removal until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> είναι κλειδωμένη και δεν μπορεί να προετοιμαστεί για αφαίρεση μέχρι να ξεκλειδωθεί.</translation>
     </message>
     <message>
         <source> is locked and cannot have spares removed until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> είναι κλειδωμένη και οι εφεδρικοί δίσκοι της δεν μπορούν να αφαιρεθούν μέχρι να ξεκλειδωθεί.</translation>
     </message>
     <message>
         <source> is locked and cannot be deleted until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> είναι κλειδωμένη και δεν μπορεί να διαγραφεί μέχρι να ξεκλειδωθεί.</translation>
     </message>
     <message>
         <source> is locked and cannot be secure erased until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> είναι κλειδωμένη και δεν μπορεί να διαγραφεί με ασφάλεια μέχρι να ξεκλειδωθεί.</translation>
     </message>
     <message>
         <source>Confirm Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιβεβαίωση ενέργειας</translation>
     </message>
     <message>
         <source>Rescan in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Επανασάρωση σε εξέλιξη...</translation>
     </message>
     <message>
         <source>Delete in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Διαγραφή σε εξέλιξη...</translation>
     </message>
     <message>
         <source>Secure Erase in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ασφαλής διαγραφή σε εξέλιξη...</translation>
     </message>
     <message>
         <source>Operation Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Η λειτουργία απέτυχε</translation>
     </message>
     <message>
         <source>There is an overlap between the selected array and another array. Operation canceled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Η επιλεγμένη συστοιχία επικαλύπτεται με άλλη συστοιχία. Η λειτουργία ακυρώθηκε.</translation>
     </message>
     <message>
         <source>Problem Ejecting OXV Array %1 SCSI Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Πρόβλημα κατά την εξαγωγή της συσκευής SCSI της συστοιχίας OXV %1</translation>
     </message>
     <message>
         <source>This device is currently in use. Close any program or windows that might be using this device, and then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Η συσκευή χρησιμοποιείται αυτήν τη στιγμή. Κλείστε όλα τα προγράμματα ή παράθυρα που ενδέχεται να τη χρησιμοποιούν και δοκιμάστε ξανά.</translation>
     </message>
     <message>
         <source>Array Removal</source>
-        <translation type="unfinished"></translation>
+        <translation>Αφαίρεση συστοιχίας</translation>
     </message>
     <message>
         <source>Array %1 has been removed from the configuration, the device&apos;s disconnected and are now ready to be physically removed from the system. It is important that no DISK RESCANs be performed until all of the disks in the array have been disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Η συστοιχία %1 αφαιρέθηκε από τη διαμόρφωση, οι συσκευές αποσυνδέθηκαν και μπορούν πλέον να αφαιρεθούν φυσικά από το σύστημα. Είναι σημαντικό να μην εκτελεστεί ΕΠΑΝΑΣΑΡΩΣΗ ΔΙΣΚΩΝ μέχρι να αποσυνδεθούν όλοι οι δίσκοι της συστοιχίας</translation>
     </message>
     <message>
         <source>The LEDs representing the Disk(s) in the selected Array are now lit. Click &apos;OK&apos; to stop identifying.</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι λυχνίες LED των δίσκων της επιλεγμένης συστοιχίας είναι πλέον αναμμένες. Κάντε κλικ στο &apos;OK&apos; για να σταματήσει η αναγνώριση.</translation>
     </message>
     <message>
         <source>The total number of arrays is limited to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ο συνολικός αριθμός συστοιχιών περιορίζεται σε %1.</translation>
     </message>
     <message>
         <source>The RAID driver is not answering. The lists show the configuration read at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το πρόγραμμα οδήγησης RAID δεν αποκρίνεται. Οι λίστες δείχνουν τη διαμόρφωση που διαβάστηκε στις %1.</translation>
     </message>
     <message>
         <source>The RAID driver is not answering. No configuration could be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το πρόγραμμα οδήγησης RAID δεν αποκρίνεται. Δεν ήταν δυνατή η ανάγνωση διαμόρφωσης.</translation>
     </message>
     <message>
         <source>The console cannot tell which arrays hold the operating system: Delete, Secure Erase, Hide and Prepare To Remove are unavailable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Η κονσόλα δεν μπορεί να προσδιορίσει σε ποιες συστοιχίες βρίσκεται το λειτουργικό σύστημα: η Διαγραφή, η Ασφαλής διαγραφή, η Απόκρυψη και η Προετοιμασία για αφαίρεση δεν είναι διαθέσιμες.</translation>
+    </message>
+    <message>
+        <source>Array </source>
+        <translation>Συστοιχία </translation>
+    </message>
+    <message>
+        <source>Disk </source>
+        <translation>Δίσκος </translation>
     </message>
 </context>
 <context>
     <name>Kv_insertRemoveDialog</name>
     <message>
         <source>Rescan</source>
-        <translation type="unfinished"></translation>
+        <translation>Επανασάρωση</translation>
     </message>
     <message>
         <source>Drive Inserted</source>
-        <translation type="unfinished"></translation>
+        <translation>Εισαγωγή μονάδας</translation>
     </message>
     <message>
         <source>A RAID controller has detected the insertion of a new drive. To bring this drive on-line a controller RESCAN must be performed. If this drive is part of an array of several drives you should only rescan after the last drive that is part of the array has been inserted. </source>
-        <translation type="unfinished"></translation>
+        <translation>Ένας ελεγκτής RAID εντόπισε την εισαγωγή νέας μονάδας δίσκου. Για να τεθεί σε λειτουργία η μονάδα, πρέπει να εκτελεστεί ΕΠΑΝΑΣΑΡΩΣΗ του ελεγκτή. Αν η μονάδα ανήκει σε συστοιχία πολλών μονάδων, εκτελέστε επανασάρωση μόνο μετά την εισαγωγή της τελευταίας μονάδας της συστοιχίας. </translation>
     </message>
     <message>
         <source>Drive Removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Αφαίρεση μονάδας</translation>
     </message>
     <message>
         <source>A RAID controller has detected the removal of a disk drive. To permanently remove the drive and sync the configuration a rescan must be performed. If this drive is part of an array that is being taken off-line, DO NOT RESCAN until the last drive included in the array has been removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ένας ελεγκτής RAID εντόπισε την αφαίρεση μονάδας δίσκου. Για να αφαιρεθεί οριστικά η μονάδα και να συγχρονιστεί η διαμόρφωση, πρέπει να εκτελεστεί επανασάρωση. Αν η μονάδα ανήκει σε συστοιχία που τίθεται εκτός σύνδεσης, ΜΗΝ ΕΚΤΕΛΕΣΕΤΕ ΕΠΑΝΑΣΑΡΩΣΗ μέχρι να αφαιρεθεί η τελευταία μονάδα της συστοιχίας.</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>kv_EULA_Dialog</name>
     <message>
         <source>Accept</source>
-        <translation type="unfinished"></translation>
+        <translation>Αποδοχή</translation>
     </message>
     <message>
         <source>End User License Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>Άδεια χρήσης τελικού χρήστη</translation>
     </message>
     <message>
         <source>EULA text could not be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν ήταν δυνατή η φόρτωση του κειμένου της άδειας χρήσης.</translation>
     </message>
 </context>
 </TS>

@@ -835,6 +835,14 @@ AHCI/ネイティブ モードで使用している場合、操作は不要で�
         <source>The console cannot tell which arrays hold the operating system: Delete, Secure Erase, Hide and Prepare To Remove are unavailable.</source>
         <translation>オペレーティング システムを含むアレイを特定できないため、削除、セキュア消去、非表示、取り外しの準備は使用できません。</translation>
     </message>
+    <message>
+        <source>Array </source>
+        <translation>アレイ </translation>
+    </message>
+    <message>
+        <source>Disk </source>
+        <translation>ドライブ </translation>
+    </message>
 </context>
 <context>
     <name>Kv_insertRemoveDialog</name>

@@ -835,6 +835,14 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
         <source>The console cannot tell which arrays hold the operating system: Delete, Secure Erase, Hide and Prepare To Remove are unavailable.</source>
         <translation>Консоль не может определить, на каких массивах находится операционная система: удаление, безопасное стирание, скрытие и подготовка к извлечению недоступны.</translation>
     </message>
+    <message>
+        <source>Array </source>
+        <translation>Массив </translation>
+    </message>
+    <message>
+        <source>Disk </source>
+        <translation>Диск </translation>
+    </message>
 </context>
 <context>
     <name>Kv_insertRemoveDialog</name>

@@ -835,6 +835,14 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
         <source>The console cannot tell which arrays hold the operating system: Delete, Secure Erase, Hide and Prepare To Remove are unavailable.</source>
         <translation>คอนโซลไม่สามารถระบุได้ว่าอาร์เรย์ใดมีระบบปฏิบัติการ: ไม่สามารถใช้การลบ การลบข้อมูลอย่างปลอดภัย การซ่อน และการเตรียมถอดได้</translation>
     </message>
+    <message>
+        <source>Array </source>
+        <translation>อาร์เรย์ </translation>
+    </message>
+    <message>
+        <source>Disk </source>
+        <translation>ดิสก์ </translation>
+    </message>
 </context>
 <context>
     <name>Kv_insertRemoveDialog</name>

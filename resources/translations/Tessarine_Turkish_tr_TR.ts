@@ -833,6 +833,14 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
         <source>The console cannot tell which arrays hold the operating system: Delete, Secure Erase, Hide and Prepare To Remove are unavailable.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Array </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk </source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Kv_insertRemoveDialog</name>
