@@ -5,886 +5,888 @@
     <name>KV_MainWindow</name>
     <message>
         <source>NORMAL</source>
-        <translation type="unfinished"></translation>
+        <translation>正常</translation>
     </message>
     <message>
         <source>READY</source>
-        <translation type="unfinished"></translation>
+        <translation>就绪</translation>
     </message>
     <message>
         <source>CRITICAL</source>
-        <translation type="unfinished"></translation>
+        <translation>危急</translation>
     </message>
     <message>
         <source>OFFLINE</source>
-        <translation type="unfinished"></translation>
+        <translation>脱机</translation>
     </message>
     <message>
         <source>OUTDATE</source>
-        <translation type="unfinished"></translation>
+        <translation>过期</translation>
     </message>
     <message>
         <source>CACHE OFFLINE</source>
-        <translation type="unfinished"></translation>
+        <translation>缓存脱机</translation>
     </message>
     <message>
         <source>LOCKED</source>
-        <translation type="unfinished"></translation>
+        <translation>已锁定</translation>
     </message>
     <message>
         <source>UNKNOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>未知</translation>
     </message>
     <message>
         <source>NoError</source>
-        <translation type="unfinished"></translation>
+        <translation>无错误</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>故障</translation>
     </message>
     <message>
         <source>Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>脱机</translation>
     </message>
     <message>
         <source>Failed Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>故障脱机</translation>
     </message>
     <message>
         <source>NOT ACTIVE</source>
-        <translation type="unfinished"></translation>
+        <translation>未激活</translation>
     </message>
     <message>
         <source>TRANSFORM</source>
-        <translation type="unfinished"></translation>
+        <translation>转换</translation>
     </message>
     <message>
         <source>CREATE</source>
-        <translation type="unfinished"></translation>
+        <translation>创建</translation>
     </message>
     <message>
         <source>CHECK</source>
-        <translation type="unfinished"></translation>
+        <translation>检查</translation>
     </message>
     <message>
         <source>COPY</source>
-        <translation type="unfinished"></translation>
+        <translation>复制</translation>
     </message>
     <message>
         <source>RESTORE</source>
-        <translation type="unfinished"></translation>
+        <translation>重建</translation>
     </message>
     <message>
         <source>CHECK BITMAP</source>
-        <translation type="unfinished"></translation>
+        <translation>位图检查</translation>
     </message>
     <message>
         <source>FLUSH BITMAP</source>
-        <translation type="unfinished"></translation>
+        <translation>位图写入</translation>
     </message>
     <message>
         <source>SECURE ERASE</source>
-        <translation type="unfinished"></translation>
+        <translation>安全擦除</translation>
     </message>
     <message>
         <source>PAGE MOVE</source>
-        <translation type="unfinished"></translation>
+        <translation>页面迁移</translation>
     </message>
     <message>
         <source>TIER MOVE</source>
-        <translation type="unfinished"></translation>
+        <translation>分层迁移</translation>
     </message>
     <message>
         <source>ZERO CREATE</source>
-        <translation type="unfinished"></translation>
+        <translation>清零创建</translation>
     </message>
     <message>
         <source>STARTED</source>
-        <translation type="unfinished"></translation>
+        <translation>已开始</translation>
     </message>
     <message>
         <source>PAUSED</source>
-        <translation type="unfinished"></translation>
+        <translation>已暂停</translation>
     </message>
     <message>
         <source>SHUTDOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>已关闭</translation>
     </message>
     <message>
         <source>FAILED</source>
-        <translation type="unfinished"></translation>
+        <translation>失败</translation>
     </message>
     <message>
         <source>STOPPED</source>
-        <translation type="unfinished"></translation>
+        <translation>已停止</translation>
     </message>
     <message>
         <source>COMPLETED</source>
-        <translation type="unfinished"></translation>
+        <translation>已完成</translation>
     </message>
     <message>
         <source>REMOVED</source>
-        <translation type="unfinished"></translation>
+        <translation>已移除</translation>
     </message>
     <message>
         <source>NOT COMPLETED</source>
-        <translation type="unfinished"></translation>
+        <translation>未完成</translation>
     </message>
     <message>
         <source>Very Low</source>
-        <translation type="unfinished"></translation>
+        <translation>很低</translation>
     </message>
     <message>
         <source>Informational</source>
-        <translation type="unfinished"></translation>
+        <translation>信息</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>警告</translation>
     </message>
     <message>
         <source>Critical</source>
-        <translation type="unfinished"></translation>
+        <translation>危急</translation>
     </message>
     <message>
         <source>Fatal</source>
-        <translation type="unfinished"></translation>
+        <translation>致命</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>未知</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>是</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>否</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>文件(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>退出(&amp;Q)</translation>
     </message>
     <message>
         <source>&amp;Array</source>
-        <translation type="unfinished"></translation>
+        <translation>阵列(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Create</source>
-        <translation type="unfinished"></translation>
+        <translation>创建(&amp;C)</translation>
     </message>
     <message>
         <source>Create RAID array</source>
-        <translation type="unfinished"></translation>
+        <translation>创建 RAID 阵列</translation>
     </message>
     <message>
         <source>&amp;Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>转换(&amp;T)</translation>
     </message>
     <message>
         <source>Transform an existing RAID array</source>
-        <translation type="unfinished"></translation>
+        <translation>转换现有 RAID 阵列</translation>
     </message>
     <message>
         <source>Check Consistency</source>
-        <translation type="unfinished"></translation>
+        <translation>一致性检查</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>启动</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>停止</translation>
     </message>
     <message>
         <source>Background Array Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>后台阵列扫描</translation>
     </message>
     <message>
         <source>Modify Cache Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>修改缓存设置</translation>
     </message>
     <message>
         <source>No Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>无缓存</translation>
     </message>
     <message>
         <source>Read Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>读取缓存</translation>
     </message>
     <message>
         <source>Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>回写缓存</translation>
     </message>
     <message>
         <source>Read + Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>读取 + 回写缓存</translation>
     </message>
     <message>
         <source>Task</source>
-        <translation type="unfinished"></translation>
+        <translation>任务</translation>
     </message>
     <message>
         <source>Priority</source>
-        <translation type="unfinished"></translation>
+        <translation>优先级</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>恢复</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>暂停</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>移除</translation>
     </message>
     <message>
         <source>&amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名称(&amp;N)</translation>
     </message>
     <message>
         <source>Change Array Name of Selected Array</source>
-        <translation type="unfinished"></translation>
+        <translation>更改所选阵列的名称</translation>
     </message>
     <message>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>隐藏</translation>
     </message>
     <message>
         <source>Hide/Un-Hide an existing Array</source>
-        <translation type="unfinished"></translation>
+        <translation>隐藏或取消隐藏现有阵列</translation>
     </message>
     <message>
         <source>Identify Array</source>
-        <translation type="unfinished"></translation>
+        <translation>识别阵列</translation>
     </message>
     <message>
         <source>Light LED(s) representing the selected Array</source>
-        <translation type="unfinished"></translation>
+        <translation>点亮所选阵列的 LED</translation>
     </message>
     <message>
         <source>&amp;Prepare To Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>准备移除(&amp;P)</translation>
     </message>
     <message>
         <source>Make the array invisible to the operating system for preparation of removal</source>
-        <translation type="unfinished"></translation>
+        <translation>使阵列对操作系统不可见，以准备移除</translation>
     </message>
     <message>
         <source>Remove Spares</source>
-        <translation type="unfinished"></translation>
+        <translation>移除热备盘</translation>
     </message>
     <message>
         <source>Remove all dedicated spares assigned to this array</source>
-        <translation type="unfinished"></translation>
+        <translation>移除指定给此阵列的所有专用热备盘</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>删除(&amp;D)</translation>
     </message>
     <message>
         <source>Delete an existing RAID array</source>
-        <translation type="unfinished"></translation>
+        <translation>删除现有 RAID 阵列</translation>
     </message>
     <message>
         <source>Delete &amp;Multiple Arrays</source>
-        <translation type="unfinished"></translation>
+        <translation>删除多个阵列(&amp;M)</translation>
     </message>
     <message>
         <source>Select multiple existing RAID arrays for deletion</source>
-        <translation type="unfinished"></translation>
+        <translation>选择要删除的多个现有 RAID 阵列</translation>
     </message>
     <message>
         <source>&amp;Secure Erase</source>
-        <translation type="unfinished"></translation>
+        <translation>安全擦除(&amp;S)</translation>
     </message>
     <message>
         <source>Secure Erase an existing RAID array</source>
-        <translation type="unfinished"></translation>
+        <translation>安全擦除现有 RAID 阵列</translation>
     </message>
     <message>
         <source>&amp;Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>磁盘(&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Rescan</source>
-        <translation type="unfinished"></translation>
+        <translation>重新扫描(&amp;R)</translation>
     </message>
     <message>
         <source>Rescan all channels to detect new or removed physical disks and arrays.</source>
-        <translation type="unfinished"></translation>
+        <translation>重新扫描所有通道，以检测新增或移除的物理磁盘和阵列。</translation>
     </message>
     <message>
         <source>&amp;Initialize</source>
-        <translation type="unfinished"></translation>
+        <translation>初始化(&amp;I)</translation>
     </message>
     <message>
         <source>&amp;Clear Metadata</source>
-        <translation type="unfinished"></translation>
+        <translation>清除元数据(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>属性(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;S.M.A.R.T. Overview</source>
-        <translation type="unfinished"></translation>
+        <translation>S.M.A.R.T. 概览(&amp;S)</translation>
     </message>
     <message>
         <source>S.M.A.R.T. (Self-Monitoring, Analysis and Reporting Technology) is a monitoring system by the drive to detect and report various indicators of drive reliability.</source>
-        <translation type="unfinished"></translation>
+        <translation>S.M.A.R.T. (Self-Monitoring, Analysis and Reporting Technology，自我监测、分析与报告技术) 是驱动器内置的监测系统，用于检测并报告驱动器可靠性的各项指标。</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>选项(&amp;O)</translation>
     </message>
     <message>
         <source>Manage spares for the selected disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>管理所选磁盘的热备盘。</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>查看(&amp;V)</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>刷新(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Application Log</source>
-        <translation type="unfinished"></translation>
+        <translation>应用程序日志(&amp;A)</translation>
     </message>
     <message>
         <source>View application log information.</source>
-        <translation type="unfinished"></translation>
+        <translation>查看应用程序日志。</translation>
     </message>
     <message>
         <source>&amp;View Controllers</source>
-        <translation type="unfinished"></translation>
+        <translation>查看控制器(&amp;V)</translation>
     </message>
     <message>
         <source>View Controller List</source>
-        <translation type="unfinished"></translation>
+        <translation>查看控制器列表</translation>
     </message>
     <message>
         <source>&amp;Event View</source>
-        <translation type="unfinished"></translation>
+        <translation>事件视图(&amp;E)</translation>
     </message>
     <message>
         <source>Collapse Event View</source>
-        <translation type="unfinished"></translation>
+        <translation>折叠事件视图</translation>
     </message>
     <message>
         <source>&amp;Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>主题(&amp;T)</translation>
     </message>
     <message>
         <source>Change Application Color Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>更改应用程序的颜色主题</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>深色</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>浅色</translation>
     </message>
     <message>
         <source>&amp;Icon Size</source>
-        <translation type="unfinished"></translation>
+        <translation>图标大小(&amp;I)</translation>
     </message>
     <message>
         <source>Change Application&apos;s Icon Sizes</source>
-        <translation type="unfinished"></translation>
+        <translation>更改应用程序的图标大小</translation>
     </message>
     <message>
         <source>Small</source>
-        <translation type="unfinished"></translation>
+        <translation>小</translation>
     </message>
     <message>
         <source>Large</source>
-        <translation type="unfinished"></translation>
+        <translation>大</translation>
     </message>
     <message>
         <source>&amp;Font Size</source>
-        <translation type="unfinished"></translation>
+        <translation>字体大小(&amp;F)</translation>
     </message>
     <message>
         <source>Change Application&apos;s Font Sizes</source>
-        <translation type="unfinished"></translation>
+        <translation>更改应用程序的字体大小</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>正常</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>帮助(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>关于(&amp;A)</translation>
     </message>
     <message>
         <source>Display Application and RAID Driver versions</source>
-        <translation type="unfinished"></translation>
+        <translation>显示应用程序和 RAID 驱动程序的版本</translation>
     </message>
     <message>
         <source>&amp;User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>用户指南(&amp;U)</translation>
     </message>
     <message>
         <source>Link to User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>转到用户指南</translation>
     </message>
     <message>
         <source>&amp;Support</source>
-        <translation type="unfinished"></translation>
+        <translation>技术支持(&amp;S)</translation>
     </message>
     <message>
         <source>Link to OXV Support Site</source>
-        <translation type="unfinished"></translation>
+        <translation>转到 OXV 技术支持网站</translation>
     </message>
     <message>
         <source>&amp;EULA</source>
-        <translation type="unfinished"></translation>
+        <translation>最终用户许可协议(&amp;E)</translation>
     </message>
     <message>
         <source>View End User License Agreement (EULA).</source>
-        <translation type="unfinished"></translation>
+        <translation>查看最终用户许可协议 (EULA)。</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>磁盘</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>状态</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>类型</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>端口类型</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>容量</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>可用空间</translation>
     </message>
     <message>
         <source>Largest Free</source>
-        <translation type="unfinished"></translation>
+        <translation>最大可用</translation>
     </message>
     <message>
         <source>Global Spare</source>
-        <translation type="unfinished"></translation>
+        <translation>全局热备</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>通知式热插拔</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>使用数</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>型号</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>序列号</translation>
     </message>
     <message>
         <source>Firmware Revision</source>
-        <translation type="unfinished"></translation>
+        <translation>固件修订版本</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>设备</translation>
     </message>
     <message>
         <source>OS Name</source>
-        <translation type="unfinished"></translation>
+        <translation>操作系统名称</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>系统</translation>
     </message>
     <message>
         <source>Partition</source>
-        <translation type="unfinished"></translation>
+        <translation>分区</translation>
     </message>
     <message>
         <source>Array Name</source>
-        <translation type="unfinished"></translation>
+        <translation>阵列名称</translation>
     </message>
     <message>
         <source>Total Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>总容量</translation>
     </message>
     <message>
         <source>Task State</source>
-        <translation type="unfinished"></translation>
+        <translation>任务状态</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>进度</translation>
     </message>
     <message>
         <source>Pri</source>
-        <translation type="unfinished"></translation>
+        <translation>优先级</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>扫描</translation>
     </message>
     <message>
         <source>Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>缓存</translation>
     </message>
     <message>
         <source>CTS</source>
-        <translation type="unfinished"></translation>
+        <translation>CTS</translation>
     </message>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>Trim</translation>
     </message>
     <message>
         <source>Ded Spare</source>
-        <translation type="unfinished"></translation>
+        <translation>专用热备</translation>
     </message>
     <message>
         <source>#</source>
-        <translation type="unfinished"></translation>
+        <translation>序号</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日期</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>事件</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>文本</translation>
     </message>
     <message>
         <source>EULA</source>
-        <translation type="unfinished"></translation>
+        <translation>最终用户许可协议</translation>
     </message>
     <message>
         <source>(Hidden)</source>
-        <translation type="unfinished"></translation>
+        <translation>(已隐藏)</translation>
     </message>
     <message>
         <source> (Source)</source>
-        <translation type="unfinished"></translation>
+        <translation> (源)</translation>
     </message>
     <message>
         <source> (Destination)</source>
-        <translation type="unfinished"></translation>
+        <translation> (目标)</translation>
     </message>
     <message>
         <source> Dedicated Spares</source>
-        <translation type="unfinished"></translation>
+        <translation> 专用热备盘</translation>
     </message>
     <message>
         <source>Missing</source>
-        <translation type="unfinished"></translation>
+        <translation>缺失</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>无</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>新</translation>
     </message>
     <message>
         <source>Un-Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>取消隐藏</translation>
     </message>
     <message>
         <source>Unable to find kvcfg RAID driver, please ensure all required RAID drivers are installed or the application will not be functional.</source>
-        <translation type="unfinished"></translation>
+        <translation>找不到 kvcfg RAID 驱动程序。请确保已安装所有必需的 RAID 驱动程序，否则应用程序将无法正常工作。</translation>
     </message>
     <message>
         <source>Unable to find the OXV RAID drivers, please confirm your BIOS settings have RAID enabled.
 
 If running AHCI/Native mode, nothing needs to be done. Exiting application.</source>
-        <translation type="unfinished"></translation>
+        <translation>找不到 OXV RAID 驱动程序。请确认已在 BIOS 设置中启用 RAID。
+
+如果运行在 AHCI/本机模式下，则无需执行任何操作。应用程序即将退出。</translation>
     </message>
     <message>
         <source>Please run application as Administrator.</source>
-        <translation type="unfinished"></translation>
+        <translation>请以管理员身份运行应用程序。</translation>
     </message>
     <message>
         <source>While running this application at your current user privileges you will not be able to:</source>
-        <translation type="unfinished"></translation>
+        <translation>以当前用户权限运行此应用程序时，您将无法:</translation>
     </message>
     <message>
         <source>  (1) Perform destructive commands.</source>
-        <translation type="unfinished"></translation>
+        <translation>  (1) 执行破坏性命令。</translation>
     </message>
     <message>
         <source>  (2) View array partitions and system array information.</source>
-        <translation type="unfinished"></translation>
+        <translation>  (2) 查看阵列分区和系统阵列信息。</translation>
     </message>
     <message>
         <source>Event Notification</source>
-        <translation type="unfinished"></translation>
+        <translation>事件通知</translation>
     </message>
     <message>
         <source>Value displays current MBs per second of performance between the OS and the OXV-RAID Driver.</source>
-        <translation type="unfinished"></translation>
+        <translation>显示操作系统与 OXV-RAID 驱动程序之间当前每秒的传输量 (MB)。</translation>
     </message>
     <message>
         <source>Value displays current MBs per second  performance between the OXV-RAID Driver and the storage device.</source>
-        <translation type="unfinished"></translation>
+        <translation>显示 OXV-RAID 驱动程序与存储设备之间当前每秒的传输量 (MB)。</translation>
     </message>
     <message>
         <source>Value displays current IOs per second performance between the OS and the OXV-RAID Driver.</source>
-        <translation type="unfinished"></translation>
+        <translation>显示操作系统与 OXV-RAID 驱动程序之间当前每秒的 IO 数。</translation>
     </message>
     <message>
         <source>Value displays current IOs per second performance between the OXV-RAID Driver and the storage devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>显示 OXV-RAID 驱动程序与存储设备之间当前每秒的 IO 数。</translation>
     </message>
     <message>
         <source>Value displays total Bytes between the OS and the OXV-RAID Driver.</source>
-        <translation type="unfinished"></translation>
+        <translation>显示操作系统与 OXV-RAID 驱动程序之间传输的总字节数。</translation>
     </message>
     <message>
         <source>Value displays total Bytes between the OXV-RAID Driver and the storage device.</source>
-        <translation type="unfinished"></translation>
+        <translation>显示 OXV-RAID 驱动程序与存储设备之间传输的总字节数。</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>确定</translation>
     </message>
     <message>
         <source>Do you want to %1 Array %2: %3?</source>
-        <translation type="unfinished"></translation>
+        <translation>要对阵列 %2: %3 执行“%1”吗?</translation>
     </message>
     <message>
         <source>This operation will make the array invisible to the operating system and may cause DATA LOSS. Would you like to continue with the Prepare to Remove operation?</source>
-        <translation type="unfinished"></translation>
+        <translation>此操作将使阵列对操作系统不可见，并可能导致数据丢失。是否继续执行准备移除操作?</translation>
     </message>
     <message>
         <source>Remove all Spares from Array %1 ?</source>
-        <translation type="unfinished"></translation>
+        <translation>要移除阵列 %1 的所有热备盘吗?</translation>
     </message>
     <message>
         <source>Do you want to delete Array %1: %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>要删除阵列 %1: %2 吗?</translation>
     </message>
     <message>
         <source>WARNING: All data will be lost and unrecoverable. Continue with Secure Erase on Array %1 &quot;%2&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>警告: 所有数据都将丢失且无法恢复。是否继续安全擦除阵列 %1 &quot;%2&quot;?</translation>
     </message>
     <message>
         <source>If enabled Write Back Cache can increase the likelihood of data corruption if the system experiences an unexpected shutdown, do you wish to enable?</source>
-        <translation type="unfinished"></translation>
+        <translation>启用回写缓存后，如果系统意外关机，数据损坏的可能性会增加。是否启用?</translation>
     </message>
     <message>
         <source> is locked and cannot be transformed until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> 已锁定，解锁前无法转换。</translation>
     </message>
     <message>
         <source> is locked and cannot start a consistency check until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> 已锁定，解锁前无法启动一致性检查。</translation>
     </message>
     <message>
         <source> is locked and cannot stop a consistency check until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> 已锁定，解锁前无法停止一致性检查。</translation>
     </message>
     <message>
         <source> is locked and cannot start a background array scan until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> 已锁定，解锁前无法启动后台阵列扫描。</translation>
     </message>
     <message>
         <source> is locked and cannot stop a background array scan until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> 已锁定，解锁前无法停止后台阵列扫描。</translation>
     </message>
     <message>
         <source> is locked and cannot change the cache until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> 已锁定，解锁前无法更改缓存。</translation>
     </message>
     <message>
         <source> is locked and cannot change task priority until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> 已锁定，解锁前无法更改任务优先级。</translation>
     </message>
     <message>
         <source> is locked and cannot resume a task until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> 已锁定，解锁前无法恢复任务。</translation>
     </message>
     <message>
         <source> is locked and cannot pause a task until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> 已锁定，解锁前无法暂停任务。</translation>
     </message>
     <message>
         <source> is locked and cannot remove a task until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> 已锁定，解锁前无法移除任务。</translation>
     </message>
     <message>
         <source> is locked and cannot be renamed until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> 已锁定，解锁前无法重命名。</translation>
     </message>
     <message>
         <source> is locked and cannot be hidden until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> 已锁定，解锁前无法隐藏。</translation>
     </message>
     <message>
         <source> is locked and cannot be identified until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> 已锁定，解锁前无法识别。</translation>
     </message>
     <message>
         <source> is locked and cannot be prepared for removal until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> 已锁定，解锁前无法准备移除。</translation>
     </message>
     <message>
         <source> is locked and cannot have spares removed until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> 已锁定，解锁前无法移除热备盘。</translation>
     </message>
     <message>
         <source> is locked and cannot be deleted until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> 已锁定，解锁前无法删除。</translation>
     </message>
     <message>
         <source> is locked and cannot be secure erased until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> 已锁定，解锁前无法安全擦除。</translation>
     </message>
     <message>
         <source>Confirm Action</source>
-        <translation type="unfinished"></translation>
+        <translation>确认操作</translation>
     </message>
     <message>
         <source>Rescan in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在重新扫描...</translation>
     </message>
     <message>
         <source>Delete in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在删除...</translation>
     </message>
     <message>
         <source>Secure Erase in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在安全擦除...</translation>
     </message>
     <message>
         <source>Operation Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>操作失败</translation>
     </message>
     <message>
         <source>There is an overlap between the selected array and another array. Operation canceled.</source>
-        <translation type="unfinished"></translation>
+        <translation>所选阵列与另一阵列重叠。操作已取消。</translation>
     </message>
     <message>
         <source>Problem Ejecting OXV Array %1 SCSI Device</source>
-        <translation type="unfinished"></translation>
+        <translation>弹出 OXV 阵列 %1 的 SCSI 设备时出现问题</translation>
     </message>
     <message>
         <source>This device is currently in use. Close any program or windows that might be using this device, and then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>此设备正在使用中。请关闭可能正在使用此设备的所有程序或窗口，然后重试。</translation>
     </message>
     <message>
         <source>Array Removal</source>
-        <translation type="unfinished"></translation>
+        <translation>阵列移除</translation>
     </message>
     <message>
         <source>Array %1 has been removed from the configuration, the device&apos;s disconnected and are now ready to be physically removed from the system. It is important that no DISK RESCANs be performed until all of the disks in the array have been disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>阵列 %1 已从配置中移除，其设备已断开连接，现在可以从系统中物理移除。在该阵列的所有磁盘断开连接之前，切勿执行磁盘重新扫描</translation>
     </message>
     <message>
         <source>The LEDs representing the Disk(s) in the selected Array are now lit. Click &apos;OK&apos; to stop identifying.</source>
-        <translation type="unfinished"></translation>
+        <translation>所选阵列中磁盘的 LED 现已点亮。单击“确定”停止识别。</translation>
     </message>
     <message>
         <source>The total number of arrays is limited to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>阵列总数限制为 %1 个。</translation>
     </message>
     <message>
         <source>The RAID driver is not answering. The lists show the configuration read at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 驱动程序无响应。列表显示的是 %1 读取的配置。</translation>
     </message>
     <message>
         <source>The RAID driver is not answering. No configuration could be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 驱动程序无响应。无法读取任何配置。</translation>
     </message>
     <message>
         <source>The console cannot tell which arrays hold the operating system: Delete, Secure Erase, Hide and Prepare To Remove are unavailable.</source>
-        <translation type="unfinished"></translation>
+        <translation>控制台无法确定哪些阵列包含操作系统: 删除、安全擦除、隐藏和准备移除不可用。</translation>
     </message>
     <message>
         <source>Array </source>
-        <translation type="unfinished"></translation>
+        <translation>阵列 </translation>
     </message>
     <message>
         <source>Disk </source>
-        <translation type="unfinished"></translation>
+        <translation>磁盘 </translation>
     </message>
 </context>
 <context>
     <name>Kv_insertRemoveDialog</name>
     <message>
         <source>Rescan</source>
-        <translation type="unfinished"></translation>
+        <translation>重新扫描</translation>
     </message>
     <message>
         <source>Drive Inserted</source>
-        <translation type="unfinished"></translation>
+        <translation>已插入驱动器</translation>
     </message>
     <message>
         <source>A RAID controller has detected the insertion of a new drive. To bring this drive on-line a controller RESCAN must be performed. If this drive is part of an array of several drives you should only rescan after the last drive that is part of the array has been inserted. </source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 控制器检测到插入了新驱动器。要使此驱动器联机，必须对控制器执行重新扫描。如果此驱动器属于由多个驱动器组成的阵列，请在插入该阵列的最后一个驱动器之后再重新扫描。 </translation>
     </message>
     <message>
         <source>Drive Removed</source>
-        <translation type="unfinished"></translation>
+        <translation>已移除驱动器</translation>
     </message>
     <message>
         <source>A RAID controller has detected the removal of a disk drive. To permanently remove the drive and sync the configuration a rescan must be performed. If this drive is part of an array that is being taken off-line, DO NOT RESCAN until the last drive included in the array has been removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 控制器检测到驱动器已被移除。要永久移除该驱动器并同步配置，必须执行重新扫描。如果此驱动器属于正在脱机的阵列，在移除该阵列的最后一个驱动器之前，请勿重新扫描。</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>kv_EULA_Dialog</name>
     <message>
         <source>Accept</source>
-        <translation type="unfinished"></translation>
+        <translation>接受</translation>
     </message>
     <message>
         <source>End User License Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>最终用户许可协议</translation>
     </message>
     <message>
         <source>EULA text could not be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法加载许可协议文本。</translation>
     </message>
 </context>
 </TS>

@@ -5,886 +5,888 @@
     <name>KV_MainWindow</name>
     <message>
         <source>NORMAL</source>
-        <translation type="unfinished"></translation>
+        <translation>正常</translation>
     </message>
     <message>
         <source>READY</source>
-        <translation type="unfinished"></translation>
+        <translation>就緒</translation>
     </message>
     <message>
         <source>CRITICAL</source>
-        <translation type="unfinished"></translation>
+        <translation>危急</translation>
     </message>
     <message>
         <source>OFFLINE</source>
-        <translation type="unfinished"></translation>
+        <translation>離線</translation>
     </message>
     <message>
         <source>OUTDATE</source>
-        <translation type="unfinished"></translation>
+        <translation>過期</translation>
     </message>
     <message>
         <source>CACHE OFFLINE</source>
-        <translation type="unfinished"></translation>
+        <translation>快取離線</translation>
     </message>
     <message>
         <source>LOCKED</source>
-        <translation type="unfinished"></translation>
+        <translation>已鎖定</translation>
     </message>
     <message>
         <source>UNKNOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>未知</translation>
     </message>
     <message>
         <source>NoError</source>
-        <translation type="unfinished"></translation>
+        <translation>無錯誤</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>故障</translation>
     </message>
     <message>
         <source>Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>離線</translation>
     </message>
     <message>
         <source>Failed Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>故障離線</translation>
     </message>
     <message>
         <source>NOT ACTIVE</source>
-        <translation type="unfinished"></translation>
+        <translation>未啟用</translation>
     </message>
     <message>
         <source>TRANSFORM</source>
-        <translation type="unfinished"></translation>
+        <translation>轉換</translation>
     </message>
     <message>
         <source>CREATE</source>
-        <translation type="unfinished"></translation>
+        <translation>建立</translation>
     </message>
     <message>
         <source>CHECK</source>
-        <translation type="unfinished"></translation>
+        <translation>檢查</translation>
     </message>
     <message>
         <source>COPY</source>
-        <translation type="unfinished"></translation>
+        <translation>複製</translation>
     </message>
     <message>
         <source>RESTORE</source>
-        <translation type="unfinished"></translation>
+        <translation>重建</translation>
     </message>
     <message>
         <source>CHECK BITMAP</source>
-        <translation type="unfinished"></translation>
+        <translation>點陣圖檢查</translation>
     </message>
     <message>
         <source>FLUSH BITMAP</source>
-        <translation type="unfinished"></translation>
+        <translation>點陣圖寫入</translation>
     </message>
     <message>
         <source>SECURE ERASE</source>
-        <translation type="unfinished"></translation>
+        <translation>安全清除</translation>
     </message>
     <message>
         <source>PAGE MOVE</source>
-        <translation type="unfinished"></translation>
+        <translation>頁面移動</translation>
     </message>
     <message>
         <source>TIER MOVE</source>
-        <translation type="unfinished"></translation>
+        <translation>分層移動</translation>
     </message>
     <message>
         <source>ZERO CREATE</source>
-        <translation type="unfinished"></translation>
+        <translation>清零建立</translation>
     </message>
     <message>
         <source>STARTED</source>
-        <translation type="unfinished"></translation>
+        <translation>已開始</translation>
     </message>
     <message>
         <source>PAUSED</source>
-        <translation type="unfinished"></translation>
+        <translation>已暫停</translation>
     </message>
     <message>
         <source>SHUTDOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>已關閉</translation>
     </message>
     <message>
         <source>FAILED</source>
-        <translation type="unfinished"></translation>
+        <translation>失敗</translation>
     </message>
     <message>
         <source>STOPPED</source>
-        <translation type="unfinished"></translation>
+        <translation>已停止</translation>
     </message>
     <message>
         <source>COMPLETED</source>
-        <translation type="unfinished"></translation>
+        <translation>已完成</translation>
     </message>
     <message>
         <source>REMOVED</source>
-        <translation type="unfinished"></translation>
+        <translation>已移除</translation>
     </message>
     <message>
         <source>NOT COMPLETED</source>
-        <translation type="unfinished"></translation>
+        <translation>未完成</translation>
     </message>
     <message>
         <source>Very Low</source>
-        <translation type="unfinished"></translation>
+        <translation>極低</translation>
     </message>
     <message>
         <source>Informational</source>
-        <translation type="unfinished"></translation>
+        <translation>資訊</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>警告</translation>
     </message>
     <message>
         <source>Critical</source>
-        <translation type="unfinished"></translation>
+        <translation>危急</translation>
     </message>
     <message>
         <source>Fatal</source>
-        <translation type="unfinished"></translation>
+        <translation>嚴重</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>未知</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>是</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>否</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>檔案(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>結束(&amp;Q)</translation>
     </message>
     <message>
         <source>&amp;Array</source>
-        <translation type="unfinished"></translation>
+        <translation>陣列(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Create</source>
-        <translation type="unfinished"></translation>
+        <translation>建立(&amp;C)</translation>
     </message>
     <message>
         <source>Create RAID array</source>
-        <translation type="unfinished"></translation>
+        <translation>建立 RAID 陣列</translation>
     </message>
     <message>
         <source>&amp;Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>轉換(&amp;T)</translation>
     </message>
     <message>
         <source>Transform an existing RAID array</source>
-        <translation type="unfinished"></translation>
+        <translation>轉換現有的 RAID 陣列</translation>
     </message>
     <message>
         <source>Check Consistency</source>
-        <translation type="unfinished"></translation>
+        <translation>一致性檢查</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>啟動</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>停止</translation>
     </message>
     <message>
         <source>Background Array Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>背景陣列掃描</translation>
     </message>
     <message>
         <source>Modify Cache Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>修改快取設定</translation>
     </message>
     <message>
         <source>No Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>無快取</translation>
     </message>
     <message>
         <source>Read Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>讀取快取</translation>
     </message>
     <message>
         <source>Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>回寫快取</translation>
     </message>
     <message>
         <source>Read + Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>讀取 + 回寫快取</translation>
     </message>
     <message>
         <source>Task</source>
-        <translation type="unfinished"></translation>
+        <translation>工作</translation>
     </message>
     <message>
         <source>Priority</source>
-        <translation type="unfinished"></translation>
+        <translation>優先順序</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>繼續</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>暫停</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>移除</translation>
     </message>
     <message>
         <source>&amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名稱(&amp;N)</translation>
     </message>
     <message>
         <source>Change Array Name of Selected Array</source>
-        <translation type="unfinished"></translation>
+        <translation>更改選取陣列的名稱</translation>
     </message>
     <message>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>隱藏</translation>
     </message>
     <message>
         <source>Hide/Un-Hide an existing Array</source>
-        <translation type="unfinished"></translation>
+        <translation>隱藏或取消隱藏現有的陣列</translation>
     </message>
     <message>
         <source>Identify Array</source>
-        <translation type="unfinished"></translation>
+        <translation>識別陣列</translation>
     </message>
     <message>
         <source>Light LED(s) representing the selected Array</source>
-        <translation type="unfinished"></translation>
+        <translation>點亮選取陣列的 LED</translation>
     </message>
     <message>
         <source>&amp;Prepare To Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>準備移除(&amp;P)</translation>
     </message>
     <message>
         <source>Make the array invisible to the operating system for preparation of removal</source>
-        <translation type="unfinished"></translation>
+        <translation>讓作業系統看不到陣列，以準備移除</translation>
     </message>
     <message>
         <source>Remove Spares</source>
-        <translation type="unfinished"></translation>
+        <translation>移除後備磁碟</translation>
     </message>
     <message>
         <source>Remove all dedicated spares assigned to this array</source>
-        <translation type="unfinished"></translation>
+        <translation>移除指定給此陣列的所有專用後備磁碟</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>刪除(&amp;D)</translation>
     </message>
     <message>
         <source>Delete an existing RAID array</source>
-        <translation type="unfinished"></translation>
+        <translation>刪除現有的 RAID 陣列</translation>
     </message>
     <message>
         <source>Delete &amp;Multiple Arrays</source>
-        <translation type="unfinished"></translation>
+        <translation>刪除多個陣列(&amp;M)</translation>
     </message>
     <message>
         <source>Select multiple existing RAID arrays for deletion</source>
-        <translation type="unfinished"></translation>
+        <translation>選取要刪除的多個現有 RAID 陣列</translation>
     </message>
     <message>
         <source>&amp;Secure Erase</source>
-        <translation type="unfinished"></translation>
+        <translation>安全清除(&amp;S)</translation>
     </message>
     <message>
         <source>Secure Erase an existing RAID array</source>
-        <translation type="unfinished"></translation>
+        <translation>安全清除現有的 RAID 陣列</translation>
     </message>
     <message>
         <source>&amp;Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>磁碟(&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Rescan</source>
-        <translation type="unfinished"></translation>
+        <translation>重新掃描(&amp;R)</translation>
     </message>
     <message>
         <source>Rescan all channels to detect new or removed physical disks and arrays.</source>
-        <translation type="unfinished"></translation>
+        <translation>重新掃描所有通道，以偵測新增或移除的實體磁碟與陣列。</translation>
     </message>
     <message>
         <source>&amp;Initialize</source>
-        <translation type="unfinished"></translation>
+        <translation>初始化(&amp;I)</translation>
     </message>
     <message>
         <source>&amp;Clear Metadata</source>
-        <translation type="unfinished"></translation>
+        <translation>清除中繼資料(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>內容(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;S.M.A.R.T. Overview</source>
-        <translation type="unfinished"></translation>
+        <translation>S.M.A.R.T. 概觀(&amp;S)</translation>
     </message>
     <message>
         <source>S.M.A.R.T. (Self-Monitoring, Analysis and Reporting Technology) is a monitoring system by the drive to detect and report various indicators of drive reliability.</source>
-        <translation type="unfinished"></translation>
+        <translation>S.M.A.R.T. (Self-Monitoring, Analysis and Reporting Technology，自我監控、分析與報告技術) 是磁碟機內建的監控系統，用於偵測並報告磁碟機可靠性的各項指標。</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>選項(&amp;O)</translation>
     </message>
     <message>
         <source>Manage spares for the selected disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>管理選取磁碟的後備磁碟。</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>檢視(&amp;V)</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>重新整理(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Application Log</source>
-        <translation type="unfinished"></translation>
+        <translation>應用程式記錄檔(&amp;A)</translation>
     </message>
     <message>
         <source>View application log information.</source>
-        <translation type="unfinished"></translation>
+        <translation>檢視應用程式記錄檔。</translation>
     </message>
     <message>
         <source>&amp;View Controllers</source>
-        <translation type="unfinished"></translation>
+        <translation>檢視控制器(&amp;V)</translation>
     </message>
     <message>
         <source>View Controller List</source>
-        <translation type="unfinished"></translation>
+        <translation>檢視控制器清單</translation>
     </message>
     <message>
         <source>&amp;Event View</source>
-        <translation type="unfinished"></translation>
+        <translation>事件檢視(&amp;E)</translation>
     </message>
     <message>
         <source>Collapse Event View</source>
-        <translation type="unfinished"></translation>
+        <translation>摺疊事件檢視</translation>
     </message>
     <message>
         <source>&amp;Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>佈景主題(&amp;T)</translation>
     </message>
     <message>
         <source>Change Application Color Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>更改應用程式的色彩佈景主題</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>深色</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>淺色</translation>
     </message>
     <message>
         <source>&amp;Icon Size</source>
-        <translation type="unfinished"></translation>
+        <translation>圖示大小(&amp;I)</translation>
     </message>
     <message>
         <source>Change Application&apos;s Icon Sizes</source>
-        <translation type="unfinished"></translation>
+        <translation>更改應用程式的圖示大小</translation>
     </message>
     <message>
         <source>Small</source>
-        <translation type="unfinished"></translation>
+        <translation>小</translation>
     </message>
     <message>
         <source>Large</source>
-        <translation type="unfinished"></translation>
+        <translation>大</translation>
     </message>
     <message>
         <source>&amp;Font Size</source>
-        <translation type="unfinished"></translation>
+        <translation>字型大小(&amp;F)</translation>
     </message>
     <message>
         <source>Change Application&apos;s Font Sizes</source>
-        <translation type="unfinished"></translation>
+        <translation>更改應用程式的字型大小</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>一般</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>說明(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>關於(&amp;A)</translation>
     </message>
     <message>
         <source>Display Application and RAID Driver versions</source>
-        <translation type="unfinished"></translation>
+        <translation>顯示應用程式與 RAID 驅動程式的版本</translation>
     </message>
     <message>
         <source>&amp;User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>使用者指南(&amp;U)</translation>
     </message>
     <message>
         <source>Link to User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>前往使用者指南</translation>
     </message>
     <message>
         <source>&amp;Support</source>
-        <translation type="unfinished"></translation>
+        <translation>技術支援(&amp;S)</translation>
     </message>
     <message>
         <source>Link to OXV Support Site</source>
-        <translation type="unfinished"></translation>
+        <translation>前往 OXV 技術支援網站</translation>
     </message>
     <message>
         <source>&amp;EULA</source>
-        <translation type="unfinished"></translation>
+        <translation>使用者授權合約(&amp;E)</translation>
     </message>
     <message>
         <source>View End User License Agreement (EULA).</source>
-        <translation type="unfinished"></translation>
+        <translation>檢視使用者授權合約 (EULA)。</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>磁碟</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>狀態</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>類型</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>連接埠類型</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>容量</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>可用空間</translation>
     </message>
     <message>
         <source>Largest Free</source>
-        <translation type="unfinished"></translation>
+        <translation>最大可用</translation>
     </message>
     <message>
         <source>Global Spare</source>
-        <translation type="unfinished"></translation>
+        <translation>全局後備</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>通知式熱抽換</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>使用數</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>型號</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>序號</translation>
     </message>
     <message>
         <source>Firmware Revision</source>
-        <translation type="unfinished"></translation>
+        <translation>韌體修訂版</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>裝置</translation>
     </message>
     <message>
         <source>OS Name</source>
-        <translation type="unfinished"></translation>
+        <translation>作業系統名稱</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>系統</translation>
     </message>
     <message>
         <source>Partition</source>
-        <translation type="unfinished"></translation>
+        <translation>分割區</translation>
     </message>
     <message>
         <source>Array Name</source>
-        <translation type="unfinished"></translation>
+        <translation>陣列名稱</translation>
     </message>
     <message>
         <source>Total Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>總容量</translation>
     </message>
     <message>
         <source>Task State</source>
-        <translation type="unfinished"></translation>
+        <translation>工作狀態</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>進度</translation>
     </message>
     <message>
         <source>Pri</source>
-        <translation type="unfinished"></translation>
+        <translation>優先</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>掃描</translation>
     </message>
     <message>
         <source>Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>快取</translation>
     </message>
     <message>
         <source>CTS</source>
-        <translation type="unfinished"></translation>
+        <translation>CTS</translation>
     </message>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>Trim</translation>
     </message>
     <message>
         <source>Ded Spare</source>
-        <translation type="unfinished"></translation>
+        <translation>專用後備</translation>
     </message>
     <message>
         <source>#</source>
-        <translation type="unfinished"></translation>
+        <translation>序號</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日期</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>事件</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>文字</translation>
     </message>
     <message>
         <source>EULA</source>
-        <translation type="unfinished"></translation>
+        <translation>使用者授權合約</translation>
     </message>
     <message>
         <source>(Hidden)</source>
-        <translation type="unfinished"></translation>
+        <translation>(已隱藏)</translation>
     </message>
     <message>
         <source> (Source)</source>
-        <translation type="unfinished"></translation>
+        <translation> (來源)</translation>
     </message>
     <message>
         <source> (Destination)</source>
-        <translation type="unfinished"></translation>
+        <translation> (目的)</translation>
     </message>
     <message>
         <source> Dedicated Spares</source>
-        <translation type="unfinished"></translation>
+        <translation> 專用後備磁碟</translation>
     </message>
     <message>
         <source>Missing</source>
-        <translation type="unfinished"></translation>
+        <translation>遺失</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>無</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>新</translation>
     </message>
     <message>
         <source>Un-Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>取消隱藏</translation>
     </message>
     <message>
         <source>Unable to find kvcfg RAID driver, please ensure all required RAID drivers are installed or the application will not be functional.</source>
-        <translation type="unfinished"></translation>
+        <translation>找不到 kvcfg RAID 驅動程式。請確認已安裝所有必要的 RAID 驅動程式，否則應用程式將無法運作。</translation>
     </message>
     <message>
         <source>Unable to find the OXV RAID drivers, please confirm your BIOS settings have RAID enabled.
 
 If running AHCI/Native mode, nothing needs to be done. Exiting application.</source>
-        <translation type="unfinished"></translation>
+        <translation>找不到 OXV RAID 驅動程式。請確認 BIOS 設定中已啟用 RAID。
+
+若在 AHCI/原生模式下執行，則無須任何動作。應用程式即將結束。</translation>
     </message>
     <message>
         <source>Please run application as Administrator.</source>
-        <translation type="unfinished"></translation>
+        <translation>請以系統管理員身分執行應用程式。</translation>
     </message>
     <message>
         <source>While running this application at your current user privileges you will not be able to:</source>
-        <translation type="unfinished"></translation>
+        <translation>以目前的使用者權限執行此應用程式時，您將無法:</translation>
     </message>
     <message>
         <source>  (1) Perform destructive commands.</source>
-        <translation type="unfinished"></translation>
+        <translation>  (1) 執行破壞性命令。</translation>
     </message>
     <message>
         <source>  (2) View array partitions and system array information.</source>
-        <translation type="unfinished"></translation>
+        <translation>  (2) 檢視陣列分割區與系統陣列資訊。</translation>
     </message>
     <message>
         <source>Event Notification</source>
-        <translation type="unfinished"></translation>
+        <translation>事件通知</translation>
     </message>
     <message>
         <source>Value displays current MBs per second of performance between the OS and the OXV-RAID Driver.</source>
-        <translation type="unfinished"></translation>
+        <translation>顯示作業系統與 OXV-RAID 驅動程式之間目前每秒的傳輸量 (MB)。</translation>
     </message>
     <message>
         <source>Value displays current MBs per second  performance between the OXV-RAID Driver and the storage device.</source>
-        <translation type="unfinished"></translation>
+        <translation>顯示 OXV-RAID 驅動程式與儲存裝置之間目前每秒的傳輸量 (MB)。</translation>
     </message>
     <message>
         <source>Value displays current IOs per second performance between the OS and the OXV-RAID Driver.</source>
-        <translation type="unfinished"></translation>
+        <translation>顯示作業系統與 OXV-RAID 驅動程式之間目前每秒的 IO 數。</translation>
     </message>
     <message>
         <source>Value displays current IOs per second performance between the OXV-RAID Driver and the storage devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>顯示 OXV-RAID 驅動程式與儲存裝置之間目前每秒的 IO 數。</translation>
     </message>
     <message>
         <source>Value displays total Bytes between the OS and the OXV-RAID Driver.</source>
-        <translation type="unfinished"></translation>
+        <translation>顯示作業系統與 OXV-RAID 驅動程式之間傳輸的總位元組數。</translation>
     </message>
     <message>
         <source>Value displays total Bytes between the OXV-RAID Driver and the storage device.</source>
-        <translation type="unfinished"></translation>
+        <translation>顯示 OXV-RAID 驅動程式與儲存裝置之間傳輸的總位元組數。</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>確定</translation>
     </message>
     <message>
         <source>Do you want to %1 Array %2: %3?</source>
-        <translation type="unfinished"></translation>
+        <translation>要對陣列 %2: %3 執行「%1」嗎?</translation>
     </message>
     <message>
         <source>This operation will make the array invisible to the operating system and may cause DATA LOSS. Would you like to continue with the Prepare to Remove operation?</source>
-        <translation type="unfinished"></translation>
+        <translation>此作業會讓作業系統看不到陣列，並可能導致資料遺失。是否要繼續執行準備移除作業?</translation>
     </message>
     <message>
         <source>Remove all Spares from Array %1 ?</source>
-        <translation type="unfinished"></translation>
+        <translation>要移除陣列 %1 的所有後備磁碟嗎?</translation>
     </message>
     <message>
         <source>Do you want to delete Array %1: %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>要刪除陣列 %1: %2 嗎?</translation>
     </message>
     <message>
         <source>WARNING: All data will be lost and unrecoverable. Continue with Secure Erase on Array %1 &quot;%2&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>警告: 所有資料都將遺失且無法復原。是否要繼續安全清除陣列 %1 &quot;%2&quot;?</translation>
     </message>
     <message>
         <source>If enabled Write Back Cache can increase the likelihood of data corruption if the system experiences an unexpected shutdown, do you wish to enable?</source>
-        <translation type="unfinished"></translation>
+        <translation>啟用回寫快取後，若系統意外關機，資料損毀的可能性會增加。是否要啟用?</translation>
     </message>
     <message>
         <source> is locked and cannot be transformed until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> 已鎖定，解除鎖定前無法轉換。</translation>
     </message>
     <message>
         <source> is locked and cannot start a consistency check until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> 已鎖定，解除鎖定前無法啟動一致性檢查。</translation>
     </message>
     <message>
         <source> is locked and cannot stop a consistency check until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> 已鎖定，解除鎖定前無法停止一致性檢查。</translation>
     </message>
     <message>
         <source> is locked and cannot start a background array scan until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> 已鎖定，解除鎖定前無法啟動背景陣列掃描。</translation>
     </message>
     <message>
         <source> is locked and cannot stop a background array scan until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> 已鎖定，解除鎖定前無法停止背景陣列掃描。</translation>
     </message>
     <message>
         <source> is locked and cannot change the cache until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> 已鎖定，解除鎖定前無法更改快取。</translation>
     </message>
     <message>
         <source> is locked and cannot change task priority until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> 已鎖定，解除鎖定前無法更改工作優先順序。</translation>
     </message>
     <message>
         <source> is locked and cannot resume a task until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> 已鎖定，解除鎖定前無法繼續工作。</translation>
     </message>
     <message>
         <source> is locked and cannot pause a task until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> 已鎖定，解除鎖定前無法暫停工作。</translation>
     </message>
     <message>
         <source> is locked and cannot remove a task until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> 已鎖定，解除鎖定前無法移除工作。</translation>
     </message>
     <message>
         <source> is locked and cannot be renamed until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> 已鎖定，解除鎖定前無法重新命名。</translation>
     </message>
     <message>
         <source> is locked and cannot be hidden until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> 已鎖定，解除鎖定前無法隱藏。</translation>
     </message>
     <message>
         <source> is locked and cannot be identified until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> 已鎖定，解除鎖定前無法識別。</translation>
     </message>
     <message>
         <source> is locked and cannot be prepared for removal until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> 已鎖定，解除鎖定前無法準備移除。</translation>
     </message>
     <message>
         <source> is locked and cannot have spares removed until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> 已鎖定，解除鎖定前無法移除後備磁碟。</translation>
     </message>
     <message>
         <source> is locked and cannot be deleted until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> 已鎖定，解除鎖定前無法刪除。</translation>
     </message>
     <message>
         <source> is locked and cannot be secure erased until it is unlocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> 已鎖定，解除鎖定前無法安全清除。</translation>
     </message>
     <message>
         <source>Confirm Action</source>
-        <translation type="unfinished"></translation>
+        <translation>確認動作</translation>
     </message>
     <message>
         <source>Rescan in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在重新掃描...</translation>
     </message>
     <message>
         <source>Delete in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在刪除...</translation>
     </message>
     <message>
         <source>Secure Erase in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在安全清除...</translation>
     </message>
     <message>
         <source>Operation Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>作業失敗</translation>
     </message>
     <message>
         <source>There is an overlap between the selected array and another array. Operation canceled.</source>
-        <translation type="unfinished"></translation>
+        <translation>選取的陣列與另一個陣列重疊。作業已取消。</translation>
     </message>
     <message>
         <source>Problem Ejecting OXV Array %1 SCSI Device</source>
-        <translation type="unfinished"></translation>
+        <translation>退出 OXV 陣列 %1 的 SCSI 裝置時發生問題</translation>
     </message>
     <message>
         <source>This device is currently in use. Close any program or windows that might be using this device, and then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>此裝置目前正在使用中。請關閉可能正在使用此裝置的所有程式或視窗，然後再試一次。</translation>
     </message>
     <message>
         <source>Array Removal</source>
-        <translation type="unfinished"></translation>
+        <translation>陣列移除</translation>
     </message>
     <message>
         <source>Array %1 has been removed from the configuration, the device&apos;s disconnected and are now ready to be physically removed from the system. It is important that no DISK RESCANs be performed until all of the disks in the array have been disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>陣列 %1 已從設定中移除，其裝置已中斷連線，現在可以從系統實體移除。在該陣列的所有磁碟中斷連線之前，請勿執行磁碟重新掃描</translation>
     </message>
     <message>
         <source>The LEDs representing the Disk(s) in the selected Array are now lit. Click &apos;OK&apos; to stop identifying.</source>
-        <translation type="unfinished"></translation>
+        <translation>選取陣列中磁碟的 LED 已點亮。按一下「確定」停止識別。</translation>
     </message>
     <message>
         <source>The total number of arrays is limited to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>陣列總數上限為 %1 個。</translation>
     </message>
     <message>
         <source>The RAID driver is not answering. The lists show the configuration read at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 驅動程式沒有回應。清單顯示的是於 %1 讀取的設定。</translation>
     </message>
     <message>
         <source>The RAID driver is not answering. No configuration could be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 驅動程式沒有回應。無法讀取任何設定。</translation>
     </message>
     <message>
         <source>The console cannot tell which arrays hold the operating system: Delete, Secure Erase, Hide and Prepare To Remove are unavailable.</source>
-        <translation type="unfinished"></translation>
+        <translation>主控台無法判斷哪些陣列包含作業系統: 無法使用刪除、安全清除、隱藏與準備移除。</translation>
     </message>
     <message>
         <source>Array </source>
-        <translation type="unfinished"></translation>
+        <translation>陣列 </translation>
     </message>
     <message>
         <source>Disk </source>
-        <translation type="unfinished"></translation>
+        <translation>磁碟 </translation>
     </message>
 </context>
 <context>
     <name>Kv_insertRemoveDialog</name>
     <message>
         <source>Rescan</source>
-        <translation type="unfinished"></translation>
+        <translation>重新掃描</translation>
     </message>
     <message>
         <source>Drive Inserted</source>
-        <translation type="unfinished"></translation>
+        <translation>已插入磁碟機</translation>
     </message>
     <message>
         <source>A RAID controller has detected the insertion of a new drive. To bring this drive on-line a controller RESCAN must be performed. If this drive is part of an array of several drives you should only rescan after the last drive that is part of the array has been inserted. </source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 控制器偵測到插入新的磁碟機。若要讓此磁碟機上線，必須對控制器執行重新掃描。如果此磁碟機屬於由多部磁碟機組成的陣列，請在插入該陣列的最後一部磁碟機之後再重新掃描。 </translation>
     </message>
     <message>
         <source>Drive Removed</source>
-        <translation type="unfinished"></translation>
+        <translation>已移除磁碟機</translation>
     </message>
     <message>
         <source>A RAID controller has detected the removal of a disk drive. To permanently remove the drive and sync the configuration a rescan must be performed. If this drive is part of an array that is being taken off-line, DO NOT RESCAN until the last drive included in the array has been removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 控制器偵測到磁碟機已移除。若要永久移除磁碟機並同步設定，必須執行重新掃描。如果此磁碟機屬於正在離線的陣列，在移除該陣列的最後一部磁碟機之前，請勿重新掃描。</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>kv_EULA_Dialog</name>
     <message>
         <source>Accept</source>
-        <translation type="unfinished"></translation>
+        <translation>接受</translation>
     </message>
     <message>
         <source>End User License Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>使用者授權合約</translation>
     </message>
     <message>
         <source>EULA text could not be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法載入授權合約文字。</translation>
     </message>
 </context>
 </TS>
