@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>RESTORE</source>
-        <translation>ВЪЗСТАНОВЯВАНЕ</translation>
+        <translation>ПРЕИЗГРАЖДАНЕ</translation>
     </message>
     <message>
         <source>CHECK BITMAP</source>

@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>RESTORE</source>
-        <translation>VRAĆANJE</translation>
+        <translation>OBNOVA</translation>
     </message>
     <message>
         <source>CHECK BITMAP</source>

@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>RESTORE</source>
-        <translation>GENDANNELSE</translation>
+        <translation>GENOPBYGNING</translation>
     </message>
     <message>
         <source>CHECK BITMAP</source>

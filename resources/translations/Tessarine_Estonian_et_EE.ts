@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>RESTORE</source>
-        <translation>TAASTAMINE</translation>
+        <translation>ÜMBEREHITUS</translation>
     </message>
     <message>
         <source>CHECK BITMAP</source>

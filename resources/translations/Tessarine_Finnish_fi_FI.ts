@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>RESTORE</source>
-        <translation>PALAUTUS</translation>
+        <translation>UUDELLEENRAKENNUS</translation>
     </message>
     <message>
         <source>CHECK BITMAP</source>

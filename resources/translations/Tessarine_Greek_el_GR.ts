@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>RESTORE</source>
-        <translation>ΕΠΑΝΑΦΟΡΑ</translation>
+        <translation>ΑΝΑΚΑΤΑΣΚΕΥΗ</translation>
     </message>
     <message>
         <source>CHECK BITMAP</source>

@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>RESTORE</source>
-        <translation>שחזור</translation>
+        <translation>בנייה מחדש</translation>
     </message>
     <message>
         <source>CHECK BITMAP</source>

@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>RESTORE</source>
-        <translation>HELYREÁLLÍTÁS</translation>
+        <translation>ÚJRAÉPÍTÉS</translation>
     </message>
     <message>
         <source>CHECK BITMAP</source>

@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>RESTORE</source>
-        <translation>복원</translation>
+        <translation>재구축</translation>
     </message>
     <message>
         <source>CHECK BITMAP</source>

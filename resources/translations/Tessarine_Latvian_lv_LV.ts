@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>RESTORE</source>
-        <translation>ATJAUNOŠANA</translation>
+        <translation>PĀRBŪVE</translation>
     </message>
     <message>
         <source>CHECK BITMAP</source>

@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>RESTORE</source>
-        <translation>ATKŪRIMAS</translation>
+        <translation>PERKŪRIMAS</translation>
     </message>
     <message>
         <source>CHECK BITMAP</source>

@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>RESTORE</source>
-        <translation>GJENOPPRETTING</translation>
+        <translation>GJENOPPBYGGING</translation>
     </message>
     <message>
         <source>CHECK BITMAP</source>

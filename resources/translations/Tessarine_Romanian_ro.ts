@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>RESTORE</source>
-        <translation>RESTAURARE</translation>
+        <translation>RECONSTRUIRE</translation>
     </message>
     <message>
         <source>CHECK BITMAP</source>

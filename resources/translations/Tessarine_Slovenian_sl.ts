@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>RESTORE</source>
-        <translation>OBNOVA</translation>
+        <translation>PONOVNA IZGRADNJA</translation>
     </message>
     <message>
         <source>CHECK BITMAP</source>

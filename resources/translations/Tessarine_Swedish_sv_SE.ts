@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>RESTORE</source>
-        <translation>ÅTERSTÄLLNING</translation>
+        <translation>ÅTERUPPBYGGNAD</translation>
     </message>
     <message>
         <source>CHECK BITMAP</source>

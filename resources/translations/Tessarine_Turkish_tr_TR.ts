@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>RESTORE</source>
-        <translation>GERİ YÜKLEME</translation>
+        <translation>YENİDEN OLUŞTURMA</translation>
     </message>
     <message>
         <source>CHECK BITMAP</source>
