@@ -493,7 +493,7 @@
     </message>
     <message>
         <source>Global Spare</source>
-        <translation>Bendrasis atsarginis</translation>
+        <translation>Visuotinis atsarginis</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
