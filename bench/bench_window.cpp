@@ -5,6 +5,7 @@
 // start to a first populated window, with a short and with a full log. The bundles are built once
 // beforehand against an emulator in this process, so only the window's own work is timed.
 #include "bench_configs.h"
+#include "bench_daemon.h"
 #include "main_window.h"
 #include "startup.h"
 
@@ -159,13 +160,34 @@ void BM_ApplyWithRows(benchmark::State &state)
     state.counters["rows"] = double(quiet.window.eventList()->topLevelItemCount());
 }
 
+// The event log file the window keeps in its data folder: removed before a
+// start is timed, so that it does not hold what earlier runs appended.
+void forgetEventLog()
+{
+    QFile::remove(KV_Startup::DataFilePath(QCoreApplication::applicationDirPath(),
+                                           QStringLiteral("EventsLog.xml")));
+}
+
 // Construction to a window with its trees filled from the first refresh,
-// with a full driver log (range(0) 1) or a short one.
+// with a full driver log (range(0) 1) or a short one, from an emulator in
+// this process (range(1) 0) or from the emulator's daemon over its socket
+// (range(1) 1), as the console reaches it.
 void BM_StartToPopulatedWindow(benchmark::State &state)
 {
-    const auto emulator =
-        emulatorOf(bench::demoWithEvents(state.range(0) != 0 ? FullLog : NewEvents));
+    const kvemu::StoredState stored =
+        bench::demoWithEvents(state.range(0) != 0 ? FullLog : NewEvents);
+    std::shared_ptr<kvemu::Emulator> emulator;
+    std::unique_ptr<bench::Daemon> daemon;
+    if (state.range(1) == 0) {
+        emulator = emulatorOf(stored);
+    } else {
+        daemon = std::make_unique<bench::Daemon>("window", stored);
+        kv::setPlatform(daemon->platform());
+    }
     for (auto _ : state) {
+        state.PauseTiming();
+        forgetEventLog();
+        state.ResumeTiming();
         KV_MainWindow window;
         window.show();
         while (window.refreshInProgress() || window.arrayList()->topLevelItemCount() == 0)
@@ -174,6 +196,7 @@ void BM_StartToPopulatedWindow(benchmark::State &state)
         window.close();
         state.ResumeTiming();
     }
+    state.counters["events"] = double(stored.events.records().size());
 }
 
 } // namespace
@@ -185,9 +208,8 @@ BENCHMARK(BM_ApplyWithRows)
     ->ArgNames({"rows", "largest", "new"})
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartToPopulatedWindow)
-    ->Arg(0)
-    ->Arg(1)
-    ->ArgName("full_log")
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->ArgNames({"full_log", "daemon"})
     ->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
@@ -198,14 +220,11 @@ int main(int argc, char **argv)
     QCoreApplication::setOrganizationName(QStringLiteral("OXV"));
     QCoreApplication::setApplicationName(QStringLiteral("Velmora"));
     KV_RegisterServiceTypes();
-    // The event log file of the test-mode data folder would grow with every
-    // run and slow the next start: each run starts without one.
-    const QString eventLog = KV_Startup::DataFilePath(QCoreApplication::applicationDirPath(),
-                                                      QStringLiteral("EventsLog.xml"));
-    QFile::remove(eventLog);
+    // The event log file of the test-mode data folder grows with every run.
+    forgetEventLog();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    QFile::remove(eventLog);
+    forgetEventLog();
     return 0;
 }
