@@ -743,6 +743,9 @@ RaidDataBundle KV_RaidApi::BuildBundle(quint32 firstEventSequence, quint32 langu
     const KV_SnapshotTables &t = bundle.snapshot->tables;
     bundle.computerName = ComputerName();
 
+    // Every host lookup of this build (drive letters, system arrays, disk
+    // numbers) reads the one scan this holds.
+    const KV_HostScan scan;
     const HostView host = hostView();
     bundle.systemFactsUnknown = !host.systemKnown;
     for (int i = 0; i < t.arrayCount; ++i) {
