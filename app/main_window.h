@@ -11,6 +11,8 @@
 #include "window_actions.h"
 
 #include <QFont>
+#include <QHash>
+#include <QIcon>
 #include <QMainWindow>
 #include <QSize>
 
@@ -167,7 +169,18 @@ private:
 
     QColor defaultColour() const;
     bool darkTheme() const { return theme_ == u"dark"; }
+    // The event list's Date column fitted to the widest Date text seen.
+    void fitEventDateColumn();
+    void measureEventDate(QTreeWidgetItem *row);
+    int eventDateWidth_ = -1; // -1: not measured since the rows or the font changed
+
+    // The tree icons: each file is decoded once (a QIcon made from a file
+    // decodes it at once), the disk icon once per icon size.
     QIcon diskIcon() const;
+    const QIcon &icon(const QString &path) const;
+    mutable QHash<QString, QIcon> icons_;
+    mutable QIcon diskIcon_;
+    mutable QSize diskIconSize_;
 
     // Members kept from start-up.
     QSize smallIconSize_{24, 24};

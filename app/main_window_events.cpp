@@ -10,6 +10,8 @@
 
 #include <QFileInfo>
 #include <QHash>
+#include <QHeaderView>
+#include <QSet>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -27,17 +29,53 @@ bool IsDriveNotice(quint32 code)
     return code == 1038 || code == 1039 || code == 1042 || code == 1043;
 }
 
+// Where `row` goes in `list`, sorted by `column` in `order`, so that the
+// list stays as the view's sort would leave it: that sort is stable and
+// compares the display data, numbers in the first column and texts, case
+// sensitive, in the others, so the row goes after every row equal to it.
+int SortedEventRow(const QTreeWidget *list, const QTreeWidgetItem &row, int column,
+                   Qt::SortOrder order)
+{
+    const auto less = [column](const QTreeWidgetItem &a, const QTreeWidgetItem &b) {
+        if (column == 0)
+            return a.data(0, Qt::DisplayRole).toUInt() < b.data(0, Qt::DisplayRole).toUInt();
+        return a.text(column).compare(b.text(column)) < 0;
+    };
+    int first = 0;
+    int count = list->topLevelItemCount();
+    while (count > 0) {
+        const int half = count / 2;
+        const QTreeWidgetItem &middle = *list->topLevelItem(first + half);
+        if (order == Qt::AscendingOrder ? less(row, middle) : less(middle, row)) {
+            count = half;
+        } else {
+            first += half + 1;
+            count -= half + 1;
+        }
+    }
+    return first;
+}
+
 } // namespace
 
 // The event list: one row per event of the snapshot. Events the console
 // sees after its first snapshot get the local time of their arrival; those
 // of the first snapshot get the times the event log file kept for them.
+//
+// The list grows with the driver's history, so a refresh costs only what is
+// new: a refresh without events leaves the rows alone, and new rows go
+// straight into their sorted place (the list is not sorted by the view, see
+// buildTrees) with only their own Date texts measured.
 void KV_MainWindow::fillEventList(const QList<KV_EventRec> &events)
 {
+    if (events.isEmpty() && !firstEventLoad_) {
+        fitEventDateColumn();
+        return;
+    }
     const KeptScroll scroll(eventList_);
     const QString now = KV_LogTimeText();
     quint32 notificationCode = 0; // the batch's last drive notice
-    eventList_->setSortingEnabled(false);
+    QSet<QString> newTimes;
     for (const KV_EventRec &event : events) {
         const bool timed = !firstEventLoad_ && event.sequence >= firstTimedSequence_;
         const KV_LoggedEvent logged{event.sequence, timed ? now : UnknownTime, event.code,
@@ -53,7 +91,16 @@ void KV_MainWindow::fillEventList(const QList<KV_EventRec> &events)
         row->setText(2, QString::number(event.code));
         row->setText(3, SeverityText(event.severity));
         row->setText(4, event.text);
-        eventList_->addTopLevelItem(row);
+        if (firstEventLoad_) {
+            eventList_->addTopLevelItem(row);
+        } else {
+            eventList_->insertTopLevelItem(
+                SortedEventRow(eventList_, *row, eventSortColumn_, eventSortOrder_), row);
+            if (!newTimes.contains(logged.time)) {
+                newTimes.insert(logged.time);
+                measureEventDate(row);
+            }
+        }
         eventHistory_.append(logged);
     }
     if (firstEventLoad_) {
@@ -64,6 +111,8 @@ void KV_MainWindow::fillEventList(const QList<KV_EventRec> &events)
             service_->DumpConfiguration(appLogPath_);
             copyEventsToApplicationLog(eventHistory_);
         }
+        eventList_->sortByColumn(eventSortColumn_, eventSortOrder_);
+        eventDateWidth_ = -1; // measured at the next refresh, over every row
     } else {
         if (!pendingEvents_.isEmpty()) {
             copyEventsToApplicationLog(pendingEvents_);
@@ -77,13 +126,39 @@ void KV_MainWindow::fillEventList(const QList<KV_EventRec> &events)
             QTimer::singleShot(0, this,
                                [this, notificationCode] { showDriveNotice(notificationCode); });
         }
-        eventList_->resizeColumnToContents(1);
-        eventList_->setColumnWidth(1, eventList_->columnWidth(1) + 10);
+        fitEventDateColumn();
     }
     firstEventLoad_ = false;
-    eventList_->setSortingEnabled(true);
-    eventList_->sortByColumn(eventSortColumn_, eventSortOrder_);
-    eventList_->setRootIsDecorated(false);
+}
+
+// The Date column as wide as the widest Date text measured, and 10 pixels
+// more; every row is measured again after the first snapshot and after a
+// font change (eventDateWidth_ -1).
+void KV_MainWindow::fitEventDateColumn()
+{
+    if (eventDateWidth_ < 0) {
+        eventDateWidth_ = 0;
+        QSet<QString> times; // one row of each text
+
+        for (int r = 0; r < eventList_->topLevelItemCount(); ++r) {
+            QTreeWidgetItem *row = eventList_->topLevelItem(r);
+            if (!times.contains(row->text(1))) {
+                times.insert(row->text(1));
+                measureEventDate(row);
+            }
+        }
+    }
+    QHeaderView *header = eventList_->header();
+    const int title = header->isHidden() ? 0 : header->sectionSizeHint(1);
+    eventList_->setColumnWidth(1, std::max(eventDateWidth_, title) + 10);
+}
+
+void KV_MainWindow::measureEventDate(QTreeWidgetItem *row)
+{
+    if (eventDateWidth_ < 0)
+        return; // every row is measured at the next fit
+    const QModelIndex date = eventList_->indexFromItem(row, 1);
+    eventDateWidth_ = std::max(eventDateWidth_, eventList_->sizeHintForIndex(date).width());
 }
 
 // Gives the events of the first snapshot the times the file kept for them:

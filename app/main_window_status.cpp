@@ -47,6 +47,7 @@ void KV_MainWindow::applyFonts()
         list->header()->setFont(listFont_);
     }
     controllerTree_->setFont(listFont_);
+    eventDateWidth_ = -1; // the Date texts measured again in the new font
     menuBar()->setFont(menuFont_);
     for (QMenu *menu : menuBar()->findChildren<QMenu *>())
         menu->setFont(listFont_);
@@ -240,8 +241,21 @@ QColor KV_MainWindow::defaultColour() const
 
 QIcon KV_MainWindow::diskIcon() const
 {
-    const QPixmap disk(QStringLiteral(":images/icons/HDD.png"));
-    if (disk.isNull())
-        return {};
-    return QIcon(disk.scaled(iconSize_, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    if (diskIconSize_ != iconSize_) {
+        const QPixmap disk(QStringLiteral(":images/icons/HDD.png"));
+        diskIcon_ =
+            disk.isNull()
+                ? QIcon()
+                : QIcon(disk.scaled(iconSize_, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        diskIconSize_ = iconSize_;
+    }
+    return diskIcon_;
+}
+
+const QIcon &KV_MainWindow::icon(const QString &path) const
+{
+    auto found = icons_.constFind(path);
+    if (found == icons_.cend())
+        found = icons_.insert(path, QIcon(path));
+    return *found;
 }

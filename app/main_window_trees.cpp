@@ -59,9 +59,16 @@ void KV_MainWindow::buildTrees()
     for (QTreeWidget *list : {diskList_, arrayList_, eventList_}) {
         list->setRootIsDecorated(false);
         list->setAlternatingRowColors(true);
-        list->setSortingEnabled(true);
+        list->setSortingEnabled(list != eventList_);
         list->header()->setSectionsClickable(true);
     }
+    // The event list sorts itself when its header is clicked, like the
+    // others, but the view does not sort it on every insertion: it grows
+    // with the driver's history, and new rows are put in their sorted place
+    // (fillEventList).
+    eventList_->header()->setSortIndicatorShown(true);
+    connect(eventList_->header(), &QHeaderView::sortIndicatorChanged, eventList_,
+            [this](int column, Qt::SortOrder order) { eventList_->sortItems(column, order); });
     for (QTreeWidget *tree : {controllerTree_, diskList_, arrayList_})
         tree->setContextMenuPolicy(Qt::CustomContextMenu);
     eventList_->setContextMenuPolicy(Qt::NoContextMenu);
@@ -235,7 +242,7 @@ void KV_MainWindow::buildControllerTree()
     const QColor normal = defaultColour();
     auto *root = new QTreeWidgetItem(controllerTree_);
     root->setText(0, bundle_.computerName);
-    root->setIcon(0, QIcon(QStringLiteral(":images/icons/small_system.png")));
+    root->setIcon(0, icon(QStringLiteral(":images/icons/small_system.png")));
     root->setForeground(0, normal);
 
     for (int index = 0; index < service_->GetArrayCount(); ++index) {
@@ -259,9 +266,9 @@ void KV_MainWindow::buildControllerTree()
         auto *item = new QTreeWidgetItem(root);
         item->setText(0, text);
         item->setData(0, KV_Role::Identifier, uint(array.deviceRoute));
-        item->setIcon(0, QIcon(array.deviceRoute == selectedArray_
-                                   ? QStringLiteral(":images/icons/small_selectedDISK.png")
-                                   : QStringLiteral(":images/icons/small_array.png")));
+        item->setIcon(0, icon(array.deviceRoute == selectedArray_
+                                  ? QStringLiteral(":images/icons/small_selectedDISK.png")
+                                  : QStringLiteral(":images/icons/small_array.png")));
         item->setForeground(0, state != u"NORMAL" || hidden(array)
                                    ? StateColour(state, hidden(array), darkTheme())
                                    : normal);
@@ -305,13 +312,13 @@ void KV_MainWindow::addConfiguration(QTreeWidgetItem *parent, const KV_ArrayConf
     const QString type = field(config.type);
     auto *item = new QTreeWidgetItem(parent);
     item->setText(0, type + suffix);
-    item->setIcon(0, QIcon(TypeIconPath(type, arrayState)));
+    item->setIcon(0, icon(TypeIconPath(type, arrayState)));
     item->setForeground(0, defaultColour());
 
     if (dedicatedSpareCount(config) > 0 && IsRedundantType(type)) {
         auto *spares = new QTreeWidgetItem(item);
         spares->setText(0, tr(" Dedicated Spares"));
-        spares->setIcon(0, QIcon(QStringLiteral(":images/icons/Spare.png")));
+        spares->setIcon(0, icon(QStringLiteral(":images/icons/Spare.png")));
         spares->setForeground(0, defaultColour());
         for (int i = 0; i < std::clamp(config.linkCount, 0, KV_SnapshotMaxReferences); ++i) {
             const KV_ReferenceRec &link = config.links[i];
@@ -328,7 +335,7 @@ void KV_MainWindow::addConfiguration(QTreeWidgetItem *parent, const KV_ArrayConf
                 spare->setIcon(0, diskIcon());
             } else {
                 spare->setText(0, tr("Missing"));
-                spare->setIcon(0, QIcon(QStringLiteral(":images/icons/small_missingDRIVE.png")));
+                spare->setIcon(0, icon(QStringLiteral(":images/icons/small_missingDRIVE.png")));
             }
         }
     }
@@ -346,7 +353,7 @@ void KV_MainWindow::addConfiguration(QTreeWidgetItem *parent, const KV_ArrayConf
     for (int g = 0; g < groups && g * perGroup < members; ++g) {
         auto *group = new QTreeWidgetItem(item);
         group->setText(0, groupType);
-        group->setIcon(0, QIcon(TypeIconPath(groupType, QStringLiteral("NORMAL"))));
+        group->setIcon(0, icon(TypeIconPath(groupType, QStringLiteral("NORMAL"))));
         group->setForeground(0, defaultColour());
         for (int m = g * perGroup; m < (g + 1) * perGroup && m < members; ++m)
             addMember(group, config, config.members[m]);
@@ -366,7 +373,7 @@ void KV_MainWindow::addMember(QTreeWidgetItem *parent, const KV_ArrayConfig &con
         item->setText(
             0, tr("Array ") +
                    QStringLiteral("%1 (%2)").arg(inner->deviceRoute).arg(field(inner->deviceName)));
-        item->setIcon(0, QIcon(QStringLiteral(":images/icons/small_array.png")));
+        item->setIcon(0, icon(QStringLiteral(":images/icons/small_array.png")));
         item->setForeground(0, defaultColour());
         return;
     }
@@ -395,11 +402,11 @@ void KV_MainWindow::addMember(QTreeWidgetItem *parent, const KV_ArrayConfig &con
     } else if (!failed && !statusFailed) {
         item->setText(0, tr("Missing"));
         item->setForeground(0, defaultColour());
-        item->setIcon(0, QIcon(QStringLiteral(":images/icons/small_missingDRIVE.png")));
+        item->setIcon(0, icon(QStringLiteral(":images/icons/small_missingDRIVE.png")));
     } else {
         item->setText(0, label + u' ' + status);
         item->setForeground(0, QColor(Qt::red));
-        item->setIcon(0, QIcon(QStringLiteral(":images/icons/small_failedDRIVE.png")));
+        item->setIcon(0, icon(QStringLiteral(":images/icons/small_failedDRIVE.png")));
     }
 }
 

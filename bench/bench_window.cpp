@@ -1,16 +1,17 @@
 // What applying one snapshot costs the GUI thread: handleFullRefresh on the
 // demo configuration and on the largest one the console is built to hold
-// (12 arrays over 48 disks) with 100 new events, and the time from start to
-// a first populated window. The bundles are built once beforehand against
-// an emulator in this process, so only the window's own work is timed.
-#include "demo_config.h"
-#include "emulator.h"
-#include "kv_inprocess_platform.h"
-#include "kv_raid_api.h"
+// (12 arrays over 48 disks) with 100 new events, and with nothing new over
+// 0, 1,000 and 10,000 rows already in the event list; and the time from
+// start to a first populated window, with a short and with a full log. The bundles are built once
+// beforehand against an emulator in this process, so only the window's own work is timed.
+#include "bench_configs.h"
+#include "bench_daemon.h"
 #include "main_window.h"
+#include "startup.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QTreeWidget>
@@ -19,77 +20,12 @@
 
 #include <string>
 
+using bench::emulatorOf;
+
 namespace {
 
 constexpr int NewEvents = 100;
-constexpr uint64_t NewDiskSectors = 2000ull * 1953125; // 2000 GB
-
-std::shared_ptr<kvemu::Emulator> emulatorOf(kvemu::StoredState stored)
-{
-    auto emulator = std::make_shared<kvemu::Emulator>(std::move(stored),
-                                                      std::make_shared<kvemu::ManualClock>());
-    kv::setPlatform(std::make_shared<kvemu::InProcessPlatform>(emulator));
-    return emulator;
-}
-
-kvemu::StoredState demoWithEvents()
-{
-    kvemu::StoredState stored{kvemu::demoModel(), kvemu::demoModel(), kvemu::EventLog::fresh()};
-    for (int i = 0; i < NewEvents; ++i)
-        stored.events.add(1024, {uint32_t(1 + i % 4)});
-    return stored;
-}
-
-// Grows the demo to 48 disks and 12 arrays through the service's own
-// commands: new disks are inserted and initialized, then mirrored in pairs.
-// Says which step the emulator refused, or nothing.
-std::string growToLargest(kvemu::Emulator &emulator)
-{
-    KV_RaidApi api;
-    int disks = 0;
-    for (int i = 0; i < api.GetDiskCount(); ++i)
-        disks += std::strcmp(api.GetDisk(i)->type, "Core") != 0 ? 1 : 0;
-    for (int controller = 3; disks < 48; ++controller) {
-        for (int channel = 0; channel < 8 && disks < 48; ++channel, ++disks) {
-            const std::string command = "insert new " + std::to_string(controller) + " " +
-                                        std::to_string(channel) + " 2000";
-            if (!emulator.control(command).ok)
-                return "refused: " + command;
-        }
-    }
-    api.Refresh();
-    KV_InitDisks fresh;
-    for (int i = 0; i < api.GetDiskCount() && fresh.count < KV_MaxCommandDisks; ++i) {
-        if (std::strcmp(api.GetDisk(i)->type, "Unknown") == 0)
-            fresh.diskIds[fresh.count++] = api.GetDisk(i)->deviceRoute;
-    }
-    if (fresh.count > 0 && api.InitializeDisks(fresh) != 1)
-        return "the new disks were not initialized";
-    api.Refresh();
-    QList<int> unused;
-    for (int i = 0; i < api.GetDiskCount(); ++i) {
-        const KV_DiskRec *disk = api.GetDisk(i);
-        if (std::strcmp(disk->type, "Disk") == 0 && disk->capacity == NewDiskSectors &&
-            api.CountArraysOfDisk(disk->deviceRoute) == 0)
-            unused.append(disk->deviceRoute);
-    }
-    while (api.GetArrayCount() < 12 && unused.size() >= 2) {
-        KV_Create params;
-        params.type = QStringLiteral("RAID1");
-        params.cacheMode = QStringLiteral("NC");
-        params.memberIds[0] = unused.takeFirst();
-        params.memberIds[1] = unused.takeFirst();
-        params.memberCount = 2;
-        params.capacityMB = api.CreateArray(params, true);
-        if (params.capacityMB <= 0 || api.CreateArray(params, false) <= 0)
-            return "create refused: " + std::to_string(params.capacityMB);
-        api.Refresh();
-    }
-    if (api.GetArrayCount() != 12)
-        return std::to_string(api.GetArrayCount()) + " arrays over " +
-               std::to_string(unused.size()) + " disks left";
-    return {};
-}
+constexpr uint32_t FullLog = 4096; // the records the driver keeps
 
 // A window whose own refreshes are switched off once its first one is in.
 struct QuietWindow {
@@ -122,31 +58,32 @@ void applyRepeatedly(benchmark::State &state, const RaidDataBundle &bundle, KV_M
 
 void BM_HandleFullRefresh_Demo(benchmark::State &state)
 {
-    const auto emulator = emulatorOf(demoWithEvents());
+    const auto emulator = emulatorOf(bench::demoWithEvents(NewEvents));
     QuietWindow quiet;
     KV_RaidApi api;
     const RaidDataBundle bundle = api.BuildBundle(3, 0);
     applyRepeatedly(state, bundle, quiet.window);
 }
 
+// The emulator grown to 12 arrays over 48 disks, built once for the run.
+std::shared_ptr<kvemu::Emulator> largestEmulator(std::string &problem)
+{
+    static std::shared_ptr<kvemu::Emulator> emulator;
+    static std::string growth;
+    if (!emulator) {
+        emulator = emulatorOf(bench::demoWithControllers(NewEvents));
+        growth = bench::growTo(*emulator, 12, 48);
+    }
+    kv::setPlatform(std::make_shared<kvemu::InProcessPlatform>(emulator));
+    problem = growth;
+    return emulator;
+}
+
 void BM_HandleFullRefresh_Largest(benchmark::State &state)
 {
-    // Five more eight-port controllers, like the demo's first, for the new disks.
-    kvemu::Model model = kvemu::demoModel();
-    const kvemu::Controller first = model.controllers.front();
-    for (uint32_t number = 3; number <= 7; ++number) {
-        kvemu::Controller more = first;
-        more.number = number;
-        more.ports = 8;
-        more.id = first.id + number;
-        more.serial = first.serial + number;
-        more.pciLocation = first.pciLocation + (number << 8);
-        model.controllers.push_back(more);
-    }
-    kvemu::StoredState stored = demoWithEvents();
-    stored.current = stored.previous = model;
-    const auto emulator = emulatorOf(std::move(stored));
-    if (const std::string problem = growToLargest(*emulator); !problem.empty()) {
+    std::string problem;
+    const auto emulator = largestEmulator(problem);
+    if (!problem.empty()) {
         state.SkipWithError(problem.c_str());
         return;
     }
@@ -162,11 +99,95 @@ void BM_HandleFullRefresh_Largest(benchmark::State &state)
     applyRepeatedly(state, bundle, quiet.window);
 }
 
-// Construction to a window with its trees filled from the first refresh.
+// The refresh the window's timer makes most: range(2) new events (0 or
+// 1), range(0) rows already in the event list, on the demo (range(1) 0) or
+// on 12 arrays over 48 disks (range(1) 1). The rows are put in through the
+// window's own apply beforehand, untimed. What the apply leaves for the
+// event loop (a pending sort, the lists' layout) is timed with it.
+void BM_ApplyWithRows(benchmark::State &state)
+{
+    const int rows = int(state.range(0));
+    std::shared_ptr<kvemu::Emulator> emulator;
+    if (state.range(1) == 0) {
+        emulator = emulatorOf(bench::demoWithEvents(NewEvents));
+    } else {
+        std::string problem;
+        emulator = largestEmulator(problem);
+        if (!problem.empty()) {
+            state.SkipWithError(problem.c_str());
+            return;
+        }
+    }
+    QuietWindow quiet;
+    KV_RaidApi api;
+    const RaidDataBundle all = api.BuildBundle(0, 0);
+    RaidDataBundle history = all;
+    history.events.clear();
+    quint32 sequence = all.nextEventSeq;
+    for (int i = 0; i < rows; ++i) {
+        KV_EventRec event;
+        event.sequence = sequence++;
+        event.code = 1024;
+        event.severity = 1;
+        event.text = QStringLiteral("Consistency check completed on array %1.").arg(1 + i % 4);
+        event.status = KV_STS_VALID_USER_MESSAGE;
+        history.events.append(event);
+    }
+    history.nextEventSeq = sequence;
+    quiet.window.handleFullRefresh(history);
+    QCoreApplication::processEvents();
+    RaidDataBundle next = api.BuildBundle(sequence, 0);
+    if (quiet.window.eventList()->topLevelItemCount() < rows || !next.events.isEmpty()) {
+        state.SkipWithError("the event list did not take the rows");
+        return;
+    }
+    if (state.range(2) != 0) {
+        KV_EventRec event;
+        event.sequence = sequence;
+        event.code = 1024;
+        event.severity = 1;
+        event.text = QStringLiteral("Consistency check completed on array 1.");
+        event.status = KV_STS_VALID_USER_MESSAGE;
+        next.events.append(event);
+        next.nextEventSeq = sequence + 1;
+    }
+    for (auto _ : state) {
+        quiet.window.handleFullRefresh(next);
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(quiet.window.diskList()->topLevelItemCount());
+    }
+    state.counters["arrays"] = double(next.arrays.size());
+    state.counters["rows"] = double(quiet.window.eventList()->topLevelItemCount());
+}
+
+// The event log file the window keeps in its data folder: removed before a
+// start is timed, so that it does not hold what earlier runs appended.
+void forgetEventLog()
+{
+    QFile::remove(KV_Startup::DataFilePath(QCoreApplication::applicationDirPath(),
+                                           QStringLiteral("EventsLog.xml")));
+}
+
+// Construction to a window with its trees filled from the first refresh,
+// with a full driver log (range(0) 1) or a short one, from an emulator in
+// this process (range(1) 0) or from the emulator's daemon over its socket
+// (range(1) 1), as the console reaches it.
 void BM_StartToPopulatedWindow(benchmark::State &state)
 {
-    const auto emulator = emulatorOf(demoWithEvents());
+    const kvemu::StoredState stored =
+        bench::demoWithEvents(state.range(0) != 0 ? FullLog : NewEvents);
+    std::shared_ptr<kvemu::Emulator> emulator;
+    std::unique_ptr<bench::Daemon> daemon;
+    if (state.range(1) == 0) {
+        emulator = emulatorOf(stored);
+    } else {
+        daemon = std::make_unique<bench::Daemon>("window", stored);
+        kv::setPlatform(daemon->platform());
+    }
     for (auto _ : state) {
+        state.PauseTiming();
+        forgetEventLog();
+        state.ResumeTiming();
         KV_MainWindow window;
         window.show();
         while (window.refreshInProgress() || window.arrayList()->topLevelItemCount() == 0)
@@ -175,13 +196,21 @@ void BM_StartToPopulatedWindow(benchmark::State &state)
         window.close();
         state.ResumeTiming();
     }
+    state.counters["events"] = double(stored.events.records().size());
 }
 
 } // namespace
 
 BENCHMARK(BM_HandleFullRefresh_Demo)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HandleFullRefresh_Largest)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_StartToPopulatedWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ApplyWithRows)
+    ->ArgsProduct({{0, 1000, 10000}, {0, 1}, {0, 1}})
+    ->ArgNames({"rows", "largest", "new"})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartToPopulatedWindow)
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->ArgNames({"full_log", "daemon"})
+    ->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
@@ -191,8 +220,11 @@ int main(int argc, char **argv)
     QCoreApplication::setOrganizationName(QStringLiteral("OXV"));
     QCoreApplication::setApplicationName(QStringLiteral("Velmora"));
     KV_RegisterServiceTypes();
+    // The event log file of the test-mode data folder grows with every run.
+    forgetEventLog();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    forgetEventLog();
     return 0;
 }

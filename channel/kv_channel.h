@@ -120,3 +120,25 @@ KV_STS KV_ListFixedDrives(uint32_t length, char *buffer);
 
 // Highest physical drive number the array lookups examine.
 inline constexpr int KV_MaxArrayDiskNumber = 47;
+
+// One scan of the host for many lookups. While an object of this class
+// lives, the lookups above on its thread ask the host for the SCSI port
+// list, each physical drive's array number and each volume's disk extents
+// once and answer every later question from what they read, messages and
+// failures included, so the answers are those the host would give again.
+// A bundle build holds one for all its lookups, which then cost one scan
+// instead of one per array and per drive letter. Nothing is kept beyond the
+// object: drive letters and volumes change without a new driver generation.
+// An object made while another lives on the same thread shares its scan.
+class KV_HostScan {
+public:
+    KV_HostScan();
+    ~KV_HostScan();
+    KV_HostScan(const KV_HostScan &) = delete;
+    KV_HostScan &operator=(const KV_HostScan &) = delete;
+
+    struct Seen;
+
+private:
+    std::unique_ptr<Seen> seen_; // null while an outer scan is in use
+};

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <map>
 
 namespace {
 
@@ -61,11 +62,53 @@ bool namesConfigurationDevice(const uint8_t *data, uint32_t length)
 
 } // namespace
 
-KV_STS KV_ListConfigPorts(std::vector<int> *ports)
+// What one host scan has read so far.
+struct KV_HostScan::Seen {
+    // The port list as KV_ListConfigPorts left it, and the failed inquiry's
+    // error (0: the scan succeeded).
+    bool portsRead = false;
+    std::vector<int> ports;
+    uint32_t portsError = 0;
+    // By physical drive number: its array number and whether every query
+    // behind it was answered.
+    std::map<int, std::pair<int, bool>> drives;
+    // By volume name: whether it opened, whether its extents were read, and
+    // the disk numbers of its extents.
+    struct Volume {
+        bool opened = false;
+        bool read = false;
+        std::vector<uint32_t> disks;
+    };
+    std::map<std::string, Volume> volumes;
+};
+
+namespace {
+
+// The scan of this thread's innermost live KV_HostScan, or null.
+thread_local KV_HostScan::Seen *activeScan = nullptr;
+
+} // namespace
+
+KV_HostScan::KV_HostScan()
 {
-    if (ports == nullptr)
-        return KV_STS_FAILURE;
-    ports->clear();
+    if (activeScan == nullptr) {
+        seen_ = std::make_unique<Seen>();
+        activeScan = seen_.get();
+    }
+}
+
+KV_HostScan::~KV_HostScan()
+{
+    if (seen_)
+        activeScan = nullptr;
+}
+
+namespace {
+
+// The configuration ports from the host; 0, or the error of the inquiry
+// that failed all its attempts (the ports found before it stay listed).
+uint32_t scanConfigPorts(std::vector<int> *ports)
+{
     for (int n = 16; n >= 0; --n) {
         char name[32];
         std::snprintf(name, sizeof name, "\\\\.\\Scsi%d:", n);
@@ -78,12 +121,35 @@ KV_STS KV_ListConfigPorts(std::vector<int> *ports)
         for (int attempt = 0; attempt < InquiryAttempts && error != kv::winerr::Success; ++attempt)
             error = port->deviceIoControl(kv::ioctl::ScsiGetInquiryData, nullptr, 0, data,
                                           sizeof data, &returned);
-        if (error != kv::winerr::Success) {
-            std::printf("Error on IOCTL_SCSI_GET_INQUIRY_DATA\n %d", int(error));
-            return KV_STS_FAILURE;
-        }
+        if (error != kv::winerr::Success)
+            return error;
         if (namesConfigurationDevice(data, std::min<uint32_t>(returned, sizeof data)))
             ports->push_back(n);
+    }
+    return kv::winerr::Success;
+}
+
+} // namespace
+
+KV_STS KV_ListConfigPorts(std::vector<int> *ports)
+{
+    if (ports == nullptr)
+        return KV_STS_FAILURE;
+    ports->clear();
+    uint32_t error = kv::winerr::Success;
+    if (KV_HostScan::Seen *scan = activeScan) {
+        if (!scan->portsRead) {
+            scan->portsError = scanConfigPorts(&scan->ports);
+            scan->portsRead = true;
+        }
+        *ports = scan->ports;
+        error = scan->portsError;
+    } else {
+        error = scanConfigPorts(ports);
+    }
+    if (error != kv::winerr::Success) {
+        std::printf("Error on IOCTL_SCSI_GET_INQUIRY_DATA\n %d", int(error));
+        return KV_STS_FAILURE;
     }
     return KV_STS_SUCCESS;
 }
@@ -93,7 +159,7 @@ namespace {
 // The array number that physical drive `diskNumber` presents, or -1 when it
 // presents none. `answered` turns false when a query failed, so that -1 may
 // be wrong.
-int diskArrayNumber(int diskNumber, bool &answered)
+int queryDiskArrayNumber(int diskNumber, bool &answered)
 {
     if (diskNumber < 0)
         return -1;
@@ -154,6 +220,64 @@ int diskArrayNumber(int diskNumber, bool &answered)
     return any ? number : -1;
 }
 
+// The same, asked of the host once per scan.
+int diskArrayNumber(int diskNumber, bool &answered)
+{
+    KV_HostScan::Seen *scan = activeScan;
+    if (scan == nullptr || diskNumber < 0)
+        return queryDiskArrayNumber(diskNumber, answered);
+    auto found = scan->drives.find(diskNumber);
+    if (found == scan->drives.end()) {
+        bool complete = true;
+        const int number = queryDiskArrayNumber(diskNumber, complete);
+        found = scan->drives.emplace(diskNumber, std::make_pair(number, complete)).first;
+    }
+    answered = answered && found->second.second;
+    return found->second.first;
+}
+
+// Volume `volumeName` as the host shows it: whether it opens, whether its
+// extents could be read, and the disk numbers of the extents.
+KV_HostScan::Seen::Volume queryVolume(const std::string &volumeName)
+{
+    KV_HostScan::Seen::Volume volume;
+    auto file = openHostFile("\\\\.\\" + volumeName);
+    if (!file)
+        return volume;
+    volume.opened = true;
+    // VOLUME_DISK_EXTENTS: a count, then 24-byte DISK_EXTENT entries from
+    // offset 8 whose first word is the disk number.
+    uint8_t extents[416] = {};
+    uint32_t returned = 0;
+    if (file->deviceIoControl(kv::ioctl::VolumeGetVolumeDiskExtents, nullptr, 0, extents,
+                              sizeof extents, &returned) == kv::winerr::Success) {
+        volume.read = true;
+        const uint32_t count = readU32(extents);
+        for (uint32_t i = 0; i < count && 8 + 24 * (i + 1) <= sizeof extents; ++i)
+            volume.disks.push_back(readU32(extents + 8 + 24 * i));
+    }
+    return volume;
+}
+
+// The same, asked of the host once per scan; a volume that does not open
+// is told on standard output every time.
+KV_HostScan::Seen::Volume volumeOf(const std::string &volumeName)
+{
+    KV_HostScan::Seen *scan = activeScan;
+    if (scan == nullptr) {
+        KV_HostScan::Seen::Volume volume = queryVolume(volumeName);
+        if (!volume.opened)
+            std::printf("Invalid Handle\n");
+        return volume;
+    }
+    auto found = scan->volumes.find(volumeName);
+    if (found == scan->volumes.end())
+        found = scan->volumes.emplace(volumeName, queryVolume(volumeName)).first;
+    if (!found->second.opened)
+        std::printf("Invalid Handle\n");
+    return found->second;
+}
+
 } // namespace
 
 int KV_GetDiskArrayNumber(int diskNumber)
@@ -183,24 +307,10 @@ int KV_GetVolumeArrays(const std::string &volumeName, std::vector<int32_t> *arra
     const int found = [&] {
         if (arrays == nullptr)
             return -1;
-        std::vector<uint32_t> disks;
-        if (auto volume = openHostFile("\\\\.\\" + volumeName)) {
-            // VOLUME_DISK_EXTENTS: a count, then 24-byte DISK_EXTENT entries
-            // from offset 8 whose first word is the disk number.
-            uint8_t extents[416] = {};
-            uint32_t returned = 0;
-            if (volume->deviceIoControl(kv::ioctl::VolumeGetVolumeDiskExtents, nullptr, 0, extents,
-                                        sizeof extents, &returned) == kv::winerr::Success) {
-                const uint32_t count = readU32(extents);
-                for (uint32_t i = 0; i < count && 8 + 24 * (i + 1) <= sizeof extents; ++i)
-                    disks.push_back(readU32(extents + 8 + 24 * i));
-            } else {
-                complete = false;
-            }
-        } else {
-            std::printf("Invalid Handle\n");
+        const KV_HostScan::Seen::Volume volume = volumeOf(volumeName);
+        const std::vector<uint32_t> &disks = volume.disks;
+        if (!volume.opened || !volume.read)
             complete = false;
-        }
         std::vector<int> ports;
         if (KV_ListConfigPorts(&ports) != KV_STS_SUCCESS) {
             complete = false;

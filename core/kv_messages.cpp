@@ -629,6 +629,41 @@ KV_STS KV_ApiTranslateMessage(uint32_t number, uint32_t language, const uint32_t
     return translated ? KV_STS_SUCCESS : KV_STS_FAILURE;
 }
 
+namespace {
+
+// Writes the record of user-message response `b` as one line to `output`
+// (`length` UTF-16 units, always terminated), its text in `language`.
+void formatUserMessage(const uint8_t *b, uint32_t language, char16_t *output, uint32_t length)
+{
+    namespace um = kv::usermsg;
+    const uint32_t messageNumber = kv::record::u16(b, um::Number);
+    uint32_t parameters[KV_MessageParameters];
+    for (uint32_t i = 0; i < KV_MessageParameters; ++i)
+        parameters[i] = u32(b, um::Parameters + 4 * i);
+    char16_t text[KV_MessageTextLength + 1];
+    uint8_t kind = 0;
+    KV_TranslateMessage(messageNumber, language, text, &kind, parameters);
+
+    const Arg args[] = {numberArg(u32(b, um::Record)),
+                        numberArg(b[um::Byte]),
+                        numberArg(messageNumber),
+                        textArg(KV_MessageKindLetters(kind)),
+                        textArg(text),
+                        numberArg(parameters[0]),
+                        numberArg(parameters[1]),
+                        numberArg(parameters[2]),
+                        numberArg(parameters[3]),
+                        numberArg(parameters[4]),
+                        numberArg(parameters[5]),
+                        numberArg(parameters[6]),
+                        numberArg(parameters[7])};
+    Utf16Writer w(output, length);
+    formatSequential(w, u"%05d: [%02x] (%05d) %s - %s =END= (%d)(%d)(%d)(%d)(%d)(%d)(%d)(%d)\n",
+                     args, nullptr);
+}
+
+} // namespace
+
 // Follows the calling convention of kv_api_call.h, owning its block: every
 // poll reads through a fresh handle with the retry on a stale generation, so
 // a wait that let other operations run meanwhile starts from the current
@@ -666,30 +701,52 @@ KV_STS KV_ApiGetUserMessage(const KV_CoreId *core, char16_t *output, uint32_t le
         UnlockedCore unlocked;
         kv::platform()->sleep(1000);
     }
-
-    const uint32_t messageNumber = kv::record::u16(b, um::Number);
-    uint32_t parameters[KV_MessageParameters];
-    for (uint32_t i = 0; i < KV_MessageParameters; ++i)
-        parameters[i] = u32(b, um::Parameters + 4 * i);
-    char16_t text[KV_MessageTextLength + 1];
-    uint8_t kind = 0;
-    KV_TranslateMessage(messageNumber, language, text, &kind, parameters);
-
-    const Arg args[] = {numberArg(u32(b, um::Record)),
-                        numberArg(b[um::Byte]),
-                        numberArg(messageNumber),
-                        textArg(KV_MessageKindLetters(kind)),
-                        textArg(text),
-                        numberArg(parameters[0]),
-                        numberArg(parameters[1]),
-                        numberArg(parameters[2]),
-                        numberArg(parameters[3]),
-                        numberArg(parameters[4]),
-                        numberArg(parameters[5]),
-                        numberArg(parameters[6]),
-                        numberArg(parameters[7])};
-    Utf16Writer w(output, length);
-    formatSequential(w, u"%05d: [%02x] (%05d) %s - %s =END= (%d)(%d)(%d)(%d)(%d)(%d)(%d)(%d)\n",
-                     args, nullptr);
+    formatUserMessage(b, language, output, length);
     return KV_STS_VALID_USER_MESSAGE;
+}
+
+KV_STS KV_ApiGetUserMessages(const KV_CoreId *core, char16_t *output, uint32_t length,
+                             uint32_t *sequence, uint32_t language, uint32_t most,
+                             const std::function<bool()> &take)
+{
+    namespace um = kv::usermsg;
+    if (core == nullptr)
+        return KV_STS_INVALID_CORE_HANDLE;
+    if (output == nullptr || length == 0 || sequence == nullptr || !take)
+        return KVTL_STS_INVALID_PARAMETER;
+    output[0] = u'\0';
+    if (most == 0)
+        return KV_STS_VALID_USER_MESSAGE;
+
+    KV_CoreLock lock;
+    KV_RequestBlock block(um::BlockSize, UserMessageTag);
+    if (!block)
+        return KV_STS_SPACE_NOT_ALLOCATED;
+    uint32_t taken = 0;
+    // One handle for the whole batch, where each single read builds its own:
+    // a read is one request and answer on the handle's mailbox, which the
+    // channel lets a handle repeat, so the batch pays the handle's open,
+    // channel identifier and configuration image once instead of once per
+    // event (a refresh with a thousand new events made a thousand handles).
+    // The records do not depend on the configuration the handle read; a
+    // stale generation still rebuilds the handle, and the batch goes on from
+    // the last record taken.
+    return KV_RetryOnStaleGeneration(
+        *core, block.data(), um::BlockSize, [&](KV_Core &handle, uint8_t *b) -> KV_STS {
+            for (;;) {
+                std::memset(b, 0, um::BlockSize);
+                const KV_STS status =
+                    handle.KV_ConfigRead(b, um::BlockSize, KV_ReadUserMessage, *sequence);
+                if (status != KV_STS_SUCCESS)
+                    return status;
+                *sequence = u32(b, um::NextSequence);
+                if (u32(b, um::Present) == 0) {
+                    output[0] = u'\0';
+                    return KV_STS_NO_USER_MESSAGE;
+                }
+                formatUserMessage(b, language, output, length);
+                if (!take() || ++taken == most)
+                    return KV_STS_VALID_USER_MESSAGE;
+            }
+        });
 }

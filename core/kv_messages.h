@@ -17,6 +17,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 
 // The user-message response (read code 0x1002), after the 32-byte header.
@@ -157,3 +158,16 @@ KV_STS KV_ApiTranslateMessage(uint32_t number, uint32_t language, const uint32_t
 // of the read as it comes.
 KV_STS KV_ApiGetUserMessage(const KV_CoreId *core, char16_t *output, uint32_t length,
                             uint32_t *sequence, int wait, uint32_t language);
+
+// Fetches the events from `*sequence` on as KV_ApiGetUserMessage does
+// without waiting, all through one handle: each line is written to `output`
+// and `take()` called, with `*sequence` already the driver's next sequence
+// number, until the driver has no more (KV_STS_NO_USER_MESSAGE, `output`
+// empty), `most` lines were taken or `take()` returns false (both
+// KV_STS_VALID_USER_MESSAGE). A failed read ends the batch with its status;
+// the lines taken before it stay taken. The statuses of a refused call are
+// those of KV_ApiGetUserMessage, KVTL_STS_INVALID_PARAMETER also without
+// `take`.
+KV_STS KV_ApiGetUserMessages(const KV_CoreId *core, char16_t *output, uint32_t length,
+                             uint32_t *sequence, uint32_t language, uint32_t most,
+                             const std::function<bool()> &take);

@@ -730,6 +730,31 @@ KV_EventRec KV_RaidApi::FetchEvent(quint32 sequence, quint32 language)
     return event;
 }
 
+quint32 KV_RaidApi::FetchEvents(quint32 sequence, quint32 language, QList<KV_EventRec> *events)
+{
+    if (language > 35)
+        return sequence;
+    const KV_Snapshot &s = snapshot();
+    if (s.coreCount == 0)
+        return sequence;
+    constexpr uint32_t LineLength = 8192; // UTF-16 characters, as FetchEvent's
+    std::vector<char16_t> line(LineLength, u'\0');
+    uint32_t next = sequence;
+    KV_ApiGetUserMessages(&s.cores[0], line.data(), LineLength, &next, language, UINT32_MAX, [&] {
+        KV_EventRec event;
+        event.status = ParseEventLine(QString::fromUtf16(line.data()), next, &event);
+        if (event.status != KV_STS_VALID_USER_MESSAGE)
+            return false;
+        events->append(event);
+        // The core's next sequence: when it answered with its oldest kept
+        // record because `sequence` was older, counting up by one would
+        // fetch that record again.
+        sequence = event.sequence + 1;
+        return true;
+    });
+    return sequence;
+}
+
 RaidDataBundle KV_RaidApi::BuildBundle(quint32 firstEventSequence, quint32 language,
                                        EventFetcher fetchEvent)
 {
@@ -743,6 +768,9 @@ RaidDataBundle KV_RaidApi::BuildBundle(quint32 firstEventSequence, quint32 langu
     const KV_SnapshotTables &t = bundle.snapshot->tables;
     bundle.computerName = ComputerName();
 
+    // Every host lookup of this build (drive letters, system arrays, disk
+    // numbers) reads the one scan this holds.
+    const KV_HostScan scan;
     const HostView host = hostView();
     bundle.systemFactsUnknown = !host.systemKnown;
     for (int i = 0; i < t.arrayCount; ++i) {
@@ -770,16 +798,19 @@ RaidDataBundle KV_RaidApi::BuildBundle(quint32 firstEventSequence, quint32 langu
     bundle.anyEligiblePhysicalDisk = AnyEligibleDisk(true);
 
     quint32 sequence = firstEventSequence;
-    for (;;) {
-        KV_EventRec event =
-            fetchEvent ? fetchEvent(*this, sequence, language) : FetchEvent(sequence, language);
-        if (event.status != KV_STS_VALID_USER_MESSAGE)
-            break;
-        bundle.events.append(event);
-        // The core's next sequence: when it answered with its oldest kept
-        // record because `sequence` was older, counting up by one would
-        // fetch that record again.
-        sequence = event.sequence + 1;
+    if (!fetchEvent) {
+        sequence = FetchEvents(sequence, language, &bundle.events);
+    } else {
+        for (;;) {
+            KV_EventRec event = fetchEvent(*this, sequence, language);
+            if (event.status != KV_STS_VALID_USER_MESSAGE)
+                break;
+            bundle.events.append(event);
+            // The core's next sequence: when it answered with its oldest kept
+            // record because `sequence` was older, counting up by one would
+            // fetch that record again.
+            sequence = event.sequence + 1;
+        }
     }
     bundle.nextEventSeq = sequence;
     return bundle;

@@ -125,9 +125,14 @@ public:
     // event; the text is "Init Error" when there is none.
     KV_EventRec FetchEvent(quint32 sequence, quint32 language);
 
+    // Appends the events the core holds from `sequence` on, as FetchEvent
+    // reads them one by one, up to the first that is not a real event; they
+    // are read in one core operation. Returns the sequence to ask from next.
+    quint32 FetchEvents(quint32 sequence, quint32 language, QList<KV_EventRec> *events);
+
     // Refreshes and builds the window's bundle; `events` are fetched from
-    // sequence `firstEventSequence` on (by `fetchEvent`, FetchEvent when
-    // null) until a fetch reports anything but 53.
+    // sequence `firstEventSequence` on (by `fetchEvent` one by one, by
+    // FetchEvents when null) until a fetch reports anything but 53.
     using EventFetcher = KV_EventRec (*)(KV_RaidApi &, quint32 sequence, quint32 language);
     RaidDataBundle BuildBundle(quint32 firstEventSequence, quint32 language,
                                EventFetcher fetchEvent = nullptr);

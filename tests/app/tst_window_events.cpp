@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
 #include <QSettings>
@@ -140,6 +141,65 @@ private slots:
         const QHash<quint32, QString> shown = timesOf(restarted->eventList());
         for (auto it = shown.begin(); it != shown.end(); ++it)
             QCOMPARE(it.value(), timed.value(it.key(), UnknownTime));
+    }
+
+    // New rows go where the view's stable sort of the whole list would put
+    // them, by any column and in either order, after the rows equal to them.
+    void newEventsTakeTheirSortedPlace_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<bool>("ascending");
+        QTest::addRow("number, descending") << 0 << false;
+        QTest::addRow("number, ascending") << 0 << true;
+        QTest::addRow("event code, ascending") << 2 << true;
+        QTest::addRow("event code, descending") << 2 << false;
+        QTest::addRow("text, ascending") << 4 << true;
+    }
+
+    void newEventsTakeTheirSortedPlace()
+    {
+        QFETCH(int, column);
+        QFETCH(bool, ascending);
+        const Qt::SortOrder order = ascending ? Qt::AscendingOrder : Qt::DescendingOrder;
+        auto window = openWindow();
+        QTreeWidget *list = window->eventList();
+        const auto event = [](quint32 sequence, quint32 code, const char *text) {
+            return KV_EventRec{sequence, code, 1, QString::fromLatin1(text), {}, 53};
+        };
+        applyEvents(*window, {event(20, 1012, "b"), event(21, 1001, "a"), event(22, 1012, "c"),
+                              event(23, 1024, "b")});
+        list->header()->setSortIndicator(column, order);
+        emit list->header()->sectionClicked(column); // as the user's click
+        QList<quint32> before;
+        for (int r = 0; r < list->topLevelItemCount(); ++r)
+            before << list->topLevelItem(r)->data(0, Qt::DisplayRole).toUInt();
+        const QList<KV_EventRec> batch = {event(24, 1012, "b"), event(25, 1000, "a"),
+                                          event(26, 1024, "z"), event(27, 1012, "a")};
+        applyEvents(*window, batch);
+
+        // What the whole list sorted anew gives: the rows as they were, the
+        // new ones after them, through the view's own sort.
+        QTreeWidget sorted;
+        sorted.setColumnCount(list->columnCount());
+        QList<quint32> arrival = before;
+        for (const KV_EventRec &e : batch)
+            arrival << e.sequence;
+        for (const quint32 sequence : arrival) {
+            for (int r = 0; r < list->topLevelItemCount(); ++r) {
+                if (list->topLevelItem(r)->data(0, Qt::DisplayRole).toUInt() == sequence)
+                    sorted.addTopLevelItem(list->topLevelItem(r)->clone());
+            }
+        }
+        sorted.sortItems(column, order);
+        QCOMPARE(list->topLevelItemCount(), int(arrival.size()));
+        for (int r = 0; r < list->topLevelItemCount(); ++r)
+            QCOMPARE(list->topLevelItem(r)->data(0, Qt::DisplayRole).toUInt(),
+                     sorted.topLevelItem(r)->data(0, Qt::DisplayRole).toUInt());
+        // The Date column fits every Date text, the new ones too.
+        for (int r = 0; r < list->topLevelItemCount(); ++r) {
+            const QModelIndex date = list->indexFromItem(list->topLevelItem(r), 1);
+            QVERIFY(list->columnWidth(1) >= list->sizeHintForIndex(date).width() + 10);
+        }
     }
 
     // One notice per batch, for its last drive event, none while the gate

@@ -249,6 +249,64 @@ private slots:
         QVERIFY(arrays.empty());
     }
 
+    // Inside one scan each port, drive and volume is opened once and every
+    // answer is the one the host gives without a scan, a failed port query
+    // included; the next scan asks the host again.
+    void oneScanAsksTheHostOnce_data()
+    {
+        QTest::addColumn<uint>("inquiryError");
+        QTest::addRow("ports answer") << 0u;
+        QTest::addRow("port query fails") << 1117u;
+    }
+
+    void oneScanAsksTheHostOnce()
+    {
+        QFETCH(uint, inquiryError);
+        fake.portInquiry["\\\\.\\Scsi2:"] = busInfo({"OXV-RAIDConfiguration"});
+        fake.inquiryError = inquiryError;
+        fake.volumes["\\\\.\\D:"] = {1, 4, 2};
+        fake.arrayPage[1] = "OXV-RAID Array 2";
+        fake.arrayPage[2] = "OXV-RAID Array 5";
+        fake.arrayPage[4] = "Samsung SSD 870";
+        const auto lookups = [] {
+            QStringList answers;
+            for (const char *volume : {"D:", "Q:", "D:"}) {
+                std::vector<int32_t> arrays;
+                bool answered = false;
+                const int count = KV_GetVolumeArrays(volume, &arrays, &answered);
+                answers << QStringLiteral("%1 %2 %3").arg(count).arg(answered).arg(arrays.size());
+            }
+            for (int array : {5, 2, 7, 5}) {
+                std::string disk;
+                answers << QStringLiteral("%1 %2")
+                               .arg(KV_FindArrayDisk(0, array, &disk))
+                               .arg(QString::fromStdString(disk));
+            }
+            return answers;
+        };
+        const QStringList unscanned = lookups();
+        const size_t unscannedOpens = host->opened.size();
+        host->opened.clear();
+        fake.inquiryCalls = 0;
+        {
+            const KV_HostScan scan;
+            QCOMPARE(lookups(), unscanned);
+            const KV_HostScan inner; // shares the outer scan
+            QCOMPARE(lookups(), unscanned);
+        }
+        std::map<std::string, int> opens;
+        for (const std::string &name : host->opened)
+            QCOMPARE(++opens[name], 1);
+        QVERIFY(host->opened.size() < unscannedOpens);
+        QCOMPARE(fake.inquiryCalls, inquiryError != 0 ? 4 : 1);
+        // Nothing outlives the scan: the next one sees the host as it is now.
+        fake.arrayPage[2] = "OXV-RAID Array 7";
+        const KV_HostScan next;
+        std::string disk;
+        QCOMPARE(KV_FindArrayDisk(0, 7, &disk), inquiryError != 0 ? KV_STS(3) : KV_STS(1));
+        QCOMPARE(QString::fromStdString(disk), inquiryError != 0 ? QString() : QStringLiteral("2"));
+    }
+
     void fixedDrives_data()
     {
         QTest::addColumn<uint>("length");

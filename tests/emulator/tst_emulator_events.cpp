@@ -29,7 +29,16 @@ public:
         ++sleeps;
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
+    std::unique_ptr<kv::PlatformFile> open(const std::string &name, uint32_t disposition,
+                                           uint32_t shareMode, uint32_t flags,
+                                           uint32_t *error = nullptr) override
+    {
+        if (opened != nullptr)
+            ++*opened;
+        return InProcessPlatform::open(name, disposition, shareMode, flags, error);
+    }
     std::atomic<int> sleeps{0};
+    int *opened = nullptr; // counts the opens while set
 };
 
 // Device paths of the demo's disks and arrays, one 80-byte entry each.
@@ -319,6 +328,61 @@ private slots:
         QVERIFY2(f.line.startsWith(QString::asprintf("%05u: [01] (01012)", oldest)),
                  qPrintable(f.line));
         QCOMPARE(sequence, oldest + 1);
+    }
+
+    // A batch reads what single fetches read, from the oldest kept record
+    // on, through one handle, and stops where it is told to.
+    void batchReadsLikeSingleFetches_data()
+    {
+        QTest::addColumn<uint32_t>("most");
+        QTest::addColumn<int>("takenBeforeRefusal"); // -1: take() never refuses
+        QTest::addColumn<int>("lines");              // -1: every record kept
+        QTest::addColumn<int>("status");
+        QTest::addRow("the whole log") << UINT32_MAX << -1 << -1 << 54;
+        QTest::addRow("at most five") << 5u << -1 << 5 << 53;
+        QTest::addRow("take() refuses the third") << UINT32_MAX << 2 << 3 << 53;
+        QTest::addRow("none asked") << 0u << -1 << 0 << 53;
+    }
+
+    void batchReadsLikeSingleFetches()
+    {
+        QFETCH(uint32_t, most);
+        QFETCH(int, takenBeforeRefusal);
+        QFETCH(int, lines);
+        QFETCH(int, status);
+        kvemu::EventLog log = kvemu::EventLog::fresh();
+        for (int i = 0; i < 9; ++i)
+            log.add(kvemu::msg::Rescan);
+        start({kvemu::demoModel(), kvemu::demoModel(), log});
+        uint32_t single = 0;
+        const QStringList all = fetchAll(single);
+        QVERIFY(all.size() >= 10);
+        if (lines < 0)
+            lines = int(all.size());
+        const QStringList expected = all.mid(0, lines);
+
+        const size_t sessionsBefore = emulator->sessionCount();
+        QStringList read;
+        char16_t line[512];
+        uint32_t sequence = 0;
+        int opens = 0;
+        platform->opened = &opens;
+        const KV_STS got =
+            KV_ApiGetUserMessages(&core1, line, 512, &sequence, 0, most, [&]() -> bool {
+                read << QString::fromUtf16(line).chopped(1);
+                return int(read.size()) != takenBeforeRefusal + 1;
+            });
+        platform->opened = nullptr;
+        QCOMPARE(int(got), status);
+        QCOMPARE(read, expected);
+        QCOMPARE(opens, lines > 0 ? 1 : 0);
+        QCOMPARE(emulator->sessionCount(), sessionsBefore); // the handle was closed
+        // The sequence goes on after the last line read, as single fetches'.
+        uint32_t after = 0;
+        for (int i = 0; i < lines; ++i)
+            fetch(after);
+        if (lines > 0)
+            QCOMPARE(sequence, after);
     }
 
     // Saved with the configuration, found again after a restart (1002).
