@@ -1,0 +1,272 @@
+// The transform dialog driven through its widgets, against the in-process
+// emulator on the demo configuration; boxes are answered here.
+//
+// Scratch (array 3) stripes the NVMe disks 9 and 10, which have no free
+// space left; disk 11 is a new NVMe disk and disks 3 to 6 are hard disks
+// with room, members of Data (array 2) and announced before removal
+// (informed hot swap).
+#include "demo_config.h"
+#include "emulator.h"
+#include "kv_inprocess_platform.h"
+#include "kv_raid_api.h"
+#include "message_box.h"
+#include "transform_dialog.h"
+#include "tree_items.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <memory>
+
+namespace {
+
+using Disks = QList<int>;
+
+constexpr int Scratch = 3;
+
+template <typename T> T *widget(QDialog &dialog, const char *name)
+{
+    T *found = dialog.findChild<T *>(QLatin1String(name));
+    if (!found)
+        qFatal("no widget %s", name);
+    return found;
+}
+
+void check(QDialog &dialog, const Disks &disks)
+{
+    auto *list = widget<QTreeWidget>(dialog, "diskList");
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *row = list->topLevelItem(i);
+        const bool wanted = disks.contains(row->data(0, KV_Role::Identifier).toInt());
+        if ((row->checkState(0) == Qt::Checked) != wanted)
+            row->setCheckState(0, wanted ? Qt::Checked : Qt::Unchecked);
+    }
+}
+
+Disks checked(QDialog &dialog)
+{
+    auto *list = widget<QTreeWidget>(dialog, "diskList");
+    Disks disks;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        if (list->topLevelItem(i)->checkState(0) == Qt::Checked)
+            disks << list->topLevelItem(i)->data(0, KV_Role::Identifier).toInt();
+    }
+    std::sort(disks.begin(), disks.end());
+    return disks;
+}
+
+QString warning(QDialog &dialog)
+{
+    return widget<QLabel>(dialog, "transformWarningLabel")->text();
+}
+
+// The array's current layout: its type word and its members, sorted.
+std::pair<QString, Disks> layoutOf(int arrayId)
+{
+    KV_RaidApi api;
+    const KV_ArrayConfig *config = api.FindArrayConfig(arrayId, true);
+    if (!config)
+        return {};
+    Disks members;
+    for (int m = 0; m < KV_MemberCount(*config); ++m)
+        members << config->members[m].deviceRoute;
+    std::sort(members.begin(), members.end());
+    return {QString::fromLatin1(config->type), members};
+}
+
+} // namespace
+
+class TestTransformDialog : public QObject {
+    Q_OBJECT
+
+    std::shared_ptr<kvemu::Emulator> emulator_;
+    QList<KV_Message::Shown> shown_;
+    QList<bool> answers_; // in turn; Yes when none is left
+
+    void start(const kvemu::Model &model)
+    {
+        emulator_ = std::make_shared<kvemu::Emulator>(kvemu::StoredState{model, model},
+                                                      std::make_shared<kvemu::ManualClock>());
+        kv::setPlatform(std::make_shared<kvemu::InProcessPlatform>(emulator_));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName(QStringLiteral("OXV"));
+        QCoreApplication::setApplicationName(QStringLiteral("Velmora"));
+        KV_RegisterServiceTypes();
+        KV_Message::SetResponder([this](const KV_Message::Shown &box) {
+            shown_.append(box);
+            return answers_.isEmpty() ? true : answers_.takeFirst();
+        });
+    }
+    void init()
+    {
+        QSettings().clear();
+        start(kvemu::demoModel());
+        shown_.clear();
+        answers_.clear();
+    }
+    void cleanupTestCase()
+    {
+        KV_Message::SetResponder({});
+        kv::setPlatform(nullptr);
+    }
+
+    // The source's size in both fields, nothing checked, Commit disabled;
+    // the full members of the source listed; Same reproduces the source.
+    void opensOnTheSource()
+    {
+        KV_TransformDialog dialog(Scratch, QSize(24, 24), nullptr);
+        const QString size = widget<QLineEdit>(dialog, "currentCapInput")->text();
+        QVERIFY(size.toInt() > 1000);
+        QCOMPARE(widget<QLineEdit>(dialog, "capInput")->text(), size);
+        QVERIFY(checked(dialog).isEmpty());
+        QVERIFY(!widget<QPushButton>(dialog, "commitButton")->isEnabled());
+
+        widget<QPushButton>(dialog, "sameButton")->click();
+        QCOMPARE(checked(dialog), (Disks{9, 10}));
+        QCOMPARE(widget<QComboBox>(dialog, "arrayTypeSel")->currentIndex(), 1);
+        QCOMPARE(widget<QLineEdit>(dialog, "capInput")->text(), size);
+    }
+
+    // The rules' verdict on a type, the disks and a capacity ("max": the
+    // maximum, by its button).
+    void warningLine_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<Disks>("disks");
+        QTest::addColumn<QString>("capacity");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("commit");
+        QTest::addRow("one disk more") << 1 << Disks{9, 10, 11} << "max" << QString() << true;
+        QTest::addRow("RAID 1 of three") << 2 << Disks{9, 10, 11} << "max"
+                                         << "RAID1 requires 2 drives" << false;
+        QTest::addRow("no disk") << 1 << Disks{} << "max"
+                                 << "no disks were selected" << false;
+        QTest::addRow("capacity 99") << 1 << Disks{9, 10, 11} << "99"
+                                     << "size must be at least 100MB" << false;
+        QTest::addRow("above the maximum")
+            << 1 << Disks{9, 10, 11} << "99999999"
+            << "transform size exceeds maximum possible size" << false;
+        QTest::addRow("mirror smaller than the source")
+            << 2 << Disks{9, 10} << "max" << QString() << false;
+        QTest::addRow("smaller than the source")
+            << 1 << Disks{9, 10, 11} << "1000" << QString() << false;
+    }
+    void warningLine()
+    {
+        QFETCH(int, type);
+        QFETCH(Disks, disks);
+        QFETCH(QString, capacity);
+        QFETCH(QString, message);
+        QFETCH(bool, commit);
+        KV_TransformDialog dialog(Scratch, QSize(24, 24), nullptr);
+        widget<QComboBox>(dialog, "arrayTypeSel")->setCurrentIndex(type);
+        check(dialog, disks);
+        if (capacity == QLatin1String("max"))
+            widget<QPushButton>(dialog, "setCurrentCapMaxButton")->click();
+        else
+            widget<QLineEdit>(dialog, "capInput")->setText(capacity);
+        if (message.isEmpty())
+            QCOMPARE(warning(dialog), QString());
+        else
+            QVERIFY2(warning(dialog).contains(QStringLiteral("Invalid Configuration: ") + message),
+                     qPrintable(warning(dialog)));
+        QCOMPARE(widget<QPushButton>(dialog, "commitButton")->isEnabled(), commit);
+        // The destination shows the layout only while it may be committed.
+        QTreeWidgetItem *top = widget<QTreeWidget>(dialog, "dstArrayView")->topLevelItem(0);
+        QVERIFY(top);
+        QCOMPARE(top->childCount(), commit ? 1 : 0);
+    }
+
+    // A disk that is listed (1 MB free) but has no whole MiB to give: the
+    // driver's maximum is 0.
+    void notPossibleWithTheDisks()
+    {
+        kvemu::Model model = kvemu::demoModel();
+        model.disks[10].capacity = kvemu::MetadataSectors + 2000; // disk 11
+        start(model);
+        KV_TransformDialog dialog(Scratch, QSize(24, 24), nullptr);
+        widget<QComboBox>(dialog, "arrayTypeSel")->setCurrentIndex(1);
+        check(dialog, {9, 10, 11});
+        QVERIFY2(warning(dialog).contains(
+                     QStringLiteral("transform size required not possible with selected drives")),
+                 qPrintable(warning(dialog)));
+        QCOMPARE(widget<QLineEdit>(dialog, "maxCapInput")->text(), QStringLiteral("0"));
+    }
+
+    // The source deleted while the dialog is open: the next edit says so.
+    void sourceDeletedMeanwhile()
+    {
+        KV_TransformDialog dialog(Scratch, QSize(24, 24), nullptr);
+        check(dialog, {9, 10, 11});
+        widget<QPushButton>(dialog, "setCurrentCapMaxButton")->click();
+        QVERIFY(widget<QPushButton>(dialog, "commitButton")->isEnabled());
+        QVERIFY(KV_RaidApi().DeleteArray(Scratch));
+        widget<QLineEdit>(dialog, "capInput")->setText(QStringLiteral("5000"));
+        QVERIFY2(warning(dialog).contains(QStringLiteral("array not found")),
+                 qPrintable(warning(dialog)));
+        QVERIFY(!widget<QPushButton>(dialog, "commitButton")->isEnabled());
+    }
+
+    // Commit: the confirmations, then the transform.
+    void commit_data()
+    {
+        QTest::addColumn<int>("arrayId");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<Disks>("disks");
+        QTest::addColumn<QList<bool>>("answers");
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<bool>("transformed");
+        QTest::addRow("stripe grown")
+            << Scratch << 1 << Disks{9, 10, 11} << QList<bool>{} << QStringList{} << true;
+        QTest::addRow("hot swap refused") << Scratch << 1 << Disks{3, 9, 10} << QList<bool>{false}
+                                          << QStringList{"Confirm Transform"} << false;
+        QTest::addRow("drive mixing refused")
+            << Scratch << 1 << Disks{3, 9, 10} << QList<bool>{true, false}
+            << QStringList{"Confirm Transform", "Confirm Create"} << false;
+        QTest::addRow("source with hot swap") << 2 << 4 << Disks{3, 4, 5, 6} << QList<bool>{true}
+                                              << QStringList{"Confirm Transform"} << true;
+    }
+    void commit()
+    {
+        QFETCH(int, arrayId);
+        QFETCH(int, type);
+        QFETCH(Disks, disks);
+        QFETCH(QList<bool>, answers);
+        QFETCH(QStringList, boxes);
+        QFETCH(bool, transformed);
+        const auto before = layoutOf(arrayId);
+        KV_TransformDialog dialog(arrayId, QSize(24, 24), nullptr);
+        widget<QComboBox>(dialog, "arrayTypeSel")->setCurrentIndex(type);
+        check(dialog, disks);
+        widget<QPushButton>(dialog, "setCurrentCapMaxButton")->click();
+        QVERIFY2(widget<QPushButton>(dialog, "commitButton")->isEnabled(),
+                 qPrintable(warning(dialog)));
+        answers_ = answers;
+        widget<QPushButton>(dialog, "commitButton")->click();
+        QStringList titles;
+        for (const KV_Message::Shown &box : shown_)
+            titles << box.title;
+        QCOMPARE(titles, boxes);
+        QCOMPARE(dialog.result() == QDialog::Accepted, transformed);
+        const auto after = layoutOf(arrayId);
+        if (transformed)
+            QCOMPARE(after,
+                     std::make_pair(QString::fromLatin1(type == 4 ? "RAID5" : "RAID0"), disks));
+        else
+            QCOMPARE(after, before);
+    }
+};
+
+QTEST_MAIN(TestTransformDialog)
+#include "tst_transform_dialog.moc"
