@@ -211,7 +211,9 @@ private slots:
         check(dialog, {9, 10, 11});
         widget<QPushButton>(dialog, "setCurrentCapMaxButton")->click();
         QVERIFY(widget<QPushButton>(dialog, "commitButton")->isEnabled());
-        QVERIFY(KV_RaidApi().DeleteArray(Scratch));
+        KV_RaidApi window; // another reader of the configuration
+        QVERIFY(window.DeleteArray(Scratch));
+        QCOMPARE(window.Refresh(), 1);
         widget<QLineEdit>(dialog, "capInput")->setText(QStringLiteral("5000"));
         QVERIFY2(warning(dialog).contains(QStringLiteral("array not found")),
                  qPrintable(warning(dialog)));
