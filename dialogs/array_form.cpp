@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QPixmap>
+#include <QPixmapCache>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
@@ -259,7 +260,11 @@ QString typeIcon(const QString &type)
 
 QTreeWidgetItem *addDiskItem(QTreeWidgetItem *parent, const QString &text, QSize iconSize)
 {
-    static const QPixmap disk(QStringLiteral(":images/icons/HDD.png"));
+    // Held by Qt's pixmap cache, which goes with the application.
+    const QString path = QStringLiteral(":images/icons/HDD.png");
+    QPixmap disk;
+    if (!QPixmapCache::find(path, &disk) && disk.load(path))
+        QPixmapCache::insert(path, disk);
     auto *item = new QTreeWidgetItem(parent, {Texts::diskText(text)});
     if (!disk.isNull())
         item->setIcon(0, disk.scaled(iconSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
