@@ -2,6 +2,84 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>KV_ArrayForm</name>
+    <message>
+        <source>Volume  (JBOD)</source>
+        <translation>Volume  (JBOD)</translation>
+    </message>
+    <message>
+        <source>RAID 0  (Stripe)</source>
+        <translation>RAID 0  (Stripe)</translation>
+    </message>
+    <message>
+        <source>RAID 1  (Mirror)</source>
+        <translation>RAID 1  (Spiegel)</translation>
+    </message>
+    <message>
+        <source>RAID 10 (Stripe of Mirrors)</source>
+        <translation>RAID 10 (Stripe aus Spiegeln)</translation>
+    </message>
+    <message>
+        <source>RAID 5   (Stripe with Parity)</source>
+        <translation>RAID 5   (Stripe mit Parität)</translation>
+    </message>
+    <message>
+        <source>RAID 6   (Stripe with 2 Parities)</source>
+        <translation>RAID 6   (Stripe mit 2 Paritäten)</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Disk </source>
+        <translation>Datenträger </translation>
+    </message>
+    <message>
+        <source>Invalid Configuration: </source>
+        <translation>Ungültige Konfiguration: </translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Erweitert</translation>
+    </message>
+    <message>
+        <source>Simple</source>
+        <translation>Einfach</translation>
+    </message>
+</context>
+<context>
+    <name>KV_CreateDialog</name>
+    <message>
+        <source>No disks with free space were detected, to create a RAID array please first free up space on an existing disk or add an additional disk to the system.</source>
+        <translation>Es wurden keine Datenträger mit freiem Platz gefunden. Um ein RAID-Array zu erstellen, geben Sie bitte zuerst Platz auf einem vorhandenen Datenträger frei oder fügen Sie dem System einen weiteren Datenträger hinzu.</translation>
+    </message>
+    <message>
+        <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
+        <translation>Ungültiger Name: Array-Namen dürfen nicht mit vorhandenen Array-Namen übereinstimmen und keines der folgenden Zeichen enthalten: ()^,.=|&quot;-[]</translation>
+    </message>
+    <message>
+        <source>Confirm Create</source>
+        <translation>Erstellen bestätigen</translation>
+    </message>
+    <message>
+        <source>Warning: You have included a spare in the array. Would you like to continue?</source>
+        <translation>Warnung: Sie haben ein Ersatzlaufwerk in das Array aufgenommen. Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
+        <translation>Warnung: Gemischte Laufwerke erkannt! Für die beste Leistung wird nicht empfohlen, Laufwerke mit deutlich unterschiedlicher Leistung zu mischen. Möchten Sie trotzdem erstellen?</translation>
+    </message>
+    <message>
+        <source>Create failed</source>
+        <translation>Erstellen fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
     <name>KV_MainWindow</name>
     <message>
         <source>NORMAL</source>
@@ -835,6 +913,41 @@ Im AHCI- oder Native-Modus ist nichts zu tun. Die Anwendung wird beendet.</trans
         <source>The console cannot tell which arrays hold the operating system: Delete, Secure Erase, Hide and Prepare To Remove are unavailable.</source>
         <translation>Die Konsole kann nicht feststellen, welche Arrays das Betriebssystem enthalten: Löschen, Sicheres Löschen, Ausblenden und Zum Entfernen vorbereiten sind nicht verfügbar.</translation>
     </message>
+    <message>
+        <source>Transform</source>
+        <translation>Umwandeln</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Erstellen</translation>
+    </message>
+</context>
+<context>
+    <name>KV_TransformDialog</name>
+    <message>
+        <source>Confirm Transform</source>
+        <translation>Umwandeln bestätigen</translation>
+    </message>
+    <message>
+        <source>Warning: You have included a spare in the array. Would you like to continue?</source>
+        <translation>Warnung: Sie haben ein Ersatzlaufwerk in das Array aufgenommen. Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>Warning: This array transform includes a hot swappable device. After the transform completes a system reboot must be performed to notify the OS of the array&apos;s underlying device changes. Would you like to continue?</source>
+        <translation>Warnung: Diese Array-Umwandlung umfasst ein Hot-Swap-fähiges Gerät. Nach Abschluss der Umwandlung muss das System neu gestartet werden, damit das Betriebssystem die geänderten zugrunde liegenden Geräte des Arrays erkennt. Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>Confirm Create</source>
+        <translation>Erstellen bestätigen</translation>
+    </message>
+    <message>
+        <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
+        <translation>Warnung: Gemischte Laufwerke erkannt! Für die beste Leistung wird nicht empfohlen, Laufwerke mit deutlich unterschiedlicher Leistung zu mischen. Möchten Sie trotzdem erstellen?</translation>
+    </message>
+    <message>
+        <source>Transform command failed</source>
+        <translation>Umwandlungsbefehl fehlgeschlagen</translation>
+    </message>
 </context>
 <context>
     <name>Kv_insertRemoveDialog</name>
@@ -860,6 +973,181 @@ Im AHCI- oder Native-Modus ist nichts zu tun. Die Anwendung wird beendet.</trans
     </message>
 </context>
 <context>
+    <name>createDialog</name>
+    <message>
+        <source>Array Options</source>
+        <translation>Array-Optionen</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Array Name:</source>
+        <translation>Array-Name:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Organisiert als:</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Kapazität:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Max. Kapazität:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Max. Kapazität</translation>
+    </message>
+    <message>
+        <source>Cache Options:</source>
+        <translation>Cache-Optionen:</translation>
+    </message>
+    <message>
+        <source>Cache Tag Size:</source>
+        <translation>Cache-Tag-Größe:</translation>
+    </message>
+    <message>
+        <source>Trim:</source>
+        <translation>Trim:</translation>
+    </message>
+    <message>
+        <source>Background Array Scan</source>
+        <translation>Array-Hintergrundprüfung</translation>
+    </message>
+    <message>
+        <source>Skip Initialize  (Not Recommended)</source>
+        <translation>Initialisierung überspringen  (nicht empfohlen)</translation>
+    </message>
+    <message>
+        <source>Leave Existing Data Intact</source>
+        <translation>Vorhandene Daten erhalten</translation>
+    </message>
+    <message>
+        <source>Zero Create</source>
+        <translation>Mit Nullen erstellen</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Auswahl</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Alle NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Alle SATA-SSD</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Alle HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Unbenutzt</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Erstellen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Read + Write Back Cache</source>
+        <translation>Lese- + Write-Back-Cache</translation>
+    </message>
+    <message>
+        <source>Read Cache</source>
+        <translation>Lese-Cache</translation>
+    </message>
+    <message>
+        <source>Write Back Cache</source>
+        <translation>Write-Back-Cache</translation>
+    </message>
+    <message>
+        <source>No Cache</source>
+        <translation>Kein Cache</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>64 KB</source>
+        <translation>64 KB</translation>
+    </message>
+    <message>
+        <source>128 KB</source>
+        <translation>128 KB</translation>
+    </message>
+    <message>
+        <source>256 KB</source>
+        <translation>256 KB</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Datenträger</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Anschlusstyp</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Kapazität</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Verwendungen</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Freier Platz</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Größter freier Bereich </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>GE</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>Trim</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Angemeldeter Hot-Swap</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modellnummer</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Firmware-Version</translation>
+    </message>
+</context>
+<context>
     <name>kv_EULA_Dialog</name>
     <message>
         <source>Accept</source>
@@ -872,6 +1160,121 @@ Im AHCI- oder Native-Modus ist nichts zu tun. Die Anwendung wird beendet.</trans
     <message>
         <source>EULA text could not be loaded.</source>
         <translation>Der Text des Lizenzvertrags konnte nicht geladen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>transformDialog</name>
+    <message>
+        <source>Array Options</source>
+        <translation>Array-Optionen</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Organisiert als:</translation>
+    </message>
+    <message>
+        <source>Current Capacity:</source>
+        <translation>Aktuelle Kapazität:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Kapazität:</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Max. Kapazität:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Max. Kapazität</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Auswahl</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Alle NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Alle SATA-SSD</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Alle HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Unbenutzt</translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation>Gleich</translation>
+    </message>
+    <message>
+        <source>Commit</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Datenträger</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Anschlusstyp</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Kapazität</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Verwendungen</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Freier Platz</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Größter freier Bereich </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>GE</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Angemeldeter Hot-Swap</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modellnummer</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Firmware-Version</translation>
     </message>
 </context>
 </TS>
