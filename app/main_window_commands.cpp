@@ -12,10 +12,13 @@
 #include "main_window.h"
 
 #include "api_worker.h"
+#include "create_dialog.h"
+#include "dialog_runner.h"
 #include "kv_app_log.h"
 #include "main_window_parts.h"
 #include "message_box.h"
 #include "startup.h"
+#include "transform_dialog.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -464,7 +467,10 @@ void KV_MainWindow::setCache(const SelectedArray &array, KV_Action entry)
 // Dialog-opening actions. Each dialog arrives with its own module; until
 // then its action ends after its checks, with the refresh.
 
-void KV_MainWindow::openTransform(const SelectedArray &) {}
+void KV_MainWindow::openTransform(const SelectedArray &array)
+{
+    KV_RunDialog(new KV_TransformDialog(array.id, iconSize_, this), tr("Transform"));
+}
 
 void KV_MainWindow::renameArray(const SelectedArray &) {}
 
@@ -475,6 +481,8 @@ void KV_MainWindow::createForm()
     if (bundle_.arrays.size() >= MostArrays)
         KV_Message::About(this, applicationName(),
                           tr("The total number of arrays is limited to %1.").arg(MostArrays));
+    else
+        KV_RunDialog(new KV_CreateDialog(iconSize_, this), tr("Create"));
     triggerFullRefresh();
 }
 

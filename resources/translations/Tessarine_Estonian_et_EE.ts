@@ -2,6 +2,84 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="et_EE">
 <context>
+    <name>KV_ArrayForm</name>
+    <message>
+        <source>Volume  (JBOD)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RAID 0  (Stripe)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RAID 1  (Mirror)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RAID 10 (Stripe of Mirrors)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RAID 5   (Stripe with Parity)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RAID 6   (Stripe with 2 Parities)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid Configuration: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simple</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KV_CreateDialog</name>
+    <message>
+        <source>No disks with free space were detected, to create a RAID array please first free up space on an existing disk or add an additional disk to the system.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm Create</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning: You have included a spare in the array. Would you like to continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>KV_MainWindow</name>
     <message>
         <source>NORMAL</source>
@@ -843,6 +921,41 @@ AHCI/omarežiimis pole vaja midagi teha. Rakendus suletakse.</translation>
         <source>Disk </source>
         <translation>Ketas </translation>
     </message>
+    <message>
+        <source>Transform</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KV_TransformDialog</name>
+    <message>
+        <source>Confirm Transform</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning: You have included a spare in the array. Would you like to continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning: This array transform includes a hot swappable device. After the transform completes a system reboot must be performed to notify the OS of the array&apos;s underlying device changes. Would you like to continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm Create</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transform command failed</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Kv_insertRemoveDialog</name>
@@ -875,6 +988,181 @@ AHCI/omarežiimis pole vaja midagi teha. Rakendus suletakse.</translation>
     </message>
 </context>
 <context>
+    <name>createDialog</name>
+    <message>
+        <source>Array Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Array Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cache Options:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cache Tag Size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trim:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Background Array Scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip Initialize  (Not Recommended)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave Existing Data Intact</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zero Create</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read + Write Back Cache</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read Cache</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write Back Cache</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Cache</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>64 KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>128 KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>256 KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kv_EULA_Dialog</name>
     <message>
         <source>Accept</source>
@@ -887,6 +1175,121 @@ AHCI/omarežiimis pole vaja midagi teha. Rakendus suletakse.</translation>
     <message>
         <source>EULA text could not be loaded.</source>
         <translation>Litsentsilepingu teksti ei õnnestunud laadida.</translation>
+    </message>
+</context>
+<context>
+    <name>transformDialog</name>
+    <message>
+        <source>Array Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current Capacity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

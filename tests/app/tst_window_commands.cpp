@@ -396,11 +396,42 @@ private slots:
             bundle.arrays.append(&tables.array(id, "RAID0", {1}));
         window->handleFullRefresh(bundle);
         settle(*window);
+        // Below the limit the create dialog opens; it is closed from here.
+        QString opened;
+        QTimer::singleShot(0, window.get(), [&opened] {
+            if (QWidget *dialog = QApplication::activeModalWidget()) {
+                opened = dialog->windowTitle();
+                dialog->close();
+            }
+        });
         window->action(Create)->trigger();
+        QCOMPARE(opened, refused ? QString() : QStringLiteral("Create"));
         QCOMPARE(shown_.size(), refused ? 1 : 0);
         if (refused)
             QCOMPARE(shown_.front().text,
                      QStringLiteral("The total number of arrays is limited to 12."));
+        settle(*window);
+    }
+
+    // Transform opens its dialog on the selected array.
+    void transformOpensDialog()
+    {
+        auto window = openWindow();
+        select(*window, 3);
+        QString opened;
+        QString source;
+        QTimer::singleShot(0, window.get(), [&] {
+            if (QWidget *dialog = QApplication::activeModalWidget()) {
+                opened = dialog->windowTitle();
+                if (auto *view =
+                        dialog->findChild<QTreeWidget *>(QStringLiteral("sourceArrayView")))
+                    source = view->topLevelItem(0) ? view->topLevelItem(0)->text(0) : QString();
+                dialog->close();
+            }
+        });
+        window->action(Transform)->trigger();
+        QCOMPARE(opened, QStringLiteral("Transform"));
+        QCOMPARE(source, QStringLiteral("Array 3 Scratch"));
         settle(*window);
     }
 
