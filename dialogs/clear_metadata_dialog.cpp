@@ -50,6 +50,8 @@ void KV_ClearMetadataDialog::setupClearMetadataMenu()
     ui->clearMetaButton->setText(tr("Clear Metadata"));
     ui->selectAllButton->setText(tr("All"));
     ui->cancelButton->setText(tr("Cancel"));
+    ui->diskListLabel->setText(tr("Disk List:"));
+    ui->selectGroupBox->setTitle(tr("Select"));
     List::Fill(ui->diskListTree, *service_, List::Purpose::ClearMetadata);
 }
 

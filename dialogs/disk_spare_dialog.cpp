@@ -28,6 +28,13 @@ void KV_diskSpareDialog::on_cancelButton_clicked()
 
 void KV_diskSpareDialog::initDialog()
 {
+    // The form's texts, translated; the choices below relabel some.
+    ui->groupBox->setTitle(tr("Disk"));
+    ui->assignDedSpare->setText(tr("Assign as Dedicated Spare"));
+    ui->assignGlobSpare->setText(tr("Assign as Global Spare"));
+    ui->identDisk->setText(tr("Identify Disk using LEDs"));
+    ui->okButton->setText(tr("OK"));
+    ui->cancelButton->setText(tr("Cancel"));
     ui->diskTextBox->setText(diskLabel_);
     ui->diskTextBox->setEnabled(false);
     ui->assignDedSpare->setEnabled(false);

@@ -52,6 +52,8 @@ void KV_initDisksDialog::setupInitDisksMenu()
     ui->selectUnInitButton->setText(tr("Un-Initiliazed"));
     ui->selectAllButton->setText(tr("All"));
     ui->cancelButton->setText(tr("Cancel"));
+    ui->diskListLabel->setText(tr("Disk List:"));
+    ui->selectGroupBox->setTitle(tr("Select"));
     ui->selectUnInitButton->setEnabled(
         List::Fill(ui->diskListTree, *service_, List::Purpose::Initialize));
 }
@@ -72,7 +74,7 @@ void KV_initDisksDialog::on_selectUnInitButton_clicked()
     }
     for (QTreeWidgetItemIterator it(ui->diskListTree); *it; ++it) {
         const int disk = (*it)->data(List::Disk, Qt::UserRole).toInt();
-        const bool check = (*it)->text(List::Type) == List::tr("New") &&
+        const bool check = (*it)->text(List::Type) == KV_MetadataDiskList::tr("New") &&
                            !(systemArray >= 0 && service_->ArrayUsesDisk(systemArray, disk));
         (*it)->setCheckState(List::Disk, check ? Qt::Checked : Qt::Unchecked);
     }
