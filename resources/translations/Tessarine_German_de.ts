@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>KV_ClearMetadataDialog</name>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Metadaten löschen</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Datenträgerliste:</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Auswahl</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DeleteForm</name>
+    <message>
+        <source>Device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>OS Name</source>
+        <translation>BS-Name</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Partition</source>
+        <translation>Partition</translation>
+    </message>
+    <message>
+        <source>Array Name</source>
+        <translation>Array-Name</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Total Capacity</source>
+        <translation>Gesamtkapazität</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation>Cache</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alle auswählen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected Array(s): </source>
+        <translation>Möchten Sie die ausgewählten Arrays wirklich löschen: </translation>
+    </message>
+    <message>
+        <source>Confirm Action</source>
+        <translation>Aktion bestätigen</translation>
+    </message>
+    <message>
+        <source>Deleting arrays...</source>
+        <translation>Arrays werden gelöscht...</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>KV_MainWindow</name>
     <message>
         <source>NORMAL</source>
@@ -834,6 +932,167 @@ Im AHCI- oder Native-Modus ist nichts zu tun. Die Anwendung wird beendet.</trans
     <message>
         <source>The console cannot tell which arrays hold the operating system: Delete, Secure Erase, Hide and Prepare To Remove are unavailable.</source>
         <translation>Die Konsole kann nicht feststellen, welche Arrays das Betriebssystem enthalten: Löschen, Sicheres Löschen, Ausblenden und Zum Entfernen vorbereiten sind nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Initialize Disks</source>
+        <translation>Datenträger initialisieren</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Metadaten löschen</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+</context>
+<context>
+    <name>KV_MetadataDiskList</name>
+    <message>
+        <source>Disk</source>
+        <translation>Datenträger</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Verwendungen</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Freier Platz</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modellnummer</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>Die Konfiguration konnte nicht gelesen werden; es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed. Close this window and open it again for the disks as they are now.</source>
+        <translation>Datenträger %1 ist nicht mehr vorhanden; es wurde nichts geändert. Schließen Sie dieses Fenster und öffnen Sie es erneut, um die Datenträger in ihrem jetzigen Zustand zu sehen.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_diskSpareDialog</name>
+    <message>
+        <source>Disk</source>
+        <translation>Datenträger</translation>
+    </message>
+    <message>
+        <source>Assign as Dedicated Spare</source>
+        <translation>Als ded. Ersatz zuweisen</translation>
+    </message>
+    <message>
+        <source>Assign as Global Spare</source>
+        <translation>Als globalen Ersatz zuweisen</translation>
+    </message>
+    <message>
+        <source>Identify Disk using LEDs</source>
+        <translation>Per LEDs identifizieren</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Prepare to Remove</source>
+        <translation>Zum Entfernen vorbereiten</translation>
+    </message>
+    <message>
+        <source>Remove as Global Spare</source>
+        <translation>Als globalen Ersatz entfernen</translation>
+    </message>
+    <message>
+        <source>Remove as Dedicated Spare</source>
+        <translation>Als ded. Ersatz entfernen</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>Die Konfiguration konnte nicht gelesen werden; es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed.</source>
+        <translation>Datenträger %1 ist nicht mehr vorhanden; es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Confirm Spare Assignment</source>
+        <translation>Zuweisung des Ersatzlaufwerks bestätigen</translation>
+    </message>
+    <message>
+        <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to continue with spare assignment?</source>
+        <translation>Warnung: Gemischte Laufwerke erkannt! Für die beste Leistung wird nicht empfohlen, Laufwerke mit deutlich unterschiedlicher Leistung zu mischen. Möchten Sie mit der Zuweisung des Ersatzlaufwerks fortfahren?</translation>
+    </message>
+    <message>
+        <source>Identify Disk</source>
+        <translation>Datenträger identifizieren</translation>
+    </message>
+    <message>
+        <source>The LEDs representing the selected Disk are now lit. Click &apos;OK&apos; to stop identifying.</source>
+        <translation>Die LEDs des ausgewählten Datenträgers leuchten jetzt. Klicken Sie auf &apos;OK&apos;, um die Identifizierung zu beenden.</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Gerät entfernen</translation>
+    </message>
+    <message>
+        <source>Remove Device Status</source>
+        <translation>Status der Geräteentfernung</translation>
+    </message>
+</context>
+<context>
+    <name>KV_initDisksDialog</name>
+    <message>
+        <source>Initialize Selected</source>
+        <translation>Ausgewählte initialisieren</translation>
+    </message>
+    <message>
+        <source>Un-Initiliazed</source>
+        <translation>Nicht initialisiert</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Datenträgerliste:</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Auswahl</translation>
     </message>
 </context>
 <context>
