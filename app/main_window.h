@@ -145,6 +145,8 @@ private:
     void setCache(const SelectedArray &array, KV_Action entry);
     void openApplicationLog();
     bool diskRowChosen() const;
+    // The disk options dialog for the disk of `diskRow`, then a refresh.
+    void openDiskOptions(QTreeWidgetItem *diskRow);
 
     void startConsistencyCheck(const SelectedArray &array);
     void stopConsistencyCheck(const SelectedArray &array);

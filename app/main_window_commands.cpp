@@ -12,8 +12,12 @@
 #include "main_window.h"
 
 #include "api_worker.h"
+#include "clear_metadata_dialog.h"
 #include "create_dialog.h"
+#include "delete_form.h"
 #include "dialog_runner.h"
+#include "disk_spare_dialog.h"
+#include "init_disks_dialog.h"
 #include "kv_app_log.h"
 #include "main_window_parts.h"
 #include "message_box.h"
@@ -198,7 +202,7 @@ void KV_MainWindow::connectCommands()
             triggerFullRefresh();
             return;
         }
-        // The delete form opens here once it exists.
+        KV_RunDialog(new KV_DeleteForm(this), tr("Delete"));
         triggerFullRefresh();
     });
     connect(action(Rescan), &QAction::triggered, this, &W::startRescan);
@@ -495,6 +499,9 @@ void KV_MainWindow::initDisks_Form()
 {
     if (!elevated_)
         KV_Message::About(this, applicationName(), KV_Startup::PrivilegeNotice());
+    else if (KV_RunDialog(new KV_initDisksDialog(this), tr("Initialize Disks")) ==
+             QDialog::Accepted)
+        selectedArray_ = 0;
     triggerFullRefresh();
 }
 
@@ -502,6 +509,9 @@ void KV_MainWindow::clearMetadata_Form()
 {
     if (!elevated_)
         KV_Message::About(this, applicationName(), KV_Startup::PrivilegeNotice());
+    else if (KV_RunDialog(new KV_ClearMetadataDialog(this), tr("Clear Metadata")) ==
+             QDialog::Accepted)
+        selectedArray_ = 0;
     triggerFullRefresh();
 }
 
@@ -536,13 +546,23 @@ void KV_MainWindow::diskOptionsClicked()
 {
     if (!diskRowChosen())
         return;
-    triggerFullRefresh();
+    openDiskOptions(diskList_->selectedItems().constFirst());
 }
 
 void KV_MainWindow::diskDoubleClicked(QTreeWidgetItem *item, int)
 {
     if (!item)
         return;
+    openDiskOptions(item);
+}
+
+void KV_MainWindow::openDiskOptions(QTreeWidgetItem *diskRow)
+{
+    constexpr int ModelColumn = 10;
+    KV_RunDialog(new KV_diskSpareDialog(diskRow->text(0), diskRow->text(ModelColumn),
+                                        diskRow->data(0, KV_Role::Identifier).toInt(),
+                                        selectedArray_, this),
+                 tr("Options"));
     triggerFullRefresh();
 }
 

@@ -9,6 +9,8 @@
 #include <QObject>
 #include <QThread>
 
+#include <type_traits>
+
 class ApiWorker : public QObject {
     Q_OBJECT
 public:
@@ -52,14 +54,23 @@ private:
 //  3. the worker's `completion` signal reaches `handler` on `context`'s
 //     thread, then quits the thread and deletes the worker; the thread
 //     deletes itself when it has finished.
+// `wire(worker)`, when given, runs on the caller's thread before the thread
+// starts, for connections to the worker's other signals (progress).
 // Returns the started thread.
-template <typename Start, typename Completion, typename Handler>
+template <typename Start, typename Completion, typename Handler,
+          typename Wire = void (*)(ApiWorker *)>
 QThread *KV_RunOnWorkerThread(Start start, Completion completion, const QObject *context,
-                              Handler handler)
+                              Handler handler, Wire wire = nullptr)
 {
     auto *thread = new QThread;
     auto *worker = new ApiWorker;
     worker->moveToThread(thread);
+    if constexpr (std::is_pointer_v<Wire>) {
+        if (wire)
+            wire(worker);
+    } else {
+        wire(worker);
+    }
     QObject::connect(thread, &QThread::started, worker, [worker, start] { start(worker); });
     QObject::connect(worker, completion, context, handler);
     QObject::connect(worker, completion, thread, &QThread::quit);

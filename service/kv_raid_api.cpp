@@ -543,6 +543,16 @@ QString KV_RaidApi::ArrayDiskNumberText(int arrayId, int flags)
     return QString::fromStdString(disk);
 }
 
+int KV_RaidApi::PartitionArrayOf(int arrayId)
+{
+    const Pin pin(*this);
+    const KV_ArrayConfig *config = FindArrayConfig(arrayId, true);
+    if (!config || !KV_FieldIs(config->type, "RAIDTIER"))
+        return arrayId;
+    const int member = tierKey(*config, hostView().driveLetters);
+    return member >= 0 ? member : arrayId;
+}
+
 QString KV_RaidApi::DriveLettersOfArray(int arrayId)
 {
     return hostView().driveLetters.value(arrayId);

@@ -105,6 +105,10 @@ public:
     QString CacheModeText(int diskId);
     static quint32 CacheModeFromText(const QString &mode);
     QString ArrayDiskNumberText(int arrayId, int flags);
+    // The array whose partition a "RAIDTIER" array shows (the tier key of
+    // the bundle's maps); the array itself for any other type and for a
+    // tier whose members match no array.
+    int PartitionArrayOf(int arrayId);
     QString DriveLettersOfArray(int arrayId);
 
     // The disk-eligibility test over every disk record, or over records of

@@ -39,9 +39,10 @@ bool show(QWidget *parent, const Shown &shown)
     }
     case Kind::Notice:
         break; // opened by Notice()
-    case Kind::Question: {
-        QMessageBox box(QMessageBox::Question, shown.title, shown.text,
-                        QMessageBox::Yes | QMessageBox::No, parent);
+    case Kind::Question:
+    case Kind::WarningQuestion: {
+        QMessageBox box(shown.kind == Kind::Question ? QMessageBox::Question : QMessageBox::Warning,
+                        shown.title, shown.text, QMessageBox::Yes | QMessageBox::No, parent);
         box.button(QMessageBox::Yes)
             ->setText(translated(QT_TRANSLATE_NOOP("KV_MainWindow", "Yes")));
         box.button(QMessageBox::No)->setText(translated(QT_TRANSLATE_NOOP("KV_MainWindow", "No")));
@@ -76,6 +77,11 @@ void Warning(QWidget *parent, const QString &title, const QString &text)
 bool Question(QWidget *parent, const QString &title, const QString &text)
 {
     return show(parent, {Kind::Question, title, text});
+}
+
+bool WarningQuestion(QWidget *parent, const QString &title, const QString &text)
+{
+    return show(parent, {Kind::WarningQuestion, title, text});
 }
 
 void Notice(QWidget *parent, const QString &text, std::function<void(bool ok)> closed)

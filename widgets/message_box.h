@@ -13,11 +13,12 @@ class QWidget;
 namespace KV_Message {
 
 enum class Kind {
-    About,       // the application's notice (QMessageBox::about)
-    Information, // information icon, one button "OK"
-    Warning,     // warning icon, one button OK
-    Question,    // question icon, Yes and No
-    Notice,      // no icon, one button OK, and the caller goes on meanwhile
+    About,           // the application's notice (QMessageBox::about)
+    Information,     // information icon, one button "OK"
+    Warning,         // warning icon, one button OK
+    Question,        // question icon, Yes and No
+    Notice,          // no icon, one button OK, and the caller goes on meanwhile
+    WarningQuestion, // warning icon, Yes and No
 };
 
 struct Shown {
@@ -38,6 +39,8 @@ void Information(QWidget *parent, const QString &title, const QString &text);
 void Warning(QWidget *parent, const QString &title, const QString &text);
 // True only when the user chose Yes.
 bool Question(QWidget *parent, const QString &title, const QString &text);
+// As Question, for a step that cannot be undone: the warning icon.
+bool WarningQuestion(QWidget *parent, const QString &title, const QString &text);
 // Opens the box and returns at once; `closed` learns later whether the user
 // chose OK (rather than closing the box otherwise).
 void Notice(QWidget *parent, const QString &text, std::function<void(bool ok)> closed);

@@ -11,7 +11,9 @@
 #include "tree_items.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -19,6 +21,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <functional>
 #include <memory>
 
 Q_DECLARE_METATYPE(KV_Action)
@@ -450,6 +453,53 @@ private slots:
         QVERIFY(!window->longOperationInProgress());
         settle(*window);
         QVERIFY(listed(*window, 3));
+    }
+
+    // The disk dialogs and the delete form open from the window, titled;
+    // an accepted initialize clears the selected array. The disk options
+    // open for one chosen disk row only.
+    void dialogsFromTheWindow()
+    {
+        auto window = openWindow();
+        select(*window, 2);
+        QStringList opened;
+        // Answers the next modal dialog with `act`, once it is up.
+        const auto whenOpen = [&opened](std::function<void(QDialog *)> act) {
+            auto *poll = new QTimer;
+            QObject::connect(poll, &QTimer::timeout, poll, [poll, act, &opened] {
+                if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+                    opened << dialog->windowTitle();
+                    poll->deleteLater();
+                    act(dialog);
+                }
+            });
+            poll->start(20);
+        };
+        const auto click = [](QDialog *dialog, const char *name) {
+            QTest::mouseClick(dialog->findChild<QPushButton *>(QString::fromLatin1(name)),
+                              Qt::LeftButton);
+        };
+        whenOpen([&](QDialog *dialog) { click(dialog, "cancelButton"); });
+        window->action(DeleteMultiple)->trigger();
+        whenOpen([&](QDialog *dialog) {
+            click(dialog, "selectUnInitButton");
+            click(dialog, "initSelectedButton");
+        });
+        window->action(Initialize)->trigger();
+        QCOMPARE(window->selectedArray(), 0);
+        settle(*window);
+
+        QTreeWidget *disks = window->diskList();
+        disks->clearSelection();
+        disks->topLevelItem(0)->setSelected(true);
+        disks->topLevelItem(1)->setSelected(true);
+        window->diskOptionsClicked(); // two rows: nothing opens
+        disks->topLevelItem(1)->setSelected(false);
+        whenOpen([&](QDialog *dialog) { click(dialog, "cancelButton"); });
+        window->diskOptionsClicked();
+        QCOMPARE(opened, (QStringList{QStringLiteral("Delete"), QStringLiteral("Initialize Disks"),
+                                      QStringLiteral("Options")}));
+        settle(*window);
     }
 
     void prepareToRemoveResult_data()
