@@ -244,6 +244,8 @@ QString KV_TimeLeftText(qint64 seconds)
     if (seconds < 60)
         return tr("less than a minute left");
     const qint64 minutes = (seconds + 30) / 60;
+    if (minutes == 1)
+        return tr("about a minute left");
     if (minutes >= 120)
         return tr("about %n hours left", int((minutes + 30) / 60));
     return tr("about %n minutes left", int(minutes));
@@ -301,8 +303,9 @@ KV_HealthReport KV_AssessHealth(const RaidDataBundle &bundle, const QMap<int, qi
             problems > 1 ? tr("%1 (and %n more)", int(problems - 1)).arg(worst.text) : worst.text;
         return report;
     }
-    report.line = arrayCount == 0 ? tr("No arrays are configured")
-                                  : tr("All %n arrays are healthy", arrayCount);
+    report.line = arrayCount == 0   ? tr("No arrays are configured")
+                  : arrayCount == 1 ? tr("The array is healthy")
+                                    : tr("All %n arrays are healthy", arrayCount);
     if (!findings.isEmpty()) {
         report.line = tr("%1; %2").arg(report.line, findings.front().text);
         report.arrayId = findings.front().arrayId;
