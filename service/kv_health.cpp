@@ -80,8 +80,7 @@ public:
     QString diskName(int route) const
     {
         const KV_DiskRec *d = disk(route);
-        return d ? QStringLiteral("%1 %2").arg(d->controller).arg(d->channel)
-                 : QString::number(route);
+        return d ? KV_HealthDiskName(*d) : QString::number(route);
     }
 
 private:
@@ -89,13 +88,22 @@ private:
     QMap<int, const KV_DiskRec *> disks_;
 };
 
-QString arrayName(const KV_ArrayConfig &array)
+} // namespace
+
+QString KV_HealthDiskName(const KV_DiskRec &disk)
+{
+    return QStringLiteral("%1 %2").arg(disk.controller).arg(disk.channel);
+}
+
+QString KV_HealthArrayName(const KV_ArrayConfig &array)
 {
     const QString name = field(array.deviceName).trimmed();
     const QString number = QString::number(array.deviceRoute);
     return name.isEmpty() || name == u"NONE" ? tr("Array %1").arg(number)
                                              : tr("Array %1 %2").arg(number, name);
 }
+
+namespace {
 
 // "34 %, about 12 minutes left", "34 %, paused" or "34 %".
 QString progressText(const KV_ArrayConfig &array, const QMap<int, qint64> &secondsLeft)
@@ -156,7 +164,7 @@ std::optional<KV_HealthFinding> assessArray(const KV_ArrayConfig &array, const F
                                             const QMap<int, qint64> &secondsLeft)
 {
     using L = KV_HealthLevel;
-    const QString name = arrayName(array);
+    const QString name = KV_HealthArrayName(array);
     const int id = array.deviceRoute;
     const KV_ArrayRec *record = facts.record(id);
     const QString task = field(array.transformType);

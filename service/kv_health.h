@@ -47,6 +47,11 @@ struct KV_HealthReport {
 KV_HealthReport KV_AssessHealth(const RaidDataBundle &bundle,
                                 const QMap<int, qint64> &secondsLeft = {});
 
+// "Array 2 Data" (the name left out when the array has none) and "0 7" (a
+// disk's two location numbers), as the health texts name them.
+QString KV_HealthArrayName(const KV_ArrayConfig &array);
+QString KV_HealthDiskName(const KV_DiskRec &disk);
+
 // "about N minutes left" / "less than a minute left".
 QString KV_TimeLeftText(qint64 seconds);
 
