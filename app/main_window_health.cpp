@@ -61,14 +61,21 @@ void KV_MainWindow::markDiskHealth(QTreeWidgetItem *row, int diskId)
     if (!health_)
         return;
     const KV_HealthReport &report = health_->report();
-    // By text and icon, so that colour is never the only signal.
+    // By text and icon, so that colour is never the only signal: the icon
+    // beside the location, where there is room for it; the state column
+    // says "Failed" (it still sorts by the driver's state word).
     if (report.diskFailed.value(diskId)) {
-        row->setText(1, tr("%1 (failed)").arg(row->text(1)));
-        row->setIcon(1, QIcon(QStringLiteral(":images/icons/small_failedDRIVE.png")));
-        row->setToolTip(1, tr("The disk has failed."));
+        const QString tip =
+            tr("The disk has failed; the driver reports it as %1.").arg(row->text(1));
+        row->setText(1, tr("Failed"));
+        row->setIcon(0, QIcon(QStringLiteral(":images/icons/small_failedDRIVE.png")));
+        row->setToolTip(0, tip);
+        row->setToolTip(1, tip);
     } else if (report.diskSmartError.value(diskId)) {
-        row->setIcon(1, KV_HealthIcon(KV_HealthLevel::Failing));
-        row->setToolTip(1, tr("The disk reports S.M.A.R.T. errors: replace it soon."));
+        const QString tip = tr("The disk reports S.M.A.R.T. errors: replace it soon.");
+        row->setIcon(0, KV_HealthIcon(KV_HealthLevel::Failing));
+        row->setToolTip(0, tip);
+        row->setToolTip(1, tip);
     }
 }
 

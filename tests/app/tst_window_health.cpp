@@ -91,8 +91,8 @@ private slots:
                  qPrintable(told));
         QTreeWidgetItem *failed = diskRow(window, QStringLiteral("0 0"));
         QVERIFY(failed);
-        QCOMPARE(failed->text(1), QStringLiteral("Offline (failed)"));
-        QVERIFY(!failed->icon(1).isNull());
+        QCOMPARE(failed->text(1), QStringLiteral("Failed"));
+        QVERIFY(!failed->icon(0).isNull());
         QVERIFY(!window.arrayList()
                      ->findItems(QStringLiteral("Array 1"), Qt::MatchExactly)
                      .front()
