@@ -108,8 +108,8 @@ namespace {
 // "34 %, about 12 minutes left", "34 %, paused" or "34 %".
 QString progressText(const KV_ArrayConfig &array, const QMap<int, qint64> &secondsLeft)
 {
-    const QString percent =
-        tr("%1 %").arg(int(std::clamp(double(array.percentComplete), 0.0, 100.0)));
+    const double progress = std::isfinite(array.percentComplete) ? array.percentComplete : 0.0;
+    const QString percent = tr("%1 %").arg(int(std::clamp(progress, 0.0, 100.0)));
     if (KV_FieldIs(array.transformState, "PAUSED"))
         return tr("%1, paused").arg(percent);
     const auto left = secondsLeft.constFind(array.deviceRoute);
@@ -326,6 +326,8 @@ KV_HealthReport KV_AssessHealth(const RaidDataBundle &bundle, const QMap<int, qi
 void KV_TimeLeftEstimator::addSample(int arrayId, const QString &task, bool paused, double percent,
                                      qint64 atMs)
 {
+    if (!std::isfinite(percent))
+        return;
     Series &series = series_[arrayId];
     if (series.task != task) {
         series.task = task;
