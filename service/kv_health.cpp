@@ -8,12 +8,12 @@
 #include <cmath>
 #include <cstring>
 
-namespace {
+// The context of the health texts in the catalogues.
+class KV_Health {
+    Q_DECLARE_TR_FUNCTIONS(KV_Health)
+};
 
-QString tr(const char *text, int n = -1)
-{
-    return QCoreApplication::translate("KV_Health", text, nullptr, n);
-}
+namespace {
 
 QString field(const char *text)
 {
@@ -99,8 +99,8 @@ QString KV_HealthArrayName(const KV_ArrayConfig &array)
 {
     const QString name = field(array.deviceName).trimmed();
     const QString number = QString::number(array.deviceRoute);
-    return name.isEmpty() || name == u"NONE" ? tr("Array %1").arg(number)
-                                             : tr("Array %1 %2").arg(number, name);
+    return name.isEmpty() || name == u"NONE" ? KV_Health::tr("Array %1").arg(number)
+                                             : KV_Health::tr("Array %1 %2").arg(number, name);
 }
 
 namespace {
@@ -109,13 +109,13 @@ namespace {
 QString progressText(const KV_ArrayConfig &array, const QMap<int, qint64> &secondsLeft)
 {
     const double progress = std::isfinite(array.percentComplete) ? array.percentComplete : 0.0;
-    const QString percent = tr("%1 %").arg(int(std::clamp(progress, 0.0, 100.0)));
+    const QString percent = KV_Health::tr("%1 %").arg(int(std::clamp(progress, 0.0, 100.0)));
     if (KV_FieldIs(array.transformState, "PAUSED"))
-        return tr("%1, paused").arg(percent);
+        return KV_Health::tr("%1, paused").arg(percent);
     const auto left = secondsLeft.constFind(array.deviceRoute);
     if (left == secondsLeft.constEnd())
         return percent;
-    return tr("%1, %2").arg(percent, KV_TimeLeftText(*left));
+    return KV_Health::tr("%1, %2").arg(percent, KV_TimeLeftText(*left));
 }
 
 // The disk a rebuild writes to: a member of the new layout that the old one
@@ -195,52 +195,57 @@ std::optional<KV_HealthFinding> assessArray(const KV_ArrayConfig &array, const F
 
     const QString state = field(array.state);
     if (state == u"OFFLINE" || state == u"CACHE_OFFLINE")
-        return KV_HealthFinding{L::Failing, id, -1, tr("%1 is offline").arg(name)};
+        return KV_HealthFinding{L::Failing, id, -1, KV_Health::tr("%1 is offline").arg(name)};
     if (rebuilding && smartDisk >= 0)
         return KV_HealthFinding{
             L::Failing, id, smartDisk,
-            tr("%1 is rebuilding while disk %2 reports S.M.A.R.T. errors: one more failure "
-               "would lose it")
+            KV_Health::tr(
+                "%1 is rebuilding while disk %2 reports S.M.A.R.T. errors: one more failure "
+                "would lose it")
                 .arg(name, facts.diskName(smartDisk))};
     if (rebuilding) {
         const QString progress = progressText(array, secondsLeft);
         QString detail =
-            target >= 0 ? tr("rebuilding onto disk %1, %2").arg(facts.diskName(target), progress)
-                        : tr("rebuilding, %1").arg(progress);
+            target >= 0
+                ? KV_Health::tr("rebuilding onto disk %1, %2").arg(facts.diskName(target), progress)
+                : KV_Health::tr("rebuilding, %1").arg(progress);
         return KV_HealthFinding{L::Degraded, id, target,
-                                state == u"CRITICAL" ? tr("%1 is critical: %2").arg(name, detail)
-                                                     : tr("%1 is %2").arg(name, detail)};
+                                state == u"CRITICAL"
+                                    ? KV_Health::tr("%1 is critical: %2").arg(name, detail)
+                                    : KV_Health::tr("%1 is %2").arg(name, detail)};
     }
     if (state == u"CRITICAL")
-        return KV_HealthFinding{
-            L::Degraded, id, failedDisk,
-            failedDisk >= 0
-                ? tr("%1 is critical: disk %2 has failed").arg(name, facts.diskName(failedDisk))
-                : tr("%1 is critical").arg(name)};
+        return KV_HealthFinding{L::Degraded, id, failedDisk,
+                                failedDisk >= 0
+                                    ? KV_Health::tr("%1 is critical: disk %2 has failed")
+                                          .arg(name, facts.diskName(failedDisk))
+                                    : KV_Health::tr("%1 is critical").arg(name)};
     if (task == u"TRANSFORM")
-        return KV_HealthFinding{
-            L::Degraded, id, -1,
-            tr("%1 is being transformed: %2").arg(name, progressText(array, secondsLeft))};
+        return KV_HealthFinding{L::Degraded, id, -1,
+                                KV_Health::tr("%1 is being transformed: %2")
+                                    .arg(name, progressText(array, secondsLeft))};
     if (task == u"CREATE" || task == u"ZERO")
         return KV_HealthFinding{
             L::Degraded, id, -1,
-            tr("%1 is being created: %2").arg(name, progressText(array, secondsLeft))};
+            KV_Health::tr("%1 is being created: %2").arg(name, progressText(array, secondsLeft))};
     if (task == u"SECURE_ERASE")
-        return KV_HealthFinding{
-            L::Degraded, id, -1,
-            tr("%1 is being securely erased: %2").arg(name, progressText(array, secondsLeft))};
+        return KV_HealthFinding{L::Degraded, id, -1,
+                                KV_Health::tr("%1 is being securely erased: %2")
+                                    .arg(name, progressText(array, secondsLeft))};
     if (state != u"NORMAL")
-        return KV_HealthFinding{L::Degraded, id, -1, tr("%1 is %2").arg(name, state)};
+        return KV_HealthFinding{L::Degraded, id, -1, KV_Health::tr("%1 is %2").arg(name, state)};
     if (failedDisk >= 0)
-        return KV_HealthFinding{
-            L::Degraded, id, failedDisk,
-            tr("%1 has a failed member on disk %2").arg(name, facts.diskName(failedDisk))};
+        return KV_HealthFinding{L::Degraded, id, failedDisk,
+                                KV_Health::tr("%1 has a failed member on disk %2")
+                                    .arg(name, facts.diskName(failedDisk))};
     if (lostLastSpare(array, facts))
-        return KV_HealthFinding{L::Degraded, id, -1, tr("%1 has lost its last spare").arg(name)};
+        return KV_HealthFinding{L::Degraded, id, -1,
+                                KV_Health::tr("%1 has lost its last spare").arg(name)};
     if (taskRunning(array)) {
-        const QString what = task == u"CHECK" ? tr("consistency check") : task;
-        return KV_HealthFinding{L::Healthy, id, -1,
-                                tr("%1: %2, %3").arg(name, what, progressText(array, secondsLeft))};
+        const QString what = task == u"CHECK" ? KV_Health::tr("consistency check") : task;
+        return KV_HealthFinding{
+            L::Healthy, id, -1,
+            KV_Health::tr("%1: %2, %3").arg(name, what, progressText(array, secondsLeft))};
     }
     return std::nullopt;
 }
@@ -250,13 +255,13 @@ std::optional<KV_HealthFinding> assessArray(const KV_ArrayConfig &array, const F
 QString KV_TimeLeftText(qint64 seconds)
 {
     if (seconds < 60)
-        return tr("less than a minute left");
+        return KV_Health::tr("less than a minute left");
     const qint64 minutes = (seconds + 30) / 60;
     if (minutes == 1)
-        return tr("about a minute left");
+        return KV_Health::tr("about a minute left");
     if (minutes >= 120)
-        return tr("about %n hours left", int((minutes + 30) / 60));
-    return tr("about %n minutes left", int(minutes));
+        return KV_Health::tr("about %n hours left", nullptr, int((minutes + 30) / 60));
+    return KV_Health::tr("about %n minutes left", nullptr, int(minutes));
 }
 
 KV_HealthReport KV_AssessHealth(const RaidDataBundle &bundle, const QMap<int, qint64> &secondsLeft)
@@ -267,7 +272,7 @@ KV_HealthReport KV_AssessHealth(const RaidDataBundle &bundle, const QMap<int, qi
 
     QList<KV_HealthFinding> findings;
     if (bundle.refreshFailed)
-        findings.append({L::Failing, 0, -1, tr("The RAID driver is not answering")});
+        findings.append({L::Failing, 0, -1, KV_Health::tr("The RAID driver is not answering")});
     int arrayCount = 0;
     for (const KV_ArrayConfig *array : bundle.arrays) {
         if (!array)
@@ -289,9 +294,9 @@ KV_HealthReport KV_AssessHealth(const RaidDataBundle &bundle, const QMap<int, qi
             report.diskFailed.insert(disk->deviceRoute, true);
         if (isSmartError(disk->state)) {
             report.diskSmartError.insert(disk->deviceRoute, true);
-            findings.append(
-                {L::Failing, 0, disk->deviceRoute,
-                 tr("Disk %1 reports S.M.A.R.T. errors").arg(facts.diskName(disk->deviceRoute))});
+            findings.append({L::Failing, 0, disk->deviceRoute,
+                             KV_Health::tr("Disk %1 reports S.M.A.R.T. errors")
+                                 .arg(facts.diskName(disk->deviceRoute))});
         }
     }
 
@@ -308,14 +313,17 @@ KV_HealthReport KV_AssessHealth(const RaidDataBundle &bundle, const QMap<int, qi
         report.level = worst.level;
         report.arrayId = worst.arrayId;
         report.line =
-            problems > 1 ? tr("%1 (and %n more)", int(problems - 1)).arg(worst.text) : worst.text;
+            problems > 1
+                ? KV_Health::tr("%1 (and %n more)", nullptr, int(problems - 1)).arg(worst.text)
+                : worst.text;
         return report;
     }
-    report.line = arrayCount == 0   ? tr("No arrays are configured")
-                  : arrayCount == 1 ? tr("The array is healthy")
-                                    : tr("All %n arrays are healthy", arrayCount);
+    report.line = arrayCount == 0 ? KV_Health::tr("No arrays are configured")
+                  : arrayCount == 1
+                      ? KV_Health::tr("The array is healthy")
+                      : KV_Health::tr("All %n arrays are healthy", nullptr, arrayCount);
     if (!findings.isEmpty()) {
-        report.line = tr("%1; %2").arg(report.line, findings.front().text);
+        report.line = KV_Health::tr("%1; %2").arg(report.line, findings.front().text);
         report.arrayId = findings.front().arrayId;
     }
     return report;
