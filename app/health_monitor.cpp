@@ -55,6 +55,8 @@ KV_HealthMonitor::KV_HealthMonitor(QWidget *window) : QObject(window), window_(w
 
 KV_HealthMonitor::~KV_HealthMonitor()
 {
+    // The icon goes first: it refers to the menu, which has no parent.
+    delete tray_;
     delete trayMenu_;
 }
 
