@@ -2,6 +2,198 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_HK">
 <context>
+    <name>KV_Health</name>
+    <message>
+        <source>Array %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Array %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, paused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is rebuilding while disk %2 reports S.M.A.R.T. errors: one more failure would lose it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rebuilding onto disk %1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rebuilding, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is critical: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is critical: disk %2 has failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is being transformed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is being created: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is being securely erased: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has a failed member on disk %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has lost its last spare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>consistency check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>about a minute left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours left</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes left</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The RAID driver is not answering</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (and %n more)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No arrays are configured</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The array is healthy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n arrays are healthy</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KV_HealthMonitor</name>
+    <message>
+        <source>&amp;Show %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has finished; the array is healthy again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the transform has finished</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has ended; the array is %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the transform has ended; the array is %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spare disk %1 has taken the place of a failed member</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk %1 has failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n arrays or disks changed: %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>KV_MainWindow</name>
     <message>
         <source>NORMAL</source>
@@ -831,6 +1023,30 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
     </message>
     <message>
         <source>The console cannot tell which arrays hold the operating system: Delete, Secure Erase, Hide and Prepare To Remove are unavailable.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close to &amp;Tray</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closing the window keeps the console watching the arrays from the tray.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paused: no time left is estimated while the task waits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The time left is estimated once the task&apos;s progress has been seen for a minute.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The disk has failed; the driver reports it as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The disk reports S.M.A.R.T. errors: replace it soon.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2,6 +2,203 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>KV_Health</name>
+    <message>
+        <source>Array %1</source>
+        <translation>Array %1</translation>
+    </message>
+    <message>
+        <source>Array %1 %2</source>
+        <translation>Array %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1, paused</source>
+        <translation>%1, angehalten</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 ist offline</translation>
+    </message>
+    <message>
+        <source>%1 is rebuilding while disk %2 reports S.M.A.R.T. errors: one more failure would lose it</source>
+        <translation>%1 wird wiederhergestellt, während Datenträger %2 S.M.A.R.T.-Fehler meldet: Ein weiterer Ausfall führt zum Verlust des Arrays</translation>
+    </message>
+    <message>
+        <source>rebuilding onto disk %1, %2</source>
+        <translation>Wiederherstellung auf Datenträger %1, %2</translation>
+    </message>
+    <message>
+        <source>rebuilding, %1</source>
+        <translation>Wiederherstellung, %1</translation>
+    </message>
+    <message>
+        <source>%1 is critical: %2</source>
+        <translation>%1 ist kritisch: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is critical: disk %2 has failed</source>
+        <translation>%1 ist kritisch: Datenträger %2 ist ausgefallen</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 ist kritisch</translation>
+    </message>
+    <message>
+        <source>%1 is being transformed: %2</source>
+        <translation>%1 wird umgewandelt: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being created: %2</source>
+        <translation>%1 wird erstellt: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being securely erased: %2</source>
+        <translation>%1 wird sicher gelöscht: %2</translation>
+    </message>
+    <message>
+        <source>%1 has a failed member on disk %2</source>
+        <translation>%1 hat ein ausgefallenes Mitglied auf Datenträger %2</translation>
+    </message>
+    <message>
+        <source>%1 has lost its last spare</source>
+        <translation>%1 hat sein letztes Ersatzlaufwerk verloren</translation>
+    </message>
+    <message>
+        <source>consistency check</source>
+        <translation>Konsistenzprüfung</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>noch weniger als eine Minute</translation>
+    </message>
+    <message>
+        <source>about a minute left</source>
+        <translation>noch etwa eine Minute</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours left</source>
+        <translation>
+            <numerusform>noch etwa %n Stunde</numerusform>
+            <numerusform>noch etwa %n Stunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes left</source>
+        <translation>
+            <numerusform>noch etwa %n Minute</numerusform>
+            <numerusform>noch etwa %n Minuten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The RAID driver is not answering</source>
+        <translation>Der RAID-Treiber antwortet nicht</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>Datenträger %1 meldet S.M.A.R.T.-Fehler</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (and %n more)</source>
+        <translation>
+            <numerusform>%1 (und %n weiteres)</numerusform>
+            <numerusform>%1 (und %n weitere)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No arrays are configured</source>
+        <translation>Es sind keine Arrays eingerichtet</translation>
+    </message>
+    <message>
+        <source>The array is healthy</source>
+        <translation>Das Array ist fehlerfrei</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n arrays are healthy</source>
+        <translation>
+            <numerusform>Alle %n Arrays sind fehlerfrei</numerusform>
+            <numerusform>Alle %n Arrays sind fehlerfrei</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_HealthMonitor</name>
+    <message>
+        <source>&amp;Show %1</source>
+        <translation>%1 &amp;anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 ist kritisch</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 ist offline</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has finished; the array is healthy again</source>
+        <translation>%1: Die Wiederherstellung ist abgeschlossen; das Array ist wieder fehlerfrei</translation>
+    </message>
+    <message>
+        <source>%1: the transform has finished</source>
+        <translation>%1: Die Umwandlung ist abgeschlossen</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has ended; the array is %2</source>
+        <translation>%1: Die Wiederherstellung wurde beendet; das Array ist %2</translation>
+    </message>
+    <message>
+        <source>%1: the transform has ended; the array is %2</source>
+        <translation>%1: Die Umwandlung wurde beendet; das Array ist %2</translation>
+    </message>
+    <message>
+        <source>Spare disk %1 has taken the place of a failed member</source>
+        <translation>Ersatzlaufwerk %1 hat den Platz eines ausgefallenen Mitglieds eingenommen</translation>
+    </message>
+    <message>
+        <source>Disk %1</source>
+        <translation>Datenträger %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has failed</source>
+        <translation>Datenträger %1 ist ausgefallen</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>Datenträger %1 meldet S.M.A.R.T.-Fehler</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n arrays or disks changed: %1</source>
+        <translation>
+            <numerusform>%n Array oder Datenträger hat sich geändert: %1</numerusform>
+            <numerusform>%n Arrays oder Datenträger haben sich geändert: %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>KV_MainWindow</name>
     <message>
         <source>NORMAL</source>
@@ -834,6 +1031,30 @@ Im AHCI- oder Native-Modus ist nichts zu tun. Die Anwendung wird beendet.</trans
     <message>
         <source>The console cannot tell which arrays hold the operating system: Delete, Secure Erase, Hide and Prepare To Remove are unavailable.</source>
         <translation>Die Konsole kann nicht feststellen, welche Arrays das Betriebssystem enthalten: Löschen, Sicheres Löschen, Ausblenden und Zum Entfernen vorbereiten sind nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>Close to &amp;Tray</source>
+        <translation>In den &amp;Infobereich schließen</translation>
+    </message>
+    <message>
+        <source>Closing the window keeps the console watching the arrays from the tray.</source>
+        <translation>Nach dem Schließen des Fensters überwacht die Konsole die Arrays weiter aus dem Infobereich.</translation>
+    </message>
+    <message>
+        <source>Paused: no time left is estimated while the task waits.</source>
+        <translation>Angehalten: Solange die Aufgabe wartet, wird keine Restzeit geschätzt.</translation>
+    </message>
+    <message>
+        <source>The time left is estimated once the task&apos;s progress has been seen for a minute.</source>
+        <translation>Die Restzeit wird geschätzt, sobald der Fortschritt der Aufgabe eine Minute lang beobachtet wurde.</translation>
+    </message>
+    <message>
+        <source>The disk has failed; the driver reports it as %1.</source>
+        <translation>Der Datenträger ist ausgefallen; der Treiber meldet ihn als %1.</translation>
+    </message>
+    <message>
+        <source>The disk reports S.M.A.R.T. errors: replace it soon.</source>
+        <translation>Der Datenträger meldet S.M.A.R.T.-Fehler: Ersetzen Sie ihn bald.</translation>
     </message>
 </context>
 <context>
