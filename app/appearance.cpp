@@ -10,10 +10,11 @@ namespace {
 
 const Choice &DefaultChoice(Setting setting)
 {
-    // Light theme, small icons, normal font.
-    const KV_Action action = setting == Setting::Theme      ? KV_Action::ThemeLight
-                             : setting == Setting::IconSize ? KV_Action::IconSmall
-                                                            : KV_Action::FontNormal;
+    // Light theme, small icons, normal font, closing to the tray.
+    const KV_Action action = setting == Setting::Theme         ? KV_Action::ThemeLight
+                             : setting == Setting::IconSize    ? KV_Action::IconSmall
+                             : setting == Setting::CloseToTray ? KV_Action::CloseToTray
+                                                               : KV_Action::FontNormal;
     for (const Choice &choice : Choices)
         if (choice.action == action)
             return choice;
@@ -39,6 +40,8 @@ QString Key(Setting setting)
         return QStringLiteral("ApplicationTheme");
     case Setting::IconSize:
         return QStringLiteral("ApplicationIconSize");
+    case Setting::CloseToTray:
+        return QStringLiteral("CloseToTray");
     case Setting::FontSize:
         break;
     }

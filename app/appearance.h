@@ -1,5 +1,6 @@
-// The window's three appearance settings (colour theme, icon size, font
-// size): their settings keys, the values each menu entry stores, and what a
+// The window's appearance settings (colour theme, icon size, font size) and
+// whether closing the window keeps the console watching from the tray: their
+// settings keys, the values each menu entry stores, and what a
 // value means. Reading and storing go through this one table, so that a
 // stored choice is always read back as the same choice.
 #pragma once
@@ -12,7 +13,7 @@
 
 namespace KV_Appearance {
 
-enum class Setting { Theme, IconSize, FontSize };
+enum class Setting { Theme, IconSize, FontSize, CloseToTray };
 
 struct Choice {
     Setting setting;
@@ -29,6 +30,9 @@ inline constexpr Choice Choices[] = {
     {Setting::FontSize, KV_Action::FontSmall, "smallFont"},
     {Setting::FontSize, KV_Action::FontNormal, "normalFont"},
     {Setting::FontSize, KV_Action::FontLarge, "largeFont"},
+    // A checkable entry: "true" when checked, "false" when not. It counts
+    // only where the desktop has a tray.
+    {Setting::CloseToTray, KV_Action::CloseToTray, "true"},
 };
 
 QString Key(Setting setting);

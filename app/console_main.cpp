@@ -9,8 +9,10 @@
 // what one full refresh hands the main window. --smart prints a disk's
 // S.M.A.R.T. report, --prep-remove prepares an array for the removal of its
 // disks, --init initializes new disks and --delete deletes an array, as the
-// menus' commands do.
+// menus' commands do. --health prints the window's health line and exits
+// 0 (healthy), 1 (degraded or working) or 2 (offline or failing).
 #include "bundle_report.h"
+#include "health_report.h"
 #include "kv_api.h"
 #include "kv_core.h"
 #include "kv_dump.h"
@@ -256,7 +258,7 @@ int usage()
 {
     std::printf("usage: velmora-cli [--dump | --events [SEQUENCE] | --bundle [SEQUENCE] | "
                 "--create LEVEL DISK... | --transform ARRAY LEVEL DISK... | --smart DISK |\n"
-                "    --prep-remove ARRAY | --init DISK... | --delete ARRAY]\n"
+                "    --prep-remove ARRAY | --init DISK... | --delete ARRAY | --health]\n"
                 "  SEQUENCE: the first event number to print (default 3)\n"
                 "  LEVEL: VOLUME, RAIDABLE, RAID0, RAID1, RAID1N, RAID10, RAID5, RAID6\n"
                 "  DISK, ARRAY: device numbers (HD) as the dump shows them\n");
@@ -271,6 +273,8 @@ int main(int argc, char **argv)
         const std::string command = argv[1];
         if (argc == 2 && command == "--dump")
             return printDump();
+        if (argc == 2 && command == "--health")
+            return printHealth();
         if (argc <= 3 && (command == "--events" || command == "--bundle")) {
             char *end = nullptr;
             const unsigned long first = argc == 3 ? std::strtoul(argv[2], &end, 10) : 3;

@@ -84,6 +84,7 @@ KV_MainWindow::KV_MainWindow(QWidget *parent) : QMainWindow(parent)
     centralLayout->addWidget(driverStateLabel_);
     centralLayout->addWidget(outerSplitter_);
     setCentralWidget(central);
+    setUpHealth(centralLayout);
     diskList_->setAlternatingRowColors(true);
     arrayList_->setAlternatingRowColors(true);
     eventList_->setAlternatingRowColors(true);
@@ -202,6 +203,7 @@ void KV_MainWindow::handleFullRefresh(RaidDataBundle bundle)
         nextEventSeq_ = bundle_.nextEventSeq;
     }
     showDriverState();
+    showHealth();
 
     savedArrayHeaderState_ = arrayList_->header()->saveState();
     arrayList_->clear();

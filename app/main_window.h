@@ -18,8 +18,11 @@
 
 #include <optional>
 
+class KV_HealthBar;
+class KV_HealthMonitor;
 class KV_RaidApi;
 class QAction;
+class QBoxLayout;
 class QLabel;
 class QMenu;
 class QSplitter;
@@ -52,6 +55,11 @@ public:
     const QList<KV_LoggedEvent> &eventHistory() const { return eventHistory_; }
 
     bool longOperationInProgress() const { return longOperationInProgress_; }
+
+    // The health line above the lists, and what keeps watching behind it
+    // (the tray icon and the notifications).
+    KV_HealthBar *healthBar() const { return healthBar_; }
+    KV_HealthMonitor *healthMonitor() const { return health_; }
 
     // What the window makes of prepare-to-remove's result for the array.
     void handlePrepRemoveResult(int returnCode, uint arrayId);
@@ -93,6 +101,11 @@ public slots:
     void userGuide();
     void supportSite();
 
+protected:
+    // Hides the window instead where the console keeps watching from the
+    // tray (the Close to Tray setting, where a tray exists).
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void buildMenus();
     QAction *addMenuAction(QMenu *menu, KV_Action id, const QString &text, const QString &tip,
@@ -125,6 +138,13 @@ private:
     void copyEventsToApplicationLog(const QList<KV_LoggedEvent> &events);
     void showDriveNotice(quint32 code);
     void markDisksOfSelectedArray();
+
+    // The health line, the tray and the notifications (main_window_health.cpp).
+    void setUpHealth(QBoxLayout *layout);
+    void showHealth();
+    QString timeLeftTip(const KV_ArrayConfig &array) const;
+    void markDiskHealth(QTreeWidgetItem *row, int diskId);
+    void selectArrayFromHealth(int arrayId);
 
     void resetArrayActions();
     void applySelectedArrayEnablement();
@@ -206,6 +226,8 @@ private:
     QTimer *notificationTimer_ = nullptr;
     QLabel *statisticsLabels_[6] = {};
     QLabel *driverStateLabel_ = nullptr;
+    KV_HealthBar *healthBar_ = nullptr;
+    KV_HealthMonitor *health_ = nullptr;
 
     QSplitter *outerSplitter_ = nullptr;
     QSplitter *upperSplitter_ = nullptr;

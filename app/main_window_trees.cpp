@@ -446,6 +446,7 @@ void KV_MainWindow::fillArrayList()
         setCell(row, 9, taskState, taskState);
         setCell(row, 10, QString::number(double(array->percentComplete), 'f', 2) + u'%',
                 double(array->percentComplete));
+        row->setToolTip(10, timeLeftTip(*array));
         setCell(row, 11, QString::number(array->taskPriority), array->taskPriority);
         const QString scan = yesNo(backgroundScan(*array));
         setCell(row, 12, scan, scan);
@@ -497,6 +498,7 @@ void KV_MainWindow::fillDiskList()
         setCell(row, 0, location, disk->controller + disk->channel / 10.0);
         row->setData(0, KV_Role::Identifier, disk->deviceRoute);
         setCell(row, 1, field(disk->state), field(disk->state));
+        markDiskHealth(row, disk->deviceRoute);
         const QString type = KV_FieldIs(disk->type, "Unknown") ? tr("New") : field(disk->type);
         setCell(row, 2, type, type);
         const int index = service_->FindDiskIndex(disk->deviceRoute);

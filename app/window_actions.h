@@ -49,6 +49,7 @@ enum class KV_Action {
     FontSmall,
     FontNormal,
     FontLarge,
+    CloseToTray,
     // Help
     About,
     UserGuide,

@@ -78,6 +78,17 @@ private slots:
             << QByteArray("driver refused with status 40");
         QTest::addRow("rule refuses the delete")
             << "" << QStringList{"--delete", "1"} << 1 << QByteArray("nothing was sent");
+        // --health's exit status, as a monitoring system reads it; the last
+        // two rows change the model for good.
+        QTest::addRow("health") << "" << QStringList{"--health"} << 0
+                                << QByteArray("All 5 arrays are healthy");
+        QTest::addRow("health without an answer")
+            << "fault fail 100000" << QStringList{"--health"} << 2
+            << QByteArray("The RAID driver is not answering");
+        QTest::addRow("health degraded") << "fail 1" << QStringList{"--health"} << 1
+                                         << QByteArray("Array 1 System is critical: rebuilding");
+        QTest::addRow("health failing") << "fail 9" << QStringList{"--health"} << 2
+                                        << QByteArray("Array 3 Scratch is offline (and 1 more)");
     }
     void failures()
     {
