@@ -10,12 +10,18 @@ VELMORA_PACKAGES=(
     libbenchmark-dev
 )
 
+# What the package step needs besides: the Debian package's tools and the
+# checks of what it installs.
+VELMORA_PACKAGE_TOOLS=(dpkg-dev file)
+VELMORA_PACKAGE_CHECKS=(desktop-file-utils appstream lintian)
+
 velmora_install_packages() {
-    local missing=()
+    # One query for all of them: a second run should not wait for the package
+    # database once per package.
+    local installed missing=()
+    installed=$(dpkg-query -W -f='${Package} ${db:Status-Abbrev}\n' "$@" 2>/dev/null || true)
     for package in "$@"; do
-        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-            missing+=("$package")
-        fi
+        grep -qx "$package ii *" <<<"$installed" || missing+=("$package")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     echo "Installing: ${missing[*]}"
@@ -25,15 +31,27 @@ velmora_install_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# velmora_build DIR [cmake options...]: configures DIR once (and applies the
-# options again to a build tree that exists), then builds it.
+# velmora_build DIR [cmake options...] [-- targets...]: configures DIR once
+# (and applies the options again to a build tree that exists), then builds the
+# targets, or everything. A tree that is configured already is not configured
+# again unless the build files changed: the build checks that itself.
 velmora_build() {
     local dir=$1
     shift
+    local options=() targets=()
+    while [ $# -gt 0 ]; do
+        if [ "$1" = "--" ]; then
+            shift
+            for target in "$@"; do targets+=(--target "$target"); done
+            break
+        fi
+        options+=("$1")
+        shift
+    done
     if [ ! -f "$dir/build.ninja" ]; then
-        cmake -S "$VELMORA_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-    elif [ $# -gt 0 ]; then
-        cmake -S "$VELMORA_ROOT" -B "$dir" "$@" >/dev/null
+        cmake -S "$VELMORA_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}"
+    elif [ ${#options[@]} -gt 0 ]; then
+        cmake -S "$VELMORA_ROOT" -B "$dir" "${options[@]}" >/dev/null
     fi
-    cmake --build "$dir" -j "$(nproc)"
+    cmake --build "$dir" -j "$(nproc)" "${targets[@]}"
 }
