@@ -31,6 +31,21 @@ velmora_install_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# velmora_configured_with DIR [-DNAME=VALUE...]: whether DIR's cache holds
+# every one of these values already.
+velmora_configured_with() {
+    local dir=$1 option name value
+    shift
+    for option in "$@"; do
+        [[ "$option" =~ ^-D([A-Za-z0-9_]+)(:[A-Z]+)?=(.*)$ ]] || return 1
+        name=${BASH_REMATCH[1]}
+        value=${BASH_REMATCH[3]}
+        grep -qxF -e "$name:BOOL=$value" -e "$name:STRING=$value" -e "$name:PATH=$value" \
+            -e "$name:FILEPATH=$value" -e "$name:UNINITIALIZED=$value" "$dir/CMakeCache.txt" ||
+            return 1
+    done
+}
+
 # velmora_build DIR [cmake options...] [-- targets...]: configures DIR once
 # (and applies the options again to a build tree that exists), then builds the
 # targets, or everything. A tree that is configured already is not configured
@@ -50,7 +65,7 @@ velmora_build() {
     done
     if [ ! -f "$dir/build.ninja" ]; then
         cmake -S "$VELMORA_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}"
-    elif [ ${#options[@]} -gt 0 ]; then
+    elif ! velmora_configured_with "$dir" "${options[@]}"; then
         cmake -S "$VELMORA_ROOT" -B "$dir" "${options[@]}" >/dev/null
     fi
     cmake --build "$dir" -j "$(nproc)" "${targets[@]}"

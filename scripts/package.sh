@@ -52,11 +52,7 @@ if [ -z "$dir" ]; then
 else
     [ -f "$dir/build.ninja" ] || { echo "package.sh: $dir is not a build tree" >&2; exit 2; }
     # The package installs into /usr whatever prefix the tree was made with.
-    if ! grep -qx 'CMAKE_INSTALL_PREFIX:PATH=/usr' "$dir/CMakeCache.txt"; then
-        velmora_build "$dir" -DCMAKE_INSTALL_PREFIX=/usr -- "${programs[@]}"
-    else
-        velmora_build "$dir" -- "${programs[@]}"
-    fi
+    velmora_build "$dir" -DCMAKE_INSTALL_PREFIX=/usr -- "${programs[@]}"
 fi
 
 rm -f "$dir"/packages/velmora_*.deb
