@@ -16,14 +16,27 @@ VELMORA_PACKAGE_TOOLS=(dpkg-dev file)
 VELMORA_PACKAGE_CHECKS=(desktop-file-utils appstream lintian)
 
 velmora_install_packages() {
-    # One query for all of them: a second run should not wait for the package
-    # database once per package.
-    local installed missing=()
+    # The packages found installed are noted; while the package database has
+    # not changed since, a second run asks it nothing.
+    local stamp="$VELMORA_ROOT/.cache/debian-packages" known="" installed missing=()
+    if [ -f "$stamp" ] && [ "$stamp" -nt /var/lib/dpkg/status ]; then
+        IFS= read -r -d '' known <"$stamp" || true
+        for package in "$@"; do
+            [[ $'\n'"$known" == *$'\n'"$package"$'\n'* ]] || { known=""; break; }
+        done
+        if [ -n "$known" ]; then return 0; fi
+    fi
+    # One query for all of them, not one per package.
     installed=$(dpkg-query -W -f='${Package} ${db:Status-Abbrev}\n' "$@" 2>/dev/null || true)
+    installed=$'\n'"$installed"$'\n'
     for package in "$@"; do
-        grep -qx "$package ii *" <<<"$installed" || missing+=("$package")
+        [[ "$installed" == *$'\n'"$package ii "$'\n'* ]] || missing+=("$package")
     done
-    [ ${#missing[@]} -eq 0 ] && return 0
+    if [ ${#missing[@]} -eq 0 ]; then
+        mkdir -p "$(dirname "$stamp")"
+        printf '%s\n' "$@" >"$stamp"
+        return 0
+    fi
     echo "Installing: ${missing[*]}"
     local sudo=""
     [ "$(id -u)" -ne 0 ] && sudo="sudo"
@@ -57,7 +70,7 @@ velmora_build() {
     while [ $# -gt 0 ]; do
         if [ "$1" = "--" ]; then
             shift
-            for target in "$@"; do targets+=(--target "$target"); done
+            targets=("$@")
             break
         fi
         options+=("$1")
@@ -68,5 +81,6 @@ velmora_build() {
     elif ! velmora_configured_with "$dir" "${options[@]}"; then
         cmake -S "$VELMORA_ROOT" -B "$dir" "${options[@]}" >/dev/null
     fi
-    cmake --build "$dir" -j "$(nproc)" "${targets[@]}"
+    # Ninja itself: it configures again when a build file changed.
+    (cd "$dir" && ninja -j "$(nproc)" "${targets[@]}")
 }
