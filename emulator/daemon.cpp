@@ -339,9 +339,9 @@ public:
             spawnLocked();
     }
 
-    // Wakes every thread (those reading a request; the acceptors wait on the
-    // stop pipe, which is readable by now),
-    // lets replies in flight go out, and joins them all.
+    // Wakes every thread reading a request (the acceptors wake on the stop
+    // pipe, which is readable by now), lets replies in flight go out, and
+    // joins them all.
     void stop()
     {
         {
