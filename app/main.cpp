@@ -11,8 +11,23 @@
 #include <QSettings>
 #include <QTranslator>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
+    // Without a display Qt would abort: say so in one line instead.
+    if (!KV_Startup::DisplayAvailable(qEnvironmentVariable("QT_QPA_PLATFORM"),
+                                      qEnvironmentVariable("DISPLAY"),
+                                      qEnvironmentVariable("WAYLAND_DISPLAY"))) {
+        QCoreApplication core(argc, argv);
+        KV_Startup::SetApplicationIdentity();
+        QTranslator translator;
+        QSettings settings;
+        KV_Startup::InstallTranslation(core, translator, settings, QLocale::system().bcp47Name());
+        std::fprintf(stderr, "%s\n", qPrintable(KV_Startup::NoDisplayMessage()));
+        return 1;
+    }
+
     QApplication app(argc, argv);
     KV_RegisterServiceTypes();
     KV_Startup::SetApplicationIdentity();

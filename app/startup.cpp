@@ -68,7 +68,7 @@ QString TranslationFileName(const QString &languageName, const QString &code)
              languageName, code);
 }
 
-QString InstallTranslation(QApplication &app, QTranslator &translator, QSettings &settings,
+QString InstallTranslation(QCoreApplication &app, QTranslator &translator, QSettings &settings,
                            const QString &systemLocaleName)
 {
     const QString stored = settings.value(QStringLiteral("ApplicationLanguage")).toString();
@@ -84,6 +84,36 @@ QString InstallTranslation(QApplication &app, QTranslator &translator, QSettings
     }
     settings.setValue(QStringLiteral("ApplicationLanguage"), QStringLiteral("en"));
     return QStringLiteral("en");
+}
+
+bool DisplayAvailable(const QString &platform, const QString &x11Display,
+                      const QString &waylandDisplay)
+{
+    const QStringList names = platform.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    if (names.isEmpty())
+        return !x11Display.isEmpty() || !waylandDisplay.isEmpty();
+    for (const QString &entry : names) {
+        // Options follow the name after a colon ("xcb:nograb").
+        const QString name = entry.section(QLatin1Char(':'), 0, 0).trimmed();
+        if (name == QLatin1String("xcb")) {
+            if (!x11Display.isEmpty())
+                return true;
+        } else if (name.startsWith(QLatin1String("wayland"))) {
+            if (!waylandDisplay.isEmpty())
+                return true;
+        } else {
+            return true;
+        }
+    }
+    return false;
+}
+
+QString NoDisplayMessage()
+{
+    return QCoreApplication::translate(
+        "KV_Startup", "Velmora: no display to open the window on (neither DISPLAY nor "
+                      "WAYLAND_DISPLAY is set); velmora-cli gives the console's commands in a "
+                      "terminal.");
 }
 
 int EventLanguageIndex(const QString &code)

@@ -8,7 +8,7 @@
 
 #include <functional>
 
-class QApplication;
+class QCoreApplication;
 class QSettings;
 class QTranslator;
 
@@ -30,8 +30,18 @@ QString TranslationFileName(const QString &languageName, const QString &code);
 // Loads the translation of the stored language, or on the first run the
 // system locale's, and stores the first run's choice ("en" when there is no
 // translation for the system locale). Returns the code in effect.
-QString InstallTranslation(QApplication &app, QTranslator &translator, QSettings &settings,
+QString InstallTranslation(QCoreApplication &app, QTranslator &translator, QSettings &settings,
                            const QString &systemLocaleName);
+
+// Whether the window can open: the platform Qt is asked for (QT_QPA_PLATFORM,
+// a list separated by ';' or empty for the default) has its display, X11's
+// DISPLAY or Wayland's WAYLAND_DISPLAY. Other platforms (offscreen, vnc,
+// eglfs) need none. Without one, Qt would end the program with an abort.
+bool DisplayAvailable(const QString &platform, const QString &x11Display,
+                      const QString &waylandDisplay);
+
+// The one line said instead of the window when there is no display.
+QString NoDisplayMessage();
 
 // The event-language index of a language code; 0 for codes not listed.
 int EventLanguageIndex(const QString &code);

@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <charconv>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <list>
@@ -338,14 +339,14 @@ public:
             spawnLocked();
     }
 
-    // Wakes every thread (those in accept() and those reading a request),
-    // lets replies in flight go out, and joins them all.
+    // Wakes every thread reading a request (the acceptors wake on the stop
+    // pipe, which is readable by now), lets replies in flight go out, and
+    // joins them all.
     void stop()
     {
         {
             std::lock_guard lock(mutex_);
             stopping_ = true;
-            ::shutdown(listener_, SHUT_RDWR);
             for (int fd : active_)
                 ::shutdown(fd, SHUT_RD);
         }
@@ -363,21 +364,30 @@ private:
         threads_.emplace_back([this] { run(); });
     }
 
+    // The listener is non-blocking and every acceptor also waits on the stop
+    // pipe: a listener handed over by the service manager must not be shut
+    // down, since the manager goes on listening on it after the daemon ends.
     void run()
     {
         for (;;) {
-            const int fd = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
+            pollfd entries[2] = {{listener_, POLLIN, 0}, {stopPipe[0], POLLIN, 0}};
+            const int ready = ::poll(entries, 2, -1);
+            const int fd = ready > 0 && entries[1].revents == 0
+                               ? ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC)
+                               : -1;
+            const int error = ready < 0 ? errno : fd < 0 ? (ready > 0 ? errno : EINTR) : 0;
             {
                 std::lock_guard lock(mutex_);
-                if (stopping_) {
+                if (stopping_ || (ready > 0 && entries[1].revents != 0)) {
                     if (fd >= 0)
                         ::close(fd);
                     return;
                 }
                 if (fd < 0) {
-                    if (errno == EINTR || errno == ECONNABORTED || errno == EMFILE ||
-                        errno == ENFILE || errno == ENOMEM) {
-                        if (errno != EINTR && errno != ECONNABORTED)
+                    if (error == EINTR || error == EAGAIN || error == EWOULDBLOCK ||
+                        error == ECONNABORTED || error == EMFILE || error == ENFILE ||
+                        error == ENOMEM) {
+                        if (error == EMFILE || error == ENFILE || error == ENOMEM)
                             std::this_thread::sleep_for(std::chrono::milliseconds(10));
                         continue;
                     }
@@ -543,12 +553,37 @@ int serve(const ServeOptions &options, std::ostream &out, std::ostream &err)
         return exitcode::Failure;
     }
     std::memcpy(address.sun_path, socketPath.c_str(), socketPath.size() + 1);
-    FileDescriptor listener(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
-    ::unlink(socketPath.c_str()); // a leftover of a daemon that was killed; we hold the lock
-    if (listener.get() < 0 ||
-        ::bind(listener.get(), reinterpret_cast<sockaddr *>(&address), sizeof address) != 0 ||
-        ::chmod(socketPath.c_str(), 0600) != 0 || ::listen(listener.get(), 64) != 0) {
-        err << "kvemu: cannot listen on " << socketPath << ": " << std::strerror(errno) << "\n";
+    // A listener handed over by the service manager is its socket: the
+    // daemon neither replaces nor removes it.
+    const bool handedOver = options.listener >= 0;
+    FileDescriptor listener(handedOver ? options.listener
+                                       : ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    if (handedOver) {
+        int type = 0;
+        int listening = 0;
+        socklen_t length = sizeof type;
+        socklen_t listeningLength = sizeof listening;
+        if (::getsockopt(listener.get(), SOL_SOCKET, SO_TYPE, &type, &length) != 0 ||
+            type != SOCK_STREAM ||
+            ::getsockopt(listener.get(), SOL_SOCKET, SO_ACCEPTCONN, &listening, &listeningLength) !=
+                0 ||
+            listening == 0) {
+            err << "kvemu: the socket handed over is not a listening stream socket\n";
+            return exitcode::Failure;
+        }
+    } else {
+        ::unlink(socketPath.c_str()); // a leftover of a daemon that was killed; we hold the lock
+        if (listener.get() < 0 ||
+            ::bind(listener.get(), reinterpret_cast<sockaddr *>(&address), sizeof address) != 0 ||
+            ::chmod(socketPath.c_str(), 0600) != 0 || ::listen(listener.get(), 64) != 0) {
+            err << "kvemu: cannot listen on " << socketPath << ": " << std::strerror(errno) << "\n";
+            return exitcode::Failure;
+        }
+    }
+    const int flags = ::fcntl(listener.get(), F_GETFL);
+    if (flags < 0 || ::fcntl(listener.get(), F_SETFL, flags | O_NONBLOCK) != 0 ||
+        ::fcntl(listener.get(), F_SETFD, FD_CLOEXEC) != 0) {
+        err << "kvemu: cannot set up the listener: " << std::strerror(errno) << "\n";
         return exitcode::Failure;
     }
 
@@ -575,12 +610,41 @@ int serve(const ServeOptions &options, std::ostream &out, std::ostream &err)
         if (entry.revents != 0)
             break;
     }
-    ::unlink(socketPath.c_str());
+    if (!handedOver)
+        ::unlink(socketPath.c_str());
+    requestStop(); // wakes the acceptors also when the wait above failed
     pool.stop();
     emulator->setStopHandler({});
     emulator->shutDown();
     out << "kvemu: stopped" << std::endl;
     return exitcode::Ok;
+}
+
+int inheritedListener(std::ostream &err)
+{
+    constexpr int FirstDescriptor = 3;
+    const char *pidText = std::getenv("LISTEN_PID");
+    const char *countText = std::getenv("LISTEN_FDS");
+    if (pidText == nullptr || countText == nullptr)
+        return -1;
+    const auto number = [](const char *text, long long &value) {
+        const char *end = text + std::strlen(text);
+        const auto [stop, error] = std::from_chars(text, end, value);
+        return error == std::errc() && stop == end && end != text;
+    };
+    long long pid = 0;
+    long long count = 0;
+    const bool ours = number(pidText, pid) && pid == ::getpid() && number(countText, count);
+    ::unsetenv("LISTEN_PID");
+    ::unsetenv("LISTEN_FDS");
+    ::unsetenv("LISTEN_FDNAMES");
+    if (!ours || count == 0)
+        return -1;
+    if (count != 1) {
+        err << "kvemu: " << count << " sockets handed over; the emulator listens on one\n";
+        return -2;
+    }
+    return FirstDescriptor;
 }
 
 int control(const std::string &socketDirectory, const std::string &commandLine, std::ostream &out,

@@ -32,7 +32,16 @@ struct ServeOptions {
     std::chrono::milliseconds idleTimeout{120000};
     // Connections served at once; one user holds at most half of them.
     size_t maxConnections = 256;
+    // A listening socket handed over by the service manager (socket
+    // activation), or -1: the daemon binds its own socket in the directory.
+    int listener = -1;
 };
+
+// The listening socket the service manager hands over (LISTEN_PID and
+// LISTEN_FDS name this process and one descriptor, from 3), or -1 when none
+// is. Clears those variables so that no child takes them for its own; more
+// than one descriptor is an error (-2, said on `err`).
+int inheritedListener(std::ostream &err);
 
 // Runs the daemon until SIGTERM, SIGINT or a "stop" command. Prints
 // "kvemu: serving <dir>" on `out` once clients can connect.

@@ -66,6 +66,11 @@ int main(int argc, char **argv)
         }
         options.socketDirectory =
             socketDirectory.empty() ? kv::wire::defaultSocketDirectory() : socketDirectory;
+        // Started by the service manager on the first connection: serve the
+        // socket it listens on.
+        options.listener = kvemu::inheritedListener(std::cerr);
+        if (options.listener == -2)
+            return kvemu::exitcode::Usage;
         // Every connection thread allocates and frees 64 KiB answers; keep
         // the freed memory instead of handing it back to the system each time.
         mallopt(M_TRIM_THRESHOLD, 64 << 20);

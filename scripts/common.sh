@@ -11,14 +11,33 @@ VELMORA_PACKAGES=(
     libbenchmark-dev
 )
 
+# What the package step needs besides: the Debian package's tools and the
+# checks of what it installs.
+VELMORA_PACKAGE_TOOLS=(dpkg-dev file)
+VELMORA_PACKAGE_CHECKS=(desktop-file-utils appstream lintian)
+
 velmora_install_packages() {
-    local missing=()
+    # The packages found installed are noted; while the package database has
+    # not changed since, a second run asks it nothing.
+    local stamp="$VELMORA_ROOT/.cache/debian-packages" known="" installed missing=()
+    if [ -f "$stamp" ] && [ "$stamp" -nt /var/lib/dpkg/status ]; then
+        IFS= read -r -d '' known <"$stamp" || true
+        for package in "$@"; do
+            [[ $'\n'"$known" == *$'\n'"$package"$'\n'* ]] || { known=""; break; }
+        done
+        if [ -n "$known" ]; then return 0; fi
+    fi
+    # One query for all of them, not one per package.
+    installed=$(dpkg-query -W -f='${Package} ${db:Status-Abbrev}\n' "$@" 2>/dev/null || true)
+    installed=$'\n'"$installed"$'\n'
     for package in "$@"; do
-        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-            missing+=("$package")
-        fi
+        [[ "$installed" == *$'\n'"$package ii "$'\n'* ]] || missing+=("$package")
     done
-    [ ${#missing[@]} -eq 0 ] && return 0
+    if [ ${#missing[@]} -eq 0 ]; then
+        mkdir -p "$(dirname "$stamp")"
+        printf '%s\n' "$@" >"$stamp"
+        return 0
+    fi
     echo "Installing: ${missing[*]}"
     local sudo=""
     [ "$(id -u)" -ne 0 ] && sudo="sudo"
@@ -26,15 +45,43 @@ velmora_install_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# velmora_build DIR [cmake options...]: configures DIR once (and applies the
-# options again to a build tree that exists), then builds it.
+# velmora_configured_with DIR [-DNAME=VALUE...]: whether DIR's cache holds
+# every one of these values already.
+velmora_configured_with() {
+    local dir=$1 option name value
+    shift
+    for option in "$@"; do
+        [[ "$option" =~ ^-D([A-Za-z0-9_]+)(:[A-Z]+)?=(.*)$ ]] || return 1
+        name=${BASH_REMATCH[1]}
+        value=${BASH_REMATCH[3]}
+        grep -qxF -e "$name:BOOL=$value" -e "$name:STRING=$value" -e "$name:PATH=$value" \
+            -e "$name:FILEPATH=$value" -e "$name:UNINITIALIZED=$value" "$dir/CMakeCache.txt" ||
+            return 1
+    done
+}
+
+# velmora_build DIR [cmake options...] [-- targets...]: configures DIR once
+# (and applies the options again to a build tree that exists), then builds the
+# targets, or everything. A tree that is configured already is not configured
+# again unless the build files changed: the build checks that itself.
 velmora_build() {
     local dir=$1
     shift
+    local options=() targets=()
+    while [ $# -gt 0 ]; do
+        if [ "$1" = "--" ]; then
+            shift
+            targets=("$@")
+            break
+        fi
+        options+=("$1")
+        shift
+    done
     if [ ! -f "$dir/build.ninja" ]; then
-        cmake -S "$VELMORA_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-    elif [ $# -gt 0 ]; then
-        cmake -S "$VELMORA_ROOT" -B "$dir" "$@" >/dev/null
+        cmake -S "$VELMORA_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}"
+    elif ! velmora_configured_with "$dir" "${options[@]}"; then
+        cmake -S "$VELMORA_ROOT" -B "$dir" "${options[@]}" >/dev/null
     fi
-    cmake --build "$dir" -j "$(nproc)"
+    # Ninja itself: it configures again when a build file changed.
+    (cd "$dir" && ninja -j "$(nproc)" "${targets[@]}")
 }

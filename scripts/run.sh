@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the console. When no RAID
-# driver is present the driver emulator is started on its demo
-# configuration first (unless it is running already); it keeps running in
-# the background for later runs.
+# Installs what is missing, builds the console, its command-line tool and
+# the driver emulator, and runs the console. When no RAID driver is present
+# the driver emulator is started on its demo configuration first (unless it
+# is running already); it keeps running in the background for later runs.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 velmora_install_packages "${VELMORA_PACKAGES[@]}"
-velmora_build "$VELMORA_ROOT/build"
+# Only what runs here: the tests and benchmarks are the test command's.
+velmora_build "$VELMORA_ROOT/build" -- velmora velmora-cli kvemu
 
 bin="$VELMORA_ROOT/build"
 if ! "$bin/emulator/kvemu" ctl status >/dev/null 2>&1; then

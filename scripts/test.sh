@@ -2,10 +2,12 @@
 # Installs what is missing, checks the formatting of the C++ sources, builds
 # with warnings as errors, and runs the whole test suite twice: in the
 # ordinary build and in a build with AddressSanitizer and
-# UndefinedBehaviorSanitizer. Exits non-zero when any check fails.
+# UndefinedBehaviorSanitizer; builds and checks the Debian package in
+# between. Exits non-zero when any check fails.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-velmora_install_packages "${VELMORA_PACKAGES[@]}" xvfb xauth clang libclang-rt-14-dev clang-format
+velmora_install_packages "${VELMORA_PACKAGES[@]}" xvfb xauth clang libclang-rt-14-dev clang-format \
+    "${VELMORA_PACKAGE_TOOLS[@]}" "${VELMORA_PACKAGE_CHECKS[@]}"
 
 export QT_QPA_PLATFORM=offscreen
 status=0
@@ -21,6 +23,11 @@ echo "== Build"
 velmora_build "$VELMORA_ROOT/build" -DVELMORA_WERROR=ON
 echo "== Tests"
 ctest --test-dir "$VELMORA_ROOT/build" --output-on-failure -j 2 || status=1
+
+echo "== Package"
+# The Debian package of the build above: validated, checked by lintian, and
+# its programs run from a temporary root.
+"$VELMORA_ROOT/scripts/package.sh" --build-dir "$VELMORA_ROOT/build" --check || status=1
 
 echo "== Build with sanitizers"
 velmora_build "$VELMORA_ROOT/build-asan" -DVELMORA_SANITIZE=ON -DVELMORA_BENCH=OFF

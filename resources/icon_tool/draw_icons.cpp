@@ -3,9 +3,9 @@
 //   draw_icons OUTDIR NAME...
 //
 // Every NAME is one file to write (for example "HDD.png", "small_criticalRAID5.png" or
-// "Logo.ico"); an unknown name is an error, so the build's file list and the drawings cannot
-// drift apart. Run it with the offscreen platform: it needs fonts for the type labels and the
-// about picture, but no display.
+// "Logo.ico", or "velmora-48.png" for the application's icon at 48 pixels); an unknown name is an
+// error, so the build's file list and the drawings cannot drift apart. Run it with the offscreen
+// platform: it needs fonts for the type labels and the about picture, but no display.
 //
 // All icons are drawn in a 48 x 48 unit space and scaled to the output size, so one drawing
 // serves 24, 48 and 64 pixels alike. Even coordinates fall on pixel edges at 24 px.
@@ -20,6 +20,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QRegularExpression>
 #include <QtEndian>
 
 #include <cstdio>
@@ -578,6 +579,14 @@ std::optional<QImage> pictureFor(const QString &name)
         return renderAboutPicture();
     if (name == QLatin1String("green-checkmark.png"))
         return renderIcon(14, drawCheckMark);
+
+    // The application's icon for the desktop's icon theme: "velmora-<size>.png".
+    static const QRegularExpression themeIcon(QStringLiteral("^velmora-(\\d{2,3})\\.png$"));
+    if (const QRegularExpressionMatch match = themeIcon.match(name); match.hasMatch()) {
+        const int size = match.captured(1).toInt();
+        if (size >= 16 && size <= 512)
+            return renderIcon(size, drawLogo);
+    }
 
     const struct {
         const char *name;

@@ -843,6 +843,13 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
     </message>
 </context>
 <context>
+    <name>KV_Startup</name>
+    <message>
+        <source>Velmora: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); velmora-cli gives the console&apos;s commands in a terminal.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Kv_insertRemoveDialog</name>
     <message>
         <source>Rescan</source>

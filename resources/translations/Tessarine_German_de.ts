@@ -845,6 +845,13 @@ Im AHCI- oder Native-Modus ist nichts zu tun. Die Anwendung wird beendet.</trans
     </message>
 </context>
 <context>
+    <name>KV_Startup</name>
+    <message>
+        <source>Velmora: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); velmora-cli gives the console&apos;s commands in a terminal.</source>
+        <translation>Velmora: keine Anzeige, auf der sich das Fenster öffnen ließe (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt); velmora-cli bietet die Befehle der Konsole in einem Terminal.</translation>
+    </message>
+</context>
+<context>
     <name>Kv_insertRemoveDialog</name>
     <message>
         <source>Rescan</source>

@@ -191,6 +191,46 @@ private slots:
                  presence);
     }
 
+    void displayAvailable_data()
+    {
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<QString>("x11");
+        QTest::addColumn<QString>("wayland");
+        QTest::addColumn<bool>("available");
+        QTest::addRow("default, nothing") << ""
+                                          << ""
+                                          << "" << false;
+        QTest::addRow("default, X11") << ""
+                                      << ":0"
+                                      << "" << true;
+        QTest::addRow("default, Wayland") << ""
+                                          << ""
+                                          << "wayland-0" << true;
+        QTest::addRow("xcb without X11") << "xcb"
+                                         << ""
+                                         << "wayland-0" << false;
+        QTest::addRow("xcb with options") << "xcb:nograb"
+                                          << ":1"
+                                          << "" << true;
+        QTest::addRow("wayland without it") << "wayland-egl"
+                                            << ":0"
+                                            << "" << false;
+        QTest::addRow("list, second fits") << "wayland;xcb"
+                                           << ":0"
+                                           << "" << true;
+        QTest::addRow("offscreen") << "offscreen"
+                                   << ""
+                                   << "" << true;
+    }
+    void displayAvailable()
+    {
+        QFETCH(QString, platform);
+        QFETCH(QString, x11);
+        QFETCH(QString, wayland);
+        QFETCH(bool, available);
+        QCOMPARE(KV_Startup::DisplayAvailable(platform, x11, wayland), available);
+    }
+
     void fixedTexts()
     {
         using P = KV_Startup::DriverPresence;

@@ -5,8 +5,10 @@
 #include "emulator_wire.h"
 #include "kv_posix_platform.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -708,6 +710,46 @@ private slots:
         QVERIFY(daemon.process.waitForFinished(5000));
         QCOMPARE(daemon.process.exitCode(), 0);
         QCOMPARE(ctl({"status"}), 6); // nobody answers any more
+    }
+
+    // Socket activation: the service manager listens and hands the socket
+    // over at the first connection. The daemon serves it, and leaves it
+    // listening when it stops, for the next start.
+    void handedOverSocketIsServedAndKept()
+    {
+        const QString dir = freshDirectory("activated");
+        QVERIFY(QDir().mkdir(dir));
+        QVERIFY(::chmod(dir.toLocal8Bit().constData(), 0700) == 0);
+        const std::string path = (dir + "/" + wire::SocketName).toStdString();
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+        const int listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        QVERIFY(listener >= 0);
+        const auto closeListener = qScopeGuard([listener] { ::close(listener); });
+        QVERIFY(::bind(listener, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0);
+        QVERIFY(::listen(listener, 8) == 0);
+
+        for (int start = 0; start < 2; ++start) {
+            Daemon daemon(dir, {"--demo"});
+            // As the service manager starts it: the socket as descriptor 3,
+            // and LISTEN_PID naming the daemon's own process.
+            daemon.process.setProgram(QStringLiteral("/bin/sh"));
+            daemon.process.setArguments(
+                {"-c",
+                 "export LISTEN_PID=$$ LISTEN_FDS=1; exec \"$0\" serve --socket-dir "
+                 "\"$1\" --demo",
+                 QStringLiteral(KVEMU_BINARY), dir});
+            daemon.process.setChildProcessModifier([listener] { ::dup2(listener, 3); });
+            QVERIFY2(daemon.start(), daemon.said.constData());
+            RawConfig client(dir);
+            QVERIFY(client.generation().has_value());
+            RawConnection control(dir);
+            QVERIFY(control.exchangeText(wire::Op::Control, "stop"));
+            QVERIFY(daemon.process.waitForFinished(5000));
+            QCOMPARE(daemon.process.exitCode(), 0);
+            QVERIFY(QFile::exists(dir + "/kvdriver.sock"));
+        }
     }
 };
 
