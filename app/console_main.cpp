@@ -9,8 +9,10 @@
 // what one full refresh hands the main window. --smart prints a disk's
 // S.M.A.R.T. report, --prep-remove prepares an array for the removal of its
 // disks, --init initializes new disks and --delete deletes an array, as the
-// menus' commands do.
+// menus' commands do. A first argument without a leading "-" is a
+// subcommand (cli_commands.h).
 #include "bundle_report.h"
+#include "cli_commands.h"
 #include "kv_api.h"
 #include "kv_core.h"
 #include "kv_dump.h"
@@ -267,6 +269,8 @@ int usage()
 
 int main(int argc, char **argv)
 {
+    if (argc > 1 && KV_CliHandles(argv[1]))
+        return KV_CliMain(argc, argv, printDump);
     if (argc > 1) {
         const std::string command = argv[1];
         if (argc == 2 && command == "--dump")
