@@ -233,6 +233,10 @@ QString diskHindrance(KV_RaidApi &api, int diskId)
         return QStringLiteral("%1 is a global spare").arg(name);
     if (api.DiskIsDedicatedSpare(diskId))
         return QStringLiteral("%1 is a dedicated spare").arg(name);
+    if (!KV_FieldIs(disk.type, "Disk"))
+        return QStringLiteral("%1 is not initialized for RAID use (velmora-cli init %2)")
+            .arg(name)
+            .arg(diskId);
     if (KV_RaidApi::StateIsSmartError(disk.state))
         return QStringLiteral("%1 reports S.M.A.R.T. errors").arg(name);
     if (!KV_FieldIs(disk.state, "Online"))
