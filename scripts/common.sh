@@ -8,6 +8,7 @@ VELMORA_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev fonts-dejavu-core
     libbenchmark-dev
+    unzip
 )
 
 velmora_install_packages() {
