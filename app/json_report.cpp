@@ -4,6 +4,7 @@
 
 #include <QRegularExpression>
 
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -115,13 +116,13 @@ QJsonArray KV_ArraysJson(KV_RaidApi &api, const RaidDataBundle &bundle)
         array.insert(QStringLiteral("dedicated_spares"), spares);
         if (taskActive(config)) {
             // How long the task still takes is not known here: null.
-            array.insert(
-                QStringLiteral("task"),
-                QJsonObject{{QStringLiteral("type"), text(config.transformType)},
-                            {QStringLiteral("state"), text(config.transformState)},
-                            {QStringLiteral("progress_percent"), double(config.percentComplete)},
-                            {QStringLiteral("priority"), config.taskPriority},
-                            {QStringLiteral("time_left_seconds"), QJsonValue()}});
+            array.insert(QStringLiteral("task"),
+                         QJsonObject{{QStringLiteral("type"), text(config.transformType)},
+                                     {QStringLiteral("state"), text(config.transformState)},
+                                     {QStringLiteral("progress_percent"),
+                                      std::round(double(config.percentComplete) * 100) / 100},
+                                     {QStringLiteral("priority"), config.taskPriority},
+                                     {QStringLiteral("time_left_seconds"), QJsonValue()}});
         } else {
             array.insert(QStringLiteral("task"), QJsonValue());
         }

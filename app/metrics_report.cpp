@@ -11,6 +11,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -226,7 +227,7 @@ KV_Metrics KV_CollectMetrics(KV_RaidApi &api)
             out.sample({{"array", id(a)},
                         {"task", field(a->transformType)},
                         {"task_state", field(a->transformState)}},
-                       std::clamp(double(a->percentComplete) / 100, 0.0, 1.0));
+                       std::clamp(std::round(double(a->percentComplete) * 100) / 10000, 0.0, 1.0));
     out.family("velmora_array_dedicated_spares", "gauge", "Dedicated spare disks of the array.");
     for (const KV_ArrayConfig *a : arrays) {
         int spares = 0;
