@@ -279,7 +279,7 @@ int status(const Arguments &)
     int disks = 0;
     for (const KV_DiskRec *disk : bundle.disks)
         disks += KV_FieldIs(disk->type, "Core") ? 0 : 1;
-    std::printf("arrays %lld (%d not NORMAL), disks %d\n", qlonglong(bundle.arrays.size()),
+    std::printf("arrays %lld (%d not NORMAL or READY), disks %d\n", qlonglong(bundle.arrays.size()),
                 degraded, disks);
     for (const KV_ArrayConfig *array : bundle.arrays)
         std::printf("  array %d %-8s %-10s %s \"%s\"\n", array->deviceRoute, array->type,
@@ -625,14 +625,20 @@ int spare(const Arguments &args)
     const QString what = arrayId < 0 ? QStringLiteral("global spare")
                                      : QStringLiteral("dedicated spare of array %1").arg(arrayId);
     if (!done) {
-        QString reason = add ? diskHindrance(api, diskId)
-                             : QStringLiteral("disk %1 is no %2").arg(diskId).arg(what);
-        if (add && reason.isEmpty() && arrayId >= 0 && !api.IsRedundantType(arrayId))
-            reason = QStringLiteral("array %1 has no redundancy").arg(arrayId);
+        QString reason;
+        if (add) {
+            reason = diskHindrance(api, diskId);
+            if (reason.isEmpty() && arrayId >= 0 && !api.IsRedundantType(arrayId))
+                reason = QStringLiteral("array %1 has no redundancy").arg(arrayId);
+        } else if (arrayId < 0 ? !api.DiskIsGlobalSpare(diskId)
+                               : !api.DiskIsDedicatedSpareOf(arrayId, diskId)) {
+            reason = QStringLiteral("it is none");
+        }
         return refused(api,
-                       QStringLiteral("disk %1 did not become %2 %3")
+                       (add ? QStringLiteral("disk %1 did not become a %2")
+                            : QStringLiteral("disk %1 was not taken off as %2"))
                            .arg(diskId)
-                           .arg(add ? QStringLiteral("a") : QStringLiteral("no"), what),
+                           .arg(what),
                        reason);
     }
     std::printf("disk %d %s %s\n", diskId, add ? "is now a" : "is no longer a", qPrintable(what));
