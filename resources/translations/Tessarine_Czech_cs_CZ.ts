@@ -833,6 +833,30 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
         <source>The console cannot tell which arrays hold the operating system: Delete, Secure Erase, Hide and Prepare To Remove are unavailable.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Save Support Bundle...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the configuration, logs and S.M.A.R.T. reports in one file for support</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Support Bundle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The support bundle was saved to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved to %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Kv_insertRemoveDialog</name>

@@ -835,6 +835,30 @@ Im AHCI- oder Native-Modus ist nichts zu tun. Die Anwendung wird beendet.</trans
         <source>The console cannot tell which arrays hold the operating system: Delete, Secure Erase, Hide and Prepare To Remove are unavailable.</source>
         <translation>Die Konsole kann nicht feststellen, welche Arrays das Betriebssystem enthalten: Löschen, Sicheres Löschen, Ausblenden und Zum Entfernen vorbereiten sind nicht verfügbar.</translation>
     </message>
+    <message>
+        <source>Save Support Bundle...</source>
+        <translation>Supportpaket speichern...</translation>
+    </message>
+    <message>
+        <source>Save the configuration, logs and S.M.A.R.T. reports in one file for support</source>
+        <translation>Konfiguration, Protokolle und S.M.A.R.T.-Berichte in einer Datei für den Support speichern</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle</source>
+        <translation>Supportpaket speichern</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>Zip-Archive (*.zip)</translation>
+    </message>
+    <message>
+        <source>The support bundle was saved to %1.</source>
+        <translation>Das Supportpaket wurde unter %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved to %1: %2</source>
+        <translation>Das Supportpaket konnte nicht unter %1 gespeichert werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>Kv_insertRemoveDialog</name>
