@@ -10,8 +10,10 @@
 // S.M.A.R.T. report, --prep-remove prepares an array for the removal of its
 // disks, --init initializes new disks and --delete deletes an array, as the
 // menus' commands do. --health prints the window's health line and exits
-// 0 (healthy), 1 (degraded or working) or 2 (offline or failing).
+// 0 (healthy), 1 (degraded or working) or 2 (offline or failing). A first
+// argument without a leading "-" is a subcommand (cli_commands.h).
 #include "bundle_report.h"
+#include "cli_commands.h"
 #include "health_report.h"
 #include "kv_api.h"
 #include "kv_core.h"
@@ -269,6 +271,8 @@ int usage()
 
 int main(int argc, char **argv)
 {
+    if (argc > 1 && KV_CliHandles(argv[1]))
+        return KV_CliMain(argc, argv, printDump);
     if (argc > 1) {
         const std::string command = argv[1];
         if (argc == 2 && command == "--dump")

@@ -100,6 +100,11 @@ public slots:
     void changeAppFontSize(QAction *action);
     void userGuide();
     void supportSite();
+    // Help, Save Support Bundle...: asks for a file, then saveSupportBundleTo.
+    void saveSupportBundle();
+    // Writes the support bundle to `path` on a thread of its own and tells
+    // the user how it went.
+    void saveSupportBundleTo(const QString &path);
 
 protected:
     // Hides the window instead where the console keeps watching from the

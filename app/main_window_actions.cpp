@@ -145,6 +145,11 @@ void KV_MainWindow::buildMenus()
     connect(addMenuAction(helpMenu_, KV_Action::Eula, tr("&EULA"),
                           tr("View End User License Agreement (EULA)."), true),
             &QAction::triggered, this, [this] { showEula(true); });
+    connect(addMenuAction(helpMenu_, KV_Action::SupportBundle, tr("Save Support Bundle..."),
+                          tr("Save the configuration, logs and S.M.A.R.T. reports in one file "
+                             "for support"),
+                          true),
+            &QAction::triggered, this, &KV_MainWindow::saveSupportBundle);
 
     for (QMenu *menu : menuBar()->findChildren<QMenu *>())
         menu->setFont(listFont_);

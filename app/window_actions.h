@@ -55,6 +55,7 @@ enum class KV_Action {
     UserGuide,
     Support,
     Eula,
+    SupportBundle,
     // The submenus of the Array menu, by their menu actions.
     CheckMenu,
     ScanMenu,

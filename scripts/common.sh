@@ -9,6 +9,7 @@ VELMORA_PACKAGES=(
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
     fonts-dejavu-core fonts-noto-cjk fonts-tlwg-garuda-ttf
     libbenchmark-dev
+    unzip
 )
 
 # What the package step needs besides: the Debian package's tools and the

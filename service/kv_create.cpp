@@ -383,6 +383,7 @@ bool KV_RaidApi::memberRoutes(const KV_Create &params, int count,
 
 int KV_RaidApi::CreateArray(const KV_Create &params, bool checkOnly)
 {
+    lastCoreStatus_ = KV_STS_UNKNOWN;
     if (Refresh() != 1)
         return -55; // the rules cannot be checked against the driver
     const Pin pin(*this);
@@ -421,7 +422,8 @@ int KV_RaidApi::CreateArray(const KV_Create &params, bool checkOnly)
     request.cacheTagSize = uint32_t(params.cacheTagSize);
     request.members = routes.get();
     request.capacity = wanted.mebibytes;
-    if (const int rule = KV_CreateInfoRule(KV_ApiGetCreateInfo(target, &request)); rule != 0)
+    lastCoreStatus_ = KV_ApiGetCreateInfo(target, &request);
+    if (const int rule = KV_CreateInfoRule(lastCoreStatus_); rule != 0)
         return rule;
     const quint64 largest = request.capacity; // MiB
     if (checkOnly)
@@ -433,11 +435,13 @@ int KV_RaidApi::CreateArray(const KV_Create &params, bool checkOnly)
     request.optionFlags = optionFlags;
     request.name = name.constData();
     request.nameLength = uint32_t(name.size());
-    return KV_ApiCreateLogicalDevice(target, &request, 0, nullptr) == KV_STS_SUCCESS ? 1 : 0;
+    lastCoreStatus_ = KV_ApiCreateLogicalDevice(target, &request, 0, nullptr);
+    return lastCoreStatus_ == KV_STS_SUCCESS ? 1 : 0;
 }
 
 int KV_RaidApi::TransformArray(const KV_Create &params, int arrayId, bool checkOnly)
 {
+    lastCoreStatus_ = KV_STS_UNKNOWN;
     if (Refresh() != 1)
         return -100; // the array cannot be found without the driver
     const Pin pin(*this);
@@ -474,14 +478,15 @@ int KV_RaidApi::TransformArray(const KV_Create &params, int arrayId, bool checkO
     request.members = routes.get();
     request.capacity = wanted.mebibytes;
     KV_TransformInfo info;
-    if (const int infoRule = KV_TransformInfoRule(KV_ApiGetTransformInfo(target, &request, &info));
-        infoRule != 0)
+    lastCoreStatus_ = KV_ApiGetTransformInfo(target, &request, &info);
+    if (const int infoRule = KV_TransformInfoRule(lastCoreStatus_); infoRule != 0)
         return infoRule;
     if (checkOnly)
         return toResult(KV_MebibytesToMegabytes(info.largestCapacity));
     if (wanted.mebibytes > info.largestCapacity)
         return 0;
-    return KV_ApiTransformLogicalDevice(target, &request) == KV_STS_SUCCESS ? 1 : 0;
+    lastCoreStatus_ = KV_ApiTransformLogicalDevice(target, &request);
+    return lastCoreStatus_ == KV_STS_SUCCESS ? 1 : 0;
 }
 
 // --- KV_RaidApi: the checks of a record ----------------------------------

@@ -167,8 +167,10 @@ public:
     bool IdentifyDisk(int diskId, bool on);
     bool PrepareDiskRemoval(int diskId);
     int InitializeDisks(const KV_InitDisks &disks); // 1 when any disk was initialized
-    // The core's status of the last request DeleteArray or InitializeDisks
-    // sent; KV_STS_UNKNOWN (0) when it sent none (a precondition refused).
+    // The core's status of the last request DeleteArray, InitializeDisks,
+    // CreateArray or TransformArray sent (for the last two, the size
+    // question or the command); KV_STS_UNKNOWN (0) when it sent none (a
+    // precondition refused).
     KV_STS LastCoreStatus() const { return lastCoreStatus_; }
     bool SetDiskCacheOptions(const KV_DiskOptions &options);
     bool SetDiskSmartPolling(const KV_DiskOptions &options);

@@ -17,6 +17,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -564,6 +565,33 @@ private slots:
         refresh(*window);
         QVERIFY(line->isHidden());
         QVERIFY(listed(*window, 3));
+    }
+
+    // Help, Save Support Bundle...: the archive on a thread of its own, then
+    // one box saying how it went.
+    void supportBundle_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<KV_Message::Kind>("told");
+        QTest::addRow("saved") << "bundle.zip" << KV_Message::Kind::Information;
+        QTest::addRow("no such folder") << "absent/bundle.zip" << KV_Message::Kind::Warning;
+    }
+    void supportBundle()
+    {
+        QFETCH(QString, file);
+        QFETCH(KV_Message::Kind, told);
+        QTemporaryDir dir;
+        auto window = openWindow();
+        const QString path = dir.filePath(file);
+        window->saveSupportBundleTo(path);
+        QVERIFY(!window->action(SupportBundle)->isEnabled());
+        QTRY_COMPARE_WITH_TIMEOUT(shown_.size(), 1, 30000);
+        QCOMPARE(shown_[0].kind, told);
+        QVERIFY(shown_[0].text.contains(path));
+        QVERIFY(window->action(SupportBundle)->isEnabled());
+        QFile archive(path);
+        QCOMPARE(archive.open(QIODevice::ReadOnly) && archive.read(4) == "PK\x03\x04",
+                 told == KV_Message::Kind::Information);
     }
 };
 
