@@ -4,12 +4,12 @@
 #include <QSettings>
 #include <QWidget>
 
-void KV_RestoreDialogLayout(QWidget *dialog, QHeaderView *header, const char *geometryKey,
+bool KV_RestoreDialogLayout(QWidget *dialog, QHeaderView *header, const char *geometryKey,
                             const char *headerKey)
 {
     const QSettings settings;
     dialog->restoreGeometry(settings.value(QLatin1String(geometryKey)).toByteArray());
-    header->restoreState(settings.value(QLatin1String(headerKey)).toByteArray());
+    return header->restoreState(settings.value(QLatin1String(headerKey)).toByteArray());
 }
 
 void KV_StoreDialogLayout(const QWidget *dialog, const QHeaderView *header, const char *geometryKey,

@@ -6,7 +6,8 @@
 class QHeaderView;
 class QWidget;
 
-void KV_RestoreDialogLayout(QWidget *dialog, QHeaderView *header, const char *geometryKey,
+// True when a stored header state was restored.
+bool KV_RestoreDialogLayout(QWidget *dialog, QHeaderView *header, const char *geometryKey,
                             const char *headerKey);
 void KV_StoreDialogLayout(const QWidget *dialog, const QHeaderView *header, const char *geometryKey,
                           const char *headerKey);

@@ -28,7 +28,7 @@ KV_SmartDiskDialog::KV_SmartDiskDialog(QWidget *parent)
     ui->setupUi(this);
     fillDiskList();
     setWindowIcon(QIcon(QStringLiteral(":images/icons/Logo.ico")));
-    KV_RestoreDialogLayout(this, ui->diskList->header(), GeometryKey, HeaderKey);
+    columnsPlaced_ = KV_RestoreDialogLayout(this, ui->diskList->header(), GeometryKey, HeaderKey);
     ui->diskList->header()->setSectionsClickable(true);
 }
 
@@ -87,6 +87,19 @@ void KV_SmartDiskDialog::fillDiskList()
     }
     list->setSortingEnabled(true);
     list->sortByColumn(0, Qt::AscendingOrder);
+}
+
+// The columns fit their texts once the list has its size (a list not yet
+// shown measures only the rows that fit its first, small viewport), unless
+// the user's own widths were restored.
+void KV_SmartDiskDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (columnsPlaced_)
+        return;
+    columnsPlaced_ = true;
+    for (int column = 0; column < ui->diskList->columnCount(); ++column)
+        ui->diskList->resizeColumnToContents(column);
 }
 
 void KV_SmartDiskDialog::on_okPushButton_clicked()

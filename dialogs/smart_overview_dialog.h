@@ -32,10 +32,14 @@ private slots:
     void on_okPushButton_clicked();
     void on_smartButton_clicked();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void fillDiskList();
 
     std::unique_ptr<Ui::KV_SmartDiskDialog> ui;
     std::unique_ptr<KV_RaidApi> service_;
     QString smartLogPath_;
+    bool columnsPlaced_ = false; // sized to their texts, or the user's widths restored
 };

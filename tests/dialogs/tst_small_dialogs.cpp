@@ -186,7 +186,9 @@ private slots:
     void smartQuery()
     {
         QVERIFY(emulator_->control("smart 3 error").ok);
+        const auto generation = emulator_->model().generation;
         KV_SmartDiskDialog dialog(nullptr);
+        QCOMPARE(emulator_->model().generation, generation); // reading changes nothing
         auto *list = dialog.findChild<QTreeWidget *>(QStringLiteral("diskList"));
         QCOMPARE(list->topLevelItemCount(), 14);
         auto *query = dialog.findChild<QPushButton *>(QStringLiteral("smartButton"));
