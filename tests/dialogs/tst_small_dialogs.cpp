@@ -221,9 +221,15 @@ private slots:
         auto *list = dialog.findChild<QTreeWidget *>(QStringLiteral("diskList"));
         QCOMPARE(list->topLevelItemCount(), 14);
         QCOMPARE(list->topLevelItem(0)->text(7), QStringLiteral("Unable to retreive"));
+        QFile old(temp_.filePath(QStringLiteral("Velmora/SMART_LOG.log")));
+        QVERIFY(QDir().mkpath(temp_.filePath(QStringLiteral("Velmora"))));
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("stale report\n") > 0);
+        old.close();
         list->topLevelItem(0)->setCheckState(0, Qt::Checked);
         dialog.findChild<QPushButton *>(QStringLiteral("smartButton"))->click();
-        QVERIFY(opened_.isEmpty() || QFile::exists(dialog.smartLogPath()));
+        QFile log(dialog.smartLogPath());
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QCOMPARE(log.readAll(), QByteArray("***Create SMART Log file for Velmora ***\n"));
     }
 
     void versionText_data()
