@@ -2,6 +2,139 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar">
 <context>
+    <name>KV_AboutDialog</name>
+    <message>
+        <source>Application Version:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kvraid.sys:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kvcfg.sys:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kvbottom.sys:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KV_ArrayNameDialog</name>
+    <message>
+        <source>Enter an array name of up to 30 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Array Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KV_DiskProperites</name>
+    <message>
+        <source>Select All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk Properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk Write Back Caching:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk Read Ahead:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMART Polling:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note: Turning Disk Write Back Caching on may increase the likelihood of data corruption if the system power were to fail.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write Back Cache</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read Ahead</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMART Poll</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> is a NVMe device and cannot change disk cache settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>KV_MainWindow</name>
     <message>
         <source>NORMAL</source>
@@ -833,6 +966,116 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
         <source>The console cannot tell which arrays hold the operating system: Delete, Secure Erase, Hide and Prepare To Remove are unavailable.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Task Priority</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S.M.A.R.T. Overview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Controllers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KV_SmartDiskDialog</name>
+    <message>
+        <source>Disk List:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Query Selected S.M.A.R.T. Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1y  %2d  %3hr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1d  %2hr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to retreive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power on Hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power Cycle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature (Celsius)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KV_TaskPriorityDialog</name>
+    <message>
+        <source>Confirm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current priority of the &apos;%1&apos; task: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use the slider to choose a new priority for the &apos;%1&apos; task on array &apos;%2&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New priority: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Kv_insertRemoveDialog</name>
@@ -854,6 +1097,69 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
     </message>
     <message>
         <source>A RAID controller has detected the removal of a disk drive. To permanently remove the drive and sync the configuration a rescan must be performed. If this drive is part of an array that is being taken off-line, DO NOT RESCAN until the last drive included in the array has been removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kv_ControllerProperties</name>
+    <message>
+        <source>Controller List:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port Count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PCI Vendor ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PCI Device ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PCI SubVendor ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PCI SubDevice ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Function</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2,6 +2,139 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>KV_AboutDialog</name>
+    <message>
+        <source>Application Version:</source>
+        <translation>Anwendungsversion:</translation>
+    </message>
+    <message>
+        <source>kvraid.sys:</source>
+        <translation>kvraid.sys:</translation>
+    </message>
+    <message>
+        <source>kvcfg.sys:</source>
+        <translation>kvcfg.sys:</translation>
+    </message>
+    <message>
+        <source>kvbottom.sys:</source>
+        <translation>kvbottom.sys:</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ArrayNameDialog</name>
+    <message>
+        <source>Enter an array name of up to 30 characters.</source>
+        <translation>Geben Sie einen Array-Namen mit bis zu 30 Zeichen ein.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source> Array Name</source>
+        <translation> Array-Name</translation>
+    </message>
+    <message>
+        <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
+        <translation>Ungültiger Name: Array-Namen dürfen nicht mit vorhandenen Array-Namen übereinstimmen oder die folgenden Zeichen enthalten: ()^,.=|&quot;-[]</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DiskProperites</name>
+    <message>
+        <source>Select All</source>
+        <translation>Alle auswählen</translation>
+    </message>
+    <message>
+        <source>Disk Properties</source>
+        <translation>Datenträgereigenschaften</translation>
+    </message>
+    <message>
+        <source>Disk Write Back Caching:</source>
+        <translation>Write-Back-Caching des Datenträgers:</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Aktivieren</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Deaktivieren</translation>
+    </message>
+    <message>
+        <source>Disk Read Ahead:</source>
+        <translation>Vorauslesen des Datenträgers:</translation>
+    </message>
+    <message>
+        <source>SMART Polling:</source>
+        <translation>SMART-Abfrage:</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Aktiviert</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Deaktiviert</translation>
+    </message>
+    <message>
+        <source>Note: Turning Disk Write Back Caching on may increase the likelihood of data corruption if the system power were to fail.</source>
+        <translation>Hinweis: Das Aktivieren des Write-Back-Cachings kann bei einem Stromausfall die Wahrscheinlichkeit einer Datenbeschädigung erhöhen.</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Datenträger</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>Write Back Cache</source>
+        <translation>Write-Back-Cache</translation>
+    </message>
+    <message>
+        <source>Read Ahead</source>
+        <translation>Vorauslesen</translation>
+    </message>
+    <message>
+        <source>SMART Poll</source>
+        <translation>SMART-Abfrage</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Verwendungen</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Anschlusstyp</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modellnummer</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Firmware-Version</translation>
+    </message>
+    <message>
+        <source> is a NVMe device and cannot change disk cache settings.</source>
+        <translation> ist ein NVMe-Gerät; seine Cache-Einstellungen können nicht geändert werden.</translation>
+    </message>
+</context>
+<context>
     <name>KV_MainWindow</name>
     <message>
         <source>NORMAL</source>
@@ -835,6 +968,116 @@ Im AHCI- oder Native-Modus ist nichts zu tun. Die Anwendung wird beendet.</trans
         <source>The console cannot tell which arrays hold the operating system: Delete, Secure Erase, Hide and Prepare To Remove are unavailable.</source>
         <translation>Die Konsole kann nicht feststellen, welche Arrays das Betriebssystem enthalten: Löschen, Sicheres Löschen, Ausblenden und Zum Entfernen vorbereiten sind nicht verfügbar.</translation>
     </message>
+    <message>
+        <source>Task Priority</source>
+        <translation>Aufgabenpriorität</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <source>S.M.A.R.T. Overview</source>
+        <translation>S.M.A.R.T.-Übersicht</translation>
+    </message>
+    <message>
+        <source>Controllers</source>
+        <translation>Controller</translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation>Über </translation>
+    </message>
+</context>
+<context>
+    <name>KV_SmartDiskDialog</name>
+    <message>
+        <source>Disk List:</source>
+        <translation>Datenträgerliste:</translation>
+    </message>
+    <message>
+        <source>Query Selected S.M.A.R.T. Data</source>
+        <translation>S.M.A.R.T.-Daten der Auswahl abfragen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>%1y  %2d  %3hr</source>
+        <translation>%1J  %2T  %3Std</translation>
+    </message>
+    <message>
+        <source>%1d  %2hr</source>
+        <translation>%1T  %2Std</translation>
+    </message>
+    <message>
+        <source>Unable to retreive</source>
+        <translation>Nicht abrufbar</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Datenträger</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Anschlusstyp</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Kapazität</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Verwendungen</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modellnummer</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Firmware-Version</translation>
+    </message>
+    <message>
+        <source>Power on Hours</source>
+        <translation>Betriebsstunden</translation>
+    </message>
+    <message>
+        <source>Power Cycle</source>
+        <translation>Einschaltvorgänge</translation>
+    </message>
+    <message>
+        <source>Temperature (Celsius)</source>
+        <translation>Temperatur (Celsius)</translation>
+    </message>
+</context>
+<context>
+    <name>KV_TaskPriorityDialog</name>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Current priority of the &apos;%1&apos; task: %2</source>
+        <translation>Aktuelle Priorität der Aufgabe &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>Use the slider to choose a new priority for the &apos;%1&apos; task on array &apos;%2&apos;.</source>
+        <translation>Wählen Sie mit dem Schieberegler eine neue Priorität für die Aufgabe &apos;%1&apos; auf Array &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>New priority: %1</source>
+        <translation>Neue Priorität: %1</translation>
+    </message>
 </context>
 <context>
     <name>Kv_insertRemoveDialog</name>
@@ -857,6 +1100,69 @@ Im AHCI- oder Native-Modus ist nichts zu tun. Die Anwendung wird beendet.</trans
     <message>
         <source>A RAID controller has detected the removal of a disk drive. To permanently remove the drive and sync the configuration a rescan must be performed. If this drive is part of an array that is being taken off-line, DO NOT RESCAN until the last drive included in the array has been removed.</source>
         <translation>Ein RAID-Controller hat das Entfernen eines Laufwerks erkannt. Um das Laufwerk endgültig zu entfernen und die Konfiguration abzugleichen, muss neu eingelesen werden. Gehört das Laufwerk zu einem Array, das außer Betrieb genommen wird, lesen Sie NICHT NEU EIN, bevor das letzte Laufwerk dieses Arrays entfernt ist.</translation>
+    </message>
+</context>
+<context>
+    <name>kv_ControllerProperties</name>
+    <message>
+        <source>Controller List:</source>
+        <translation>Controller-Liste:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>k. A.</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Datenträger</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Port Count</source>
+        <translation>Anschlüsse</translation>
+    </message>
+    <message>
+        <source>PCI Vendor ID</source>
+        <translation>PCI-Hersteller-ID</translation>
+    </message>
+    <message>
+        <source>PCI Device ID</source>
+        <translation>PCI-Geräte-ID</translation>
+    </message>
+    <message>
+        <source>PCI SubVendor ID</source>
+        <translation>PCI-Subsystem-Hersteller-ID</translation>
+    </message>
+    <message>
+        <source>PCI SubDevice ID</source>
+        <translation>PCI-Subsystem-Geräte-ID</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Bus</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Steckplatz</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Funktion</translation>
     </message>
 </context>
 <context>
