@@ -11,17 +11,23 @@
 //     whatever became of the command (a worker's completion requests it).
 #include "main_window.h"
 
+#include "about_dialog.h"
 #include "api_worker.h"
+#include "array_name_dialog.h"
 #include "clear_metadata_dialog.h"
+#include "controller_list_dialog.h"
 #include "create_dialog.h"
 #include "delete_form.h"
 #include "dialog_runner.h"
+#include "disk_properties_dialog.h"
 #include "disk_spare_dialog.h"
 #include "init_disks_dialog.h"
 #include "kv_app_log.h"
 #include "main_window_parts.h"
 #include "message_box.h"
+#include "smart_overview_dialog.h"
 #include "startup.h"
+#include "task_priority_dialog.h"
 #include "transform_dialog.h"
 
 #include <QApplication>
@@ -476,9 +482,18 @@ void KV_MainWindow::openTransform(const SelectedArray &array)
     KV_RunDialog(new KV_TransformDialog(array.id, iconSize_, this), tr("Transform"));
 }
 
-void KV_MainWindow::renameArray(const SelectedArray &) {}
+void KV_MainWindow::renameArray(const SelectedArray &array)
+{
+    if (array.id > 0)
+        KV_RunDialog(new KV_ArrayNameDialog(array.id, this), tr("Array Name"));
+}
 
-void KV_MainWindow::changeTaskPriority(const SelectedArray &) {}
+// The priority can change only while a task runs on the array.
+void KV_MainWindow::changeTaskPriority(const SelectedArray &array)
+{
+    if (service_->ArrayTaskActive(array.id))
+        KV_RunDialog(new KV_TaskPriorityDialog(array.id, this), tr("Task Priority"));
+}
 
 void KV_MainWindow::createForm()
 {
@@ -517,21 +532,25 @@ void KV_MainWindow::clearMetadata_Form()
 
 void KV_MainWindow::diskProperties_Form()
 {
+    KV_RunDialog(new KV_DiskProperites(this), tr("Properties"));
     triggerFullRefresh();
 }
 
 void KV_MainWindow::smartDiskOverview_Form()
 {
+    KV_RunDialog(new KV_SmartDiskDialog(this), tr("S.M.A.R.T. Overview"));
     triggerFullRefresh();
 }
 
 void KV_MainWindow::viewControllers_Form()
 {
+    KV_RunDialog(new kv_ControllerProperties(this), tr("Controllers"));
     triggerFullRefresh();
 }
 
 void KV_MainWindow::about()
 {
+    KV_RunDialog(new KV_AboutDialog(this), tr("About ") + applicationName());
     triggerFullRefresh();
 }
 

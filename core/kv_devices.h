@@ -155,7 +155,7 @@ public:
     uint64_t secondId = 0;
     uint16_t origPciVendorId = 0;
     uint16_t origPciDeviceId = 0;
-    uint32_t pciLocation = 0;
+    uint32_t pciLocation = 0; // bus << 16 | device << 8 | function
 };
 
 class KV_C_SEPDevice {

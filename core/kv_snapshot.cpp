@@ -310,6 +310,14 @@ private:
             c = {};
             return fail("controller");
         }
+        // The location came last to the line and is optional: a line
+        // without it, or with a malformed one, leaves the location unknown.
+        c.pciBus = c.pciSlot = c.pciFunction = -1;
+        if (uint32_t location = 0; r.number("LOC:", location)) {
+            c.pciBus = int32_t(location >> 16);
+            c.pciSlot = int32_t((location >> 8) & 0xFF);
+            c.pciFunction = int32_t(location & 0xFF);
+        }
         std::memcpy(c.coreBuild, coreBuild, sizeof c.coreBuild);
         ++tables.controllerCount;
         return true;

@@ -45,6 +45,12 @@ struct KV_ControllerRec {
     uint64_t id;
     uint16_t OrigPciVendorID;
     uint16_t OrigPciDeviceID;
+    // Where the controller sits on the PCI bus, read from the driver's
+    // location word (LOC: bus << 16 | device << 8 | function); all three
+    // are -1 when the line carries no location.
+    int32_t pciBus;
+    int32_t pciSlot;
+    int32_t pciFunction;
 };
 
 // The bits of the records' flag words that the application decodes, named

@@ -91,8 +91,11 @@ Model demoModel()
     sata.ports = 8;
     sata.pciVendor = 0x1E7A;
     sata.pciDevice = 0x0A52;
-    sata.pciSubVendor = 0x1E7A;
-    sata.pciSubDevice = 0x0102;
+    // The board's own SATA and NVMe controllers carry the board maker's
+    // subsystem; the driver presents its own vendor and device and keeps
+    // the hardware's as the original ones.
+    sata.pciSubVendor = 0x1043;
+    sata.pciSubDevice = 0x8882;
     sata.secondId = 0x4F5856430000A001;
     sata.origPciVendor = 0x8086;
     sata.origPciDevice = 0x7AE2;
@@ -108,8 +111,8 @@ Model demoModel()
     nvme.ports = 4;
     nvme.pciVendor = 0x1E7A;
     nvme.pciDevice = 0x0A60;
-    nvme.pciSubVendor = 0x1E7A;
-    nvme.pciSubDevice = 0x0104;
+    nvme.pciSubVendor = 0x1043;
+    nvme.pciSubDevice = 0x8694;
     nvme.secondId = 0x4F5856430000A002;
     nvme.origPciVendor = 0x8086;
     nvme.origPciDevice = 0x09AB;
@@ -121,7 +124,8 @@ Model demoModel()
     addIn.name = "OXV RAID";
     addIn.serial = 0x00A3F21C7E5B0412;
     addIn.ports = 2;
-    addIn.pciSubDevice = 0x0103;
+    addIn.pciSubVendor = 0x1B21;
+    addIn.pciSubDevice = 0x2116;
     addIn.secondId = 0x4F5856430000A003;
     addIn.origPciVendor = 0x1B21;
     addIn.origPciDevice = 0x1166;

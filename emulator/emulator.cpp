@@ -871,8 +871,18 @@ uint32_t Emulator::writeCommand(Session &session, uint32_t command, const uint8_
     case raid::CommandManageDisk:
     case raid::CommandManageDiskAlt: {
         std::vector<uint8_t> data;
-        const uint32_t status = commandLocked(
-            [&](Model &m) { return raid::manageDisk(m, reader, clock_->now(), data); });
+        Model next = current_;
+        if (const uint32_t status = raid::manageDisk(next, reader, clock_->now(), data);
+            status != KV_STS_SUCCESS)
+            return status;
+        // Reading a disk's data (S.M.A.R.T.) leaves the configuration as it
+        // was: no new generation and no event.
+        const uint32_t status = !data.empty() && next == current_
+                                    ? uint32_t(KV_STS_SUCCESS)
+                                    : commandLocked([&next](Model &m) {
+                                          m = std::move(next);
+                                          return uint32_t(KV_STS_SUCCESS);
+                                      });
         if (status == KV_STS_SUCCESS)
             session.diskData = std::move(data);
         return status;

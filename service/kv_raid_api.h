@@ -156,6 +156,12 @@ public:
     bool SetConsistencyCheck(int arrayId, bool start);
     bool ControlTask(int arrayId, const QString &action); // "pause", "resume" or "remove"
     bool SetTaskPriority(int arrayId, int level);
+    // The priority level, 1 (lowest) to 10, of the array's task as the
+    // priority dialog shows it; 0 when the array is not found.
+    int TaskPriorityLevel(int arrayId);
+    // The level of a raw priority: 9 and below give 10, then one level less
+    // per ten, and everything above 90 gives 1.
+    static int TaskPriorityLevelOf(int rawPriority);
     bool IdentifyArray(int arrayId, bool on, int pattern);
     bool RemoveAllSpares(int arrayId);
 

@@ -354,6 +354,20 @@ bool KV_RaidApi::SetTaskPriority(int arrayId, int level)
     return KV_ApiSetLogicalDeviceTaskPriority(config->path, uint32_t(value), 0) == KV_STS_SUCCESS;
 }
 
+int KV_RaidApi::TaskPriorityLevel(int arrayId)
+{
+    const KV_ArrayConfig *config = FindArrayConfig(arrayId, true);
+    return config ? TaskPriorityLevelOf(config->taskPriority) : 0;
+}
+
+int KV_RaidApi::TaskPriorityLevelOf(int rawPriority)
+{
+    if (rawPriority <= 9)
+        return 10;
+    const int counted = rawPriority > 90 ? 100 : rawPriority;
+    return 11 - counted / 10;
+}
+
 bool KV_RaidApi::IdentifyArray(int arrayId, bool on, int pattern)
 {
     const Pin pin(*this);
@@ -514,10 +528,14 @@ bool KV_RaidApi::SetDiskSmartPolling(const KV_DiskOptions &options)
     for (int i = 0; i < count; ++i)
         if (!findDisk(options.diskIds[i]))
             return false;
+    // The rescan runs whatever the disks answered; a disk the driver no
+    // longer knows (pulled since the snapshot) makes the command fail.
+    bool allSwitched = true;
     for (int i = 0; i < count; ++i)
-        diskRequest(findDisk(options.diskIds[i])->path,
-                    options.smartPollingOn ? DiskSmartPollingOn : DiskSmartPollingOff);
-    return Rescan();
+        allSwitched &=
+            diskRequest(findDisk(options.diskIds[i])->path,
+                        options.smartPollingOn ? DiskSmartPollingOn : DiskSmartPollingOff);
+    return Rescan() && allSwitched;
 }
 
 bool KV_RaidApi::Rescan()

@@ -71,6 +71,10 @@ QByteArray field(const KV_SnapshotTables &t, const QByteArray &name)
                QByteArray::number(t.controllers[0].serialNumber) + "|" +
                QByteArray::number(t.controllers[0].pciSubDeviceId) + "|" +
                QByteArray::number(t.controllers[0].OrigPciDeviceID);
+    if (name == "controller.location")
+        return QByteArray::number(t.controllers[0].pciBus) + "|" +
+               QByteArray::number(t.controllers[0].pciSlot) + "|" +
+               QByteArray::number(t.controllers[0].pciFunction);
     if (name == "disk1.model")
         return t.disks[1].model;
     if (name == "disk1")
@@ -213,6 +217,9 @@ class TestSnapshot : public QObject {
             QCOMPARE(c.pciSubVendorId, m.pciSubVendor);
             QCOMPARE(c.pciSubDeviceId, m.pciSubDevice);
             QCOMPARE(c.id, m.secondId);
+            QCOMPARE(c.pciBus, int(m.pciLocation >> 16));
+            QCOMPARE(c.pciSlot, int((m.pciLocation >> 8) & 0xFF));
+            QCOMPARE(c.pciFunction, int(m.pciLocation & 0xFF));
             QCOMPARE(c.OrigPciVendorID, m.origPciVendor);
             QCOMPARE(c.OrigPciDeviceID, m.origPciDevice);
         }
@@ -347,6 +354,12 @@ private slots:
             << head << 1 << QByteArray("controller") << QByteArray("KVC-SATA|2.1.0|11259375|3|5");
         QTest::addRow("core build kept for the controller")
             << head << 1 << QByteArray("controller.coreBuild") << QByteArray("KV-5.2");
+        QTest::addRow("controller location")
+            << Core + QByteArray(Controller).replace("LOC: 0x00000000", "LOC: 0x00031d07") << 1
+            << QByteArray("controller.location") << QByteArray("3|29|7");
+        QTest::addRow("controller line of a core without location")
+            << Core + QByteArray(Controller).replace("LOC: 0x00000000 ", "") << 1
+            << QByteArray("controller.location") << QByteArray("-1|-1|-1");
         QTest::addRow("generation past 2^31 as the dump writes it")
             << QByteArray(Core).replace("GE: 5", "GE: -2147483643") + CorePd << 1
             << QByteArray("counts") << QByteArray("0/1/0/0");
