@@ -10,7 +10,8 @@ ApiWorker::~ApiWorker() = default;
 void ApiWorker::DoFullRefresh(uint startEventSeq, int eventLanguage)
 {
     QMutexLocker locker(&lock);
-    emit fullRefreshReady(service->BuildBundle(startEventSeq, quint32(eventLanguage)));
+    emit fullRefreshReady(
+        service->BuildBundle(startEventSeq, quint32(eventLanguage), nullptr, eventBatchLimit));
 }
 
 void ApiWorker::AsyncDeleteArray(QList<uint> arrayRouteList)

@@ -16,6 +16,11 @@ public:
     ApiWorker();
     ~ApiWorker() override;
 
+    // At most this many events in the next full refresh's bundle (a window
+    // that starts with a long driver log shows its arrays before the whole
+    // backlog has been read); every event by default.
+    void SetEventBatchLimit(quint32 most) { eventBatchLimit = most; }
+
 signals:
     void arrayFinishedDeleting(uint status);
     void arrayDeleted(uint arrayIdx);
@@ -43,6 +48,7 @@ public slots:
 private:
     KV_RaidApi *service;
     QMutex lock; // held for the whole of a full refresh
+    quint32 eventBatchLimit = UINT32_MAX;
 };
 
 // Runs one operation on a new worker on a thread of its own:
