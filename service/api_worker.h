@@ -12,7 +12,8 @@
 class ApiWorker : public QObject {
     Q_OBJECT
 public:
-    // Creates its service, which refreshes the snapshot.
+    // Creates its service; the operation refreshes the snapshot when it
+    // begins.
     ApiWorker();
     ~ApiWorker() override;
 

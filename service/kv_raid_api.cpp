@@ -61,10 +61,14 @@ void KV_RegisterServiceTypes()
     (void)registered;
 }
 
-KV_RaidApi::KV_RaidApi(QObject *parent) : QObject(parent)
+KV_RaidApi::KV_RaidApi(QObject *parent) : KV_RaidApi(Unrefreshed{}, parent)
+{
+    Refresh();
+}
+
+KV_RaidApi::KV_RaidApi(Unrefreshed, QObject *parent) : QObject(parent)
 {
     KV_RegisterServiceTypes();
-    Refresh();
 }
 
 const KV_Snapshot &KV_RaidApi::snapshot()

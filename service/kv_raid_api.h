@@ -43,6 +43,11 @@ class KV_RaidApi : public QObject {
 public:
     // Refreshes the snapshot, so that every service starts from a fresh one.
     explicit KV_RaidApi(QObject *parent = nullptr);
+    // Without that refresh, for an owner that refreshes when its work
+    // begins (the background worker: its full refresh reads the snapshot
+    // once, on its own thread rather than on the one that built it).
+    struct Unrefreshed {};
+    KV_RaidApi(Unrefreshed, QObject *parent);
 
     // Enumerates the cores and re-reads the configuration into a new
     // snapshot; 1 when the whole configuration was read. Otherwise 0, and
