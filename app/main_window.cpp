@@ -179,8 +179,15 @@ void KV_MainWindow::triggerFullRefresh()
     refreshInProgress_ = true;
     const uint first = nextEventSeq_;
     const int language = eventLanguage_;
+    // The first bundle carries a bounded part of the driver's backlog, so
+    // that the arrays show at once with a long log; the rest follows in the
+    // next bundle, asked for as soon as this one has been applied.
+    const quint32 most = firstEventLoad_ && eventHistory_.isEmpty() ? FirstEventBatch : UINT32_MAX;
     KV_RunOnWorkerThread(
-        [first, language](ApiWorker *worker) { worker->DoFullRefresh(first, language); },
+        [first, language, most](ApiWorker *worker) {
+            worker->SetEventBatchLimit(most);
+            worker->DoFullRefresh(first, language);
+        },
         &ApiWorker::fullRefreshReady, this,
         [this](RaidDataBundle bundle) { handleFullRefresh(std::move(bundle)); });
 }
@@ -232,7 +239,8 @@ void KV_MainWindow::handleFullRefresh(RaidDataBundle bundle)
     applySelectedArrayEnablement();
 
     refreshInProgress_ = false;
-    if (std::exchange(refreshAgain_, false))
+    const bool backlogLeft = !bundle_.refreshFailed && bundle_.moreEvents;
+    if (std::exchange(refreshAgain_, false) || backlogLeft)
         triggerFullRefresh();
     else
         menuRefreshTimer_->start(menuRefreshIntervalMs_);

@@ -263,6 +263,9 @@ private:
     QByteArray savedDiskHeaderState_;
     QByteArray savedArrayHeaderState_;
     quint32 nextEventSeq_ = 3;
+    // Events in the first bundle at most; the rest of a long driver log
+    // follows in the next.
+    static constexpr quint32 FirstEventBatch = 256;
     quint32 firstTimedSequence_ = 0;
     QList<KV_LoggedEvent> eventHistory_;
     QList<KV_LoggedEvent> pendingEvents_; // not yet in the files

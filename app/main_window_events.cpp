@@ -103,6 +103,12 @@ void KV_MainWindow::fillEventList(const QList<KV_EventRec> &events)
         }
         eventHistory_.append(logged);
     }
+    if (firstEventLoad_ && bundle_.moreEvents) {
+        // The driver's backlog goes on in the next bundle: its events are
+        // as old as these, and the first load ends with the last of them.
+        eventList_->sortByColumn(eventSortColumn_, eventSortOrder_);
+        return;
+    }
     if (firstEventLoad_) {
         // Every event from the next snapshot on was first seen now.
         firstTimedSequence_ = bundle_.nextEventSeq;

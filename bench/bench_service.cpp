@@ -93,8 +93,8 @@ void BM_RefreshCost(benchmark::State &state)
     uint64_t refreshes = 0;
     for (auto _ : state) {
         // Each refresh of the window runs on a worker of its own, whose
-        // service is made for it.
-        KV_RaidApi worker;
+        // service is made for it without a refresh of its own.
+        KV_RaidApi worker(KV_RaidApi::Unrefreshed{}, nullptr);
         const RaidDataBundle bundle = worker.BuildBundle(all.nextEventSeq, 0);
         benchmark::DoNotOptimize(bundle.arrays.size());
         ++refreshes;

@@ -14,9 +14,15 @@
 class ApiWorker : public QObject {
     Q_OBJECT
 public:
-    // Creates its service, which refreshes the snapshot.
+    // Creates its service; the operation refreshes the snapshot when it
+    // begins.
     ApiWorker();
     ~ApiWorker() override;
+
+    // At most this many events in the next full refresh's bundle (a window
+    // that starts with a long driver log shows its arrays before the whole
+    // backlog has been read); every event by default.
+    void SetEventBatchLimit(quint32 most) { eventBatchLimit = most; }
 
 signals:
     void arrayFinishedDeleting(uint status);
@@ -45,6 +51,7 @@ public slots:
 private:
     KV_RaidApi *service;
     QMutex lock; // held for the whole of a full refresh
+    quint32 eventBatchLimit = UINT32_MAX;
 };
 
 // Runs one operation on a new worker on a thread of its own:

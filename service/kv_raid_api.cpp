@@ -61,10 +61,14 @@ void KV_RegisterServiceTypes()
     (void)registered;
 }
 
-KV_RaidApi::KV_RaidApi(QObject *parent) : QObject(parent)
+KV_RaidApi::KV_RaidApi(QObject *parent) : KV_RaidApi(Unrefreshed{}, parent)
+{
+    Refresh();
+}
+
+KV_RaidApi::KV_RaidApi(Unrefreshed, QObject *parent) : QObject(parent)
 {
     KV_RegisterServiceTypes();
-    Refresh();
 }
 
 const KV_Snapshot &KV_RaidApi::snapshot()
@@ -740,7 +744,8 @@ KV_EventRec KV_RaidApi::FetchEvent(quint32 sequence, quint32 language)
     return event;
 }
 
-quint32 KV_RaidApi::FetchEvents(quint32 sequence, quint32 language, QList<KV_EventRec> *events)
+quint32 KV_RaidApi::FetchEvents(quint32 sequence, quint32 language, QList<KV_EventRec> *events,
+                                quint32 most)
 {
     if (language > 35)
         return sequence;
@@ -750,7 +755,7 @@ quint32 KV_RaidApi::FetchEvents(quint32 sequence, quint32 language, QList<KV_Eve
     constexpr uint32_t LineLength = 8192; // UTF-16 characters, as FetchEvent's
     std::vector<char16_t> line(LineLength, u'\0');
     uint32_t next = sequence;
-    KV_ApiGetUserMessages(&s.cores[0], line.data(), LineLength, &next, language, UINT32_MAX, [&] {
+    KV_ApiGetUserMessages(&s.cores[0], line.data(), LineLength, &next, language, most, [&] {
         KV_EventRec event;
         event.status = ParseEventLine(QString::fromUtf16(line.data()), next, &event);
         if (event.status != KV_STS_VALID_USER_MESSAGE)
@@ -766,7 +771,7 @@ quint32 KV_RaidApi::FetchEvents(quint32 sequence, quint32 language, QList<KV_Eve
 }
 
 RaidDataBundle KV_RaidApi::BuildBundle(quint32 firstEventSequence, quint32 language,
-                                       EventFetcher fetchEvent)
+                                       EventFetcher fetchEvent, quint32 mostEvents)
 {
     const bool refreshed = Refresh() == 1;
     const Pin pin(*this); // every lookup below reads the tables the bundle keeps
@@ -809,9 +814,9 @@ RaidDataBundle KV_RaidApi::BuildBundle(quint32 firstEventSequence, quint32 langu
 
     quint32 sequence = firstEventSequence;
     if (!fetchEvent) {
-        sequence = FetchEvents(sequence, language, &bundle.events);
+        sequence = FetchEvents(sequence, language, &bundle.events, mostEvents);
     } else {
-        for (;;) {
+        while (quint32(bundle.events.size()) < mostEvents) {
             KV_EventRec event = fetchEvent(*this, sequence, language);
             if (event.status != KV_STS_VALID_USER_MESSAGE)
                 break;
@@ -823,6 +828,7 @@ RaidDataBundle KV_RaidApi::BuildBundle(quint32 firstEventSequence, quint32 langu
         }
     }
     bundle.nextEventSeq = sequence;
+    bundle.moreEvents = quint32(bundle.events.size()) >= mostEvents;
     return bundle;
 }
 

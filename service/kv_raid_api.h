@@ -43,6 +43,11 @@ class KV_RaidApi : public QObject {
 public:
     // Refreshes the snapshot, so that every service starts from a fresh one.
     explicit KV_RaidApi(QObject *parent = nullptr);
+    // Without that refresh, for an owner that refreshes when its work
+    // begins (the background worker: its full refresh reads the snapshot
+    // once, on its own thread rather than on the one that built it).
+    struct Unrefreshed {};
+    KV_RaidApi(Unrefreshed, QObject *parent);
 
     // Enumerates the cores and re-reads the configuration into a new
     // snapshot; 1 when the whole configuration was read. Otherwise 0, and
@@ -131,15 +136,18 @@ public:
 
     // Appends the events the core holds from `sequence` on, as FetchEvent
     // reads them one by one, up to the first that is not a real event; they
-    // are read in one core operation. Returns the sequence to ask from next.
-    quint32 FetchEvents(quint32 sequence, quint32 language, QList<KV_EventRec> *events);
+    // are read in one core operation, at most `most` of them. Returns the
+    // sequence to ask from next.
+    quint32 FetchEvents(quint32 sequence, quint32 language, QList<KV_EventRec> *events,
+                        quint32 most = UINT32_MAX);
 
     // Refreshes and builds the window's bundle; `events` are fetched from
     // sequence `firstEventSequence` on (by `fetchEvent` one by one, by
-    // FetchEvents when null) until a fetch reports anything but 53.
+    // FetchEvents when null) until a fetch reports anything but 53 or
+    // `mostEvents` have been fetched (then the bundle says there may be more).
     using EventFetcher = KV_EventRec (*)(KV_RaidApi &, quint32 sequence, quint32 language);
     RaidDataBundle BuildBundle(quint32 firstEventSequence, quint32 language,
-                               EventFetcher fetchEvent = nullptr);
+                               EventFetcher fetchEvent = nullptr, quint32 mostEvents = UINT32_MAX);
 
     // --- Array commands ---------------------------------------------------
     // Each checks its preconditions on the snapshot and sends nothing when

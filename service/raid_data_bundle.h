@@ -52,6 +52,9 @@ public:
     QList<bool> diskHotSwap;
     QList<KV_EventRec> events;
     quint32 nextEventSeq = 0;
+    // Set when `events` stopped at the batch bound the refresh was given:
+    // the driver may hold more from `nextEventSeq` on, for the next refresh.
+    bool moreEvents = false;
 
     // Set when the host could not tell which arrays hold the system (a
     // query of the system drive's volume or disks failed). Delete, Secure

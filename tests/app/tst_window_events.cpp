@@ -145,6 +145,44 @@ private slots:
 
     // New rows go where the view's stable sort of the whole list would put
     // them, by any column and in either order, after the rows equal to them.
+    // A driver log longer than the first bundle's batch: the rest follows at
+    // once, every event shown once and untimed, as one first load; the first
+    // event after it is timed and is the only one in the event log file.
+    void longBacklogFollowsTheFirstBundle()
+    {
+        kvemu::StoredState stored{kvemu::demoModel(), kvemu::demoModel(), kvemu::EventLog::fresh()};
+        for (quint32 i = 0; i < 700; ++i)
+            stored.events.add(1024, {1 + i % 4});
+        emulator_ = std::make_shared<kvemu::Emulator>(std::move(stored),
+                                                      std::make_shared<kvemu::ManualClock>());
+        kv::setPlatform(std::make_shared<kvemu::InProcessPlatform>(emulator_));
+        qsizetype held = 0; // from the window's first sequence, 3, on
+        const kvemu::EventLog log = emulator_->events();
+        for (const kvemu::EventRecord &record : log.records())
+            held += record.sequence >= 3 ? 1 : 0;
+        QVERIFY(held >= 700);
+
+        auto window = openWindow();
+        const QHash<quint32, QString> times = timesOf(window->eventList());
+        QCOMPARE(window->eventList()->topLevelItemCount(), held);
+        QCOMPARE(times.size(), held); // no number twice
+        for (const QString &time : times)
+            QCOMPARE(time, UnknownTime);
+        QCOMPARE(window->eventList()->topLevelItem(0)->data(0, Qt::DisplayRole).toUInt() + 1,
+                 window->nextEventSequence()); // newest first, none left out
+        QVERIFY(!QFile::exists(window->eventLogPath()));
+
+        QVERIFY(emulator_->control("remove 12").ok);
+        window->triggerFullRefresh();
+        QTRY_VERIFY_WITH_TIMEOUT(!window->refreshInProgress(), 20000);
+        stopTimers(*window);
+        const qsizetype added = window->eventList()->topLevelItemCount() - held;
+        QVERIFY(added > 0);
+        QFile file(window->eventLogPath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll().count("<LogEntry>"), added);
+    }
+
     void newEventsTakeTheirSortedPlace_data()
     {
         QTest::addColumn<int>("column");

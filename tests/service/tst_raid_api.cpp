@@ -567,6 +567,21 @@ private slots:
         QCOMPARE(api.FetchEvent(1, 36).status, 7u); // no language 36: no event
     }
 
+    // A worker reads the snapshot when its operation begins, not when it is
+    // built on its caller's thread: a full refresh reads it once.
+    void workerReadsWhenItsOperationBegins()
+    {
+        auto emulator = std::make_shared<kvemu::Emulator>(
+            kvemu::StoredState{kvemu::demoModel(), kvemu::demoModel()},
+            std::make_shared<kvemu::ManualClock>());
+        kv::setPlatform(std::make_shared<kvemu::InProcessPlatform>(emulator));
+        const KV_SnapshotRef before = KV_SnapshotStore::latest();
+        ApiWorker worker;
+        QCOMPARE(KV_SnapshotStore::latest(), before);
+        worker.AsyncRescan();
+        QVERIFY(KV_SnapshotStore::latest() != before);
+    }
+
     // Refreshes on worker threads while this thread queries and asks for
     // statistics: every query sees one whole snapshot (run under the
     // sanitizers, this is also the data-race check).
