@@ -25,7 +25,7 @@ void KV_MainWindow::setUpHealth(QBoxLayout *layout)
     using namespace KV_Appearance;
     viewMenu_->addSeparator();
     QAction *closeToTray =
-        addMenuAction(viewMenu_, KV_Action::CloseToTray, tr("Close to &Tray"),
+        addMenuAction(viewMenu_, KV_Action::CloseToTray, tr("C&lose to Tray"),
                       tr("Closing the window keeps the console watching the arrays from the tray."),
                       health_->trayAvailable());
     closeToTray->setCheckable(true);

@@ -2,81 +2,697 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar">
 <context>
+    <name>KV_AboutDialog</name>
+    <message>
+        <source>Application Version:</source>
+        <translation>إصدار التطبيق:</translation>
+    </message>
+    <message>
+        <source>kvraid.sys:</source>
+        <translation>kvraid.sys:</translation>
+    </message>
+    <message>
+        <source>kvcfg.sys:</source>
+        <translation>kvcfg.sys:</translation>
+    </message>
+    <message>
+        <source>kvbottom.sys:</source>
+        <translation>kvbottom.sys:</translation>
+    </message>
+</context>
+<context>
     <name>KV_ArrayForm</name>
     <message>
         <source>Volume  (JBOD)</source>
-        <translation type="unfinished"></translation>
+        <translation>وحدة تخزين  (JBOD)</translation>
     </message>
     <message>
         <source>RAID 0  (Stripe)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 0  (تقسيم)</translation>
     </message>
     <message>
         <source>RAID 1  (Mirror)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 1  (نسخ متطابق)</translation>
     </message>
     <message>
         <source>RAID 10 (Stripe of Mirrors)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 10 (تقسيم للنسخ المتطابقة)</translation>
     </message>
     <message>
         <source>RAID 5   (Stripe with Parity)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 5   (تقسيم مع تماثل)</translation>
     </message>
     <message>
         <source>RAID 6   (Stripe with 2 Parities)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 6   (تقسيم مع تماثل مزدوج)</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>نعم</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>لا</translation>
     </message>
     <message>
         <source>Disk </source>
-        <translation type="unfinished"></translation>
+        <translation>القرص </translation>
     </message>
     <message>
         <source>Invalid Configuration: </source>
-        <translation type="unfinished"></translation>
+        <translation>تكوين غير صالح: </translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>متقدم</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>بسيط</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ArrayNameDialog</name>
+    <message>
+        <source>Enter an array name of up to 30 characters.</source>
+        <translation>أدخل اسمًا للمصفوفة لا يزيد على 30 حرفًا.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source> Array Name</source>
+        <translation> اسم المصفوفة</translation>
+    </message>
+    <message>
+        <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
+        <translation>اسم غير صالح: لا يجوز أن يطابق اسم المصفوفة اسم مصفوفة موجودة أو أن يحتوي على الأحرف التالية: ()^,.=|&quot;-[]</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ClearMetadataDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>مربع حوار</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>قائمة الأقراص:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>وحدة التحكم/القناة</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>الحالة</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>قيد الاستخدام</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>المساحة الحرة</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>رقم الطراز</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>تحديد</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>الكل</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>مسح البيانات الوصفية</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>
     <name>KV_CreateDialog</name>
     <message>
         <source>No disks with free space were detected, to create a RAID array please first free up space on an existing disk or add an additional disk to the system.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يتم العثور على أقراص بها مساحة حرة. لإنشاء مصفوفة RAID، حرر أولاً مساحة على قرص موجود أو أضف قرصًا آخر إلى النظام.</translation>
     </message>
     <message>
         <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
-        <translation type="unfinished"></translation>
+        <translation>اسم غير صالح: لا يجوز أن يطابق اسم المصفوفة اسم مصفوفة موجودة أو أن يحتوي على الأحرف التالية: ()^,.=|&quot;-[]</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>تأكيد الإنشاء</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>تحذير: لقد ضمّنت قرصًا احتياطيًا في المصفوفة. هل تريد المتابعة؟</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>تحذير: تم اكتشاف خلط بين محركات أقراص مختلفة! للحصول على أفضل أداء لا يُنصح بالخلط بين محركات أقراص يختلف أداؤها اختلافًا كبيرًا. هل تريد الإنشاء على أي حال؟</translation>
     </message>
     <message>
         <source>Create failed</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل الإنشاء</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>إنشاء</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>معاينة</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>القرص</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>نوع المنفذ</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>السعة</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>الاستخدامات</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>المساحة الحرة</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>أكبر مساحة حرة </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>احتياطي عام</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>Trim</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>تبديل ساخن مُبلَّغ عنه</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>رقم الطراز</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>الرقم التسلسلي</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>إصدار البرنامج الثابت</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>خيارات المصفوفة</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>النوع:</translation>
+    </message>
+    <message>
+        <source>Array Name:</source>
+        <translation>اسم المصفوفة:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>منظمة كـ:</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>السعة:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>السعة القصوى:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>السعة القصوى</translation>
+    </message>
+    <message>
+        <source>Cache Options:</source>
+        <translation>خيارات ذاكرة التخزين المؤقت:</translation>
+    </message>
+    <message>
+        <source>Cache Tag Size:</source>
+        <translation>حجم علامة ذاكرة التخزين المؤقت:</translation>
+    </message>
+    <message>
+        <source>Trim:</source>
+        <translation>Trim:</translation>
+    </message>
+    <message>
+        <source>Background Array Scan</source>
+        <translation>فحص المصفوفة في الخلفية</translation>
+    </message>
+    <message>
+        <source>Skip Initialize  (Not Recommended)</source>
+        <translation>تخطي التهيئة  (غير مستحسن)</translation>
+    </message>
+    <message>
+        <source>Leave Existing Data Intact</source>
+        <translation>الإبقاء على البيانات الموجودة</translation>
+    </message>
+    <message>
+        <source>Zero Create</source>
+        <translation>إنشاء بالأصفار</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>تحديد</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>الكل</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>كل أقراص NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>كل أقراص SATA SSD</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>كل الأقراص الصلبة</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>غير المستخدمة</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DeleteForm</name>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>تحديد الكل</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>الجهاز</translation>
+    </message>
+    <message>
+        <source>OS Name</source>
+        <translation>الاسم في نظام التشغيل</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>النظام</translation>
+    </message>
+    <message>
+        <source>Partition</source>
+        <translation>القسم</translation>
+    </message>
+    <message>
+        <source>Array Name</source>
+        <translation>اسم المصفوفة</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>النوع</translation>
+    </message>
+    <message>
+        <source>Total Capacity</source>
+        <translation>السعة الإجمالية</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>الحالة</translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation>ذاكرة التخزين المؤقت</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>نعم</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>لا</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected Array(s): </source>
+        <translation>هل تريد بالتأكيد حذف المصفوفات المحددة: </translation>
+    </message>
+    <message>
+        <source>Confirm Action</source>
+        <translation>تأكيد الإجراء</translation>
+    </message>
+    <message>
+        <source>Deleting arrays...</source>
+        <translation>جارٍ حذف المصفوفات...</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>إلغاء الأمر</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DiskProperites</name>
+    <message>
+        <source>Select All</source>
+        <translation>تحديد الكل</translation>
+    </message>
+    <message>
+        <source>Disk Properties</source>
+        <translation>خصائص القرص</translation>
+    </message>
+    <message>
+        <source>Disk Write Back Caching:</source>
+        <translation>التخزين المؤقت للكتابة المؤجلة للقرص:</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>تمكين</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>تعطيل</translation>
+    </message>
+    <message>
+        <source>Disk Read Ahead:</source>
+        <translation>القراءة المسبقة للقرص:</translation>
+    </message>
+    <message>
+        <source>SMART Polling:</source>
+        <translation>استطلاع SMART:</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>خروج</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>ممكّن</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>معطّل</translation>
+    </message>
+    <message>
+        <source>Note: Turning Disk Write Back Caching on may increase the likelihood of data corruption if the system power were to fail.</source>
+        <translation>ملاحظة: قد يزيد تشغيل التخزين المؤقت للكتابة المؤجلة للقرص من احتمال تلف البيانات في حال انقطاع التيار الكهربائي عن النظام.</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>القرص</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>الحالة</translation>
+    </message>
+    <message>
+        <source>Write Back Cache</source>
+        <translation>ذاكرة مؤقتة للكتابة المؤجلة</translation>
+    </message>
+    <message>
+        <source>Read Ahead</source>
+        <translation>القراءة المسبقة</translation>
+    </message>
+    <message>
+        <source>SMART Poll</source>
+        <translation>استطلاع SMART</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>الاستخدامات</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>نوع المنفذ</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>رقم الطراز</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>الرقم التسلسلي</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>مراجعة البرنامج الثابت</translation>
+    </message>
+    <message>
+        <source> is a NVMe device and cannot change disk cache settings.</source>
+        <translation> جهاز NVMe ولا يمكن تغيير إعدادات ذاكرة التخزين المؤقت للقرص فيه.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Health</name>
+    <message>
+        <source>Array %1</source>
+        <translation>المصفوفة %1</translation>
+    </message>
+    <message>
+        <source>Array %1 %2</source>
+        <translation>المصفوفة %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1, paused</source>
+        <translation>%1، متوقفة مؤقتًا</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1، %2</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 غير متصلة</translation>
+    </message>
+    <message>
+        <source>%1 is rebuilding while disk %2 reports S.M.A.R.T. errors: one more failure would lose it</source>
+        <translation>جارٍ إعادة بناء %1 بينما يبلّغ القرص %2 عن أخطاء S.M.A.R.T.: أي فشل آخر سيؤدي إلى فقدانها</translation>
+    </message>
+    <message>
+        <source>rebuilding onto disk %1, %2</source>
+        <translation>إعادة البناء على القرص %1، %2</translation>
+    </message>
+    <message>
+        <source>rebuilding, %1</source>
+        <translation>إعادة البناء، %1</translation>
+    </message>
+    <message>
+        <source>%1 is critical: %2</source>
+        <translation>%1 في حالة حرجة: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>حالة %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is critical: disk %2 has failed</source>
+        <translation>%1 في حالة حرجة: فشل القرص %2</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 في حالة حرجة</translation>
+    </message>
+    <message>
+        <source>%1 is being transformed: %2</source>
+        <translation>جارٍ تحويل %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being created: %2</source>
+        <translation>جارٍ إنشاء %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being securely erased: %2</source>
+        <translation>جارٍ المسح الآمن لـ %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 has a failed member on disk %2</source>
+        <translation>%1 بها عضو فاشل على القرص %2</translation>
+    </message>
+    <message>
+        <source>%1 has lost its last spare</source>
+        <translation>فقدت %1 آخر قرص احتياطي لها</translation>
+    </message>
+    <message>
+        <source>consistency check</source>
+        <translation>التحقق من التناسق</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2، %3</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>المتبقي أقل من دقيقة</translation>
+    </message>
+    <message>
+        <source>about a minute left</source>
+        <translation>المتبقي حوالي دقيقة</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours left</source>
+        <translation>
+            <numerusform>المتبقي حوالي %n ساعة</numerusform>
+            <numerusform>المتبقي حوالي %n ساعة</numerusform>
+            <numerusform>المتبقي حوالي %n ساعة</numerusform>
+            <numerusform>المتبقي حوالي %n ساعات</numerusform>
+            <numerusform>المتبقي حوالي %n ساعة</numerusform>
+            <numerusform>المتبقي حوالي %n ساعة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes left</source>
+        <translation>
+            <numerusform>المتبقي حوالي %n دقيقة</numerusform>
+            <numerusform>المتبقي حوالي %n دقيقة</numerusform>
+            <numerusform>المتبقي حوالي %n دقيقة</numerusform>
+            <numerusform>المتبقي حوالي %n دقائق</numerusform>
+            <numerusform>المتبقي حوالي %n دقيقة</numerusform>
+            <numerusform>المتبقي حوالي %n دقيقة</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The RAID driver is not answering</source>
+        <translation>برنامج تشغيل RAID لا يستجيب</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>القرص %1 يبلّغ عن أخطاء S.M.A.R.T.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (and %n more)</source>
+        <translation>
+            <numerusform>%1 (و%n غيرها)</numerusform>
+            <numerusform>%1 (و%n غيرها)</numerusform>
+            <numerusform>%1 (و%n غيرها)</numerusform>
+            <numerusform>%1 (و%n غيرها)</numerusform>
+            <numerusform>%1 (و%n غيرها)</numerusform>
+            <numerusform>%1 (و%n غيرها)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No arrays are configured</source>
+        <translation>لا توجد مصفوفات مكوّنة</translation>
+    </message>
+    <message>
+        <source>The array is healthy</source>
+        <translation>المصفوفة سليمة</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n arrays are healthy</source>
+        <translation>
+            <numerusform>جميع المصفوفات (%n) سليمة</numerusform>
+            <numerusform>المصفوفة (%n) سليمة</numerusform>
+            <numerusform>المصفوفتان (%n) سليمتان</numerusform>
+            <numerusform>جميع المصفوفات الـ %n سليمة</numerusform>
+            <numerusform>جميع المصفوفات الـ %n سليمة</numerusform>
+            <numerusform>جميع المصفوفات الـ %n سليمة</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1؛ %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_HealthMonitor</name>
+    <message>
+        <source>&amp;Show %1</source>
+        <translation>إ&amp;ظهار %1</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;خروج</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 في حالة حرجة</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 غير متصلة</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has finished; the array is healthy again</source>
+        <translation>%1: اكتملت إعادة البناء؛ المصفوفة سليمة مرة أخرى</translation>
+    </message>
+    <message>
+        <source>%1: the transform has finished</source>
+        <translation>%1: اكتمل التحويل</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has ended; the array is %2</source>
+        <translation>%1: انتهت إعادة البناء؛ حالة المصفوفة: %2</translation>
+    </message>
+    <message>
+        <source>%1: the transform has ended; the array is %2</source>
+        <translation>%1: انتهى التحويل؛ حالة المصفوفة: %2</translation>
+    </message>
+    <message>
+        <source>Spare disk %1 has taken the place of a failed member</source>
+        <translation>حلّ القرص الاحتياطي %1 محل عضو فاشل</translation>
+    </message>
+    <message>
+        <source>Disk %1</source>
+        <translation>القرص %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has failed</source>
+        <translation>فشل القرص %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>القرص %1 يبلّغ عن أخطاء S.M.A.R.T.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n arrays or disks changed: %1</source>
+        <translation>
+            <numerusform>المصفوفات أو الأقراص التي تغيّرت (%n): %1</numerusform>
+            <numerusform>تغيّرت مصفوفة أو قرص واحد (%n): %1</numerusform>
+            <numerusform>تغيّرت مصفوفتان أو قرصان (%n): %1</numerusform>
+            <numerusform>تغيّرت %n مصفوفات أو أقراص: %1</numerusform>
+            <numerusform>تغيّرت %n مصفوفة أو قرصًا: %1</numerusform>
+            <numerusform>تغيّرت %n مصفوفة أو قرص: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -923,38 +1539,516 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
     </message>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>تحويل</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>إنشاء</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Task Priority</source>
+        <translation>أولوية المهمة</translation>
+    </message>
+    <message>
+        <source>Initialize Disks</source>
+        <translation>تهيئة الأقراص</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>مسح البيانات الوصفية</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>الخصائص</translation>
+    </message>
+    <message>
+        <source>S.M.A.R.T. Overview</source>
+        <translation>نظرة عامة على S.M.A.R.T.</translation>
+    </message>
+    <message>
+        <source>Controllers</source>
+        <translation>وحدات التحكم</translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation>حول </translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>خيارات</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle...</source>
+        <translation>حفظ حزمة الدعم...</translation>
+    </message>
+    <message>
+        <source>Save the configuration, logs and S.M.A.R.T. reports in one file for support</source>
+        <translation>حفظ التكوين والسجلات وتقارير S.M.A.R.T. في ملف واحد لفريق الدعم</translation>
+    </message>
+    <message>
+        <source>C&amp;lose to Tray</source>
+        <translation>&amp;إغلاق إلى علبة النظام</translation>
+    </message>
+    <message>
+        <source>Closing the window keeps the console watching the arrays from the tray.</source>
+        <translation>عند إغلاق النافذة تواصل وحدة التحكم مراقبة المصفوفات من علبة النظام.</translation>
+    </message>
+    <message>
+        <source>Paused: no time left is estimated while the task waits.</source>
+        <translation>متوقفة مؤقتًا: لا يُقدَّر الوقت المتبقي أثناء انتظار المهمة.</translation>
+    </message>
+    <message>
+        <source>The time left is estimated once the task&apos;s progress has been seen for a minute.</source>
+        <translation>يُقدَّر الوقت المتبقي بعد مراقبة تقدّم المهمة لمدة دقيقة.</translation>
+    </message>
+    <message>
+        <source>The disk has failed; the driver reports it as %1.</source>
+        <translation>فشل القرص؛ يبلّغ برنامج التشغيل عنه بالحالة %1.</translation>
+    </message>
+    <message>
+        <source>The disk reports S.M.A.R.T. errors: replace it soon.</source>
+        <translation>القرص يبلّغ عن أخطاء S.M.A.R.T.: استبدله قريبًا.</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle</source>
+        <translation>حفظ حزمة الدعم</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>أرشيفات Zip (*.zip)</translation>
+    </message>
+    <message>
+        <source>The support bundle was saved to %1.</source>
+        <translation>تم حفظ حزمة الدعم في %1.</translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved to %1: %2</source>
+        <translation>تعذر حفظ حزمة الدعم في %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_MetadataDiskList</name>
+    <message>
+        <source>Disk</source>
+        <translation>القرص</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>الحالة</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>النوع</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>الاستخدامات</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>المساحة الحرة</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>رقم الطراز</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>الرقم التسلسلي</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>تعذرت قراءة التكوين؛ لم يتم تغيير أي شيء.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed. Close this window and open it again for the disks as they are now.</source>
+        <translation>القرص %1 لم يعد موجودًا؛ لم يتم تغيير أي شيء. أغلق هذه النافذة وافتحها مرة أخرى لعرض الأقراص بحالتها الحالية.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_SmartDiskDialog</name>
+    <message>
+        <source>Disk List:</source>
+        <translation>قائمة الأقراص:</translation>
+    </message>
+    <message>
+        <source>Query Selected S.M.A.R.T. Data</source>
+        <translation>الاستعلام عن بيانات S.M.A.R.T. المحددة</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>خروج</translation>
+    </message>
+    <message>
+        <source>%1y  %2d  %3hr</source>
+        <translation>%1 سنة  %2 يوم  %3 ساعة</translation>
+    </message>
+    <message>
+        <source>%1d  %2hr</source>
+        <translation>%1 يوم  %2 ساعة</translation>
+    </message>
+    <message>
+        <source>Unable to retreive</source>
+        <translation>تعذر الاسترداد</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>القرص</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>نوع المنفذ</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>السعة</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>الاستخدامات</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>رقم الطراز</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>الرقم التسلسلي</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>مراجعة البرنامج الثابت</translation>
+    </message>
+    <message>
+        <source>Power on Hours</source>
+        <translation>ساعات التشغيل</translation>
+    </message>
+    <message>
+        <source>Power Cycle</source>
+        <translation>دورات التشغيل</translation>
+    </message>
+    <message>
+        <source>Temperature (Celsius)</source>
+        <translation>درجة الحرارة (مئوية)</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Startup</name>
+    <message>
+        <source>Velmora: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); velmora-cli gives the console&apos;s commands in a terminal.</source>
+        <translation>Velmora: لا توجد شاشة لفتح النافذة عليها (لم يتم تعيين DISPLAY ولا WAYLAND_DISPLAY)؛ يوفّر velmora-cli أوامر وحدة التحكم في نافذة طرفية.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_TaskPriorityDialog</name>
+    <message>
+        <source>Confirm</source>
+        <translation>تأكيد</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Current priority of the &apos;%1&apos; task: %2</source>
+        <translation>الأولوية الحالية للمهمة &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>Use the slider to choose a new priority for the &apos;%1&apos; task on array &apos;%2&apos;.</source>
+        <translation>استخدم شريط التمرير لاختيار أولوية جديدة للمهمة &apos;%1&apos; في المصفوفة &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>New priority: %1</source>
+        <translation>الأولوية الجديدة: %1</translation>
     </message>
 </context>
 <context>
     <name>KV_TransformDialog</name>
     <message>
         <source>Confirm Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>تأكيد التحويل</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>تحذير: لقد ضمّنت قرصًا احتياطيًا في المصفوفة. هل تريد المتابعة؟</translation>
     </message>
     <message>
         <source>Warning: This array transform includes a hot swappable device. After the transform completes a system reboot must be performed to notify the OS of the array&apos;s underlying device changes. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>تحذير: يتضمن تحويل المصفوفة هذا جهازًا قابلاً للتبديل الساخن. بعد اكتمال التحويل يجب إعادة تشغيل النظام لإعلام نظام التشغيل بتغييرات الأجهزة التي تتكون منها المصفوفة. هل تريد المتابعة؟</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>تأكيد الإنشاء</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>تحذير: تم اكتشاف خلط بين محركات أقراص مختلفة! للحصول على أفضل أداء لا يُنصح بالخلط بين محركات أقراص يختلف أداؤها اختلافًا كبيرًا. هل تريد الإنشاء على أي حال؟</translation>
     </message>
     <message>
         <source>Transform command failed</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل أمر التحويل</translation>
+    </message>
+    <message>
+        <source>Transform</source>
+        <translation>تحويل</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>المصدر</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>الوجهة</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>القرص</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>نوع المنفذ</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>السعة</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>الاستخدامات</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>المساحة الحرة</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>أكبر مساحة حرة </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>احتياطي عام</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>تبديل ساخن مُبلَّغ عنه</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>رقم الطراز</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>الرقم التسلسلي</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>إصدار البرنامج الثابت</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>خيارات المصفوفة</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>النوع:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>منظمة كـ:</translation>
+    </message>
+    <message>
+        <source>Current Capacity:</source>
+        <translation>السعة الحالية:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>السعة:</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>السعة القصوى:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>السعة القصوى</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>تحديد</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>الكل</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>كل أقراص NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>كل أقراص SATA SSD</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>كل الأقراص الصلبة</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>غير المستخدمة</translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation>بدون تغيير</translation>
+    </message>
+    <message>
+        <source>Commit</source>
+        <translation>تطبيق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>KV_diskSpareDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>مربع حوار</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>القرص</translation>
+    </message>
+    <message>
+        <source>Assign as Dedicated Spare</source>
+        <translation>تعيين كقرص احتياطي مخصص</translation>
+    </message>
+    <message>
+        <source>Assign as Global Spare</source>
+        <translation>تعيين كقرص احتياطي عام</translation>
+    </message>
+    <message>
+        <source>Identify Disk using LEDs</source>
+        <translation>تحديد القرص بمصابيح LED</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>إزالة الجهاز</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Prepare to Remove</source>
+        <translation>تجهيز للإزالة</translation>
+    </message>
+    <message>
+        <source>Remove as Global Spare</source>
+        <translation>إزالة كقرص احتياطي عام</translation>
+    </message>
+    <message>
+        <source>Remove as Dedicated Spare</source>
+        <translation>إزالة كقرص احتياطي مخصص</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>خيارات</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>تعذرت قراءة التكوين؛ لم يتم تغيير أي شيء.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed.</source>
+        <translation>القرص %1 لم يعد موجودًا؛ لم يتم تغيير أي شيء.</translation>
+    </message>
+    <message>
+        <source>Confirm Spare Assignment</source>
+        <translation>تأكيد تعيين القرص الاحتياطي</translation>
+    </message>
+    <message>
+        <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to continue with spare assignment?</source>
+        <translation>تحذير: تم اكتشاف خلط بين محركات أقراص مختلفة! للحصول على أفضل أداء لا يُنصح بالخلط بين محركات أقراص يختلف أداؤها اختلافًا كبيرًا. هل تريد متابعة تعيين القرص الاحتياطي؟</translation>
+    </message>
+    <message>
+        <source>Identify Disk</source>
+        <translation>تحديد القرص</translation>
+    </message>
+    <message>
+        <source>The LEDs representing the selected Disk are now lit. Click &apos;OK&apos; to stop identifying.</source>
+        <translation>مصابيح LED الخاصة بالقرص المحدد مضاءة الآن. انقر &apos;موافق&apos; لإيقاف التحديد.</translation>
+    </message>
+    <message>
+        <source>Remove Device Status</source>
+        <translation>حالة إزالة الجهاز</translation>
+    </message>
+</context>
+<context>
+    <name>KV_initDisksDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>مربع حوار</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>قائمة الأقراص:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>وحدة التحكم/القناة</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>الحالة</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>قيد الاستخدام</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>المساحة الحرة</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>رقم الطراز</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>تحديد</translation>
+    </message>
+    <message>
+        <source>Un-Initiliazed</source>
+        <translation>غير المهيأة</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>الكل</translation>
+    </message>
+    <message>
+        <source>Initialize Selected</source>
+        <translation>تهيئة المحدد</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>
@@ -991,175 +2085,238 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
     <name>createDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>خيارات المصفوفة</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>النوع:</translation>
     </message>
     <message>
         <source>Array Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>اسم المصفوفة:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>منظمة كـ:</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>السعة:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>السعة القصوى:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>السعة القصوى</translation>
     </message>
     <message>
         <source>Cache Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>خيارات ذاكرة التخزين المؤقت:</translation>
     </message>
     <message>
         <source>Cache Tag Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>حجم علامة ذاكرة التخزين المؤقت:</translation>
     </message>
     <message>
         <source>Trim:</source>
-        <translation type="unfinished"></translation>
+        <translation>Trim:</translation>
     </message>
     <message>
         <source>Background Array Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>فحص المصفوفة في الخلفية</translation>
     </message>
     <message>
         <source>Skip Initialize  (Not Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>تخطي التهيئة  (غير مستحسن)</translation>
     </message>
     <message>
         <source>Leave Existing Data Intact</source>
-        <translation type="unfinished"></translation>
+        <translation>الإبقاء على البيانات الموجودة</translation>
     </message>
     <message>
         <source>Zero Create</source>
-        <translation type="unfinished"></translation>
+        <translation>إنشاء بالأصفار</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>تحديد</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>الكل</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>كل أقراص NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>كل أقراص SATA SSD</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>كل الأقراص الصلبة</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>غير المستخدمة</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>إنشاء</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
     <message>
         <source>Read + Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>ذاكرة مؤقتة للقراءة + للكتابة المؤجلة</translation>
     </message>
     <message>
         <source>Read Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>ذاكرة مؤقتة للقراءة</translation>
     </message>
     <message>
         <source>Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>ذاكرة مؤقتة للكتابة المؤجلة</translation>
     </message>
     <message>
         <source>No Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>بدون ذاكرة تخزين مؤقت</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>افتراضي</translation>
     </message>
     <message>
         <source>64 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>64 كيلوبايت</translation>
     </message>
     <message>
         <source>128 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>128 كيلوبايت</translation>
     </message>
     <message>
         <source>256 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>256 كيلوبايت</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>القرص</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>نوع المنفذ</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>السعة</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>الاستخدامات</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>المساحة الحرة</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>أكبر مساحة حرة </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>احتياطي عام</translation>
     </message>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>Trim</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>تبديل ساخن مُبلَّغ عنه</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم الطراز</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>الرقم التسلسلي</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>إصدار البرنامج الثابت</translation>
+    </message>
+</context>
+<context>
+    <name>kv_ControllerProperties</name>
+    <message>
+        <source>Controller List:</source>
+        <translation>قائمة وحدات التحكم:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>غير متاح</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>الرقم</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>النوع</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>القرص</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>الطراز</translation>
+    </message>
+    <message>
+        <source>Port Count</source>
+        <translation>عدد المنافذ</translation>
+    </message>
+    <message>
+        <source>PCI Vendor ID</source>
+        <translation>معرّف مورّد PCI</translation>
+    </message>
+    <message>
+        <source>PCI Device ID</source>
+        <translation>معرّف جهاز PCI</translation>
+    </message>
+    <message>
+        <source>PCI SubVendor ID</source>
+        <translation>معرّف المورّد الفرعي PCI</translation>
+    </message>
+    <message>
+        <source>PCI SubDevice ID</source>
+        <translation>معرّف الجهاز الفرعي PCI</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>الناقل</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>الفتحة</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>الوظيفة</translation>
     </message>
 </context>
 <context>
@@ -1181,115 +2338,115 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
     <name>transformDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>خيارات المصفوفة</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>النوع:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>منظمة كـ:</translation>
     </message>
     <message>
         <source>Current Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>السعة الحالية:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>السعة:</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>السعة القصوى:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>السعة القصوى</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>تحديد</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>الكل</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>كل أقراص NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>كل أقراص SATA SSD</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>كل الأقراص الصلبة</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>غير المستخدمة</translation>
     </message>
     <message>
         <source>Same</source>
-        <translation type="unfinished"></translation>
+        <translation>بدون تغيير</translation>
     </message>
     <message>
         <source>Commit</source>
-        <translation type="unfinished"></translation>
+        <translation>تطبيق</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>القرص</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>نوع المنفذ</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>السعة</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>الاستخدامات</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>المساحة الحرة</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>أكبر مساحة حرة </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>احتياطي عام</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>تبديل ساخن مُبلَّغ عنه</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم الطراز</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>الرقم التسلسلي</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>إصدار البرنامج الثابت</translation>
     </message>
 </context>
 </TS>

@@ -2,81 +2,677 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="bg_BG">
 <context>
+    <name>KV_AboutDialog</name>
+    <message>
+        <source>Application Version:</source>
+        <translation>Версия на приложението:</translation>
+    </message>
+    <message>
+        <source>kvraid.sys:</source>
+        <translation>kvraid.sys:</translation>
+    </message>
+    <message>
+        <source>kvcfg.sys:</source>
+        <translation>kvcfg.sys:</translation>
+    </message>
+    <message>
+        <source>kvbottom.sys:</source>
+        <translation>kvbottom.sys:</translation>
+    </message>
+</context>
+<context>
     <name>KV_ArrayForm</name>
     <message>
         <source>Volume  (JBOD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Том  (JBOD)</translation>
     </message>
     <message>
         <source>RAID 0  (Stripe)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 0  (разпределяне)</translation>
     </message>
     <message>
         <source>RAID 1  (Mirror)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 1  (огледало)</translation>
     </message>
     <message>
         <source>RAID 10 (Stripe of Mirrors)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 10 (разпределяне на огледала)</translation>
     </message>
     <message>
         <source>RAID 5   (Stripe with Parity)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 5   (разпределяне с четност)</translation>
     </message>
     <message>
         <source>RAID 6   (Stripe with 2 Parities)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 6   (разпределяне с 2 четности)</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Да</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Не</translation>
     </message>
     <message>
         <source>Disk </source>
-        <translation type="unfinished"></translation>
+        <translation>Диск </translation>
     </message>
     <message>
         <source>Invalid Configuration: </source>
-        <translation type="unfinished"></translation>
+        <translation>Невалидна конфигурация: </translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Разширени</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Обикновено</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ArrayNameDialog</name>
+    <message>
+        <source>Enter an array name of up to 30 characters.</source>
+        <translation>Въведете име на масив до 30 знака.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отказ</translation>
+    </message>
+    <message>
+        <source> Array Name</source>
+        <translation> Име на масив</translation>
+    </message>
+    <message>
+        <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
+        <translation>Невалидно име: името на масив не може да съвпада с имената на съществуващи масиви или да съдържа следните знаци: ()^,.=|&quot;-[]</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ClearMetadataDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Диалогов прозорец</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Списък на дисковете:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Контр. кан.</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Състояние</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>Използва се</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Свободно място</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Номер на модела</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Избор</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Всички</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Изчистване на метаданни</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отказ</translation>
     </message>
 </context>
 <context>
     <name>KV_CreateDialog</name>
     <message>
         <source>No disks with free space were detected, to create a RAID array please first free up space on an existing disk or add an additional disk to the system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не са открити дискове със свободно място. За да създадете RAID масив, първо освободете място на съществуващ диск или добавете още един диск към системата.</translation>
     </message>
     <message>
         <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
-        <translation type="unfinished"></translation>
+        <translation>Невалидно име: името на масив не може да съвпада с имената на съществуващи масиви или да съдържа следните знаци: ()^,.=|&quot;-[]</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Потвърждаване на създаването</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Предупреждение: включихте резервен диск в масива. Искате ли да продължите?</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Предупреждение: открито е смесване на устройства! За най-добра производителност не се препоръчва смесване на устройства със значително различна производителност. Искате ли все пак да създадете масива?</translation>
     </message>
     <message>
         <source>Create failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Създаването е неуспешно</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Създаване</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Преглед</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Диск</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Тип порт</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Капацитет</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Употреба</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Свободно място</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Най-голямо свободно </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>ГР</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>TRIM</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Уведомена гореща смяна</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Номер на модела</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Сериен номер</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Версия на фърмуера</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Опции на масива</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Тип:</translation>
+    </message>
+    <message>
+        <source>Array Name:</source>
+        <translation>Име на масив:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Организация:</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Капацитет:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>МБ</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Макс. капацитет:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Макс. капацитет</translation>
+    </message>
+    <message>
+        <source>Cache Options:</source>
+        <translation>Опции на кеша:</translation>
+    </message>
+    <message>
+        <source>Cache Tag Size:</source>
+        <translation>Размер на етикета на кеша:</translation>
+    </message>
+    <message>
+        <source>Trim:</source>
+        <translation>TRIM:</translation>
+    </message>
+    <message>
+        <source>Background Array Scan</source>
+        <translation>Фоново сканиране на масива</translation>
+    </message>
+    <message>
+        <source>Skip Initialize  (Not Recommended)</source>
+        <translation>Пропускане на инициализацията  (не се препоръчва)</translation>
+    </message>
+    <message>
+        <source>Leave Existing Data Intact</source>
+        <translation>Запазване на съществуващите данни</translation>
+    </message>
+    <message>
+        <source>Zero Create</source>
+        <translation>Създаване с нулиране</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Избор</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Всички</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Всички NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Всички SATA SSD</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Всички HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Неизползвани</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отказ</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DeleteForm</name>
+    <message>
+        <source>Delete</source>
+        <translation>Изтриване</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Избор на всички</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отказ</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Устройство</translation>
+    </message>
+    <message>
+        <source>OS Name</source>
+        <translation>Име в ОС</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Система</translation>
+    </message>
+    <message>
+        <source>Partition</source>
+        <translation>Дял</translation>
+    </message>
+    <message>
+        <source>Array Name</source>
+        <translation>Име на масив</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Total Capacity</source>
+        <translation>Общ капацитет</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Състояние</translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation>Кеш</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Не</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected Array(s): </source>
+        <translation>Наистина ли искате да изтриете избрания(ите) масив(и): </translation>
+    </message>
+    <message>
+        <source>Confirm Action</source>
+        <translation>Потвърждаване на действие</translation>
+    </message>
+    <message>
+        <source>Deleting arrays...</source>
+        <translation>Изтриване на масиви...</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Прекратяване</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DiskProperites</name>
+    <message>
+        <source>Select All</source>
+        <translation>Избор на всички</translation>
+    </message>
+    <message>
+        <source>Disk Properties</source>
+        <translation>Свойства на диска</translation>
+    </message>
+    <message>
+        <source>Disk Write Back Caching:</source>
+        <translation>Кеширане с отложен запис на диска:</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Разрешаване</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Забраняване</translation>
+    </message>
+    <message>
+        <source>Disk Read Ahead:</source>
+        <translation>Предварително четене на диска:</translation>
+    </message>
+    <message>
+        <source>SMART Polling:</source>
+        <translation>SMART проверка:</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Изход</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Разрешено</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Забранено</translation>
+    </message>
+    <message>
+        <source>Note: Turning Disk Write Back Caching on may increase the likelihood of data corruption if the system power were to fail.</source>
+        <translation>Забележка: включването на кеширането с отложен запис на диска може да увеличи вероятността от повреда на данни при прекъсване на захранването на системата.</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Диск</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Състояние</translation>
+    </message>
+    <message>
+        <source>Write Back Cache</source>
+        <translation>Кеш с отложен запис</translation>
+    </message>
+    <message>
+        <source>Read Ahead</source>
+        <translation>Предварително четене</translation>
+    </message>
+    <message>
+        <source>SMART Poll</source>
+        <translation>SMART проверка</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Употреба</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Тип порт</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Номер на модела</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Сериен номер</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Ревизия на фърмуера</translation>
+    </message>
+    <message>
+        <source> is a NVMe device and cannot change disk cache settings.</source>
+        <translation> е NVMe устройство и настройките на дисковия му кеш не могат да се променят.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Health</name>
+    <message>
+        <source>Array %1</source>
+        <translation>Масив %1</translation>
+    </message>
+    <message>
+        <source>Array %1 %2</source>
+        <translation>Масив %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1, paused</source>
+        <translation>%1, на пауза</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 е извън линия</translation>
+    </message>
+    <message>
+        <source>%1 is rebuilding while disk %2 reports S.M.A.R.T. errors: one more failure would lose it</source>
+        <translation>%1 се преизгражда, докато диск %2 съобщава S.M.A.R.T. грешки: още един отказ ще унищожи масива</translation>
+    </message>
+    <message>
+        <source>rebuilding onto disk %1, %2</source>
+        <translation>преизграждане върху диск %1, %2</translation>
+    </message>
+    <message>
+        <source>rebuilding, %1</source>
+        <translation>преизграждане, %1</translation>
+    </message>
+    <message>
+        <source>%1 is critical: %2</source>
+        <translation>%1 е в критично състояние: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 е %2</translation>
+    </message>
+    <message>
+        <source>%1 is critical: disk %2 has failed</source>
+        <translation>%1 е в критично състояние: диск %2 е отказал</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 е в критично състояние</translation>
+    </message>
+    <message>
+        <source>%1 is being transformed: %2</source>
+        <translation>%1 се преобразува: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being created: %2</source>
+        <translation>%1 се създава: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being securely erased: %2</source>
+        <translation>%1 се заличава сигурно: %2</translation>
+    </message>
+    <message>
+        <source>%1 has a failed member on disk %2</source>
+        <translation>%1: отказал член на диск %2</translation>
+    </message>
+    <message>
+        <source>%1 has lost its last spare</source>
+        <translation>%1 остана без последния си резервен диск</translation>
+    </message>
+    <message>
+        <source>consistency check</source>
+        <translation>проверка за съгласуваност</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>остава по-малко от минута</translation>
+    </message>
+    <message>
+        <source>about a minute left</source>
+        <translation>остава около минута</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours left</source>
+        <translation>
+            <numerusform>остава около %n час</numerusform>
+            <numerusform>остават около %n часа</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes left</source>
+        <translation>
+            <numerusform>остава около %n минута</numerusform>
+            <numerusform>остават около %n минути</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The RAID driver is not answering</source>
+        <translation>RAID драйверът не отговаря</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>Диск %1 съобщава S.M.A.R.T. грешки</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (and %n more)</source>
+        <translation>
+            <numerusform>%1 (и още %n)</numerusform>
+            <numerusform>%1 (и още %n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No arrays are configured</source>
+        <translation>Няма конфигурирани масиви</translation>
+    </message>
+    <message>
+        <source>The array is healthy</source>
+        <translation>Масивът е изправен</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n arrays are healthy</source>
+        <translation>
+            <numerusform>Всички масиви (%n) са изправни</numerusform>
+            <numerusform>Всички масиви (%n) са изправни</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_HealthMonitor</name>
+    <message>
+        <source>&amp;Show %1</source>
+        <translation>&amp;Показване на %1</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Изход</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 е в критично състояние</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 е извън линия</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has finished; the array is healthy again</source>
+        <translation>%1: преизграждането завърши; масивът отново е изправен</translation>
+    </message>
+    <message>
+        <source>%1: the transform has finished</source>
+        <translation>%1: преобразуването завърши</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has ended; the array is %2</source>
+        <translation>%1: преизграждането приключи; състоянието на масива е %2</translation>
+    </message>
+    <message>
+        <source>%1: the transform has ended; the array is %2</source>
+        <translation>%1: преобразуването приключи; състоянието на масива е %2</translation>
+    </message>
+    <message>
+        <source>Spare disk %1 has taken the place of a failed member</source>
+        <translation>Резервният диск %1 зае мястото на отказал член</translation>
+    </message>
+    <message>
+        <source>Disk %1</source>
+        <translation>Диск %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has failed</source>
+        <translation>Диск %1 е отказал</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>Диск %1 съобщава S.M.A.R.T. грешки</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n arrays or disks changed: %1</source>
+        <translation>
+            <numerusform>Промени се %n масив или диск: %1</numerusform>
+            <numerusform>Промениха се %n масива или диска: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -923,38 +1519,516 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
     </message>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Преобразуване</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Създаване</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Изтриване</translation>
+    </message>
+    <message>
+        <source>Task Priority</source>
+        <translation>Приоритет на задачата</translation>
+    </message>
+    <message>
+        <source>Initialize Disks</source>
+        <translation>Инициализиране на дискове</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Изчистване на метаданни</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Свойства</translation>
+    </message>
+    <message>
+        <source>S.M.A.R.T. Overview</source>
+        <translation>S.M.A.R.T. преглед</translation>
+    </message>
+    <message>
+        <source>Controllers</source>
+        <translation>Контролери</translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation>Относно </translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Опции</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle...</source>
+        <translation>Запис на пакет за поддръжка...</translation>
+    </message>
+    <message>
+        <source>Save the configuration, logs and S.M.A.R.T. reports in one file for support</source>
+        <translation>Записва конфигурацията, дневниците и S.M.A.R.T. отчетите в един файл за поддръжката</translation>
+    </message>
+    <message>
+        <source>C&amp;lose to Tray</source>
+        <translation>&amp;Затваряне в системната област</translation>
+    </message>
+    <message>
+        <source>Closing the window keeps the console watching the arrays from the tray.</source>
+        <translation>При затваряне на прозореца конзолата продължава да наблюдава масивите от системната област.</translation>
+    </message>
+    <message>
+        <source>Paused: no time left is estimated while the task waits.</source>
+        <translation>На пауза: докато задачата чака, оставащото време не се изчислява.</translation>
+    </message>
+    <message>
+        <source>The time left is estimated once the task&apos;s progress has been seen for a minute.</source>
+        <translation>Оставащото време се изчислява, след като напредъкът на задачата е наблюдаван една минута.</translation>
+    </message>
+    <message>
+        <source>The disk has failed; the driver reports it as %1.</source>
+        <translation>Дискът е отказал; драйверът съобщава състоянието му като %1.</translation>
+    </message>
+    <message>
+        <source>The disk reports S.M.A.R.T. errors: replace it soon.</source>
+        <translation>Дискът съобщава S.M.A.R.T. грешки: сменете го скоро.</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle</source>
+        <translation>Запис на пакет за поддръжка</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>ZIP архиви (*.zip)</translation>
+    </message>
+    <message>
+        <source>The support bundle was saved to %1.</source>
+        <translation>Пакетът за поддръжка е записан в %1.</translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved to %1: %2</source>
+        <translation>Пакетът за поддръжка не можа да бъде записан в %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_MetadataDiskList</name>
+    <message>
+        <source>Disk</source>
+        <translation>Диск</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Състояние</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Употреба</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Свободно място</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Номер на модела</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Сериен номер</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Нов</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>Конфигурацията не можа да бъде прочетена; нищо не е променено.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed. Close this window and open it again for the disks as they are now.</source>
+        <translation>Диск %1 вече не присъства; нищо не е променено. Затворете този прозорец и го отворете отново, за да видите текущите дискове.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_SmartDiskDialog</name>
+    <message>
+        <source>Disk List:</source>
+        <translation>Списък на дисковете:</translation>
+    </message>
+    <message>
+        <source>Query Selected S.M.A.R.T. Data</source>
+        <translation>Заявка за избраните S.M.A.R.T. данни</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Изход</translation>
+    </message>
+    <message>
+        <source>%1y  %2d  %3hr</source>
+        <translation>%1 г  %2 д  %3 ч</translation>
+    </message>
+    <message>
+        <source>%1d  %2hr</source>
+        <translation>%1 д  %2 ч</translation>
+    </message>
+    <message>
+        <source>Unable to retreive</source>
+        <translation>Не може да бъде извлечено</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Диск</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Тип порт</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Капацитет</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Употреба</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Номер на модела</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Сериен номер</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Ревизия на фърмуера</translation>
+    </message>
+    <message>
+        <source>Power on Hours</source>
+        <translation>Часове работа</translation>
+    </message>
+    <message>
+        <source>Power Cycle</source>
+        <translation>Цикли на включване</translation>
+    </message>
+    <message>
+        <source>Temperature (Celsius)</source>
+        <translation>Температура (по Целзий)</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Startup</name>
+    <message>
+        <source>Velmora: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); velmora-cli gives the console&apos;s commands in a terminal.</source>
+        <translation>Velmora: няма дисплей, на който да се отвори прозорецът (не е зададен нито DISPLAY, нито WAYLAND_DISPLAY); командите на конзолата в терминал предоставя velmora-cli.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_TaskPriorityDialog</name>
+    <message>
+        <source>Confirm</source>
+        <translation>Потвърждаване</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отказ</translation>
+    </message>
+    <message>
+        <source>Current priority of the &apos;%1&apos; task: %2</source>
+        <translation>Текущият приоритет на задачата &apos;%1&apos; е: %2</translation>
+    </message>
+    <message>
+        <source>Use the slider to choose a new priority for the &apos;%1&apos; task on array &apos;%2&apos;.</source>
+        <translation>С плъзгача изберете нов приоритет за задачата &apos;%1&apos; в масив &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>New priority: %1</source>
+        <translation>Нов приоритет: %1</translation>
     </message>
 </context>
 <context>
     <name>KV_TransformDialog</name>
     <message>
         <source>Confirm Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Потвърждаване на преобразуването</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Предупреждение: включихте резервен диск в масива. Искате ли да продължите?</translation>
     </message>
     <message>
         <source>Warning: This array transform includes a hot swappable device. After the transform completes a system reboot must be performed to notify the OS of the array&apos;s underlying device changes. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Предупреждение: това преобразуване на масив включва устройство с гореща смяна. След завършване на преобразуването системата трябва да се рестартира, за да бъде уведомена ОС за промените в устройствата на масива. Искате ли да продължите?</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Потвърждаване на създаването</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Предупреждение: открито е смесване на устройства! За най-добра производителност не се препоръчва смесване на устройства със значително различна производителност. Искате ли все пак да създадете масива?</translation>
     </message>
     <message>
         <source>Transform command failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Командата за преобразуване е неуспешна</translation>
+    </message>
+    <message>
+        <source>Transform</source>
+        <translation>Преобразуване</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Източник</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Цел</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Диск</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Тип порт</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Капацитет</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Употреба</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Свободно място</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Най-голямо свободно </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>ГР</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Уведомена гореща смяна</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Номер на модела</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Сериен номер</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Версия на фърмуера</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Опции на масива</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Тип:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Организация:</translation>
+    </message>
+    <message>
+        <source>Current Capacity:</source>
+        <translation>Текущ капацитет:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>МБ</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Капацитет:</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Макс. капацитет:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Макс. капацитет</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Избор</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Всички</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Всички NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Всички SATA SSD</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Всички HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Неизползвани</translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation>Същият</translation>
+    </message>
+    <message>
+        <source>Commit</source>
+        <translation>Прилагане</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отказ</translation>
+    </message>
+</context>
+<context>
+    <name>KV_diskSpareDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Диалогов прозорец</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Диск</translation>
+    </message>
+    <message>
+        <source>Assign as Dedicated Spare</source>
+        <translation>Назначаване като собствен резервен диск</translation>
+    </message>
+    <message>
+        <source>Assign as Global Spare</source>
+        <translation>Назначаване като глобален резервен диск</translation>
+    </message>
+    <message>
+        <source>Identify Disk using LEDs</source>
+        <translation>Идентифициране на диск чрез светодиоди</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Премахване на устройство</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отказ</translation>
+    </message>
+    <message>
+        <source>Prepare to Remove</source>
+        <translation>Подготовка за премахване</translation>
+    </message>
+    <message>
+        <source>Remove as Global Spare</source>
+        <translation>Премахване като глобален резервен диск</translation>
+    </message>
+    <message>
+        <source>Remove as Dedicated Spare</source>
+        <translation>Премахване като собствен резервен диск</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Опции</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>Конфигурацията не можа да бъде прочетена; нищо не е променено.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed.</source>
+        <translation>Диск %1 вече не присъства; нищо не е променено.</translation>
+    </message>
+    <message>
+        <source>Confirm Spare Assignment</source>
+        <translation>Потвърждаване на назначаването на резервен диск</translation>
+    </message>
+    <message>
+        <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to continue with spare assignment?</source>
+        <translation>Предупреждение: открито е смесване на устройства! За най-добра производителност не се препоръчва смесване на устройства със значително различна производителност. Искате ли да продължите с назначаването на резервен диск?</translation>
+    </message>
+    <message>
+        <source>Identify Disk</source>
+        <translation>Идентифициране на диск</translation>
+    </message>
+    <message>
+        <source>The LEDs representing the selected Disk are now lit. Click &apos;OK&apos; to stop identifying.</source>
+        <translation>Светодиодите на избрания диск вече светят. Щракнете върху &apos;OK&apos;, за да спрете идентифицирането.</translation>
+    </message>
+    <message>
+        <source>Remove Device Status</source>
+        <translation>Състояние на премахването на устройство</translation>
+    </message>
+</context>
+<context>
+    <name>KV_initDisksDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Диалогов прозорец</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Списък на дисковете:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Контр. кан.</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Състояние</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>Използва се</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Свободно място</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Номер на модела</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Избор</translation>
+    </message>
+    <message>
+        <source>Un-Initiliazed</source>
+        <translation>Неинициализирани</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Всички</translation>
+    </message>
+    <message>
+        <source>Initialize Selected</source>
+        <translation>Инициализиране на избраните</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отказ</translation>
     </message>
 </context>
 <context>
@@ -991,175 +2065,238 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
     <name>createDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Опции на масива</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип:</translation>
     </message>
     <message>
         <source>Array Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Име на масив:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Организация:</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Капацитет:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>МБ</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Макс. капацитет:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Макс. капацитет</translation>
     </message>
     <message>
         <source>Cache Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Опции на кеша:</translation>
     </message>
     <message>
         <source>Cache Tag Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Размер на етикета на кеша:</translation>
     </message>
     <message>
         <source>Trim:</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIM:</translation>
     </message>
     <message>
         <source>Background Array Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Фоново сканиране на масива</translation>
     </message>
     <message>
         <source>Skip Initialize  (Not Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>Пропускане на инициализацията  (не се препоръчва)</translation>
     </message>
     <message>
         <source>Leave Existing Data Intact</source>
-        <translation type="unfinished"></translation>
+        <translation>Запазване на съществуващите данни</translation>
     </message>
     <message>
         <source>Zero Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Създаване с нулиране</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Избор</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Всички</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Всички NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Всички SATA SSD</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Всички HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Неизползвани</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Създаване</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отказ</translation>
     </message>
     <message>
         <source>Read + Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Кеш за четене + отложен запис</translation>
     </message>
     <message>
         <source>Read Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Кеш за четене</translation>
     </message>
     <message>
         <source>Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Кеш с отложен запис</translation>
     </message>
     <message>
         <source>No Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Без кеш</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>По подразбиране</translation>
     </message>
     <message>
         <source>64 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>64 KB</translation>
     </message>
     <message>
         <source>128 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>128 KB</translation>
     </message>
     <message>
         <source>256 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>256 KB</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Диск</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип порт</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Капацитет</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Употреба</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Свободно място</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Най-голямо свободно </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>ГР</translation>
     </message>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIM</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Уведомена гореща смяна</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер на модела</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Сериен номер</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия на фърмуера</translation>
+    </message>
+</context>
+<context>
+    <name>kv_ControllerProperties</name>
+    <message>
+        <source>Controller List:</source>
+        <translation>Списък на контролерите:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>Няма</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Номер</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Диск</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Модел</translation>
+    </message>
+    <message>
+        <source>Port Count</source>
+        <translation>Брой портове</translation>
+    </message>
+    <message>
+        <source>PCI Vendor ID</source>
+        <translation>PCI ИД на производител</translation>
+    </message>
+    <message>
+        <source>PCI Device ID</source>
+        <translation>PCI ИД на устройство</translation>
+    </message>
+    <message>
+        <source>PCI SubVendor ID</source>
+        <translation>PCI ИД на подпроизводител</translation>
+    </message>
+    <message>
+        <source>PCI SubDevice ID</source>
+        <translation>PCI ИД на подустройство</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Шина</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Слот</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Функция</translation>
     </message>
 </context>
 <context>
@@ -1181,115 +2318,115 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
     <name>transformDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Опции на масива</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Организация:</translation>
     </message>
     <message>
         <source>Current Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Текущ капацитет:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>МБ</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Капацитет:</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Макс. капацитет:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Макс. капацитет</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Избор</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Всички</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Всички NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Всички SATA SSD</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Всички HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Неизползвани</translation>
     </message>
     <message>
         <source>Same</source>
-        <translation type="unfinished"></translation>
+        <translation>Същият</translation>
     </message>
     <message>
         <source>Commit</source>
-        <translation type="unfinished"></translation>
+        <translation>Прилагане</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отказ</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Диск</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип порт</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Капацитет</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Употреба</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Свободно място</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Най-голямо свободно </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>ГР</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Уведомена гореща смяна</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер на модела</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Сериен номер</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия на фърмуера</translation>
     </message>
 </context>
 </TS>

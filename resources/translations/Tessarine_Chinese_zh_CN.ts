@@ -2,81 +2,672 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>KV_AboutDialog</name>
+    <message>
+        <source>Application Version:</source>
+        <translation>应用程序版本:</translation>
+    </message>
+    <message>
+        <source>kvraid.sys:</source>
+        <translation>kvraid.sys:</translation>
+    </message>
+    <message>
+        <source>kvcfg.sys:</source>
+        <translation>kvcfg.sys:</translation>
+    </message>
+    <message>
+        <source>kvbottom.sys:</source>
+        <translation>kvbottom.sys:</translation>
+    </message>
+</context>
+<context>
     <name>KV_ArrayForm</name>
     <message>
         <source>Volume  (JBOD)</source>
-        <translation type="unfinished"></translation>
+        <translation>卷  (JBOD)</translation>
     </message>
     <message>
         <source>RAID 0  (Stripe)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 0  (条带)</translation>
     </message>
     <message>
         <source>RAID 1  (Mirror)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 1  (镜像)</translation>
     </message>
     <message>
         <source>RAID 10 (Stripe of Mirrors)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 10 (镜像条带)</translation>
     </message>
     <message>
         <source>RAID 5   (Stripe with Parity)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 5   (带奇偶校验的条带)</translation>
     </message>
     <message>
         <source>RAID 6   (Stripe with 2 Parities)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 6   (带双重奇偶校验的条带)</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>是</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>否</translation>
     </message>
     <message>
         <source>Disk </source>
-        <translation type="unfinished"></translation>
+        <translation>磁盘 </translation>
     </message>
     <message>
         <source>Invalid Configuration: </source>
-        <translation type="unfinished"></translation>
+        <translation>无效配置: </translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>高级</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>简单</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ArrayNameDialog</name>
+    <message>
+        <source>Enter an array name of up to 30 characters.</source>
+        <translation>请输入不超过 30 个字符的阵列名称。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source> Array Name</source>
+        <translation> 阵列名称</translation>
+    </message>
+    <message>
+        <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
+        <translation>名称无效: 阵列名称不能与现有阵列名称相同，也不能包含以下字符: ()^,.=|&quot;-[]</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ClearMetadataDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>磁盘列表:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>控制器 通道</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>使用中</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>可用空间</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>型号</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>选择</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>清除元数据</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
     <name>KV_CreateDialog</name>
     <message>
         <source>No disks with free space were detected, to create a RAID array please first free up space on an existing disk or add an additional disk to the system.</source>
-        <translation type="unfinished"></translation>
+        <translation>未检测到具有可用空间的磁盘。要创建 RAID 阵列，请先释放现有磁盘上的空间，或向系统添加磁盘。</translation>
     </message>
     <message>
         <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
-        <translation type="unfinished"></translation>
+        <translation>名称无效: 阵列名称不能与现有阵列名称相同，也不能包含以下字符: ()^,.=|&quot;-[]</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>确认创建</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>警告: 阵列中包含热备盘。是否继续?</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>警告: 检测到混用不同类型的驱动器! 为获得最佳性能，不建议混用性能差异很大的驱动器。是否仍要创建?</translation>
     </message>
     <message>
         <source>Create failed</source>
-        <translation type="unfinished"></translation>
+        <translation>创建失败</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>创建</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>预览</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>磁盘</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>端口类型</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>容量</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>使用数</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>可用空间</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>最大可用 </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>全局热备</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>Trim</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>通知式热插拔</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>型号</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>序列号</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>固件版本</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>阵列选项</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>类型:</translation>
+    </message>
+    <message>
+        <source>Array Name:</source>
+        <translation>阵列名称:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>组织方式:</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>容量:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>最大容量:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>最大容量</translation>
+    </message>
+    <message>
+        <source>Cache Options:</source>
+        <translation>缓存选项:</translation>
+    </message>
+    <message>
+        <source>Cache Tag Size:</source>
+        <translation>缓存标记大小:</translation>
+    </message>
+    <message>
+        <source>Trim:</source>
+        <translation>Trim:</translation>
+    </message>
+    <message>
+        <source>Background Array Scan</source>
+        <translation>后台阵列扫描</translation>
+    </message>
+    <message>
+        <source>Skip Initialize  (Not Recommended)</source>
+        <translation>跳过初始化  (不推荐)</translation>
+    </message>
+    <message>
+        <source>Leave Existing Data Intact</source>
+        <translation>保留现有数据</translation>
+    </message>
+    <message>
+        <source>Zero Create</source>
+        <translation>清零创建</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>选择</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>所有 NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>所有 SATA SSD</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>所有 HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>未使用</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DeleteForm</name>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>全选</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>设备</translation>
+    </message>
+    <message>
+        <source>OS Name</source>
+        <translation>操作系统名称</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>系统</translation>
+    </message>
+    <message>
+        <source>Partition</source>
+        <translation>分区</translation>
+    </message>
+    <message>
+        <source>Array Name</source>
+        <translation>阵列名称</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Total Capacity</source>
+        <translation>总容量</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation>缓存</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected Array(s): </source>
+        <translation>确定要删除所选阵列吗: </translation>
+    </message>
+    <message>
+        <source>Confirm Action</source>
+        <translation>确认操作</translation>
+    </message>
+    <message>
+        <source>Deleting arrays...</source>
+        <translation>正在删除阵列...</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>中止</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DiskProperites</name>
+    <message>
+        <source>Select All</source>
+        <translation>全选</translation>
+    </message>
+    <message>
+        <source>Disk Properties</source>
+        <translation>磁盘属性</translation>
+    </message>
+    <message>
+        <source>Disk Write Back Caching:</source>
+        <translation>磁盘回写缓存:</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>启用</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>禁用</translation>
+    </message>
+    <message>
+        <source>Disk Read Ahead:</source>
+        <translation>磁盘预读:</translation>
+    </message>
+    <message>
+        <source>SMART Polling:</source>
+        <translation>SMART 轮询:</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>已启用</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>已禁用</translation>
+    </message>
+    <message>
+        <source>Note: Turning Disk Write Back Caching on may increase the likelihood of data corruption if the system power were to fail.</source>
+        <translation>注意: 启用磁盘回写缓存后，如果系统断电，数据损坏的可能性会增加。</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>磁盘</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Write Back Cache</source>
+        <translation>回写缓存</translation>
+    </message>
+    <message>
+        <source>Read Ahead</source>
+        <translation>预读</translation>
+    </message>
+    <message>
+        <source>SMART Poll</source>
+        <translation>SMART 轮询</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>使用数</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>端口类型</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>型号</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>序列号</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>固件修订版本</translation>
+    </message>
+    <message>
+        <source> is a NVMe device and cannot change disk cache settings.</source>
+        <translation> 是 NVMe 设备，无法更改磁盘缓存设置。</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Health</name>
+    <message>
+        <source>Array %1</source>
+        <translation>阵列 %1</translation>
+    </message>
+    <message>
+        <source>Array %1 %2</source>
+        <translation>阵列 %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1, paused</source>
+        <translation>%1，已暂停</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1，%2</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 已脱机</translation>
+    </message>
+    <message>
+        <source>%1 is rebuilding while disk %2 reports S.M.A.R.T. errors: one more failure would lose it</source>
+        <translation>%1 正在重建，而磁盘 %2 报告 S.M.A.R.T. 错误: 再有一个磁盘故障将导致阵列丢失</translation>
+    </message>
+    <message>
+        <source>rebuilding onto disk %1, %2</source>
+        <translation>正在重建到磁盘 %1，%2</translation>
+    </message>
+    <message>
+        <source>rebuilding, %1</source>
+        <translation>正在重建，%1</translation>
+    </message>
+    <message>
+        <source>%1 is critical: %2</source>
+        <translation>%1 处于危急状态: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 为%2</translation>
+    </message>
+    <message>
+        <source>%1 is critical: disk %2 has failed</source>
+        <translation>%1 处于危急状态: 磁盘 %2 已故障</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 处于危急状态</translation>
+    </message>
+    <message>
+        <source>%1 is being transformed: %2</source>
+        <translation>正在转换 %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being created: %2</source>
+        <translation>正在创建 %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being securely erased: %2</source>
+        <translation>正在安全擦除 %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 has a failed member on disk %2</source>
+        <translation>%1 在磁盘 %2 上有一个故障成员</translation>
+    </message>
+    <message>
+        <source>%1 has lost its last spare</source>
+        <translation>%1 已失去最后一个热备盘</translation>
+    </message>
+    <message>
+        <source>consistency check</source>
+        <translation>一致性检查</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2，%3</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>剩余不到 1 分钟</translation>
+    </message>
+    <message>
+        <source>about a minute left</source>
+        <translation>剩余约 1 分钟</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours left</source>
+        <translation>
+            <numerusform>剩余约 %n 小时</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes left</source>
+        <translation>
+            <numerusform>剩余约 %n 分钟</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The RAID driver is not answering</source>
+        <translation>RAID 驱动程序无响应</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>磁盘 %1 报告 S.M.A.R.T. 错误</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (and %n more)</source>
+        <translation>
+            <numerusform>%1 (及其他 %n 项)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No arrays are configured</source>
+        <translation>未配置任何阵列</translation>
+    </message>
+    <message>
+        <source>The array is healthy</source>
+        <translation>阵列状态正常</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n arrays are healthy</source>
+        <translation>
+            <numerusform>全部 %n 个阵列均正常</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1；%2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_HealthMonitor</name>
+    <message>
+        <source>&amp;Show %1</source>
+        <translation>显示 %1(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>退出(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 处于危急状态</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 已脱机</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has finished; the array is healthy again</source>
+        <translation>%1: 重建已完成；阵列已恢复正常</translation>
+    </message>
+    <message>
+        <source>%1: the transform has finished</source>
+        <translation>%1: 转换已完成</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has ended; the array is %2</source>
+        <translation>%1: 重建已结束；阵列状态为%2</translation>
+    </message>
+    <message>
+        <source>%1: the transform has ended; the array is %2</source>
+        <translation>%1: 转换已结束；阵列状态为%2</translation>
+    </message>
+    <message>
+        <source>Spare disk %1 has taken the place of a failed member</source>
+        <translation>热备盘 %1 已替换一个故障成员</translation>
+    </message>
+    <message>
+        <source>Disk %1</source>
+        <translation>磁盘 %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has failed</source>
+        <translation>磁盘 %1 已故障</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>磁盘 %1 报告 S.M.A.R.T. 错误</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n arrays or disks changed: %1</source>
+        <translation>
+            <numerusform>%n 个阵列或磁盘发生变化: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -923,38 +1514,516 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
     </message>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>转换</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>创建</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Task Priority</source>
+        <translation>任务优先级</translation>
+    </message>
+    <message>
+        <source>Initialize Disks</source>
+        <translation>初始化磁盘</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>清除元数据</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>属性</translation>
+    </message>
+    <message>
+        <source>S.M.A.R.T. Overview</source>
+        <translation>S.M.A.R.T. 概览</translation>
+    </message>
+    <message>
+        <source>Controllers</source>
+        <translation>控制器</translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation>关于 </translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle...</source>
+        <translation>保存支持包...</translation>
+    </message>
+    <message>
+        <source>Save the configuration, logs and S.M.A.R.T. reports in one file for support</source>
+        <translation>将配置、日志和 S.M.A.R.T. 报告保存到一个文件中，以供技术支持使用</translation>
+    </message>
+    <message>
+        <source>C&amp;lose to Tray</source>
+        <translation>关闭到托盘(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Closing the window keeps the console watching the arrays from the tray.</source>
+        <translation>关闭窗口后，控制台将继续在系统托盘中监视阵列。</translation>
+    </message>
+    <message>
+        <source>Paused: no time left is estimated while the task waits.</source>
+        <translation>已暂停: 任务等待期间不估算剩余时间。</translation>
+    </message>
+    <message>
+        <source>The time left is estimated once the task&apos;s progress has been seen for a minute.</source>
+        <translation>观察任务进度一分钟后才会估算剩余时间。</translation>
+    </message>
+    <message>
+        <source>The disk has failed; the driver reports it as %1.</source>
+        <translation>磁盘已故障；驱动程序将其报告为 %1。</translation>
+    </message>
+    <message>
+        <source>The disk reports S.M.A.R.T. errors: replace it soon.</source>
+        <translation>磁盘报告 S.M.A.R.T. 错误: 请尽快更换。</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle</source>
+        <translation>保存支持包</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>Zip 压缩文件 (*.zip)</translation>
+    </message>
+    <message>
+        <source>The support bundle was saved to %1.</source>
+        <translation>支持包已保存到 %1。</translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved to %1: %2</source>
+        <translation>无法将支持包保存到 %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_MetadataDiskList</name>
+    <message>
+        <source>Disk</source>
+        <translation>磁盘</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>使用数</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>可用空间</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>型号</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>序列号</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>无法读取配置；未做任何更改。</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed. Close this window and open it again for the disks as they are now.</source>
+        <translation>磁盘 %1 已不存在；未做任何更改。请关闭此窗口并重新打开，以查看磁盘的当前状态。</translation>
+    </message>
+</context>
+<context>
+    <name>KV_SmartDiskDialog</name>
+    <message>
+        <source>Disk List:</source>
+        <translation>磁盘列表:</translation>
+    </message>
+    <message>
+        <source>Query Selected S.M.A.R.T. Data</source>
+        <translation>查询所选 S.M.A.R.T. 数据</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>%1y  %2d  %3hr</source>
+        <translation>%1 年  %2 天  %3 小时</translation>
+    </message>
+    <message>
+        <source>%1d  %2hr</source>
+        <translation>%1 天  %2 小时</translation>
+    </message>
+    <message>
+        <source>Unable to retreive</source>
+        <translation>无法获取</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>磁盘</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>端口类型</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>容量</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>使用数</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>型号</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>序列号</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>固件修订版本</translation>
+    </message>
+    <message>
+        <source>Power on Hours</source>
+        <translation>通电时间</translation>
+    </message>
+    <message>
+        <source>Power Cycle</source>
+        <translation>通电次数</translation>
+    </message>
+    <message>
+        <source>Temperature (Celsius)</source>
+        <translation>温度 (摄氏度)</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Startup</name>
+    <message>
+        <source>Velmora: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); velmora-cli gives the console&apos;s commands in a terminal.</source>
+        <translation>Velmora: 没有可用于打开窗口的显示 (DISPLAY 和 WAYLAND_DISPLAY 均未设置)；velmora-cli 可在终端中提供控制台的命令。</translation>
+    </message>
+</context>
+<context>
+    <name>KV_TaskPriorityDialog</name>
+    <message>
+        <source>Confirm</source>
+        <translation>确认</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Current priority of the &apos;%1&apos; task: %2</source>
+        <translation>&apos;%1&apos; 任务的当前优先级: %2</translation>
+    </message>
+    <message>
+        <source>Use the slider to choose a new priority for the &apos;%1&apos; task on array &apos;%2&apos;.</source>
+        <translation>使用滑块为阵列 &apos;%2&apos; 上的 &apos;%1&apos; 任务选择新的优先级。</translation>
+    </message>
+    <message>
+        <source>New priority: %1</source>
+        <translation>新优先级: %1</translation>
     </message>
 </context>
 <context>
     <name>KV_TransformDialog</name>
     <message>
         <source>Confirm Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>确认转换</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>警告: 阵列中包含热备盘。是否继续?</translation>
     </message>
     <message>
         <source>Warning: This array transform includes a hot swappable device. After the transform completes a system reboot must be performed to notify the OS of the array&apos;s underlying device changes. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>警告: 此阵列转换包含可热插拔设备。转换完成后，必须重新启动系统，以便操作系统获知阵列底层设备的变化。是否继续?</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>确认创建</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>警告: 检测到混用不同类型的驱动器! 为获得最佳性能，不建议混用性能差异很大的驱动器。是否仍要创建?</translation>
     </message>
     <message>
         <source>Transform command failed</source>
-        <translation type="unfinished"></translation>
+        <translation>转换命令失败</translation>
+    </message>
+    <message>
+        <source>Transform</source>
+        <translation>转换</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>源</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>目标</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>磁盘</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>端口类型</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>容量</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>使用数</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>可用空间</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>最大可用 </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>全局热备</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>通知式热插拔</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>型号</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>序列号</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>固件版本</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>阵列选项</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>类型:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>组织方式:</translation>
+    </message>
+    <message>
+        <source>Current Capacity:</source>
+        <translation>当前容量:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>容量:</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>最大容量:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>最大容量</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>选择</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>所有 NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>所有 SATA SSD</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>所有 HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>未使用</translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation>不变</translation>
+    </message>
+    <message>
+        <source>Commit</source>
+        <translation>提交</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>KV_diskSpareDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>磁盘</translation>
+    </message>
+    <message>
+        <source>Assign as Dedicated Spare</source>
+        <translation>指定为专用热备盘</translation>
+    </message>
+    <message>
+        <source>Assign as Global Spare</source>
+        <translation>指定为全局热备盘</translation>
+    </message>
+    <message>
+        <source>Identify Disk using LEDs</source>
+        <translation>使用 LED 识别磁盘</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>移除设备</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Prepare to Remove</source>
+        <translation>准备移除</translation>
+    </message>
+    <message>
+        <source>Remove as Global Spare</source>
+        <translation>取消全局热备盘</translation>
+    </message>
+    <message>
+        <source>Remove as Dedicated Spare</source>
+        <translation>取消专用热备盘</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>无法读取配置；未做任何更改。</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed.</source>
+        <translation>磁盘 %1 已不存在；未做任何更改。</translation>
+    </message>
+    <message>
+        <source>Confirm Spare Assignment</source>
+        <translation>确认指定热备盘</translation>
+    </message>
+    <message>
+        <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to continue with spare assignment?</source>
+        <translation>警告: 检测到混用不同类型的驱动器! 为获得最佳性能，不建议混用性能差异很大的驱动器。是否继续指定热备盘?</translation>
+    </message>
+    <message>
+        <source>Identify Disk</source>
+        <translation>识别磁盘</translation>
+    </message>
+    <message>
+        <source>The LEDs representing the selected Disk are now lit. Click &apos;OK&apos; to stop identifying.</source>
+        <translation>所选磁盘的 LED 现已点亮。单击“确定”停止识别。</translation>
+    </message>
+    <message>
+        <source>Remove Device Status</source>
+        <translation>移除设备状态</translation>
+    </message>
+</context>
+<context>
+    <name>KV_initDisksDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>磁盘列表:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>控制器 通道</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>使用中</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>可用空间</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>型号</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>选择</translation>
+    </message>
+    <message>
+        <source>Un-Initiliazed</source>
+        <translation>未初始化</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>Initialize Selected</source>
+        <translation>初始化所选项</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -991,175 +2060,238 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
     <name>createDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>阵列选项</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>类型:</translation>
     </message>
     <message>
         <source>Array Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>阵列名称:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>组织方式:</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>容量:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>最大容量:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>最大容量</translation>
     </message>
     <message>
         <source>Cache Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>缓存选项:</translation>
     </message>
     <message>
         <source>Cache Tag Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>缓存标记大小:</translation>
     </message>
     <message>
         <source>Trim:</source>
-        <translation type="unfinished"></translation>
+        <translation>Trim:</translation>
     </message>
     <message>
         <source>Background Array Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>后台阵列扫描</translation>
     </message>
     <message>
         <source>Skip Initialize  (Not Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>跳过初始化  (不推荐)</translation>
     </message>
     <message>
         <source>Leave Existing Data Intact</source>
-        <translation type="unfinished"></translation>
+        <translation>保留现有数据</translation>
     </message>
     <message>
         <source>Zero Create</source>
-        <translation type="unfinished"></translation>
+        <translation>清零创建</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>选择</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>全部</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>所有 NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>所有 SATA SSD</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>所有 HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>未使用</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>创建</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Read + Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>读取 + 回写缓存</translation>
     </message>
     <message>
         <source>Read Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>读取缓存</translation>
     </message>
     <message>
         <source>Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>回写缓存</translation>
     </message>
     <message>
         <source>No Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>无缓存</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>默认</translation>
     </message>
     <message>
         <source>64 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>64 KB</translation>
     </message>
     <message>
         <source>128 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>128 KB</translation>
     </message>
     <message>
         <source>256 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>256 KB</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>磁盘</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>端口类型</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>容量</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>使用数</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>可用空间</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>最大可用 </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>全局热备</translation>
     </message>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>Trim</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>通知式热插拔</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>型号</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>序列号</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>固件版本</translation>
+    </message>
+</context>
+<context>
+    <name>kv_ControllerProperties</name>
+    <message>
+        <source>Controller List:</source>
+        <translation>控制器列表:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>不适用</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>编号</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>磁盘</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>型号</translation>
+    </message>
+    <message>
+        <source>Port Count</source>
+        <translation>端口数</translation>
+    </message>
+    <message>
+        <source>PCI Vendor ID</source>
+        <translation>PCI 供应商 ID</translation>
+    </message>
+    <message>
+        <source>PCI Device ID</source>
+        <translation>PCI 设备 ID</translation>
+    </message>
+    <message>
+        <source>PCI SubVendor ID</source>
+        <translation>PCI 子供应商 ID</translation>
+    </message>
+    <message>
+        <source>PCI SubDevice ID</source>
+        <translation>PCI 子设备 ID</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>总线</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>插槽</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>功能号</translation>
     </message>
 </context>
 <context>
@@ -1181,115 +2313,115 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
     <name>transformDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>阵列选项</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>类型:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>组织方式:</translation>
     </message>
     <message>
         <source>Current Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>当前容量:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>容量:</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>最大容量:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>最大容量</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>选择</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>全部</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>所有 NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>所有 SATA SSD</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>所有 HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>未使用</translation>
     </message>
     <message>
         <source>Same</source>
-        <translation type="unfinished"></translation>
+        <translation>不变</translation>
     </message>
     <message>
         <source>Commit</source>
-        <translation type="unfinished"></translation>
+        <translation>提交</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>磁盘</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>端口类型</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>容量</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>使用数</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>可用空间</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>最大可用 </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>全局热备</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>通知式热插拔</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>型号</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>序列号</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>固件版本</translation>
     </message>
 </context>
 </TS>

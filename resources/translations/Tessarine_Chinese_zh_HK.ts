@@ -2,81 +2,672 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_HK">
 <context>
+    <name>KV_AboutDialog</name>
+    <message>
+        <source>Application Version:</source>
+        <translation>應用程式版本:</translation>
+    </message>
+    <message>
+        <source>kvraid.sys:</source>
+        <translation>kvraid.sys:</translation>
+    </message>
+    <message>
+        <source>kvcfg.sys:</source>
+        <translation>kvcfg.sys:</translation>
+    </message>
+    <message>
+        <source>kvbottom.sys:</source>
+        <translation>kvbottom.sys:</translation>
+    </message>
+</context>
+<context>
     <name>KV_ArrayForm</name>
     <message>
         <source>Volume  (JBOD)</source>
-        <translation type="unfinished"></translation>
+        <translation>磁碟區  (JBOD)</translation>
     </message>
     <message>
         <source>RAID 0  (Stripe)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 0  (等量)</translation>
     </message>
     <message>
         <source>RAID 1  (Mirror)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 1  (鏡像)</translation>
     </message>
     <message>
         <source>RAID 10 (Stripe of Mirrors)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 10 (鏡像等量)</translation>
     </message>
     <message>
         <source>RAID 5   (Stripe with Parity)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 5   (含同位檢查的等量)</translation>
     </message>
     <message>
         <source>RAID 6   (Stripe with 2 Parities)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 6   (含雙重同位檢查的等量)</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>是</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>否</translation>
     </message>
     <message>
         <source>Disk </source>
-        <translation type="unfinished"></translation>
+        <translation>磁碟 </translation>
     </message>
     <message>
         <source>Invalid Configuration: </source>
-        <translation type="unfinished"></translation>
+        <translation>無效的設定: </translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>進階</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>簡易</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ArrayNameDialog</name>
+    <message>
+        <source>Enter an array name of up to 30 characters.</source>
+        <translation>請輸入不超過 30 個字元的陣列名稱。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source> Array Name</source>
+        <translation> 陣列名稱</translation>
+    </message>
+    <message>
+        <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
+        <translation>名稱無效: 陣列名稱不可與現有陣列名稱相同，也不可包含下列字元: ()^,.=|&quot;-[]</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ClearMetadataDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>對話方塊</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>磁碟清單:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>控制器 通道</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>狀態</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>使用中</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>可用空間</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>型號</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>選取</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>清除中繼資料</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
     <name>KV_CreateDialog</name>
     <message>
         <source>No disks with free space were detected, to create a RAID array please first free up space on an existing disk or add an additional disk to the system.</source>
-        <translation type="unfinished"></translation>
+        <translation>未偵測到有可用空間的磁碟。若要建立 RAID 陣列，請先釋放現有磁碟上的空間，或在系統中新增磁碟。</translation>
     </message>
     <message>
         <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
-        <translation type="unfinished"></translation>
+        <translation>名稱無效: 陣列名稱不可與現有陣列名稱相同，也不可包含下列字元: ()^,.=|&quot;-[]</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>確認建立</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>警告: 陣列中包含後備磁碟。是否要繼續?</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>警告: 偵測到混用不同類型的磁碟機! 為獲得最佳效能，不建議混用效能差異很大的磁碟機。是否仍要建立?</translation>
     </message>
     <message>
         <source>Create failed</source>
-        <translation type="unfinished"></translation>
+        <translation>建立失敗</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>建立</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>預覽</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>磁碟</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>連接埠類型</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>容量</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>使用數</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>可用空間</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>最大可用 </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>全局後備</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>Trim</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>通知式熱抽換</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>型號</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>序號</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>韌體版本</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>陣列選項</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>類型:</translation>
+    </message>
+    <message>
+        <source>Array Name:</source>
+        <translation>陣列名稱:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>組織方式:</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>容量:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>最大容量:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>最大容量</translation>
+    </message>
+    <message>
+        <source>Cache Options:</source>
+        <translation>快取選項:</translation>
+    </message>
+    <message>
+        <source>Cache Tag Size:</source>
+        <translation>快取標籤大小:</translation>
+    </message>
+    <message>
+        <source>Trim:</source>
+        <translation>Trim:</translation>
+    </message>
+    <message>
+        <source>Background Array Scan</source>
+        <translation>背景陣列掃描</translation>
+    </message>
+    <message>
+        <source>Skip Initialize  (Not Recommended)</source>
+        <translation>略過初始化  (不建議)</translation>
+    </message>
+    <message>
+        <source>Leave Existing Data Intact</source>
+        <translation>保留現有資料</translation>
+    </message>
+    <message>
+        <source>Zero Create</source>
+        <translation>清零建立</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>選取</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>所有 NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>所有 SATA SSD</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>所有 HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>未使用</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DeleteForm</name>
+    <message>
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>全選</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>裝置</translation>
+    </message>
+    <message>
+        <source>OS Name</source>
+        <translation>作業系統名稱</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>系統</translation>
+    </message>
+    <message>
+        <source>Partition</source>
+        <translation>分割區</translation>
+    </message>
+    <message>
+        <source>Array Name</source>
+        <translation>陣列名稱</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>類型</translation>
+    </message>
+    <message>
+        <source>Total Capacity</source>
+        <translation>總容量</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>狀態</translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation>快取</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected Array(s): </source>
+        <translation>確定要刪除選取的陣列嗎: </translation>
+    </message>
+    <message>
+        <source>Confirm Action</source>
+        <translation>確認動作</translation>
+    </message>
+    <message>
+        <source>Deleting arrays...</source>
+        <translation>正在刪除陣列...</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>中止</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DiskProperites</name>
+    <message>
+        <source>Select All</source>
+        <translation>全選</translation>
+    </message>
+    <message>
+        <source>Disk Properties</source>
+        <translation>磁碟內容</translation>
+    </message>
+    <message>
+        <source>Disk Write Back Caching:</source>
+        <translation>磁碟回寫快取:</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>啟用</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>停用</translation>
+    </message>
+    <message>
+        <source>Disk Read Ahead:</source>
+        <translation>磁碟預先讀取:</translation>
+    </message>
+    <message>
+        <source>SMART Polling:</source>
+        <translation>SMART 輪詢:</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>結束</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>已啟用</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>已停用</translation>
+    </message>
+    <message>
+        <source>Note: Turning Disk Write Back Caching on may increase the likelihood of data corruption if the system power were to fail.</source>
+        <translation>注意: 啟用磁碟回寫快取後，若系統斷電，資料損毀的可能性會增加。</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>磁碟</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>狀態</translation>
+    </message>
+    <message>
+        <source>Write Back Cache</source>
+        <translation>回寫快取</translation>
+    </message>
+    <message>
+        <source>Read Ahead</source>
+        <translation>預先讀取</translation>
+    </message>
+    <message>
+        <source>SMART Poll</source>
+        <translation>SMART 輪詢</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>使用數</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>連接埠類型</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>型號</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>序號</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>韌體修訂版</translation>
+    </message>
+    <message>
+        <source> is a NVMe device and cannot change disk cache settings.</source>
+        <translation> 是 NVMe 裝置，無法更改磁碟快取設定。</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Health</name>
+    <message>
+        <source>Array %1</source>
+        <translation>陣列 %1</translation>
+    </message>
+    <message>
+        <source>Array %1 %2</source>
+        <translation>陣列 %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1, paused</source>
+        <translation>%1，已暫停</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1，%2</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 已離線</translation>
+    </message>
+    <message>
+        <source>%1 is rebuilding while disk %2 reports S.M.A.R.T. errors: one more failure would lose it</source>
+        <translation>%1 正在重建，而磁碟 %2 回報 S.M.A.R.T. 錯誤: 再有一個磁碟故障就會導致陣列遺失</translation>
+    </message>
+    <message>
+        <source>rebuilding onto disk %1, %2</source>
+        <translation>正在重建至磁碟 %1，%2</translation>
+    </message>
+    <message>
+        <source>rebuilding, %1</source>
+        <translation>正在重建，%1</translation>
+    </message>
+    <message>
+        <source>%1 is critical: %2</source>
+        <translation>%1 處於危急狀態: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 為%2</translation>
+    </message>
+    <message>
+        <source>%1 is critical: disk %2 has failed</source>
+        <translation>%1 處於危急狀態: 磁碟 %2 已故障</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 處於危急狀態</translation>
+    </message>
+    <message>
+        <source>%1 is being transformed: %2</source>
+        <translation>正在轉換 %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being created: %2</source>
+        <translation>正在建立 %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being securely erased: %2</source>
+        <translation>正在安全清除 %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 has a failed member on disk %2</source>
+        <translation>%1 在磁碟 %2 上有一個故障成員</translation>
+    </message>
+    <message>
+        <source>%1 has lost its last spare</source>
+        <translation>%1 已失去最後一個後備磁碟</translation>
+    </message>
+    <message>
+        <source>consistency check</source>
+        <translation>一致性檢查</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2，%3</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>剩餘不到 1 分鐘</translation>
+    </message>
+    <message>
+        <source>about a minute left</source>
+        <translation>剩餘約 1 分鐘</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours left</source>
+        <translation>
+            <numerusform>剩餘約 %n 小時</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes left</source>
+        <translation>
+            <numerusform>剩餘約 %n 分鐘</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The RAID driver is not answering</source>
+        <translation>RAID 驅動程式沒有回應</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>磁碟 %1 回報 S.M.A.R.T. 錯誤</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (and %n more)</source>
+        <translation>
+            <numerusform>%1 (及其他 %n 項)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No arrays are configured</source>
+        <translation>未設定任何陣列</translation>
+    </message>
+    <message>
+        <source>The array is healthy</source>
+        <translation>陣列狀態正常</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n arrays are healthy</source>
+        <translation>
+            <numerusform>全部 %n 個陣列均正常</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1；%2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_HealthMonitor</name>
+    <message>
+        <source>&amp;Show %1</source>
+        <translation>顯示 %1(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>結束(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 處於危急狀態</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 已離線</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has finished; the array is healthy again</source>
+        <translation>%1: 重建已完成；陣列已恢復正常</translation>
+    </message>
+    <message>
+        <source>%1: the transform has finished</source>
+        <translation>%1: 轉換已完成</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has ended; the array is %2</source>
+        <translation>%1: 重建已結束；陣列狀態為%2</translation>
+    </message>
+    <message>
+        <source>%1: the transform has ended; the array is %2</source>
+        <translation>%1: 轉換已結束；陣列狀態為%2</translation>
+    </message>
+    <message>
+        <source>Spare disk %1 has taken the place of a failed member</source>
+        <translation>後備磁碟 %1 已取代一個故障成員</translation>
+    </message>
+    <message>
+        <source>Disk %1</source>
+        <translation>磁碟 %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has failed</source>
+        <translation>磁碟 %1 已故障</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>磁碟 %1 回報 S.M.A.R.T. 錯誤</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n arrays or disks changed: %1</source>
+        <translation>
+            <numerusform>%n 個陣列或磁碟已變更: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -923,38 +1514,516 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
     </message>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>轉換</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>建立</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>Task Priority</source>
+        <translation>工作優先順序</translation>
+    </message>
+    <message>
+        <source>Initialize Disks</source>
+        <translation>初始化磁碟</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>清除中繼資料</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>內容</translation>
+    </message>
+    <message>
+        <source>S.M.A.R.T. Overview</source>
+        <translation>S.M.A.R.T. 概觀</translation>
+    </message>
+    <message>
+        <source>Controllers</source>
+        <translation>控制器</translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation>關於 </translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>選項</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle...</source>
+        <translation>儲存支援套件...</translation>
+    </message>
+    <message>
+        <source>Save the configuration, logs and S.M.A.R.T. reports in one file for support</source>
+        <translation>將設定、記錄和 S.M.A.R.T. 報告儲存在單一檔案中，以供技術支援使用</translation>
+    </message>
+    <message>
+        <source>C&amp;lose to Tray</source>
+        <translation>關閉至系統匣(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Closing the window keeps the console watching the arrays from the tray.</source>
+        <translation>關閉視窗後，主控台會繼續從系統匣監視陣列。</translation>
+    </message>
+    <message>
+        <source>Paused: no time left is estimated while the task waits.</source>
+        <translation>已暫停: 工作等待期間不會估計剩餘時間。</translation>
+    </message>
+    <message>
+        <source>The time left is estimated once the task&apos;s progress has been seen for a minute.</source>
+        <translation>觀察工作進度一分鐘後才會估計剩餘時間。</translation>
+    </message>
+    <message>
+        <source>The disk has failed; the driver reports it as %1.</source>
+        <translation>磁碟已故障；驅動程式將其回報為 %1。</translation>
+    </message>
+    <message>
+        <source>The disk reports S.M.A.R.T. errors: replace it soon.</source>
+        <translation>磁碟回報 S.M.A.R.T. 錯誤: 請盡快更換。</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle</source>
+        <translation>儲存支援套件</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>Zip 封存檔 (*.zip)</translation>
+    </message>
+    <message>
+        <source>The support bundle was saved to %1.</source>
+        <translation>支援套件已儲存至 %1。</translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved to %1: %2</source>
+        <translation>無法將支援套件儲存至 %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_MetadataDiskList</name>
+    <message>
+        <source>Disk</source>
+        <translation>磁碟</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>狀態</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>類型</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>使用數</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>可用空間</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>型號</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>序號</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>無法讀取設定；未進行任何變更。</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed. Close this window and open it again for the disks as they are now.</source>
+        <translation>磁碟 %1 已不存在；未進行任何變更。請關閉此視窗後重新開啟，以檢視磁碟目前的狀態。</translation>
+    </message>
+</context>
+<context>
+    <name>KV_SmartDiskDialog</name>
+    <message>
+        <source>Disk List:</source>
+        <translation>磁碟清單:</translation>
+    </message>
+    <message>
+        <source>Query Selected S.M.A.R.T. Data</source>
+        <translation>查詢選取的 S.M.A.R.T. 資料</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>結束</translation>
+    </message>
+    <message>
+        <source>%1y  %2d  %3hr</source>
+        <translation>%1 年  %2 天  %3 小時</translation>
+    </message>
+    <message>
+        <source>%1d  %2hr</source>
+        <translation>%1 天  %2 小時</translation>
+    </message>
+    <message>
+        <source>Unable to retreive</source>
+        <translation>無法擷取</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>磁碟</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>連接埠類型</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>容量</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>使用數</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>型號</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>序號</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>韌體修訂版</translation>
+    </message>
+    <message>
+        <source>Power on Hours</source>
+        <translation>通電時數</translation>
+    </message>
+    <message>
+        <source>Power Cycle</source>
+        <translation>開機次數</translation>
+    </message>
+    <message>
+        <source>Temperature (Celsius)</source>
+        <translation>溫度 (攝氏)</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Startup</name>
+    <message>
+        <source>Velmora: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); velmora-cli gives the console&apos;s commands in a terminal.</source>
+        <translation>Velmora: 沒有可開啟視窗的顯示器 (DISPLAY 和 WAYLAND_DISPLAY 皆未設定)；velmora-cli 可在終端機中提供主控台的命令。</translation>
+    </message>
+</context>
+<context>
+    <name>KV_TaskPriorityDialog</name>
+    <message>
+        <source>Confirm</source>
+        <translation>確認</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Current priority of the &apos;%1&apos; task: %2</source>
+        <translation>&apos;%1&apos; 工作的目前優先順序: %2</translation>
+    </message>
+    <message>
+        <source>Use the slider to choose a new priority for the &apos;%1&apos; task on array &apos;%2&apos;.</source>
+        <translation>使用滑桿為陣列 &apos;%2&apos; 上的 &apos;%1&apos; 工作選擇新的優先順序。</translation>
+    </message>
+    <message>
+        <source>New priority: %1</source>
+        <translation>新的優先順序: %1</translation>
     </message>
 </context>
 <context>
     <name>KV_TransformDialog</name>
     <message>
         <source>Confirm Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>確認轉換</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>警告: 陣列中包含後備磁碟。是否要繼續?</translation>
     </message>
     <message>
         <source>Warning: This array transform includes a hot swappable device. After the transform completes a system reboot must be performed to notify the OS of the array&apos;s underlying device changes. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>警告: 此陣列轉換包含可熱抽換的裝置。轉換完成後，必須重新啟動系統，讓作業系統得知陣列底層裝置的更改。是否要繼續?</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>確認建立</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>警告: 偵測到混用不同類型的磁碟機! 為獲得最佳效能，不建議混用效能差異很大的磁碟機。是否仍要建立?</translation>
     </message>
     <message>
         <source>Transform command failed</source>
-        <translation type="unfinished"></translation>
+        <translation>轉換命令失敗</translation>
+    </message>
+    <message>
+        <source>Transform</source>
+        <translation>轉換</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>來源</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>目的</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>磁碟</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>連接埠類型</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>容量</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>使用數</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>可用空間</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>最大可用 </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>全局後備</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>通知式熱抽換</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>型號</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>序號</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>韌體版本</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>陣列選項</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>類型:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>組織方式:</translation>
+    </message>
+    <message>
+        <source>Current Capacity:</source>
+        <translation>目前容量:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>容量:</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>最大容量:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>最大容量</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>選取</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>所有 NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>所有 SATA SSD</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>所有 HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>未使用</translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation>不變</translation>
+    </message>
+    <message>
+        <source>Commit</source>
+        <translation>套用</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>KV_diskSpareDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>對話方塊</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>磁碟</translation>
+    </message>
+    <message>
+        <source>Assign as Dedicated Spare</source>
+        <translation>指定為專用後備磁碟</translation>
+    </message>
+    <message>
+        <source>Assign as Global Spare</source>
+        <translation>指定為全局後備磁碟</translation>
+    </message>
+    <message>
+        <source>Identify Disk using LEDs</source>
+        <translation>使用 LED 識別磁碟</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>移除裝置</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Prepare to Remove</source>
+        <translation>準備移除</translation>
+    </message>
+    <message>
+        <source>Remove as Global Spare</source>
+        <translation>取消全局後備磁碟</translation>
+    </message>
+    <message>
+        <source>Remove as Dedicated Spare</source>
+        <translation>取消專用後備磁碟</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>選項</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>無法讀取設定；未進行任何變更。</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed.</source>
+        <translation>磁碟 %1 已不存在；未進行任何變更。</translation>
+    </message>
+    <message>
+        <source>Confirm Spare Assignment</source>
+        <translation>確認指定後備磁碟</translation>
+    </message>
+    <message>
+        <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to continue with spare assignment?</source>
+        <translation>警告: 偵測到混用不同類型的磁碟機! 為獲得最佳效能，不建議混用效能差異很大的磁碟機。是否要繼續指定後備磁碟?</translation>
+    </message>
+    <message>
+        <source>Identify Disk</source>
+        <translation>識別磁碟</translation>
+    </message>
+    <message>
+        <source>The LEDs representing the selected Disk are now lit. Click &apos;OK&apos; to stop identifying.</source>
+        <translation>選取磁碟的 LED 已點亮。按一下「確定」停止識別。</translation>
+    </message>
+    <message>
+        <source>Remove Device Status</source>
+        <translation>移除裝置狀態</translation>
+    </message>
+</context>
+<context>
+    <name>KV_initDisksDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>對話方塊</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>磁碟清單:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>控制器 通道</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>狀態</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>使用中</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>可用空間</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>型號</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>選取</translation>
+    </message>
+    <message>
+        <source>Un-Initiliazed</source>
+        <translation>未初始化</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>Initialize Selected</source>
+        <translation>初始化選取項目</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -991,175 +2060,238 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
     <name>createDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>陣列選項</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>類型:</translation>
     </message>
     <message>
         <source>Array Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>陣列名稱:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>組織方式:</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>容量:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>最大容量:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>最大容量</translation>
     </message>
     <message>
         <source>Cache Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>快取選項:</translation>
     </message>
     <message>
         <source>Cache Tag Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>快取標籤大小:</translation>
     </message>
     <message>
         <source>Trim:</source>
-        <translation type="unfinished"></translation>
+        <translation>Trim:</translation>
     </message>
     <message>
         <source>Background Array Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>背景陣列掃描</translation>
     </message>
     <message>
         <source>Skip Initialize  (Not Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>略過初始化  (不建議)</translation>
     </message>
     <message>
         <source>Leave Existing Data Intact</source>
-        <translation type="unfinished"></translation>
+        <translation>保留現有資料</translation>
     </message>
     <message>
         <source>Zero Create</source>
-        <translation type="unfinished"></translation>
+        <translation>清零建立</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>選取</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>全部</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>所有 NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>所有 SATA SSD</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>所有 HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>未使用</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>建立</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Read + Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>讀取 + 回寫快取</translation>
     </message>
     <message>
         <source>Read Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>讀取快取</translation>
     </message>
     <message>
         <source>Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>回寫快取</translation>
     </message>
     <message>
         <source>No Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>無快取</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>預設</translation>
     </message>
     <message>
         <source>64 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>64 KB</translation>
     </message>
     <message>
         <source>128 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>128 KB</translation>
     </message>
     <message>
         <source>256 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>256 KB</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>磁碟</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>連接埠類型</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>容量</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>使用數</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>可用空間</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>最大可用 </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>全局後備</translation>
     </message>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>Trim</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>通知式熱抽換</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>型號</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>序號</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>韌體版本</translation>
+    </message>
+</context>
+<context>
+    <name>kv_ControllerProperties</name>
+    <message>
+        <source>Controller List:</source>
+        <translation>控制器清單:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>不適用</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>編號</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>類型</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>磁碟</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>型號</translation>
+    </message>
+    <message>
+        <source>Port Count</source>
+        <translation>連接埠數</translation>
+    </message>
+    <message>
+        <source>PCI Vendor ID</source>
+        <translation>PCI 廠商識別碼</translation>
+    </message>
+    <message>
+        <source>PCI Device ID</source>
+        <translation>PCI 裝置識別碼</translation>
+    </message>
+    <message>
+        <source>PCI SubVendor ID</source>
+        <translation>PCI 子廠商識別碼</translation>
+    </message>
+    <message>
+        <source>PCI SubDevice ID</source>
+        <translation>PCI 子裝置識別碼</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>匯流排</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>插槽</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>功能</translation>
     </message>
 </context>
 <context>
@@ -1181,115 +2313,115 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
     <name>transformDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>陣列選項</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>類型:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>組織方式:</translation>
     </message>
     <message>
         <source>Current Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>目前容量:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>容量:</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>最大容量:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>最大容量</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>選取</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>全部</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>所有 NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>所有 SATA SSD</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>所有 HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>未使用</translation>
     </message>
     <message>
         <source>Same</source>
-        <translation type="unfinished"></translation>
+        <translation>不變</translation>
     </message>
     <message>
         <source>Commit</source>
-        <translation type="unfinished"></translation>
+        <translation>套用</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>磁碟</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>連接埠類型</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>容量</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>使用數</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>可用空間</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>最大可用 </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>全局後備</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>通知式熱抽換</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>型號</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>序號</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>韌體版本</translation>
     </message>
 </context>
 </TS>

@@ -2,81 +2,682 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs_CZ">
 <context>
+    <name>KV_AboutDialog</name>
+    <message>
+        <source>Application Version:</source>
+        <translation>Verze aplikace:</translation>
+    </message>
+    <message>
+        <source>kvraid.sys:</source>
+        <translation>kvraid.sys:</translation>
+    </message>
+    <message>
+        <source>kvcfg.sys:</source>
+        <translation>kvcfg.sys:</translation>
+    </message>
+    <message>
+        <source>kvbottom.sys:</source>
+        <translation>kvbottom.sys:</translation>
+    </message>
+</context>
+<context>
     <name>KV_ArrayForm</name>
     <message>
         <source>Volume  (JBOD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Svazek  (JBOD)</translation>
     </message>
     <message>
         <source>RAID 0  (Stripe)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 0  (prokládání)</translation>
     </message>
     <message>
         <source>RAID 1  (Mirror)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 1  (zrcadlení)</translation>
     </message>
     <message>
         <source>RAID 10 (Stripe of Mirrors)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 10 (prokládání zrcadel)</translation>
     </message>
     <message>
         <source>RAID 5   (Stripe with Parity)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 5   (prokládání s paritou)</translation>
     </message>
     <message>
         <source>RAID 6   (Stripe with 2 Parities)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 6   (prokládání se 2 paritami)</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ano</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne</translation>
     </message>
     <message>
         <source>Disk </source>
-        <translation type="unfinished"></translation>
+        <translation>Disk </translation>
     </message>
     <message>
         <source>Invalid Configuration: </source>
-        <translation type="unfinished"></translation>
+        <translation>Neplatná konfigurace: </translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Upřesnit</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Jednoduché</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ArrayNameDialog</name>
+    <message>
+        <source>Enter an array name of up to 30 characters.</source>
+        <translation>Zadejte název pole o nejvýše 30 znacích.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source> Array Name</source>
+        <translation> Název pole</translation>
+    </message>
+    <message>
+        <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
+        <translation>Neplatný název: název pole nesmí být stejný jako název existujícího pole ani obsahovat tyto znaky: ()^,.=|&quot;-[]</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ClearMetadataDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialogové okno</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Seznam disků:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Řad. kan.</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stav</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>Používá se</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Volné místo</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Číslo modelu</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Vybrat</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Vše</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Vymazat metadata</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>
     <name>KV_CreateDialog</name>
     <message>
         <source>No disks with free space were detected, to create a RAID array please first free up space on an existing disk or add an additional disk to the system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebyly zjištěny žádné disky s volným místem. Chcete-li vytvořit pole RAID, nejprve uvolněte místo na existujícím disku nebo přidejte do systému další disk.</translation>
     </message>
     <message>
         <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
-        <translation type="unfinished"></translation>
+        <translation>Neplatný název: název pole nesmí být stejný jako název existujícího pole ani obsahovat tyto znaky: ()^,.=|&quot;-[]</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Potvrzení vytvoření</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Upozornění: do pole jste zahrnuli náhradní disk. Chcete pokračovat?</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Upozornění: bylo zjištěno míchání jednotek! Pro nejlepší výkon se nedoporučuje míchat jednotky s výrazně odlišným výkonem. Chcete pole přesto vytvořit?</translation>
     </message>
     <message>
         <source>Create failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytvoření se nezdařilo</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Vytvořit</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Náhled</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Typ portu</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Kapacita</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Použití</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Volné místo</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Největší volné </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>GN</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>TRIM</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Ohlášená výměna za chodu</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Číslo modelu</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Sériové číslo</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Verze firmwaru</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Možnosti pole</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Array Name:</source>
+        <translation>Název pole:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Uspořádání:</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Kapacita:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Maximální kapacita:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Maximální kapacita</translation>
+    </message>
+    <message>
+        <source>Cache Options:</source>
+        <translation>Možnosti mezipaměti:</translation>
+    </message>
+    <message>
+        <source>Cache Tag Size:</source>
+        <translation>Velikost značky mezipaměti:</translation>
+    </message>
+    <message>
+        <source>Trim:</source>
+        <translation>TRIM:</translation>
+    </message>
+    <message>
+        <source>Background Array Scan</source>
+        <translation>Kontrola pole na pozadí</translation>
+    </message>
+    <message>
+        <source>Skip Initialize  (Not Recommended)</source>
+        <translation>Přeskočit inicializaci  (nedoporučuje se)</translation>
+    </message>
+    <message>
+        <source>Leave Existing Data Intact</source>
+        <translation>Zachovat existující data</translation>
+    </message>
+    <message>
+        <source>Zero Create</source>
+        <translation>Vytvoření s nulováním</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Vybrat</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Vše</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Všechny NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Všechny SATA SSD</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Všechny HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Nepoužité</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DeleteForm</name>
+    <message>
+        <source>Delete</source>
+        <translation>Odstranit</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Vybrat vše</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Zařízení</translation>
+    </message>
+    <message>
+        <source>OS Name</source>
+        <translation>Název v OS</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Systém</translation>
+    </message>
+    <message>
+        <source>Partition</source>
+        <translation>Oddíl</translation>
+    </message>
+    <message>
+        <source>Array Name</source>
+        <translation>Název pole</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Total Capacity</source>
+        <translation>Celková kapacita</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stav</translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation>Mezipaměť</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ano</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ne</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected Array(s): </source>
+        <translation>Opravdu chcete odstranit vybraná pole: </translation>
+    </message>
+    <message>
+        <source>Confirm Action</source>
+        <translation>Potvrzení akce</translation>
+    </message>
+    <message>
+        <source>Deleting arrays...</source>
+        <translation>Odstraňují se pole...</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Přerušit</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DiskProperites</name>
+    <message>
+        <source>Select All</source>
+        <translation>Vybrat vše</translation>
+    </message>
+    <message>
+        <source>Disk Properties</source>
+        <translation>Vlastnosti disku</translation>
+    </message>
+    <message>
+        <source>Disk Write Back Caching:</source>
+        <translation>Zpětný zápis disku do mezipaměti:</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Zapnout</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Vypnout</translation>
+    </message>
+    <message>
+        <source>Disk Read Ahead:</source>
+        <translation>Čtení disku s předstihem:</translation>
+    </message>
+    <message>
+        <source>SMART Polling:</source>
+        <translation>Dotazování SMART:</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Konec</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Zapnuto</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Vypnuto</translation>
+    </message>
+    <message>
+        <source>Note: Turning Disk Write Back Caching on may increase the likelihood of data corruption if the system power were to fail.</source>
+        <translation>Poznámka: zapnutí zpětného zápisu disku do mezipaměti může zvýšit pravděpodobnost poškození dat při výpadku napájení systému.</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stav</translation>
+    </message>
+    <message>
+        <source>Write Back Cache</source>
+        <translation>Mezipaměť se zpětným zápisem</translation>
+    </message>
+    <message>
+        <source>Read Ahead</source>
+        <translation>Čtení s předstihem</translation>
+    </message>
+    <message>
+        <source>SMART Poll</source>
+        <translation>Dotazování SMART</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Použití</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Typ portu</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Číslo modelu</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Sériové číslo</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Revize firmwaru</translation>
+    </message>
+    <message>
+        <source> is a NVMe device and cannot change disk cache settings.</source>
+        <translation> je zařízení NVMe a nastavení jeho diskové mezipaměti nelze změnit.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Health</name>
+    <message>
+        <source>Array %1</source>
+        <translation>Pole %1</translation>
+    </message>
+    <message>
+        <source>Array %1 %2</source>
+        <translation>Pole %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1, paused</source>
+        <translation>%1, pozastaveno</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 je offline</translation>
+    </message>
+    <message>
+        <source>%1 is rebuilding while disk %2 reports S.M.A.R.T. errors: one more failure would lose it</source>
+        <translation>%1 se obnovuje, zatímco disk %2 hlásí chyby S.M.A.R.T.: další selhání by pole zničilo</translation>
+    </message>
+    <message>
+        <source>rebuilding onto disk %1, %2</source>
+        <translation>obnova na disk %1, %2</translation>
+    </message>
+    <message>
+        <source>rebuilding, %1</source>
+        <translation>obnova, %1</translation>
+    </message>
+    <message>
+        <source>%1 is critical: %2</source>
+        <translation>%1 je v kritickém stavu: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 je %2</translation>
+    </message>
+    <message>
+        <source>%1 is critical: disk %2 has failed</source>
+        <translation>%1 je v kritickém stavu: disk %2 selhal</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 je v kritickém stavu</translation>
+    </message>
+    <message>
+        <source>%1 is being transformed: %2</source>
+        <translation>%1 se transformuje: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being created: %2</source>
+        <translation>%1 se vytváří: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being securely erased: %2</source>
+        <translation>%1 se bezpečně vymazává: %2</translation>
+    </message>
+    <message>
+        <source>%1 has a failed member on disk %2</source>
+        <translation>%1: selhaný člen na disku %2</translation>
+    </message>
+    <message>
+        <source>%1 has lost its last spare</source>
+        <translation>%1 přišlo o poslední náhradní disk</translation>
+    </message>
+    <message>
+        <source>consistency check</source>
+        <translation>kontrola konzistence</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>zbývá méně než minuta</translation>
+    </message>
+    <message>
+        <source>about a minute left</source>
+        <translation>zbývá asi minuta</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours left</source>
+        <translation>
+            <numerusform>zbývá asi %n hodina</numerusform>
+            <numerusform>zbývají asi %n hodiny</numerusform>
+            <numerusform>zbývá asi %n hodin</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes left</source>
+        <translation>
+            <numerusform>zbývá asi %n minuta</numerusform>
+            <numerusform>zbývají asi %n minuty</numerusform>
+            <numerusform>zbývá asi %n minut</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The RAID driver is not answering</source>
+        <translation>Ovladač RAID neodpovídá</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>Disk %1 hlásí chyby S.M.A.R.T.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (and %n more)</source>
+        <translation>
+            <numerusform>%1 (a ještě %n)</numerusform>
+            <numerusform>%1 (a ještě %n)</numerusform>
+            <numerusform>%1 (a ještě %n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No arrays are configured</source>
+        <translation>Nejsou nakonfigurována žádná pole</translation>
+    </message>
+    <message>
+        <source>The array is healthy</source>
+        <translation>Pole je v pořádku</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n arrays are healthy</source>
+        <translation>
+            <numerusform>Všechna pole (%n) jsou v pořádku</numerusform>
+            <numerusform>Všechna pole (%n) jsou v pořádku</numerusform>
+            <numerusform>Všechna pole (%n) jsou v pořádku</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_HealthMonitor</name>
+    <message>
+        <source>&amp;Show %1</source>
+        <translation>&amp;Zobrazit %1</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Konec</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 je v kritickém stavu</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 je offline</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has finished; the array is healthy again</source>
+        <translation>%1: obnova je dokončena; pole je opět v pořádku</translation>
+    </message>
+    <message>
+        <source>%1: the transform has finished</source>
+        <translation>%1: transformace je dokončena</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has ended; the array is %2</source>
+        <translation>%1: obnova skončila; stav pole je %2</translation>
+    </message>
+    <message>
+        <source>%1: the transform has ended; the array is %2</source>
+        <translation>%1: transformace skončila; stav pole je %2</translation>
+    </message>
+    <message>
+        <source>Spare disk %1 has taken the place of a failed member</source>
+        <translation>Náhradní disk %1 nahradil selhaný člen</translation>
+    </message>
+    <message>
+        <source>Disk %1</source>
+        <translation>Disk %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has failed</source>
+        <translation>Disk %1 selhal</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>Disk %1 hlásí chyby S.M.A.R.T.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n arrays or disks changed: %1</source>
+        <translation>
+            <numerusform>Změnilo se %n pole nebo disk: %1</numerusform>
+            <numerusform>Změnila se %n pole nebo disky: %1</numerusform>
+            <numerusform>Změnilo se %n polí nebo disků: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -923,38 +1524,516 @@ Pokud používáte režim AHCI/nativní režim, nemusíte nic dělat. Aplikace s
     </message>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformovat</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytvořit</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Odstranit</translation>
+    </message>
+    <message>
+        <source>Task Priority</source>
+        <translation>Priorita úlohy</translation>
+    </message>
+    <message>
+        <source>Initialize Disks</source>
+        <translation>Inicializovat disky</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Vymazat metadata</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Vlastnosti</translation>
+    </message>
+    <message>
+        <source>S.M.A.R.T. Overview</source>
+        <translation>Přehled S.M.A.R.T.</translation>
+    </message>
+    <message>
+        <source>Controllers</source>
+        <translation>Řadiče</translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation>O aplikaci </translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Možnosti</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle...</source>
+        <translation>Uložit balíček pro podporu...</translation>
+    </message>
+    <message>
+        <source>Save the configuration, logs and S.M.A.R.T. reports in one file for support</source>
+        <translation>Uložit konfiguraci, protokoly a zprávy S.M.A.R.T. do jednoho souboru pro podporu</translation>
+    </message>
+    <message>
+        <source>C&amp;lose to Tray</source>
+        <translation>&amp;Zavřít do oznamovací oblasti</translation>
+    </message>
+    <message>
+        <source>Closing the window keeps the console watching the arrays from the tray.</source>
+        <translation>Po zavření okna konzola dál sleduje pole z oznamovací oblasti.</translation>
+    </message>
+    <message>
+        <source>Paused: no time left is estimated while the task waits.</source>
+        <translation>Pozastaveno: dokud úloha čeká, zbývající čas se neodhaduje.</translation>
+    </message>
+    <message>
+        <source>The time left is estimated once the task&apos;s progress has been seen for a minute.</source>
+        <translation>Zbývající čas se odhadne, jakmile je průběh úlohy sledován jednu minutu.</translation>
+    </message>
+    <message>
+        <source>The disk has failed; the driver reports it as %1.</source>
+        <translation>Disk selhal; ovladač hlásí jeho stav jako %1.</translation>
+    </message>
+    <message>
+        <source>The disk reports S.M.A.R.T. errors: replace it soon.</source>
+        <translation>Disk hlásí chyby S.M.A.R.T.: brzy jej vyměňte.</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle</source>
+        <translation>Uložit balíček pro podporu</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>Archivy ZIP (*.zip)</translation>
+    </message>
+    <message>
+        <source>The support bundle was saved to %1.</source>
+        <translation>Balíček pro podporu byl uložen do %1.</translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved to %1: %2</source>
+        <translation>Balíček pro podporu se nepodařilo uložit do %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_MetadataDiskList</name>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stav</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Použití</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Volné místo</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Číslo modelu</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Sériové číslo</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nový</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>Konfiguraci se nepodařilo načíst; nic nebylo změněno.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed. Close this window and open it again for the disks as they are now.</source>
+        <translation>Disk %1 již není přítomen; nic nebylo změněno. Zavřete toto okno a otevřete je znovu, abyste viděli aktuální disky.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_SmartDiskDialog</name>
+    <message>
+        <source>Disk List:</source>
+        <translation>Seznam disků:</translation>
+    </message>
+    <message>
+        <source>Query Selected S.M.A.R.T. Data</source>
+        <translation>Dotázat vybraná data S.M.A.R.T.</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Konec</translation>
+    </message>
+    <message>
+        <source>%1y  %2d  %3hr</source>
+        <translation>%1 r  %2 d  %3 h</translation>
+    </message>
+    <message>
+        <source>%1d  %2hr</source>
+        <translation>%1 d  %2 h</translation>
+    </message>
+    <message>
+        <source>Unable to retreive</source>
+        <translation>Nepodařilo se získat</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Typ portu</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Kapacita</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Použití</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Číslo modelu</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Sériové číslo</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Revize firmwaru</translation>
+    </message>
+    <message>
+        <source>Power on Hours</source>
+        <translation>Hodiny provozu</translation>
+    </message>
+    <message>
+        <source>Power Cycle</source>
+        <translation>Cykly zapnutí</translation>
+    </message>
+    <message>
+        <source>Temperature (Celsius)</source>
+        <translation>Teplota (Celsius)</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Startup</name>
+    <message>
+        <source>Velmora: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); velmora-cli gives the console&apos;s commands in a terminal.</source>
+        <translation>Velmora: není k dispozici obrazovka pro otevření okna (není nastavena proměnná DISPLAY ani WAYLAND_DISPLAY); příkazy konzoly v terminálu poskytuje velmora-cli.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_TaskPriorityDialog</name>
+    <message>
+        <source>Confirm</source>
+        <translation>Potvrdit</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Current priority of the &apos;%1&apos; task: %2</source>
+        <translation>Aktuální priorita úlohy &apos;%1&apos; je: %2</translation>
+    </message>
+    <message>
+        <source>Use the slider to choose a new priority for the &apos;%1&apos; task on array &apos;%2&apos;.</source>
+        <translation>Posuvníkem vyberte novou prioritu úlohy &apos;%1&apos; v poli &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>New priority: %1</source>
+        <translation>Nová priorita: %1</translation>
     </message>
 </context>
 <context>
     <name>KV_TransformDialog</name>
     <message>
         <source>Confirm Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Potvrzení transformace</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Upozornění: do pole jste zahrnuli náhradní disk. Chcete pokračovat?</translation>
     </message>
     <message>
         <source>Warning: This array transform includes a hot swappable device. After the transform completes a system reboot must be performed to notify the OS of the array&apos;s underlying device changes. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Upozornění: tato transformace pole zahrnuje zařízení vyměnitelné za chodu. Po dokončení transformace je nutné restartovat systém, aby OS zaznamenal změny zařízení pole. Chcete pokračovat?</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Potvrzení vytvoření</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Upozornění: bylo zjištěno míchání jednotek! Pro nejlepší výkon se nedoporučuje míchat jednotky s výrazně odlišným výkonem. Chcete pole přesto vytvořit?</translation>
     </message>
     <message>
         <source>Transform command failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Příkaz transformace se nezdařil</translation>
+    </message>
+    <message>
+        <source>Transform</source>
+        <translation>Transformovat</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Zdroj</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Cíl</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Typ portu</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Kapacita</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Použití</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Volné místo</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Největší volné </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>GN</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Ohlášená výměna za chodu</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Číslo modelu</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Sériové číslo</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Verze firmwaru</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Možnosti pole</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Uspořádání:</translation>
+    </message>
+    <message>
+        <source>Current Capacity:</source>
+        <translation>Aktuální kapacita:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Kapacita:</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Maximální kapacita:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Maximální kapacita</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Vybrat</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Vše</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Všechny NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Všechny SATA SSD</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Všechny HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Nepoužité</translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation>Stejné</translation>
+    </message>
+    <message>
+        <source>Commit</source>
+        <translation>Potvrdit změny</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>KV_diskSpareDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialogové okno</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>Assign as Dedicated Spare</source>
+        <translation>Přiřadit jako vyhrazený náhradní disk</translation>
+    </message>
+    <message>
+        <source>Assign as Global Spare</source>
+        <translation>Přiřadit jako globální náhradní disk</translation>
+    </message>
+    <message>
+        <source>Identify Disk using LEDs</source>
+        <translation>Identifikovat disk pomocí indikátorů LED</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Odebrat zařízení</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Prepare to Remove</source>
+        <translation>Připravit k odebrání</translation>
+    </message>
+    <message>
+        <source>Remove as Global Spare</source>
+        <translation>Zrušit jako globální náhradní disk</translation>
+    </message>
+    <message>
+        <source>Remove as Dedicated Spare</source>
+        <translation>Zrušit jako vyhrazený náhradní disk</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Možnosti</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>Konfiguraci se nepodařilo načíst; nic nebylo změněno.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed.</source>
+        <translation>Disk %1 již není přítomen; nic nebylo změněno.</translation>
+    </message>
+    <message>
+        <source>Confirm Spare Assignment</source>
+        <translation>Potvrzení přiřazení náhradního disku</translation>
+    </message>
+    <message>
+        <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to continue with spare assignment?</source>
+        <translation>Upozornění: bylo zjištěno míchání jednotek! Pro nejlepší výkon se nedoporučuje míchat jednotky s výrazně odlišným výkonem. Chcete pokračovat v přiřazení náhradního disku?</translation>
+    </message>
+    <message>
+        <source>Identify Disk</source>
+        <translation>Identifikovat disk</translation>
+    </message>
+    <message>
+        <source>The LEDs representing the selected Disk are now lit. Click &apos;OK&apos; to stop identifying.</source>
+        <translation>Indikátory LED vybraného disku nyní svítí. Identifikaci ukončíte kliknutím na &apos;OK&apos;.</translation>
+    </message>
+    <message>
+        <source>Remove Device Status</source>
+        <translation>Stav odebrání zařízení</translation>
+    </message>
+</context>
+<context>
+    <name>KV_initDisksDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialogové okno</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Seznam disků:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Řad. kan.</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stav</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>Používá se</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Volné místo</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Číslo modelu</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Vybrat</translation>
+    </message>
+    <message>
+        <source>Un-Initiliazed</source>
+        <translation>Neinicializované</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Vše</translation>
+    </message>
+    <message>
+        <source>Initialize Selected</source>
+        <translation>Inicializovat vybrané</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>
@@ -991,175 +2070,238 @@ Pokud používáte režim AHCI/nativní režim, nemusíte nic dělat. Aplikace s
     <name>createDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Možnosti pole</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ:</translation>
     </message>
     <message>
         <source>Array Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Název pole:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Uspořádání:</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapacita:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximální kapacita:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximální kapacita</translation>
     </message>
     <message>
         <source>Cache Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Možnosti mezipaměti:</translation>
     </message>
     <message>
         <source>Cache Tag Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Velikost značky mezipaměti:</translation>
     </message>
     <message>
         <source>Trim:</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIM:</translation>
     </message>
     <message>
         <source>Background Array Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrola pole na pozadí</translation>
     </message>
     <message>
         <source>Skip Initialize  (Not Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>Přeskočit inicializaci  (nedoporučuje se)</translation>
     </message>
     <message>
         <source>Leave Existing Data Intact</source>
-        <translation type="unfinished"></translation>
+        <translation>Zachovat existující data</translation>
     </message>
     <message>
         <source>Zero Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytvoření s nulováním</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Vybrat</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Vše</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Všechny NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Všechny SATA SSD</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Všechny HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Nepoužité</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytvořit</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
     <message>
         <source>Read + Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Mezipaměť pro čtení + zpětný zápis</translation>
     </message>
     <message>
         <source>Read Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Mezipaměť pro čtení</translation>
     </message>
     <message>
         <source>Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Mezipaměť se zpětným zápisem</translation>
     </message>
     <message>
         <source>No Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez mezipaměti</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Výchozí</translation>
     </message>
     <message>
         <source>64 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>64 KB</translation>
     </message>
     <message>
         <source>128 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>128 KB</translation>
     </message>
     <message>
         <source>256 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>256 KB</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disk</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ portu</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapacita</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Použití</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Volné místo</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Největší volné </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>GN</translation>
     </message>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIM</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohlášená výměna za chodu</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Číslo modelu</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Sériové číslo</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Verze firmwaru</translation>
+    </message>
+</context>
+<context>
+    <name>kv_ControllerProperties</name>
+    <message>
+        <source>Controller List:</source>
+        <translation>Seznam řadičů:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>Neuvedeno</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Číslo</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Port Count</source>
+        <translation>Počet portů</translation>
+    </message>
+    <message>
+        <source>PCI Vendor ID</source>
+        <translation>ID výrobce PCI</translation>
+    </message>
+    <message>
+        <source>PCI Device ID</source>
+        <translation>ID zařízení PCI</translation>
+    </message>
+    <message>
+        <source>PCI SubVendor ID</source>
+        <translation>ID dílčího výrobce PCI</translation>
+    </message>
+    <message>
+        <source>PCI SubDevice ID</source>
+        <translation>ID podzařízení PCI</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Sběrnice</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Slot</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Funkce</translation>
     </message>
 </context>
 <context>
@@ -1181,115 +2323,115 @@ Pokud používáte režim AHCI/nativní režim, nemusíte nic dělat. Aplikace s
     <name>transformDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Možnosti pole</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Uspořádání:</translation>
     </message>
     <message>
         <source>Current Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuální kapacita:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapacita:</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximální kapacita:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximální kapacita</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Vybrat</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Vše</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Všechny NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Všechny SATA SSD</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Všechny HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Nepoužité</translation>
     </message>
     <message>
         <source>Same</source>
-        <translation type="unfinished"></translation>
+        <translation>Stejné</translation>
     </message>
     <message>
         <source>Commit</source>
-        <translation type="unfinished"></translation>
+        <translation>Potvrdit změny</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disk</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ portu</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapacita</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Použití</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Volné místo</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Největší volné </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>GN</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohlášená výměna za chodu</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Číslo modelu</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Sériové číslo</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Verze firmwaru</translation>
     </message>
 </context>
 </TS>

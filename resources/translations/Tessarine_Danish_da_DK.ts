@@ -2,81 +2,677 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="da_DK">
 <context>
+    <name>KV_AboutDialog</name>
+    <message>
+        <source>Application Version:</source>
+        <translation>Programversion:</translation>
+    </message>
+    <message>
+        <source>kvraid.sys:</source>
+        <translation>kvraid.sys:</translation>
+    </message>
+    <message>
+        <source>kvcfg.sys:</source>
+        <translation>kvcfg.sys:</translation>
+    </message>
+    <message>
+        <source>kvbottom.sys:</source>
+        <translation>kvbottom.sys:</translation>
+    </message>
+</context>
+<context>
     <name>KV_ArrayForm</name>
     <message>
         <source>Volume  (JBOD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Diskenhed  (JBOD)</translation>
     </message>
     <message>
         <source>RAID 0  (Stripe)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 0  (striping)</translation>
     </message>
     <message>
         <source>RAID 1  (Mirror)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 1  (spejling)</translation>
     </message>
     <message>
         <source>RAID 10 (Stripe of Mirrors)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 10 (striping af spejle)</translation>
     </message>
     <message>
         <source>RAID 5   (Stripe with Parity)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 5   (striping med paritet)</translation>
     </message>
     <message>
         <source>RAID 6   (Stripe with 2 Parities)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 6   (striping med 2 pariteter)</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nej</translation>
     </message>
     <message>
         <source>Disk </source>
-        <translation type="unfinished"></translation>
+        <translation>Disk </translation>
     </message>
     <message>
         <source>Invalid Configuration: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ugyldig konfiguration: </translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanceret</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Simpel</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ArrayNameDialog</name>
+    <message>
+        <source>Enter an array name of up to 30 characters.</source>
+        <translation>Angiv et arraynavn på op til 30 tegn.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuller</translation>
+    </message>
+    <message>
+        <source> Array Name</source>
+        <translation> Arraynavn</translation>
+    </message>
+    <message>
+        <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
+        <translation>Ugyldigt navn: arraynavne må ikke være de samme som eksisterende arraynavne eller indeholde følgende tegn: ()^,.=|&quot;-[]</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ClearMetadataDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialogboks</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Diskliste:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Ctrl kan.</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Tilstand</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>I brug</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Ledig plads</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modelnummer</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Vælg</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Ryd metadata</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuller</translation>
     </message>
 </context>
 <context>
     <name>KV_CreateDialog</name>
     <message>
         <source>No disks with free space were detected, to create a RAID array please first free up space on an existing disk or add an additional disk to the system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der blev ikke fundet diske med ledig plads. For at oprette et RAID-array skal du først frigøre plads på en eksisterende disk eller tilføje en disk til systemet.</translation>
     </message>
     <message>
         <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
-        <translation type="unfinished"></translation>
+        <translation>Ugyldigt navn: arraynavne må ikke være de samme som eksisterende arraynavne eller indeholde følgende tegn: ()^,.=|&quot;-[]</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Bekræft oprettelse</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Advarsel: Du har medtaget en reservedisk i arrayet. Vil du fortsætte?</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Advarsel: Blanding af drev registreret! For at opnå den bedste ydeevne anbefales det ikke at blande drev med væsentligt forskellig ydeevne. Vil du oprette alligevel?</translation>
     </message>
     <message>
         <source>Create failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Oprettelse mislykkedes</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Opret</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Eksempel</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Porttype</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Kapacitet</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Brug</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Ledig plads</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Største ledige </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>GR</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>TRIM</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Varslet hot swap</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modelnummer</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Serienummer</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Firmwareversion</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Arrayindstillinger</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>Array Name:</source>
+        <translation>Arraynavn:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Organiseret som:</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Kapacitet:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Maks. kapacitet:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Maks. kapacitet</translation>
+    </message>
+    <message>
+        <source>Cache Options:</source>
+        <translation>Cacheindstillinger:</translation>
+    </message>
+    <message>
+        <source>Cache Tag Size:</source>
+        <translation>Størrelse på cachetag:</translation>
+    </message>
+    <message>
+        <source>Trim:</source>
+        <translation>TRIM:</translation>
+    </message>
+    <message>
+        <source>Background Array Scan</source>
+        <translation>Baggrundsscanning af array</translation>
+    </message>
+    <message>
+        <source>Skip Initialize  (Not Recommended)</source>
+        <translation>Spring initialisering over  (anbefales ikke)</translation>
+    </message>
+    <message>
+        <source>Leave Existing Data Intact</source>
+        <translation>Bevar eksisterende data</translation>
+    </message>
+    <message>
+        <source>Zero Create</source>
+        <translation>Oprettelse med nulstilling</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Vælg</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Alle NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Alle SATA SSD</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Alle HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Ubrugte</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuller</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DeleteForm</name>
+    <message>
+        <source>Delete</source>
+        <translation>Slet</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Vælg alle</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuller</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Enhed</translation>
+    </message>
+    <message>
+        <source>OS Name</source>
+        <translation>OS-navn</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Partition</source>
+        <translation>Partition</translation>
+    </message>
+    <message>
+        <source>Array Name</source>
+        <translation>Arraynavn</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Total Capacity</source>
+        <translation>Samlet kapacitet</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Tilstand</translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation>Cache</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nej</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected Array(s): </source>
+        <translation>Er du sikker på, at du vil slette de valgte arrays: </translation>
+    </message>
+    <message>
+        <source>Confirm Action</source>
+        <translation>Bekræft handling</translation>
+    </message>
+    <message>
+        <source>Deleting arrays...</source>
+        <translation>Sletter arrays...</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Afbryd</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DiskProperites</name>
+    <message>
+        <source>Select All</source>
+        <translation>Vælg alle</translation>
+    </message>
+    <message>
+        <source>Disk Properties</source>
+        <translation>Diskegenskaber</translation>
+    </message>
+    <message>
+        <source>Disk Write Back Caching:</source>
+        <translation>Write-back-cache på disk:</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Aktivér</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Deaktiver</translation>
+    </message>
+    <message>
+        <source>Disk Read Ahead:</source>
+        <translation>Forudlæsning på disk:</translation>
+    </message>
+    <message>
+        <source>SMART Polling:</source>
+        <translation>SMART-forespørgsel:</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Afslut</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Aktiveret</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Deaktiveret</translation>
+    </message>
+    <message>
+        <source>Note: Turning Disk Write Back Caching on may increase the likelihood of data corruption if the system power were to fail.</source>
+        <translation>Bemærk: Hvis du slår write-back-cache til på disken, kan risikoen for datakorruption øges ved strømsvigt.</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Tilstand</translation>
+    </message>
+    <message>
+        <source>Write Back Cache</source>
+        <translation>Write-back-cache</translation>
+    </message>
+    <message>
+        <source>Read Ahead</source>
+        <translation>Forudlæsning</translation>
+    </message>
+    <message>
+        <source>SMART Poll</source>
+        <translation>SMART-forespørgsel</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Brug</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Porttype</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modelnummer</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Serienummer</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Firmwarerevision</translation>
+    </message>
+    <message>
+        <source> is a NVMe device and cannot change disk cache settings.</source>
+        <translation> er en NVMe-enhed, og diskens cacheindstillinger kan ikke ændres.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Health</name>
+    <message>
+        <source>Array %1</source>
+        <translation>Array %1</translation>
+    </message>
+    <message>
+        <source>Array %1 %2</source>
+        <translation>Array %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1, paused</source>
+        <translation>%1, på pause</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 er offline</translation>
+    </message>
+    <message>
+        <source>%1 is rebuilding while disk %2 reports S.M.A.R.T. errors: one more failure would lose it</source>
+        <translation>%1 genopbygges, mens disk %2 rapporterer S.M.A.R.T.-fejl: én fejl mere vil koste arrayet</translation>
+    </message>
+    <message>
+        <source>rebuilding onto disk %1, %2</source>
+        <translation>genopbygger til disk %1, %2</translation>
+    </message>
+    <message>
+        <source>rebuilding, %1</source>
+        <translation>genopbygger, %1</translation>
+    </message>
+    <message>
+        <source>%1 is critical: %2</source>
+        <translation>%1 er kritisk: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 er %2</translation>
+    </message>
+    <message>
+        <source>%1 is critical: disk %2 has failed</source>
+        <translation>%1 er kritisk: disk %2 har fejlet</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 er kritisk</translation>
+    </message>
+    <message>
+        <source>%1 is being transformed: %2</source>
+        <translation>%1 transformeres: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being created: %2</source>
+        <translation>%1 oprettes: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being securely erased: %2</source>
+        <translation>%1 slettes sikkert: %2</translation>
+    </message>
+    <message>
+        <source>%1 has a failed member on disk %2</source>
+        <translation>%1: fejlet medlem på disk %2</translation>
+    </message>
+    <message>
+        <source>%1 has lost its last spare</source>
+        <translation>%1 har mistet sin sidste reservedisk</translation>
+    </message>
+    <message>
+        <source>consistency check</source>
+        <translation>konsistenskontrol</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>mindre end et minut tilbage</translation>
+    </message>
+    <message>
+        <source>about a minute left</source>
+        <translation>ca. et minut tilbage</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours left</source>
+        <translation>
+            <numerusform>ca. %n time tilbage</numerusform>
+            <numerusform>ca. %n timer tilbage</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes left</source>
+        <translation>
+            <numerusform>ca. %n minut tilbage</numerusform>
+            <numerusform>ca. %n minutter tilbage</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The RAID driver is not answering</source>
+        <translation>RAID-driveren svarer ikke</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>Disk %1 rapporterer S.M.A.R.T.-fejl</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (and %n more)</source>
+        <translation>
+            <numerusform>%1 (og %n mere)</numerusform>
+            <numerusform>%1 (og %n mere)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No arrays are configured</source>
+        <translation>Der er ikke konfigureret nogen arrays</translation>
+    </message>
+    <message>
+        <source>The array is healthy</source>
+        <translation>Arrayet er sundt</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n arrays are healthy</source>
+        <translation>
+            <numerusform>Alle arrays (%n) er sunde</numerusform>
+            <numerusform>Alle arrays (%n) er sunde</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_HealthMonitor</name>
+    <message>
+        <source>&amp;Show %1</source>
+        <translation>&amp;Vis %1</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Afslut</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 er kritisk</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 er offline</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has finished; the array is healthy again</source>
+        <translation>%1: genopbygningen er fuldført; arrayet er sundt igen</translation>
+    </message>
+    <message>
+        <source>%1: the transform has finished</source>
+        <translation>%1: transformationen er fuldført</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has ended; the array is %2</source>
+        <translation>%1: genopbygningen er afsluttet; arrayet er %2</translation>
+    </message>
+    <message>
+        <source>%1: the transform has ended; the array is %2</source>
+        <translation>%1: transformationen er afsluttet; arrayet er %2</translation>
+    </message>
+    <message>
+        <source>Spare disk %1 has taken the place of a failed member</source>
+        <translation>Reservedisk %1 har overtaget pladsen for et fejlet medlem</translation>
+    </message>
+    <message>
+        <source>Disk %1</source>
+        <translation>Disk %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has failed</source>
+        <translation>Disk %1 har fejlet</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>Disk %1 rapporterer S.M.A.R.T.-fejl</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n arrays or disks changed: %1</source>
+        <translation>
+            <numerusform>%n array eller disk er ændret: %1</numerusform>
+            <numerusform>%n arrays eller diske er ændret: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -923,38 +1519,516 @@ Hvis AHCI/Native-tilstand bruges, skal du ikke gøre noget. Programmet afsluttes
     </message>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformér</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Opret</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Slet</translation>
+    </message>
+    <message>
+        <source>Task Priority</source>
+        <translation>Opgaveprioritet</translation>
+    </message>
+    <message>
+        <source>Initialize Disks</source>
+        <translation>Initialiser diske</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Ryd metadata</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Egenskaber</translation>
+    </message>
+    <message>
+        <source>S.M.A.R.T. Overview</source>
+        <translation>S.M.A.R.T.-oversigt</translation>
+    </message>
+    <message>
+        <source>Controllers</source>
+        <translation>Controllere</translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation>Om </translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Indstillinger</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle...</source>
+        <translation>Gem supportpakke...</translation>
+    </message>
+    <message>
+        <source>Save the configuration, logs and S.M.A.R.T. reports in one file for support</source>
+        <translation>Gem konfigurationen, logfilerne og S.M.A.R.T.-rapporterne i én fil til support</translation>
+    </message>
+    <message>
+        <source>C&amp;lose to Tray</source>
+        <translation>&amp;Luk til meddelelsesområdet</translation>
+    </message>
+    <message>
+        <source>Closing the window keeps the console watching the arrays from the tray.</source>
+        <translation>Når vinduet lukkes, fortsætter konsollen med at overvåge arrays fra meddelelsesområdet.</translation>
+    </message>
+    <message>
+        <source>Paused: no time left is estimated while the task waits.</source>
+        <translation>På pause: den resterende tid beregnes ikke, mens opgaven venter.</translation>
+    </message>
+    <message>
+        <source>The time left is estimated once the task&apos;s progress has been seen for a minute.</source>
+        <translation>Den resterende tid beregnes, når opgavens forløb har været fulgt i et minut.</translation>
+    </message>
+    <message>
+        <source>The disk has failed; the driver reports it as %1.</source>
+        <translation>Disken har fejlet; driveren rapporterer den som %1.</translation>
+    </message>
+    <message>
+        <source>The disk reports S.M.A.R.T. errors: replace it soon.</source>
+        <translation>Disken rapporterer S.M.A.R.T.-fejl: udskift den snart.</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle</source>
+        <translation>Gem supportpakke</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>ZIP-arkiver (*.zip)</translation>
+    </message>
+    <message>
+        <source>The support bundle was saved to %1.</source>
+        <translation>Supportpakken blev gemt i %1.</translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved to %1: %2</source>
+        <translation>Supportpakken kunne ikke gemmes i %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_MetadataDiskList</name>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Tilstand</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Brug</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Ledig plads</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modelnummer</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Serienummer</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Ny</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>Konfigurationen kunne ikke læses; intet blev ændret.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed. Close this window and open it again for the disks as they are now.</source>
+        <translation>Disk %1 findes ikke længere; intet blev ændret. Luk dette vindue, og åbn det igen for at se diskene, som de er nu.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_SmartDiskDialog</name>
+    <message>
+        <source>Disk List:</source>
+        <translation>Diskliste:</translation>
+    </message>
+    <message>
+        <source>Query Selected S.M.A.R.T. Data</source>
+        <translation>Hent valgte S.M.A.R.T.-data</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Afslut</translation>
+    </message>
+    <message>
+        <source>%1y  %2d  %3hr</source>
+        <translation>%1 år  %2 d  %3 t</translation>
+    </message>
+    <message>
+        <source>%1d  %2hr</source>
+        <translation>%1 d  %2 t</translation>
+    </message>
+    <message>
+        <source>Unable to retreive</source>
+        <translation>Kunne ikke hentes</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Porttype</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Kapacitet</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Brug</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modelnummer</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Serienummer</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Firmwarerevision</translation>
+    </message>
+    <message>
+        <source>Power on Hours</source>
+        <translation>Driftstimer</translation>
+    </message>
+    <message>
+        <source>Power Cycle</source>
+        <translation>Strømcyklusser</translation>
+    </message>
+    <message>
+        <source>Temperature (Celsius)</source>
+        <translation>Temperatur (Celsius)</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Startup</name>
+    <message>
+        <source>Velmora: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); velmora-cli gives the console&apos;s commands in a terminal.</source>
+        <translation>Velmora: ingen skærm at åbne vinduet på (hverken DISPLAY eller WAYLAND_DISPLAY er angivet); velmora-cli giver konsollens kommandoer i en terminal.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_TaskPriorityDialog</name>
+    <message>
+        <source>Confirm</source>
+        <translation>Bekræft</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuller</translation>
+    </message>
+    <message>
+        <source>Current priority of the &apos;%1&apos; task: %2</source>
+        <translation>Aktuel prioritet for opgaven &apos;%1&apos; er: %2</translation>
+    </message>
+    <message>
+        <source>Use the slider to choose a new priority for the &apos;%1&apos; task on array &apos;%2&apos;.</source>
+        <translation>Brug skyderen til at vælge en ny prioritet for opgaven &apos;%1&apos; på arrayet &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>New priority: %1</source>
+        <translation>Ny prioritet: %1</translation>
     </message>
 </context>
 <context>
     <name>KV_TransformDialog</name>
     <message>
         <source>Confirm Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Bekræft transformation</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Advarsel: Du har medtaget en reservedisk i arrayet. Vil du fortsætte?</translation>
     </message>
     <message>
         <source>Warning: This array transform includes a hot swappable device. After the transform completes a system reboot must be performed to notify the OS of the array&apos;s underlying device changes. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Advarsel: Denne arraytransformation omfatter en enhed, der kan udskiftes under drift. Når transformationen er fuldført, skal systemet genstartes, så OS får besked om ændringerne i arrayets underliggende enheder. Vil du fortsætte?</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Bekræft oprettelse</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Advarsel: Blanding af drev registreret! For at opnå den bedste ydeevne anbefales det ikke at blande drev med væsentligt forskellig ydeevne. Vil du oprette alligevel?</translation>
     </message>
     <message>
         <source>Transform command failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformationskommandoen mislykkedes</translation>
+    </message>
+    <message>
+        <source>Transform</source>
+        <translation>Transformér</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Kilde</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Mål</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Porttype</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Kapacitet</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Brug</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Ledig plads</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Største ledige </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>GR</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Varslet hot swap</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modelnummer</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Serienummer</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Firmwareversion</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Arrayindstillinger</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Organiseret som:</translation>
+    </message>
+    <message>
+        <source>Current Capacity:</source>
+        <translation>Aktuel kapacitet:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Kapacitet:</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Maks. kapacitet:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Maks. kapacitet</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Vælg</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Alle NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Alle SATA SSD</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Alle HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Ubrugte</translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation>Samme</translation>
+    </message>
+    <message>
+        <source>Commit</source>
+        <translation>Anvend</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuller</translation>
+    </message>
+</context>
+<context>
+    <name>KV_diskSpareDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialogboks</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>Assign as Dedicated Spare</source>
+        <translation>Tildel som dedikeret reservedisk</translation>
+    </message>
+    <message>
+        <source>Assign as Global Spare</source>
+        <translation>Tildel som global reservedisk</translation>
+    </message>
+    <message>
+        <source>Identify Disk using LEDs</source>
+        <translation>Identificer disk med lysdioder</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Fjern enhed</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuller</translation>
+    </message>
+    <message>
+        <source>Prepare to Remove</source>
+        <translation>Klargør til fjernelse</translation>
+    </message>
+    <message>
+        <source>Remove as Global Spare</source>
+        <translation>Fjern som global reservedisk</translation>
+    </message>
+    <message>
+        <source>Remove as Dedicated Spare</source>
+        <translation>Fjern som dedikeret reservedisk</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Indstillinger</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>Konfigurationen kunne ikke læses; intet blev ændret.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed.</source>
+        <translation>Disk %1 findes ikke længere; intet blev ændret.</translation>
+    </message>
+    <message>
+        <source>Confirm Spare Assignment</source>
+        <translation>Bekræft tildeling af reservedisk</translation>
+    </message>
+    <message>
+        <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to continue with spare assignment?</source>
+        <translation>Advarsel: Blanding af drev registreret! For at opnå den bedste ydeevne anbefales det ikke at blande drev med væsentligt forskellig ydeevne. Vil du fortsætte med tildelingen af reservedisk?</translation>
+    </message>
+    <message>
+        <source>Identify Disk</source>
+        <translation>Identificer disk</translation>
+    </message>
+    <message>
+        <source>The LEDs representing the selected Disk are now lit. Click &apos;OK&apos; to stop identifying.</source>
+        <translation>Lysdioderne for den valgte disk lyser nu. Klik på &apos;OK&apos; for at stoppe identifikationen.</translation>
+    </message>
+    <message>
+        <source>Remove Device Status</source>
+        <translation>Status for fjernelse af enhed</translation>
+    </message>
+</context>
+<context>
+    <name>KV_initDisksDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialogboks</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Diskliste:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Ctrl kan.</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Tilstand</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>I brug</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Ledig plads</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modelnummer</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Vælg</translation>
+    </message>
+    <message>
+        <source>Un-Initiliazed</source>
+        <translation>Ikke initialiseret</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Initialize Selected</source>
+        <translation>Initialiser valgte</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuller</translation>
     </message>
 </context>
 <context>
@@ -991,175 +2065,238 @@ Hvis AHCI/Native-tilstand bruges, skal du ikke gøre noget. Programmet afsluttes
     <name>createDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrayindstillinger</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type:</translation>
     </message>
     <message>
         <source>Array Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Arraynavn:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Organiseret som:</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapacitet:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maks. kapacitet:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Maks. kapacitet</translation>
     </message>
     <message>
         <source>Cache Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cacheindstillinger:</translation>
     </message>
     <message>
         <source>Cache Tag Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Størrelse på cachetag:</translation>
     </message>
     <message>
         <source>Trim:</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIM:</translation>
     </message>
     <message>
         <source>Background Array Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Baggrundsscanning af array</translation>
     </message>
     <message>
         <source>Skip Initialize  (Not Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spring initialisering over  (anbefales ikke)</translation>
     </message>
     <message>
         <source>Leave Existing Data Intact</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevar eksisterende data</translation>
     </message>
     <message>
         <source>Zero Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Oprettelse med nulstilling</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle SATA SSD</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubrugte</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Opret</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuller</translation>
     </message>
     <message>
         <source>Read + Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Læse- og write-back-cache</translation>
     </message>
     <message>
         <source>Read Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Læsecache</translation>
     </message>
     <message>
         <source>Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Write-back-cache</translation>
     </message>
     <message>
         <source>No Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen cache</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>64 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>64 KB</translation>
     </message>
     <message>
         <source>128 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>128 KB</translation>
     </message>
     <message>
         <source>256 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>256 KB</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disk</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Porttype</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapacitet</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Brug</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Ledig plads</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Største ledige </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>GR</translation>
     </message>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIM</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Varslet hot swap</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelnummer</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Serienummer</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmwareversion</translation>
+    </message>
+</context>
+<context>
+    <name>kv_ControllerProperties</name>
+    <message>
+        <source>Controller List:</source>
+        <translation>Controllerliste:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>I/T</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Port Count</source>
+        <translation>Antal porte</translation>
+    </message>
+    <message>
+        <source>PCI Vendor ID</source>
+        <translation>PCI-leverandør-id</translation>
+    </message>
+    <message>
+        <source>PCI Device ID</source>
+        <translation>PCI-enheds-id</translation>
+    </message>
+    <message>
+        <source>PCI SubVendor ID</source>
+        <translation>PCI-underleverandør-id</translation>
+    </message>
+    <message>
+        <source>PCI SubDevice ID</source>
+        <translation>PCI-underenheds-id</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Bus</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Slot</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Funktion</translation>
     </message>
 </context>
 <context>
@@ -1181,115 +2318,115 @@ Hvis AHCI/Native-tilstand bruges, skal du ikke gøre noget. Programmet afsluttes
     <name>transformDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrayindstillinger</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Organiseret som:</translation>
     </message>
     <message>
         <source>Current Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuel kapacitet:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapacitet:</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maks. kapacitet:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Maks. kapacitet</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle SATA SSD</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubrugte</translation>
     </message>
     <message>
         <source>Same</source>
-        <translation type="unfinished"></translation>
+        <translation>Samme</translation>
     </message>
     <message>
         <source>Commit</source>
-        <translation type="unfinished"></translation>
+        <translation>Anvend</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuller</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disk</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Porttype</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapacitet</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Brug</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Ledig plads</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Største ledige </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>GR</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Varslet hot swap</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelnummer</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Serienummer</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmwareversion</translation>
     </message>
 </context>
 </TS>

@@ -2,81 +2,677 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL">
 <context>
+    <name>KV_AboutDialog</name>
+    <message>
+        <source>Application Version:</source>
+        <translation>Toepassingsversie:</translation>
+    </message>
+    <message>
+        <source>kvraid.sys:</source>
+        <translation>kvraid.sys:</translation>
+    </message>
+    <message>
+        <source>kvcfg.sys:</source>
+        <translation>kvcfg.sys:</translation>
+    </message>
+    <message>
+        <source>kvbottom.sys:</source>
+        <translation>kvbottom.sys:</translation>
+    </message>
+</context>
+<context>
     <name>KV_ArrayForm</name>
     <message>
         <source>Volume  (JBOD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume  (JBOD)</translation>
     </message>
     <message>
         <source>RAID 0  (Stripe)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 0  (Striping)</translation>
     </message>
     <message>
         <source>RAID 1  (Mirror)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 1  (Spiegel)</translation>
     </message>
     <message>
         <source>RAID 10 (Stripe of Mirrors)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 10 (Striping van spiegels)</translation>
     </message>
     <message>
         <source>RAID 5   (Stripe with Parity)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 5   (Striping met pariteit)</translation>
     </message>
     <message>
         <source>RAID 6   (Stripe with 2 Parities)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 6   (Striping met dubbele pariteit)</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nee</translation>
     </message>
     <message>
         <source>Disk </source>
-        <translation type="unfinished"></translation>
+        <translation>Schijf </translation>
     </message>
     <message>
         <source>Invalid Configuration: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldige configuratie: </translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Geavanceerd</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Eenvoudig</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ArrayNameDialog</name>
+    <message>
+        <source>Enter an array name of up to 30 characters.</source>
+        <translation>Voer een arraynaam van maximaal 30 tekens in.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source> Array Name</source>
+        <translation> Arraynaam</translation>
+    </message>
+    <message>
+        <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
+        <translation>Ongeldige naam: een arraynaam mag niet gelijk zijn aan de naam van een bestaande array en mag de volgende tekens niet bevatten: ()^,.=|&quot;-[]</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ClearMetadataDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialoogvenster</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Schijvenlijst:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Ctrl Kanaal</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>In gebruik</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Vrije ruimte</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modelnummer</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Selecteren</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Metagegevens wissen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
     </message>
 </context>
 <context>
     <name>KV_CreateDialog</name>
     <message>
         <source>No disks with free space were detected, to create a RAID array please first free up space on an existing disk or add an additional disk to the system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er zijn geen schijven met vrije ruimte gevonden. Maak eerst ruimte vrij op een bestaande schijf of voeg een schijf aan het systeem toe om een RAID-array te maken.</translation>
     </message>
     <message>
         <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldige naam: een arraynaam mag niet gelijk zijn aan de naam van een bestaande array en mag de volgende tekens niet bevatten: ()^,.=|&quot;-[]</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Maken bevestigen</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Waarschuwing: u hebt een reserveschijf in de array opgenomen. Wilt u doorgaan?</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Waarschuwing: gemengde schijven gedetecteerd! Voor de beste prestaties wordt afgeraden schijven met sterk verschillende prestaties te combineren. Wilt u de array toch maken?</translation>
     </message>
     <message>
         <source>Create failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Maken mislukt</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Maken</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Voorbeeld</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Schijf</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Poorttype</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Capaciteit</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Gebruik</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Vrije ruimte</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Grootste vrije </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>GR</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>Trim</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Aangekondigde hot-swap</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modelnummer</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Serienummer</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Firmwareversie</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Arrayopties</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>Array Name:</source>
+        <translation>Arraynaam:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Georganiseerd als:</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Capaciteit:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Max. capaciteit:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Max. capaciteit</translation>
+    </message>
+    <message>
+        <source>Cache Options:</source>
+        <translation>Cache-opties:</translation>
+    </message>
+    <message>
+        <source>Cache Tag Size:</source>
+        <translation>Grootte cachetag:</translation>
+    </message>
+    <message>
+        <source>Trim:</source>
+        <translation>Trim:</translation>
+    </message>
+    <message>
+        <source>Background Array Scan</source>
+        <translation>Achtergrondscan van array</translation>
+    </message>
+    <message>
+        <source>Skip Initialize  (Not Recommended)</source>
+        <translation>Initialiseren overslaan  (niet aanbevolen)</translation>
+    </message>
+    <message>
+        <source>Leave Existing Data Intact</source>
+        <translation>Bestaande gegevens behouden</translation>
+    </message>
+    <message>
+        <source>Zero Create</source>
+        <translation>Aanmaken met nullen</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Selecteren</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Alle NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Alle SATA-SSD&apos;s</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Alle HDD&apos;s</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Ongebruikt</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DeleteForm</name>
+    <message>
+        <source>Delete</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alles selecteren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Apparaat</translation>
+    </message>
+    <message>
+        <source>OS Name</source>
+        <translation>Naam in besturingssysteem</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Systeem</translation>
+    </message>
+    <message>
+        <source>Partition</source>
+        <translation>Partitie</translation>
+    </message>
+    <message>
+        <source>Array Name</source>
+        <translation>Arraynaam</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Total Capacity</source>
+        <translation>Totale capaciteit</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation>Cache</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nee</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected Array(s): </source>
+        <translation>Weet u zeker dat u de geselecteerde array(s) wilt verwijderen: </translation>
+    </message>
+    <message>
+        <source>Confirm Action</source>
+        <translation>Actie bevestigen</translation>
+    </message>
+    <message>
+        <source>Deleting arrays...</source>
+        <translation>Arrays worden verwijderd...</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Afbreken</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DiskProperites</name>
+    <message>
+        <source>Select All</source>
+        <translation>Alles selecteren</translation>
+    </message>
+    <message>
+        <source>Disk Properties</source>
+        <translation>Schijfeigenschappen</translation>
+    </message>
+    <message>
+        <source>Disk Write Back Caching:</source>
+        <translation>Write-back-caching schijf:</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Inschakelen</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Uitschakelen</translation>
+    </message>
+    <message>
+        <source>Disk Read Ahead:</source>
+        <translation>Vooruitlezen schijf:</translation>
+    </message>
+    <message>
+        <source>SMART Polling:</source>
+        <translation>SMART-polling:</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Ingeschakeld</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Uitgeschakeld</translation>
+    </message>
+    <message>
+        <source>Note: Turning Disk Write Back Caching on may increase the likelihood of data corruption if the system power were to fail.</source>
+        <translation>Opmerking: het inschakelen van write-back-caching op de schijf kan de kans op beschadigde gegevens vergroten als de stroom uitvalt.</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Schijf</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Write Back Cache</source>
+        <translation>Write-back-cache</translation>
+    </message>
+    <message>
+        <source>Read Ahead</source>
+        <translation>Vooruitlezen</translation>
+    </message>
+    <message>
+        <source>SMART Poll</source>
+        <translation>SMART-polling</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Gebruik</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Poorttype</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modelnummer</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Serienummer</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Firmwarerevisie</translation>
+    </message>
+    <message>
+        <source> is a NVMe device and cannot change disk cache settings.</source>
+        <translation> is een NVMe-apparaat; de cache-instellingen van de schijf kunnen niet worden gewijzigd.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Health</name>
+    <message>
+        <source>Array %1</source>
+        <translation>Array %1</translation>
+    </message>
+    <message>
+        <source>Array %1 %2</source>
+        <translation>Array %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1, paused</source>
+        <translation>%1, gepauzeerd</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 is offline</translation>
+    </message>
+    <message>
+        <source>%1 is rebuilding while disk %2 reports S.M.A.R.T. errors: one more failure would lose it</source>
+        <translation>%1 wordt herbouwd terwijl schijf %2 S.M.A.R.T.-fouten meldt: nog één uitval zou de array verloren doen gaan</translation>
+    </message>
+    <message>
+        <source>rebuilding onto disk %1, %2</source>
+        <translation>herbouw naar schijf %1, %2</translation>
+    </message>
+    <message>
+        <source>rebuilding, %1</source>
+        <translation>herbouw, %1</translation>
+    </message>
+    <message>
+        <source>%1 is critical: %2</source>
+        <translation>%1 is kritiek: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 is %2</translation>
+    </message>
+    <message>
+        <source>%1 is critical: disk %2 has failed</source>
+        <translation>%1 is kritiek: schijf %2 is uitgevallen</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 is kritiek</translation>
+    </message>
+    <message>
+        <source>%1 is being transformed: %2</source>
+        <translation>%1 wordt getransformeerd: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being created: %2</source>
+        <translation>%1 wordt aangemaakt: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being securely erased: %2</source>
+        <translation>%1 wordt veilig gewist: %2</translation>
+    </message>
+    <message>
+        <source>%1 has a failed member on disk %2</source>
+        <translation>%1 heeft een uitgevallen lid op schijf %2</translation>
+    </message>
+    <message>
+        <source>%1 has lost its last spare</source>
+        <translation>%1 heeft zijn laatste reserveschijf verloren</translation>
+    </message>
+    <message>
+        <source>consistency check</source>
+        <translation>consistentiecontrole</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>nog minder dan een minuut</translation>
+    </message>
+    <message>
+        <source>about a minute left</source>
+        <translation>nog ongeveer een minuut</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours left</source>
+        <translation>
+            <numerusform>nog ongeveer %n uur</numerusform>
+            <numerusform>nog ongeveer %n uur</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes left</source>
+        <translation>
+            <numerusform>nog ongeveer %n minuut</numerusform>
+            <numerusform>nog ongeveer %n minuten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The RAID driver is not answering</source>
+        <translation>Het RAID-stuurprogramma reageert niet</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>Schijf %1 meldt S.M.A.R.T.-fouten</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (and %n more)</source>
+        <translation>
+            <numerusform>%1 (en nog %n)</numerusform>
+            <numerusform>%1 (en nog %n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No arrays are configured</source>
+        <translation>Er zijn geen arrays geconfigureerd</translation>
+    </message>
+    <message>
+        <source>The array is healthy</source>
+        <translation>De array is in orde</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n arrays are healthy</source>
+        <translation>
+            <numerusform>%n array in orde</numerusform>
+            <numerusform>Alle %n arrays zijn in orde</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_HealthMonitor</name>
+    <message>
+        <source>&amp;Show %1</source>
+        <translation>%1 &amp;weergeven</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 is kritiek</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 is offline</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has finished; the array is healthy again</source>
+        <translation>%1: de herbouw is voltooid; de array is weer in orde</translation>
+    </message>
+    <message>
+        <source>%1: the transform has finished</source>
+        <translation>%1: de transformatie is voltooid</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has ended; the array is %2</source>
+        <translation>%1: de herbouw is beëindigd; de array is %2</translation>
+    </message>
+    <message>
+        <source>%1: the transform has ended; the array is %2</source>
+        <translation>%1: de transformatie is beëindigd; de array is %2</translation>
+    </message>
+    <message>
+        <source>Spare disk %1 has taken the place of a failed member</source>
+        <translation>Reserveschijf %1 heeft de plaats van een uitgevallen lid ingenomen</translation>
+    </message>
+    <message>
+        <source>Disk %1</source>
+        <translation>Schijf %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has failed</source>
+        <translation>Schijf %1 is uitgevallen</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>Schijf %1 meldt S.M.A.R.T.-fouten</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n arrays or disks changed: %1</source>
+        <translation>
+            <numerusform>%n array of schijf gewijzigd: %1</numerusform>
+            <numerusform>%n arrays of schijven gewijzigd: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -923,38 +1519,516 @@ In de AHCI/Native-modus hoeft u niets te doen. De toepassing wordt afgesloten.</
     </message>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformeren</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Maken</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Task Priority</source>
+        <translation>Taakprioriteit</translation>
+    </message>
+    <message>
+        <source>Initialize Disks</source>
+        <translation>Schijven initialiseren</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Metagegevens wissen</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Eigenschappen</translation>
+    </message>
+    <message>
+        <source>S.M.A.R.T. Overview</source>
+        <translation>S.M.A.R.T.-overzicht</translation>
+    </message>
+    <message>
+        <source>Controllers</source>
+        <translation>Controllers</translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation>Info over </translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opties</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle...</source>
+        <translation>Ondersteuningspakket opslaan...</translation>
+    </message>
+    <message>
+        <source>Save the configuration, logs and S.M.A.R.T. reports in one file for support</source>
+        <translation>De configuratie, logboeken en S.M.A.R.T.-rapporten in één bestand opslaan voor ondersteuning</translation>
+    </message>
+    <message>
+        <source>C&amp;lose to Tray</source>
+        <translation>&amp;Sluiten naar systeemvak</translation>
+    </message>
+    <message>
+        <source>Closing the window keeps the console watching the arrays from the tray.</source>
+        <translation>Als het venster wordt gesloten, blijft de console de arrays vanuit het systeemvak bewaken.</translation>
+    </message>
+    <message>
+        <source>Paused: no time left is estimated while the task waits.</source>
+        <translation>Gepauzeerd: zolang de taak wacht, wordt er geen resterende tijd geschat.</translation>
+    </message>
+    <message>
+        <source>The time left is estimated once the task&apos;s progress has been seen for a minute.</source>
+        <translation>De resterende tijd wordt geschat zodra de voortgang van de taak een minuut lang is gevolgd.</translation>
+    </message>
+    <message>
+        <source>The disk has failed; the driver reports it as %1.</source>
+        <translation>De schijf is uitgevallen; het stuurprogramma meldt deze als %1.</translation>
+    </message>
+    <message>
+        <source>The disk reports S.M.A.R.T. errors: replace it soon.</source>
+        <translation>De schijf meldt S.M.A.R.T.-fouten: vervang deze binnenkort.</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle</source>
+        <translation>Ondersteuningspakket opslaan</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>Zip-archieven (*.zip)</translation>
+    </message>
+    <message>
+        <source>The support bundle was saved to %1.</source>
+        <translation>Het ondersteuningspakket is opgeslagen in %1.</translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved to %1: %2</source>
+        <translation>Het ondersteuningspakket kon niet worden opgeslagen in %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_MetadataDiskList</name>
+    <message>
+        <source>Disk</source>
+        <translation>Schijf</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Gebruik</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Vrije ruimte</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modelnummer</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Serienummer</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nieuw</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>De configuratie kon niet worden gelezen; er is niets gewijzigd.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed. Close this window and open it again for the disks as they are now.</source>
+        <translation>Schijf %1 is niet meer aanwezig; er is niets gewijzigd. Sluit dit venster en open het opnieuw om de schijven in hun huidige toestand te zien.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_SmartDiskDialog</name>
+    <message>
+        <source>Disk List:</source>
+        <translation>Schijvenlijst:</translation>
+    </message>
+    <message>
+        <source>Query Selected S.M.A.R.T. Data</source>
+        <translation>Geselecteerde S.M.A.R.T.-gegevens opvragen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>%1y  %2d  %3hr</source>
+        <translation>%1 j  %2 d  %3 u</translation>
+    </message>
+    <message>
+        <source>%1d  %2hr</source>
+        <translation>%1 d  %2 u</translation>
+    </message>
+    <message>
+        <source>Unable to retreive</source>
+        <translation>Kan niet worden opgehaald</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Schijf</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Poorttype</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Capaciteit</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Gebruik</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modelnummer</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Serienummer</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Firmwarerevisie</translation>
+    </message>
+    <message>
+        <source>Power on Hours</source>
+        <translation>Bedrijfsuren</translation>
+    </message>
+    <message>
+        <source>Power Cycle</source>
+        <translation>Inschakelcycli</translation>
+    </message>
+    <message>
+        <source>Temperature (Celsius)</source>
+        <translation>Temperatuur (Celsius)</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Startup</name>
+    <message>
+        <source>Velmora: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); velmora-cli gives the console&apos;s commands in a terminal.</source>
+        <translation>Velmora: geen beeldscherm om het venster op te openen (DISPLAY en WAYLAND_DISPLAY zijn geen van beide ingesteld); velmora-cli biedt de opdrachten van de console in een terminal.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_TaskPriorityDialog</name>
+    <message>
+        <source>Confirm</source>
+        <translation>Bevestigen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Current priority of the &apos;%1&apos; task: %2</source>
+        <translation>Huidige prioriteit van de taak &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>Use the slider to choose a new priority for the &apos;%1&apos; task on array &apos;%2&apos;.</source>
+        <translation>Kies met de schuifregelaar een nieuwe prioriteit voor de taak &apos;%1&apos; op array &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>New priority: %1</source>
+        <translation>Nieuwe prioriteit: %1</translation>
     </message>
 </context>
 <context>
     <name>KV_TransformDialog</name>
     <message>
         <source>Confirm Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformatie bevestigen</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Waarschuwing: u hebt een reserveschijf in de array opgenomen. Wilt u doorgaan?</translation>
     </message>
     <message>
         <source>Warning: This array transform includes a hot swappable device. After the transform completes a system reboot must be performed to notify the OS of the array&apos;s underlying device changes. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Waarschuwing: deze arraytransformatie omvat een hot-swapbaar apparaat. Na de transformatie moet het systeem opnieuw worden opgestart om het besturingssysteem op de hoogte te brengen van de gewijzigde apparaten van de array. Wilt u doorgaan?</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Maken bevestigen</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Waarschuwing: gemengde schijven gedetecteerd! Voor de beste prestaties wordt afgeraden schijven met sterk verschillende prestaties te combineren. Wilt u de array toch maken?</translation>
     </message>
     <message>
         <source>Transform command failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformatieopdracht mislukt</translation>
+    </message>
+    <message>
+        <source>Transform</source>
+        <translation>Transformeren</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Bron</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Doel</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Schijf</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Poorttype</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Capaciteit</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Gebruik</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Vrije ruimte</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Grootste vrije </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>GR</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Aangekondigde hot-swap</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modelnummer</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Serienummer</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Firmwareversie</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Arrayopties</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Georganiseerd als:</translation>
+    </message>
+    <message>
+        <source>Current Capacity:</source>
+        <translation>Huidige capaciteit:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Capaciteit:</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Max. capaciteit:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Max. capaciteit</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Selecteren</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Alle NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Alle SATA-SSD&apos;s</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Alle HDD&apos;s</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Ongebruikt</translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation>Gelijk</translation>
+    </message>
+    <message>
+        <source>Commit</source>
+        <translation>Toepassen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>KV_diskSpareDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialoogvenster</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Schijf</translation>
+    </message>
+    <message>
+        <source>Assign as Dedicated Spare</source>
+        <translation>Toewijzen als toegewezen reserveschijf</translation>
+    </message>
+    <message>
+        <source>Assign as Global Spare</source>
+        <translation>Toewijzen als globale reserveschijf</translation>
+    </message>
+    <message>
+        <source>Identify Disk using LEDs</source>
+        <translation>Schijf identificeren met leds</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Apparaat verwijderen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Prepare to Remove</source>
+        <translation>Voorbereiden op verwijderen</translation>
+    </message>
+    <message>
+        <source>Remove as Global Spare</source>
+        <translation>Verwijderen als globale reserveschijf</translation>
+    </message>
+    <message>
+        <source>Remove as Dedicated Spare</source>
+        <translation>Verwijderen als toegewezen reserveschijf</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opties</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>De configuratie kon niet worden gelezen; er is niets gewijzigd.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed.</source>
+        <translation>Schijf %1 is niet meer aanwezig; er is niets gewijzigd.</translation>
+    </message>
+    <message>
+        <source>Confirm Spare Assignment</source>
+        <translation>Toewijzing reserveschijf bevestigen</translation>
+    </message>
+    <message>
+        <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to continue with spare assignment?</source>
+        <translation>Waarschuwing: gemengde schijven gedetecteerd! Voor de beste prestaties wordt afgeraden schijven met sterk verschillende prestaties te combineren. Wilt u doorgaan met het toewijzen van de reserveschijf?</translation>
+    </message>
+    <message>
+        <source>Identify Disk</source>
+        <translation>Schijf identificeren</translation>
+    </message>
+    <message>
+        <source>The LEDs representing the selected Disk are now lit. Click &apos;OK&apos; to stop identifying.</source>
+        <translation>De leds van de geselecteerde schijf branden nu. Klik op &apos;OK&apos; om het identificeren te beëindigen.</translation>
+    </message>
+    <message>
+        <source>Remove Device Status</source>
+        <translation>Status apparaat verwijderen</translation>
+    </message>
+</context>
+<context>
+    <name>KV_initDisksDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialoogvenster</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Schijvenlijst:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Ctrl Kanaal</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>In gebruik</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Vrije ruimte</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modelnummer</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Selecteren</translation>
+    </message>
+    <message>
+        <source>Un-Initiliazed</source>
+        <translation>Niet geïnitialiseerd</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Initialize Selected</source>
+        <translation>Selectie initialiseren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
     </message>
 </context>
 <context>
@@ -991,175 +2065,238 @@ In de AHCI/Native-modus hoeft u niets te doen. De toepassing wordt afgesloten.</
     <name>createDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrayopties</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type:</translation>
     </message>
     <message>
         <source>Array Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Arraynaam:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Georganiseerd als:</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Capaciteit:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. capaciteit:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. capaciteit</translation>
     </message>
     <message>
         <source>Cache Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cache-opties:</translation>
     </message>
     <message>
         <source>Cache Tag Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Grootte cachetag:</translation>
     </message>
     <message>
         <source>Trim:</source>
-        <translation type="unfinished"></translation>
+        <translation>Trim:</translation>
     </message>
     <message>
         <source>Background Array Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Achtergrondscan van array</translation>
     </message>
     <message>
         <source>Skip Initialize  (Not Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>Initialiseren overslaan  (niet aanbevolen)</translation>
     </message>
     <message>
         <source>Leave Existing Data Intact</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestaande gegevens behouden</translation>
     </message>
     <message>
         <source>Zero Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanmaken met nullen</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecteren</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle SATA-SSD&apos;s</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle HDD&apos;s</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongebruikt</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Maken</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
     <message>
         <source>Read + Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Lees- + write-back-cache</translation>
     </message>
     <message>
         <source>Read Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Leescache</translation>
     </message>
     <message>
         <source>Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Write-back-cache</translation>
     </message>
     <message>
         <source>No Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen cache</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standaard</translation>
     </message>
     <message>
         <source>64 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>64 KB</translation>
     </message>
     <message>
         <source>128 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>128 KB</translation>
     </message>
     <message>
         <source>256 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>256 KB</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Schijf</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Poorttype</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Capaciteit</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruik</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrije ruimte</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Grootste vrije </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>GR</translation>
     </message>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>Trim</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Aangekondigde hot-swap</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelnummer</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Serienummer</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmwareversie</translation>
+    </message>
+</context>
+<context>
+    <name>kv_ControllerProperties</name>
+    <message>
+        <source>Controller List:</source>
+        <translation>Controllerlijst:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>N.v.t.</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Schijf</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Port Count</source>
+        <translation>Aantal poorten</translation>
+    </message>
+    <message>
+        <source>PCI Vendor ID</source>
+        <translation>PCI-leverancier-ID</translation>
+    </message>
+    <message>
+        <source>PCI Device ID</source>
+        <translation>PCI-apparaat-ID</translation>
+    </message>
+    <message>
+        <source>PCI SubVendor ID</source>
+        <translation>PCI-subleverancier-ID</translation>
+    </message>
+    <message>
+        <source>PCI SubDevice ID</source>
+        <translation>PCI-subapparaat-ID</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Bus</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Sleuf</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Functie</translation>
     </message>
 </context>
 <context>
@@ -1181,115 +2318,115 @@ In de AHCI/Native-modus hoeft u niets te doen. De toepassing wordt afgesloten.</
     <name>transformDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrayopties</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Georganiseerd als:</translation>
     </message>
     <message>
         <source>Current Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Huidige capaciteit:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Capaciteit:</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. capaciteit:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. capaciteit</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecteren</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle SATA-SSD&apos;s</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle HDD&apos;s</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongebruikt</translation>
     </message>
     <message>
         <source>Same</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelijk</translation>
     </message>
     <message>
         <source>Commit</source>
-        <translation type="unfinished"></translation>
+        <translation>Toepassen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Schijf</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Poorttype</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Capaciteit</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruik</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrije ruimte</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Grootste vrije </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>GR</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Aangekondigde hot-swap</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelnummer</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Serienummer</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmwareversie</translation>
     </message>
 </context>
 </TS>

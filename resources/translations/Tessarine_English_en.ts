@@ -2,6 +2,680 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>KV_AboutDialog</name>
+    <message>
+        <source>Application Version:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kvraid.sys:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kvcfg.sys:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kvbottom.sys:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KV_ArrayForm</name>
+    <message>
+        <source>Volume  (JBOD)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RAID 0  (Stripe)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RAID 1  (Mirror)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RAID 10 (Stripe of Mirrors)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RAID 5   (Stripe with Parity)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RAID 6   (Stripe with 2 Parities)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid Configuration: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simple</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KV_ArrayNameDialog</name>
+    <message>
+        <source>Enter an array name of up to 30 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Array Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KV_ClearMetadataDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KV_CreateDialog</name>
+    <message>
+        <source>Create</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Array Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cache Options:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cache Tag Size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trim:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Background Array Scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip Initialize  (Not Recommended)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave Existing Data Intact</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zero Create</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No disks with free space were detected, to create a RAID array please first free up space on an existing disk or add an additional disk to the system.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm Create</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning: You have included a spare in the array. Would you like to continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KV_DeleteForm</name>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OS Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Partition</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Array Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Capacity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected Array(s): </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm Action</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deleting arrays...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KV_DiskProperites</name>
+    <message>
+        <source>Select All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk Properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk Write Back Caching:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk Read Ahead:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMART Polling:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note: Turning Disk Write Back Caching on may increase the likelihood of data corruption if the system power were to fail.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write Back Cache</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read Ahead</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMART Poll</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> is a NVMe device and cannot change disk cache settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KV_Health</name>
+    <message>
+        <source>Array %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Array %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, paused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is rebuilding while disk %2 reports S.M.A.R.T. errors: one more failure would lose it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rebuilding onto disk %1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rebuilding, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is critical: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is critical: disk %2 has failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is being transformed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is being created: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is being securely erased: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has a failed member on disk %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has lost its last spare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>consistency check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>about a minute left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours left</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes left</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The RAID driver is not answering</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (and %n more)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No arrays are configured</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The array is healthy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n arrays are healthy</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KV_HealthMonitor</name>
+    <message>
+        <source>&amp;Show %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has finished; the array is healthy again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the transform has finished</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has ended; the array is %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the transform has ended; the array is %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spare disk %1 has taken the place of a failed member</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk %1 has failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n arrays or disks changed: %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>KV_MainWindow</name>
     <message>
         <source>NORMAL</source>
@@ -841,11 +1515,517 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
         <source>Disk </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transform</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Task Priority</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Initialize Disks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S.M.A.R.T. Overview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Controllers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Support Bundle...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the configuration, logs and S.M.A.R.T. reports in one file for support</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lose to Tray</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closing the window keeps the console watching the arrays from the tray.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paused: no time left is estimated while the task waits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The time left is estimated once the task&apos;s progress has been seen for a minute.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The disk has failed; the driver reports it as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The disk reports S.M.A.R.T. errors: replace it soon.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Support Bundle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The support bundle was saved to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved to %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KV_MetadataDiskList</name>
+    <message>
+        <source>Disk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed. Close this window and open it again for the disks as they are now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KV_SmartDiskDialog</name>
+    <message>
+        <source>Disk List:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Query Selected S.M.A.R.T. Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1y  %2d  %3hr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1d  %2hr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to retreive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power on Hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power Cycle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature (Celsius)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>KV_Startup</name>
     <message>
         <source>Velmora: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); velmora-cli gives the console&apos;s commands in a terminal.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KV_TaskPriorityDialog</name>
+    <message>
+        <source>Confirm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current priority of the &apos;%1&apos; task: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use the slider to choose a new priority for the &apos;%1&apos; task on array &apos;%2&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New priority: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KV_TransformDialog</name>
+    <message>
+        <source>Transform</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current Capacity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm Transform</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning: You have included a spare in the array. Would you like to continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning: This array transform includes a hot swappable device. After the transform completes a system reboot must be performed to notify the OS of the array&apos;s underlying device changes. Would you like to continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm Create</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transform command failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KV_diskSpareDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assign as Dedicated Spare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assign as Global Spare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Identify Disk using LEDs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prepare to Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove as Global Spare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove as Dedicated Spare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm Spare Assignment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to continue with spare assignment?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Identify Disk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The LEDs representing the selected Disk are now lit. Click &apos;OK&apos; to stop identifying.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Device Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KV_initDisksDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Un-Initiliazed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Initialize Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -880,6 +2060,244 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
     </message>
 </context>
 <context>
+    <name>createDialog</name>
+    <message>
+        <source>Array Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Array Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cache Options:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cache Tag Size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trim:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Background Array Scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip Initialize  (Not Recommended)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave Existing Data Intact</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zero Create</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read + Write Back Cache</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read Cache</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write Back Cache</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Cache</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>64 KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>128 KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>256 KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kv_ControllerProperties</name>
+    <message>
+        <source>Controller List:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port Count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PCI Vendor ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PCI Device ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PCI SubVendor ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PCI SubDevice ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kv_EULA_Dialog</name>
     <message>
         <source>Accept</source>
@@ -891,6 +2309,121 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
     </message>
     <message>
         <source>EULA text could not be loaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>transformDialog</name>
+    <message>
+        <source>Array Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current Capacity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2,81 +2,677 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="et_EE">
 <context>
+    <name>KV_AboutDialog</name>
+    <message>
+        <source>Application Version:</source>
+        <translation>Rakenduse versioon:</translation>
+    </message>
+    <message>
+        <source>kvraid.sys:</source>
+        <translation>kvraid.sys:</translation>
+    </message>
+    <message>
+        <source>kvcfg.sys:</source>
+        <translation>kvcfg.sys:</translation>
+    </message>
+    <message>
+        <source>kvbottom.sys:</source>
+        <translation>kvbottom.sys:</translation>
+    </message>
+</context>
+<context>
     <name>KV_ArrayForm</name>
     <message>
         <source>Volume  (JBOD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Köide  (JBOD)</translation>
     </message>
     <message>
         <source>RAID 0  (Stripe)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 0  (ribastus)</translation>
     </message>
     <message>
         <source>RAID 1  (Mirror)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 1  (peegeldus)</translation>
     </message>
     <message>
         <source>RAID 10 (Stripe of Mirrors)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 10 (peeglite ribastus)</translation>
     </message>
     <message>
         <source>RAID 5   (Stripe with Parity)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 5   (ribastus paarsusega)</translation>
     </message>
     <message>
         <source>RAID 6   (Stripe with 2 Parities)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 6   (ribastus 2 paarsusega)</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Jah</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei</translation>
     </message>
     <message>
         <source>Disk </source>
-        <translation type="unfinished"></translation>
+        <translation>Ketas </translation>
     </message>
     <message>
         <source>Invalid Configuration: </source>
-        <translation type="unfinished"></translation>
+        <translation>Vigane konfiguratsioon: </translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Täpsem</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Lihtne</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ArrayNameDialog</name>
+    <message>
+        <source>Enter an array name of up to 30 characters.</source>
+        <translation>Sisestage massiivi nimi (kuni 30 märki).</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Loobu</translation>
+    </message>
+    <message>
+        <source> Array Name</source>
+        <translation> Massiivi nimi</translation>
+    </message>
+    <message>
+        <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
+        <translation>Vigane nimi: massiivi nimi ei tohi kattuda olemasolevate massiivide nimedega ega sisaldada järgmisi märke: ()^,.=|&quot;-[]</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ClearMetadataDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialoog</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Ketaste loend:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Kontr. kan.</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Olek</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>Kasutusel</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Vaba ruum</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Mudeli number</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Vali</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Kõik</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Tühjenda metaandmed</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Loobu</translation>
     </message>
 </context>
 <context>
     <name>KV_CreateDialog</name>
     <message>
         <source>No disks with free space were detected, to create a RAID array please first free up space on an existing disk or add an additional disk to the system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaba ruumiga kettaid ei leitud. RAID-massiivi loomiseks vabastage esmalt ruumi olemasoleval kettal või lisage süsteemi veel üks ketas.</translation>
     </message>
     <message>
         <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigane nimi: massiivi nimi ei tohi kattuda olemasolevate massiivide nimedega ega sisaldada järgmisi märke: ()^,.=|&quot;-[]</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Loomise kinnitamine</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoiatus: lisasite massiivi varuketta. Kas soovite jätkata?</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoiatus: tuvastati erinevate kettaseadmete segamine! Parima jõudluse huvides pole soovitatav segada oluliselt erineva jõudlusega kettaseadmeid. Kas soovite siiski luua?</translation>
     </message>
     <message>
         <source>Create failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Loomine nurjus</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Loo</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Eelvaade</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Ketas</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Pordi tüüp</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Maht</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Kasutus</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Vaba ruum</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Suurim vaba </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>GV</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>TRIM</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Teavitatud kuumvahetus</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Mudeli number</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Seerianumber</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Püsivara versioon</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Massiivi valikud</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tüüp:</translation>
+    </message>
+    <message>
+        <source>Array Name:</source>
+        <translation>Massiivi nimi:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Korraldus:</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Maht:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Suurim maht:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Suurim maht</translation>
+    </message>
+    <message>
+        <source>Cache Options:</source>
+        <translation>Vahemälu valikud:</translation>
+    </message>
+    <message>
+        <source>Cache Tag Size:</source>
+        <translation>Vahemälu sildi suurus:</translation>
+    </message>
+    <message>
+        <source>Trim:</source>
+        <translation>TRIM:</translation>
+    </message>
+    <message>
+        <source>Background Array Scan</source>
+        <translation>Massiivi taustaskannimine</translation>
+    </message>
+    <message>
+        <source>Skip Initialize  (Not Recommended)</source>
+        <translation>Jäta initsialiseerimine vahele  (pole soovitatav)</translation>
+    </message>
+    <message>
+        <source>Leave Existing Data Intact</source>
+        <translation>Jäta olemasolevad andmed puutumata</translation>
+    </message>
+    <message>
+        <source>Zero Create</source>
+        <translation>Nullimisega loomine</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Vali</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Kõik</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Kõik NVMe-d</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Kõik SATA SSD-d</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Kõik HDD-d</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Kasutamata</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Loobu</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DeleteForm</name>
+    <message>
+        <source>Delete</source>
+        <translation>Kustuta</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Vali kõik</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Loobu</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Seade</translation>
+    </message>
+    <message>
+        <source>OS Name</source>
+        <translation>OS-i nimi</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Süsteem</translation>
+    </message>
+    <message>
+        <source>Partition</source>
+        <translation>Partitsioon</translation>
+    </message>
+    <message>
+        <source>Array Name</source>
+        <translation>Massiivi nimi</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tüüp</translation>
+    </message>
+    <message>
+        <source>Total Capacity</source>
+        <translation>Kogumaht</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Olek</translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation>Vahemälu</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Jah</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ei</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected Array(s): </source>
+        <translation>Kas soovite kindlasti kustutada valitud massiivi(d): </translation>
+    </message>
+    <message>
+        <source>Confirm Action</source>
+        <translation>Toimingu kinnitamine</translation>
+    </message>
+    <message>
+        <source>Deleting arrays...</source>
+        <translation>Massiivide kustutamine...</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Katkesta</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DiskProperites</name>
+    <message>
+        <source>Select All</source>
+        <translation>Vali kõik</translation>
+    </message>
+    <message>
+        <source>Disk Properties</source>
+        <translation>Ketta atribuudid</translation>
+    </message>
+    <message>
+        <source>Disk Write Back Caching:</source>
+        <translation>Ketta tagasikirjutusvahemälu:</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Luba</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Keela</translation>
+    </message>
+    <message>
+        <source>Disk Read Ahead:</source>
+        <translation>Ketta ettelugemine:</translation>
+    </message>
+    <message>
+        <source>SMART Polling:</source>
+        <translation>SMART-küsitlus:</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Välju</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Lubatud</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Keelatud</translation>
+    </message>
+    <message>
+        <source>Note: Turning Disk Write Back Caching on may increase the likelihood of data corruption if the system power were to fail.</source>
+        <translation>Märkus: ketta tagasikirjutusvahemälu sisselülitamine võib süsteemi toitekatkestuse korral suurendada andmete rikkumise tõenäosust.</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Ketas</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Olek</translation>
+    </message>
+    <message>
+        <source>Write Back Cache</source>
+        <translation>Tagasikirjutusvahemälu</translation>
+    </message>
+    <message>
+        <source>Read Ahead</source>
+        <translation>Ettelugemine</translation>
+    </message>
+    <message>
+        <source>SMART Poll</source>
+        <translation>SMART-küsitlus</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Kasutus</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Pordi tüüp</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Mudeli number</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Seerianumber</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Püsivara redaktsioon</translation>
+    </message>
+    <message>
+        <source> is a NVMe device and cannot change disk cache settings.</source>
+        <translation> on NVMe-seade ja selle ketta vahemälu sätteid ei saa muuta.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Health</name>
+    <message>
+        <source>Array %1</source>
+        <translation>Massiiv %1</translation>
+    </message>
+    <message>
+        <source>Array %1 %2</source>
+        <translation>Massiiv %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1, paused</source>
+        <translation>%1, peatatud</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 on võrguühenduseta</translation>
+    </message>
+    <message>
+        <source>%1 is rebuilding while disk %2 reports S.M.A.R.T. errors: one more failure would lose it</source>
+        <translation>%1 ehitatakse ümber, samal ajal kui ketas %2 teatab S.M.A.R.T. tõrgetest: veel üks rike hävitaks massiivi</translation>
+    </message>
+    <message>
+        <source>rebuilding onto disk %1, %2</source>
+        <translation>ümberehitus kettale %1, %2</translation>
+    </message>
+    <message>
+        <source>rebuilding, %1</source>
+        <translation>ümberehitus, %1</translation>
+    </message>
+    <message>
+        <source>%1 is critical: %2</source>
+        <translation>%1 on kriitilises olekus: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 on %2</translation>
+    </message>
+    <message>
+        <source>%1 is critical: disk %2 has failed</source>
+        <translation>%1 on kriitilises olekus: ketas %2 on nurjunud</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 on kriitilises olekus</translation>
+    </message>
+    <message>
+        <source>%1 is being transformed: %2</source>
+        <translation>%1 teisendatakse: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being created: %2</source>
+        <translation>%1 luuakse: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being securely erased: %2</source>
+        <translation>%1 kustutatakse turvaliselt: %2</translation>
+    </message>
+    <message>
+        <source>%1 has a failed member on disk %2</source>
+        <translation>%1: nurjunud liige kettal %2</translation>
+    </message>
+    <message>
+        <source>%1 has lost its last spare</source>
+        <translation>%1 on kaotanud oma viimase varuketta</translation>
+    </message>
+    <message>
+        <source>consistency check</source>
+        <translation>järjepidevuse kontroll</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>jäänud vähem kui minut</translation>
+    </message>
+    <message>
+        <source>about a minute left</source>
+        <translation>jäänud umbes minut</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours left</source>
+        <translation>
+            <numerusform>jäänud umbes %n tund</numerusform>
+            <numerusform>jäänud umbes %n tundi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes left</source>
+        <translation>
+            <numerusform>jäänud umbes %n minut</numerusform>
+            <numerusform>jäänud umbes %n minutit</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The RAID driver is not answering</source>
+        <translation>RAID-draiver ei vasta</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>Ketas %1 teatab S.M.A.R.T. tõrgetest</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (and %n more)</source>
+        <translation>
+            <numerusform>%1 (ja veel %n)</numerusform>
+            <numerusform>%1 (ja veel %n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No arrays are configured</source>
+        <translation>Ühtegi massiivi pole konfigureeritud</translation>
+    </message>
+    <message>
+        <source>The array is healthy</source>
+        <translation>Massiiv on korras</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n arrays are healthy</source>
+        <translation>
+            <numerusform>Kõik massiivid (%n) on korras</numerusform>
+            <numerusform>Kõik massiivid (%n) on korras</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_HealthMonitor</name>
+    <message>
+        <source>&amp;Show %1</source>
+        <translation>&amp;Kuva %1</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Välju</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 on kriitilises olekus</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 on võrguühenduseta</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has finished; the array is healthy again</source>
+        <translation>%1: ümberehitus on lõpetatud; massiiv on taas korras</translation>
+    </message>
+    <message>
+        <source>%1: the transform has finished</source>
+        <translation>%1: teisendus on lõpetatud</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has ended; the array is %2</source>
+        <translation>%1: ümberehitus on lõppenud; massiivi olek on %2</translation>
+    </message>
+    <message>
+        <source>%1: the transform has ended; the array is %2</source>
+        <translation>%1: teisendus on lõppenud; massiivi olek on %2</translation>
+    </message>
+    <message>
+        <source>Spare disk %1 has taken the place of a failed member</source>
+        <translation>Varuketas %1 on asendanud nurjunud liikme</translation>
+    </message>
+    <message>
+        <source>Disk %1</source>
+        <translation>Ketas %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has failed</source>
+        <translation>Ketas %1 on nurjunud</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>Ketas %1 teatab S.M.A.R.T. tõrgetest</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n arrays or disks changed: %1</source>
+        <translation>
+            <numerusform>%n massiiv või ketas muutus: %1</numerusform>
+            <numerusform>%n massiivi või ketast muutus: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -923,38 +1519,516 @@ AHCI/omarežiimis pole vaja midagi teha. Rakendus suletakse.</translation>
     </message>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Teisenda</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Loo</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Kustuta</translation>
+    </message>
+    <message>
+        <source>Task Priority</source>
+        <translation>Ülesande prioriteet</translation>
+    </message>
+    <message>
+        <source>Initialize Disks</source>
+        <translation>Initsialiseeri kettad</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Tühjenda metaandmed</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Atribuudid</translation>
+    </message>
+    <message>
+        <source>S.M.A.R.T. Overview</source>
+        <translation>S.M.A.R.T. ülevaade</translation>
+    </message>
+    <message>
+        <source>Controllers</source>
+        <translation>Kontrollerid</translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation>Teave: </translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Valikud</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle...</source>
+        <translation>Salvesta tugipakett...</translation>
+    </message>
+    <message>
+        <source>Save the configuration, logs and S.M.A.R.T. reports in one file for support</source>
+        <translation>Salvesta konfiguratsioon, logid ja S.M.A.R.T. aruanded tugiteenuse jaoks ühte faili</translation>
+    </message>
+    <message>
+        <source>C&amp;lose to Tray</source>
+        <translation>S&amp;ulge salve</translation>
+    </message>
+    <message>
+        <source>Closing the window keeps the console watching the arrays from the tray.</source>
+        <translation>Akna sulgemisel jätkab konsool massiivide jälgimist süsteemisalvest.</translation>
+    </message>
+    <message>
+        <source>Paused: no time left is estimated while the task waits.</source>
+        <translation>Peatatud: kuni ülesanne ootab, järelejäänud aega ei hinnata.</translation>
+    </message>
+    <message>
+        <source>The time left is estimated once the task&apos;s progress has been seen for a minute.</source>
+        <translation>Järelejäänud aega hinnatakse, kui ülesande edenemist on jälgitud üks minut.</translation>
+    </message>
+    <message>
+        <source>The disk has failed; the driver reports it as %1.</source>
+        <translation>Ketas on nurjunud; draiver teatab selle olekuks %1.</translation>
+    </message>
+    <message>
+        <source>The disk reports S.M.A.R.T. errors: replace it soon.</source>
+        <translation>Ketas teatab S.M.A.R.T. tõrgetest: vahetage see peagi välja.</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle</source>
+        <translation>Salvesta tugipakett</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>ZIP-arhiivid (*.zip)</translation>
+    </message>
+    <message>
+        <source>The support bundle was saved to %1.</source>
+        <translation>Tugipakett salvestati faili %1.</translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved to %1: %2</source>
+        <translation>Tugipaketti ei õnnestunud salvestada faili %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_MetadataDiskList</name>
+    <message>
+        <source>Disk</source>
+        <translation>Ketas</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Olek</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tüüp</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Kasutus</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Vaba ruum</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Mudeli number</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Seerianumber</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Uus</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>Konfiguratsiooni ei õnnestunud lugeda; midagi ei muudetud.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed. Close this window and open it again for the disks as they are now.</source>
+        <translation>Ketast %1 enam pole; midagi ei muudetud. Sulgege see aken ja avage see uuesti, et näha ketaste praegust olekut.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_SmartDiskDialog</name>
+    <message>
+        <source>Disk List:</source>
+        <translation>Ketaste loend:</translation>
+    </message>
+    <message>
+        <source>Query Selected S.M.A.R.T. Data</source>
+        <translation>Päri valitud S.M.A.R.T. andmed</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Välju</translation>
+    </message>
+    <message>
+        <source>%1y  %2d  %3hr</source>
+        <translation>%1 a  %2 p  %3 h</translation>
+    </message>
+    <message>
+        <source>%1d  %2hr</source>
+        <translation>%1 p  %2 h</translation>
+    </message>
+    <message>
+        <source>Unable to retreive</source>
+        <translation>Ei õnnestunud hankida</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Ketas</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Pordi tüüp</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Maht</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Kasutus</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Mudeli number</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Seerianumber</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Püsivara redaktsioon</translation>
+    </message>
+    <message>
+        <source>Power on Hours</source>
+        <translation>Töötunnid</translation>
+    </message>
+    <message>
+        <source>Power Cycle</source>
+        <translation>Sisselülitustsüklid</translation>
+    </message>
+    <message>
+        <source>Temperature (Celsius)</source>
+        <translation>Temperatuur (Celsiuse järgi)</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Startup</name>
+    <message>
+        <source>Velmora: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); velmora-cli gives the console&apos;s commands in a terminal.</source>
+        <translation>Velmora: akna avamiseks pole kuva (ei DISPLAY ega WAYLAND_DISPLAY pole määratud); konsooli käske saab terminalis anda velmora-cli abil.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_TaskPriorityDialog</name>
+    <message>
+        <source>Confirm</source>
+        <translation>Kinnita</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Loobu</translation>
+    </message>
+    <message>
+        <source>Current priority of the &apos;%1&apos; task: %2</source>
+        <translation>Ülesande &apos;%1&apos; praegune prioriteet: %2</translation>
+    </message>
+    <message>
+        <source>Use the slider to choose a new priority for the &apos;%1&apos; task on array &apos;%2&apos;.</source>
+        <translation>Valige liuguriga ülesande &apos;%1&apos; uus prioriteet massiivil &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>New priority: %1</source>
+        <translation>Uus prioriteet: %1</translation>
     </message>
 </context>
 <context>
     <name>KV_TransformDialog</name>
     <message>
         <source>Confirm Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Teisenduse kinnitamine</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoiatus: lisasite massiivi varuketta. Kas soovite jätkata?</translation>
     </message>
     <message>
         <source>Warning: This array transform includes a hot swappable device. After the transform completes a system reboot must be performed to notify the OS of the array&apos;s underlying device changes. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoiatus: see massiivi teisendus hõlmab kuumvahetatavat seadet. Pärast teisenduse lõppu tuleb süsteem taaskäivitada, et OS saaks teada massiivi aluseks olevate seadmete muutustest. Kas soovite jätkata?</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Loomise kinnitamine</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoiatus: tuvastati erinevate kettaseadmete segamine! Parima jõudluse huvides pole soovitatav segada oluliselt erineva jõudlusega kettaseadmeid. Kas soovite siiski luua?</translation>
     </message>
     <message>
         <source>Transform command failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Teisenduskäsk nurjus</translation>
+    </message>
+    <message>
+        <source>Transform</source>
+        <translation>Teisenda</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Allikas</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Sihtkoht</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Ketas</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Pordi tüüp</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Maht</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Kasutus</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Vaba ruum</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Suurim vaba </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>GV</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Teavitatud kuumvahetus</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Mudeli number</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Seerianumber</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Püsivara versioon</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Massiivi valikud</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tüüp:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Korraldus:</translation>
+    </message>
+    <message>
+        <source>Current Capacity:</source>
+        <translation>Praegune maht:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Maht:</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Suurim maht:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Suurim maht</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Vali</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Kõik</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Kõik NVMe-d</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Kõik SATA SSD-d</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Kõik HDD-d</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Kasutamata</translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation>Sama</translation>
+    </message>
+    <message>
+        <source>Commit</source>
+        <translation>Rakenda</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Loobu</translation>
+    </message>
+</context>
+<context>
+    <name>KV_diskSpareDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialoog</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Ketas</translation>
+    </message>
+    <message>
+        <source>Assign as Dedicated Spare</source>
+        <translation>Määra pühendatud varukettaks</translation>
+    </message>
+    <message>
+        <source>Assign as Global Spare</source>
+        <translation>Määra globaalseks varukettaks</translation>
+    </message>
+    <message>
+        <source>Identify Disk using LEDs</source>
+        <translation>Tuvasta ketas LED-tulede abil</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Eemalda seade</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Loobu</translation>
+    </message>
+    <message>
+        <source>Prepare to Remove</source>
+        <translation>Valmista ette eemaldamiseks</translation>
+    </message>
+    <message>
+        <source>Remove as Global Spare</source>
+        <translation>Eemalda globaalse varuketta määrang</translation>
+    </message>
+    <message>
+        <source>Remove as Dedicated Spare</source>
+        <translation>Eemalda pühendatud varuketta määrang</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Valikud</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>Konfiguratsiooni ei õnnestunud lugeda; midagi ei muudetud.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed.</source>
+        <translation>Ketast %1 enam pole; midagi ei muudetud.</translation>
+    </message>
+    <message>
+        <source>Confirm Spare Assignment</source>
+        <translation>Varuketta määramise kinnitamine</translation>
+    </message>
+    <message>
+        <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to continue with spare assignment?</source>
+        <translation>Hoiatus: tuvastati erinevate kettaseadmete segamine! Parima jõudluse huvides pole soovitatav segada oluliselt erineva jõudlusega kettaseadmeid. Kas soovite varuketta määramist jätkata?</translation>
+    </message>
+    <message>
+        <source>Identify Disk</source>
+        <translation>Tuvasta ketas</translation>
+    </message>
+    <message>
+        <source>The LEDs representing the selected Disk are now lit. Click &apos;OK&apos; to stop identifying.</source>
+        <translation>Valitud ketast tähistavad LED-tuled põlevad nüüd. Tuvastamise lõpetamiseks klõpsake nuppu &apos;OK&apos;.</translation>
+    </message>
+    <message>
+        <source>Remove Device Status</source>
+        <translation>Seadme eemaldamise olek</translation>
+    </message>
+</context>
+<context>
+    <name>KV_initDisksDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialoog</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Ketaste loend:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Kontr. kan.</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Olek</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>Kasutusel</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Vaba ruum</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Mudeli number</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Vali</translation>
+    </message>
+    <message>
+        <source>Un-Initiliazed</source>
+        <translation>Initsialiseerimata</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Kõik</translation>
+    </message>
+    <message>
+        <source>Initialize Selected</source>
+        <translation>Initsialiseeri valitud</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Loobu</translation>
     </message>
 </context>
 <context>
@@ -991,175 +2065,238 @@ AHCI/omarežiimis pole vaja midagi teha. Rakendus suletakse.</translation>
     <name>createDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Massiivi valikud</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tüüp:</translation>
     </message>
     <message>
         <source>Array Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Massiivi nimi:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Korraldus:</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maht:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Suurim maht:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Suurim maht</translation>
     </message>
     <message>
         <source>Cache Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vahemälu valikud:</translation>
     </message>
     <message>
         <source>Cache Tag Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vahemälu sildi suurus:</translation>
     </message>
     <message>
         <source>Trim:</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIM:</translation>
     </message>
     <message>
         <source>Background Array Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Massiivi taustaskannimine</translation>
     </message>
     <message>
         <source>Skip Initialize  (Not Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jäta initsialiseerimine vahele  (pole soovitatav)</translation>
     </message>
     <message>
         <source>Leave Existing Data Intact</source>
-        <translation type="unfinished"></translation>
+        <translation>Jäta olemasolevad andmed puutumata</translation>
     </message>
     <message>
         <source>Zero Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Nullimisega loomine</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Vali</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Kõik</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Kõik NVMe-d</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Kõik SATA SSD-d</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Kõik HDD-d</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Kasutamata</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Loo</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Loobu</translation>
     </message>
     <message>
         <source>Read + Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Lugemis- + tagasikirjutusvahemälu</translation>
     </message>
     <message>
         <source>Read Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Lugemisvahemälu</translation>
     </message>
     <message>
         <source>Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagasikirjutusvahemälu</translation>
     </message>
     <message>
         <source>No Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Vahemäluta</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaikimisi</translation>
     </message>
     <message>
         <source>64 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>64 KB</translation>
     </message>
     <message>
         <source>128 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>128 KB</translation>
     </message>
     <message>
         <source>256 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>256 KB</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Ketas</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Pordi tüüp</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Maht</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Kasutus</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaba ruum</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Suurim vaba </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>GV</translation>
     </message>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIM</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Teavitatud kuumvahetus</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Mudeli number</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Seerianumber</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Püsivara versioon</translation>
+    </message>
+</context>
+<context>
+    <name>kv_ControllerProperties</name>
+    <message>
+        <source>Controller List:</source>
+        <translation>Kontrollerite loend:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>Pole saadaval</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tüüp</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Ketas</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Mudel</translation>
+    </message>
+    <message>
+        <source>Port Count</source>
+        <translation>Portide arv</translation>
+    </message>
+    <message>
+        <source>PCI Vendor ID</source>
+        <translation>PCI tarnija ID</translation>
+    </message>
+    <message>
+        <source>PCI Device ID</source>
+        <translation>PCI seadme ID</translation>
+    </message>
+    <message>
+        <source>PCI SubVendor ID</source>
+        <translation>PCI alamtarnija ID</translation>
+    </message>
+    <message>
+        <source>PCI SubDevice ID</source>
+        <translation>PCI alamseadme ID</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Siin</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Pesa</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Funktsioon</translation>
     </message>
 </context>
 <context>
@@ -1181,115 +2318,115 @@ AHCI/omarežiimis pole vaja midagi teha. Rakendus suletakse.</translation>
     <name>transformDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Massiivi valikud</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tüüp:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Korraldus:</translation>
     </message>
     <message>
         <source>Current Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Praegune maht:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maht:</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Suurim maht:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Suurim maht</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Vali</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Kõik</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Kõik NVMe-d</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Kõik SATA SSD-d</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Kõik HDD-d</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Kasutamata</translation>
     </message>
     <message>
         <source>Same</source>
-        <translation type="unfinished"></translation>
+        <translation>Sama</translation>
     </message>
     <message>
         <source>Commit</source>
-        <translation type="unfinished"></translation>
+        <translation>Rakenda</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Loobu</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Ketas</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Pordi tüüp</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Maht</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Kasutus</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaba ruum</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Suurim vaba </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>GV</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Teavitatud kuumvahetus</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Mudeli number</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Seerianumber</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Püsivara versioon</translation>
     </message>
 </context>
 </TS>

@@ -2,81 +2,677 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fi_FI">
 <context>
+    <name>KV_AboutDialog</name>
+    <message>
+        <source>Application Version:</source>
+        <translation>Sovelluksen versio:</translation>
+    </message>
+    <message>
+        <source>kvraid.sys:</source>
+        <translation>kvraid.sys:</translation>
+    </message>
+    <message>
+        <source>kvcfg.sys:</source>
+        <translation>kvcfg.sys:</translation>
+    </message>
+    <message>
+        <source>kvbottom.sys:</source>
+        <translation>kvbottom.sys:</translation>
+    </message>
+</context>
+<context>
     <name>KV_ArrayForm</name>
     <message>
         <source>Volume  (JBOD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taltio  (JBOD)</translation>
     </message>
     <message>
         <source>RAID 0  (Stripe)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 0  (raidoitus)</translation>
     </message>
     <message>
         <source>RAID 1  (Mirror)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 1  (peilaus)</translation>
     </message>
     <message>
         <source>RAID 10 (Stripe of Mirrors)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 10 (peilien raidoitus)</translation>
     </message>
     <message>
         <source>RAID 5   (Stripe with Parity)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 5   (raidoitus pariteetilla)</translation>
     </message>
     <message>
         <source>RAID 6   (Stripe with 2 Parities)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 6   (raidoitus 2 pariteetilla)</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Kyllä</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei</translation>
     </message>
     <message>
         <source>Disk </source>
-        <translation type="unfinished"></translation>
+        <translation>Levy </translation>
     </message>
     <message>
         <source>Invalid Configuration: </source>
-        <translation type="unfinished"></translation>
+        <translation>Virheellinen kokoonpano: </translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisäasetukset</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Yksinkertainen</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ArrayNameDialog</name>
+    <message>
+        <source>Enter an array name of up to 30 characters.</source>
+        <translation>Anna enintään 30 merkin pituinen levyryhmän nimi.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Peruuta</translation>
+    </message>
+    <message>
+        <source> Array Name</source>
+        <translation> Levyryhmän nimi</translation>
+    </message>
+    <message>
+        <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
+        <translation>Virheellinen nimi: levyryhmän nimi ei voi olla sama kuin olemassa olevien levyryhmien nimet eikä sisältää seuraavia merkkejä: ()^,.=|&quot;-[]</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ClearMetadataDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Valintaikkuna</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Levyluettelo:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Ohj. kan.</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Tila</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>Käytössä</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Vapaa tila</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Mallinumero</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Valitse</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Kaikki</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Tyhjennä metatiedot</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Peruuta</translation>
     </message>
 </context>
 <context>
     <name>KV_CreateDialog</name>
     <message>
         <source>No disks with free space were detected, to create a RAID array please first free up space on an existing disk or add an additional disk to the system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Levyjä, joilla on vapaata tilaa, ei löytynyt. Vapauta RAID-levyryhmän luomista varten ensin tilaa olemassa olevalta levyltä tai lisää järjestelmään uusi levy.</translation>
     </message>
     <message>
         <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
-        <translation type="unfinished"></translation>
+        <translation>Virheellinen nimi: levyryhmän nimi ei voi olla sama kuin olemassa olevien levyryhmien nimet eikä sisältää seuraavia merkkejä: ()^,.=|&quot;-[]</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Vahvista luonti</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Varoitus: olet lisännyt levyryhmään varalevyn. Haluatko jatkaa?</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Varoitus: asemien sekoittaminen havaittu! Parhaan suorituskyvyn saavuttamiseksi ei suositella suorituskyvyltään selvästi erilaisten asemien sekoittamista. Haluatko silti luoda levyryhmän?</translation>
     </message>
     <message>
         <source>Create failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Luonti epäonnistui</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Luo</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Esikatselu</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Levy</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Porttityyppi</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Kapasiteetti</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Käyttö</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Vapaa tila</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Suurin vapaa </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>YV</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>TRIM</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Ilmoitettu kuumavaihto</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Mallinumero</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Sarjanumero</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Laiteohjelmiston versio</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Levyryhmän asetukset</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tyyppi:</translation>
+    </message>
+    <message>
+        <source>Array Name:</source>
+        <translation>Levyryhmän nimi:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Järjestys:</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Kapasiteetti:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Enimmäiskapasiteetti:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Enimmäiskapasiteetti</translation>
+    </message>
+    <message>
+        <source>Cache Options:</source>
+        <translation>Välimuistiasetukset:</translation>
+    </message>
+    <message>
+        <source>Cache Tag Size:</source>
+        <translation>Välimuistitunnisteen koko:</translation>
+    </message>
+    <message>
+        <source>Trim:</source>
+        <translation>TRIM:</translation>
+    </message>
+    <message>
+        <source>Background Array Scan</source>
+        <translation>Levyryhmän taustatarkistus</translation>
+    </message>
+    <message>
+        <source>Skip Initialize  (Not Recommended)</source>
+        <translation>Ohita alustus  (ei suositella)</translation>
+    </message>
+    <message>
+        <source>Leave Existing Data Intact</source>
+        <translation>Säilytä nykyiset tiedot</translation>
+    </message>
+    <message>
+        <source>Zero Create</source>
+        <translation>Luonti nollauksella</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Valitse</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Kaikki</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Kaikki NVMe:t</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Kaikki SATA SSD:t</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Kaikki HDD:t</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Käyttämättömät</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Peruuta</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DeleteForm</name>
+    <message>
+        <source>Delete</source>
+        <translation>Poista</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Valitse kaikki</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Peruuta</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Laite</translation>
+    </message>
+    <message>
+        <source>OS Name</source>
+        <translation>Nimi käyttöjärjestelmässä</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Järjestelmä</translation>
+    </message>
+    <message>
+        <source>Partition</source>
+        <translation>Osio</translation>
+    </message>
+    <message>
+        <source>Array Name</source>
+        <translation>Levyryhmän nimi</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tyyppi</translation>
+    </message>
+    <message>
+        <source>Total Capacity</source>
+        <translation>Kokonaiskapasiteetti</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Tila</translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation>Välimuisti</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Kyllä</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ei</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected Array(s): </source>
+        <translation>Haluatko varmasti poistaa valitut levyryhmät: </translation>
+    </message>
+    <message>
+        <source>Confirm Action</source>
+        <translation>Vahvista toiminto</translation>
+    </message>
+    <message>
+        <source>Deleting arrays...</source>
+        <translation>Poistetaan levyryhmiä...</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Keskeytä</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DiskProperites</name>
+    <message>
+        <source>Select All</source>
+        <translation>Valitse kaikki</translation>
+    </message>
+    <message>
+        <source>Disk Properties</source>
+        <translation>Levyn ominaisuudet</translation>
+    </message>
+    <message>
+        <source>Disk Write Back Caching:</source>
+        <translation>Levyn takaisinkirjoitusvälimuisti:</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Ota käyttöön</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Poista käytöstä</translation>
+    </message>
+    <message>
+        <source>Disk Read Ahead:</source>
+        <translation>Levyn ennakkoluku:</translation>
+    </message>
+    <message>
+        <source>SMART Polling:</source>
+        <translation>SMART-kysely:</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Lopeta</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Käytössä</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Ei käytössä</translation>
+    </message>
+    <message>
+        <source>Note: Turning Disk Write Back Caching on may increase the likelihood of data corruption if the system power were to fail.</source>
+        <translation>Huomautus: levyn takaisinkirjoitusvälimuistin käyttöönotto voi lisätä tietojen vioittumisen todennäköisyyttä, jos järjestelmän virransyöttö katkeaa.</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Levy</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Tila</translation>
+    </message>
+    <message>
+        <source>Write Back Cache</source>
+        <translation>Takaisinkirjoitusvälimuisti</translation>
+    </message>
+    <message>
+        <source>Read Ahead</source>
+        <translation>Ennakkoluku</translation>
+    </message>
+    <message>
+        <source>SMART Poll</source>
+        <translation>SMART-kysely</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Käyttö</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Porttityyppi</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Mallinumero</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Sarjanumero</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Laiteohjelmiston revisio</translation>
+    </message>
+    <message>
+        <source> is a NVMe device and cannot change disk cache settings.</source>
+        <translation> on NVMe-laite, eikä sen levyn välimuistiasetuksia voi muuttaa.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Health</name>
+    <message>
+        <source>Array %1</source>
+        <translation>Levyryhmä %1</translation>
+    </message>
+    <message>
+        <source>Array %1 %2</source>
+        <translation>Levyryhmä %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1, paused</source>
+        <translation>%1, keskeytetty</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 ei ole käytössä</translation>
+    </message>
+    <message>
+        <source>%1 is rebuilding while disk %2 reports S.M.A.R.T. errors: one more failure would lose it</source>
+        <translation>%1 rakennetaan uudelleen, ja levy %2 raportoi S.M.A.R.T.-virheitä: yksikin vika lisää tuhoaisi levyryhmän</translation>
+    </message>
+    <message>
+        <source>rebuilding onto disk %1, %2</source>
+        <translation>uudelleenrakennus levylle %1, %2</translation>
+    </message>
+    <message>
+        <source>rebuilding, %1</source>
+        <translation>uudelleenrakennus, %1</translation>
+    </message>
+    <message>
+        <source>%1 is critical: %2</source>
+        <translation>%1 on kriittisessä tilassa: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 on %2</translation>
+    </message>
+    <message>
+        <source>%1 is critical: disk %2 has failed</source>
+        <translation>%1 on kriittisessä tilassa: levy %2 on vikaantunut</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 on kriittisessä tilassa</translation>
+    </message>
+    <message>
+        <source>%1 is being transformed: %2</source>
+        <translation>%1 muunnetaan: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being created: %2</source>
+        <translation>%1 luodaan: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being securely erased: %2</source>
+        <translation>%1 poistetaan turvallisesti: %2</translation>
+    </message>
+    <message>
+        <source>%1 has a failed member on disk %2</source>
+        <translation>%1: vikaantunut jäsen levyllä %2</translation>
+    </message>
+    <message>
+        <source>%1 has lost its last spare</source>
+        <translation>%1 on menettänyt viimeisen varalevynsä</translation>
+    </message>
+    <message>
+        <source>consistency check</source>
+        <translation>eheystarkistus</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>alle minuutti jäljellä</translation>
+    </message>
+    <message>
+        <source>about a minute left</source>
+        <translation>noin minuutti jäljellä</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours left</source>
+        <translation>
+            <numerusform>noin %n tunti jäljellä</numerusform>
+            <numerusform>noin %n tuntia jäljellä</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes left</source>
+        <translation>
+            <numerusform>noin %n minuutti jäljellä</numerusform>
+            <numerusform>noin %n minuuttia jäljellä</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The RAID driver is not answering</source>
+        <translation>RAID-ajuri ei vastaa</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>Levy %1 raportoi S.M.A.R.T.-virheitä</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (and %n more)</source>
+        <translation>
+            <numerusform>%1 (ja %n muuta)</numerusform>
+            <numerusform>%1 (ja %n muuta)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No arrays are configured</source>
+        <translation>Levyryhmiä ei ole määritetty</translation>
+    </message>
+    <message>
+        <source>The array is healthy</source>
+        <translation>Levyryhmä on kunnossa</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n arrays are healthy</source>
+        <translation>
+            <numerusform>Kaikki levyryhmät (%n) ovat kunnossa</numerusform>
+            <numerusform>Kaikki levyryhmät (%n) ovat kunnossa</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_HealthMonitor</name>
+    <message>
+        <source>&amp;Show %1</source>
+        <translation>&amp;Näytä %1</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Lopeta</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 on kriittisessä tilassa</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 ei ole käytössä</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has finished; the array is healthy again</source>
+        <translation>%1: uudelleenrakennus valmistui; levyryhmä on taas kunnossa</translation>
+    </message>
+    <message>
+        <source>%1: the transform has finished</source>
+        <translation>%1: muunnos valmistui</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has ended; the array is %2</source>
+        <translation>%1: uudelleenrakennus päättyi; levyryhmän tila on %2</translation>
+    </message>
+    <message>
+        <source>%1: the transform has ended; the array is %2</source>
+        <translation>%1: muunnos päättyi; levyryhmän tila on %2</translation>
+    </message>
+    <message>
+        <source>Spare disk %1 has taken the place of a failed member</source>
+        <translation>Varalevy %1 on korvannut vikaantuneen jäsenen</translation>
+    </message>
+    <message>
+        <source>Disk %1</source>
+        <translation>Levy %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has failed</source>
+        <translation>Levy %1 on vikaantunut</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>Levy %1 raportoi S.M.A.R.T.-virheitä</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n arrays or disks changed: %1</source>
+        <translation>
+            <numerusform>%n levyryhmä tai levy muuttui: %1</numerusform>
+            <numerusform>%n levyryhmää tai levyä muuttui: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -923,38 +1519,516 @@ Jos käytössä on AHCI-/natiivitila, mitään ei tarvitse tehdä. Sovellus sulj
     </message>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Muunna</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Luo</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Poista</translation>
+    </message>
+    <message>
+        <source>Task Priority</source>
+        <translation>Tehtävän prioriteetti</translation>
+    </message>
+    <message>
+        <source>Initialize Disks</source>
+        <translation>Alusta levyt</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Tyhjennä metatiedot</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Ominaisuudet</translation>
+    </message>
+    <message>
+        <source>S.M.A.R.T. Overview</source>
+        <translation>S.M.A.R.T.-yleiskatsaus</translation>
+    </message>
+    <message>
+        <source>Controllers</source>
+        <translation>Ohjaimet</translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation>Tietoja: </translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Asetukset</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle...</source>
+        <translation>Tallenna tukipaketti...</translation>
+    </message>
+    <message>
+        <source>Save the configuration, logs and S.M.A.R.T. reports in one file for support</source>
+        <translation>Tallenna kokoonpano, lokit ja S.M.A.R.T.-raportit yhteen tiedostoon tukea varten</translation>
+    </message>
+    <message>
+        <source>C&amp;lose to Tray</source>
+        <translation>S&amp;ulje ilmoitusalueelle</translation>
+    </message>
+    <message>
+        <source>Closing the window keeps the console watching the arrays from the tray.</source>
+        <translation>Kun ikkuna suljetaan, konsoli valvoo levyryhmiä edelleen ilmoitusalueelta.</translation>
+    </message>
+    <message>
+        <source>Paused: no time left is estimated while the task waits.</source>
+        <translation>Keskeytetty: jäljellä olevaa aikaa ei arvioida, kun tehtävä odottaa.</translation>
+    </message>
+    <message>
+        <source>The time left is estimated once the task&apos;s progress has been seen for a minute.</source>
+        <translation>Jäljellä oleva aika arvioidaan, kun tehtävän edistymistä on seurattu minuutin ajan.</translation>
+    </message>
+    <message>
+        <source>The disk has failed; the driver reports it as %1.</source>
+        <translation>Levy on vikaantunut; ajuri ilmoittaa sen tilaksi %1.</translation>
+    </message>
+    <message>
+        <source>The disk reports S.M.A.R.T. errors: replace it soon.</source>
+        <translation>Levy raportoi S.M.A.R.T.-virheitä: vaihda se pian.</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle</source>
+        <translation>Tallenna tukipaketti</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>ZIP-arkistot (*.zip)</translation>
+    </message>
+    <message>
+        <source>The support bundle was saved to %1.</source>
+        <translation>Tukipaketti tallennettiin kohteeseen %1.</translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved to %1: %2</source>
+        <translation>Tukipakettia ei voitu tallentaa kohteeseen %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_MetadataDiskList</name>
+    <message>
+        <source>Disk</source>
+        <translation>Levy</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Tila</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tyyppi</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Käyttö</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Vapaa tila</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Mallinumero</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Sarjanumero</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Uusi</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>Kokoonpanoa ei voitu lukea; mitään ei muutettu.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed. Close this window and open it again for the disks as they are now.</source>
+        <translation>Levyä %1 ei enää ole; mitään ei muutettu. Sulje tämä ikkuna ja avaa se uudelleen nähdäksesi levyt sellaisina kuin ne nyt ovat.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_SmartDiskDialog</name>
+    <message>
+        <source>Disk List:</source>
+        <translation>Levyluettelo:</translation>
+    </message>
+    <message>
+        <source>Query Selected S.M.A.R.T. Data</source>
+        <translation>Hae valitut S.M.A.R.T.-tiedot</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Lopeta</translation>
+    </message>
+    <message>
+        <source>%1y  %2d  %3hr</source>
+        <translation>%1 v  %2 pv  %3 h</translation>
+    </message>
+    <message>
+        <source>%1d  %2hr</source>
+        <translation>%1 pv  %2 h</translation>
+    </message>
+    <message>
+        <source>Unable to retreive</source>
+        <translation>Ei voitu noutaa</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Levy</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Porttityyppi</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Kapasiteetti</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Käyttö</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Mallinumero</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Sarjanumero</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Laiteohjelmiston revisio</translation>
+    </message>
+    <message>
+        <source>Power on Hours</source>
+        <translation>Käyttötunnit</translation>
+    </message>
+    <message>
+        <source>Power Cycle</source>
+        <translation>Virtajaksot</translation>
+    </message>
+    <message>
+        <source>Temperature (Celsius)</source>
+        <translation>Lämpötila (Celsius)</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Startup</name>
+    <message>
+        <source>Velmora: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); velmora-cli gives the console&apos;s commands in a terminal.</source>
+        <translation>Velmora: ikkunan avaamiseen ei ole näyttöä (DISPLAY- tai WAYLAND_DISPLAY-muuttujaa ei ole asetettu); konsolin komennot päätteessä tarjoaa velmora-cli.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_TaskPriorityDialog</name>
+    <message>
+        <source>Confirm</source>
+        <translation>Vahvista</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Peruuta</translation>
+    </message>
+    <message>
+        <source>Current priority of the &apos;%1&apos; task: %2</source>
+        <translation>Tehtävän &apos;%1&apos; nykyinen prioriteetti: %2</translation>
+    </message>
+    <message>
+        <source>Use the slider to choose a new priority for the &apos;%1&apos; task on array &apos;%2&apos;.</source>
+        <translation>Valitse liukusäätimellä tehtävän &apos;%1&apos; uusi prioriteetti levyryhmässä &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>New priority: %1</source>
+        <translation>Uusi prioriteetti: %1</translation>
     </message>
 </context>
 <context>
     <name>KV_TransformDialog</name>
     <message>
         <source>Confirm Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Vahvista muunnos</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Varoitus: olet lisännyt levyryhmään varalevyn. Haluatko jatkaa?</translation>
     </message>
     <message>
         <source>Warning: This array transform includes a hot swappable device. After the transform completes a system reboot must be performed to notify the OS of the array&apos;s underlying device changes. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Varoitus: tähän levyryhmän muunnokseen sisältyy kuumavaihdettava laite. Muunnoksen päätyttyä järjestelmä on käynnistettävä uudelleen, jotta käyttöjärjestelmä saa tiedon levyryhmän laitemuutoksista. Haluatko jatkaa?</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Vahvista luonti</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Varoitus: asemien sekoittaminen havaittu! Parhaan suorituskyvyn saavuttamiseksi ei suositella suorituskyvyltään selvästi erilaisten asemien sekoittamista. Haluatko silti luoda levyryhmän?</translation>
     </message>
     <message>
         <source>Transform command failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Muunnoskomento epäonnistui</translation>
+    </message>
+    <message>
+        <source>Transform</source>
+        <translation>Muunna</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Lähde</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Kohde</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Levy</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Porttityyppi</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Kapasiteetti</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Käyttö</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Vapaa tila</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Suurin vapaa </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>YV</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Ilmoitettu kuumavaihto</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Mallinumero</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Sarjanumero</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Laiteohjelmiston versio</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Levyryhmän asetukset</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tyyppi:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Järjestys:</translation>
+    </message>
+    <message>
+        <source>Current Capacity:</source>
+        <translation>Nykyinen kapasiteetti:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Kapasiteetti:</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Enimmäiskapasiteetti:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Enimmäiskapasiteetti</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Valitse</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Kaikki</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Kaikki NVMe:t</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Kaikki SATA SSD:t</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Kaikki HDD:t</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Käyttämättömät</translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation>Sama</translation>
+    </message>
+    <message>
+        <source>Commit</source>
+        <translation>Ota käyttöön</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Peruuta</translation>
+    </message>
+</context>
+<context>
+    <name>KV_diskSpareDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Valintaikkuna</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Levy</translation>
+    </message>
+    <message>
+        <source>Assign as Dedicated Spare</source>
+        <translation>Määritä kohdistetuksi varalevyksi</translation>
+    </message>
+    <message>
+        <source>Assign as Global Spare</source>
+        <translation>Määritä yleiseksi varalevyksi</translation>
+    </message>
+    <message>
+        <source>Identify Disk using LEDs</source>
+        <translation>Tunnista levy merkkivalojen avulla</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Irrota laite</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Peruuta</translation>
+    </message>
+    <message>
+        <source>Prepare to Remove</source>
+        <translation>Valmistele irrotus</translation>
+    </message>
+    <message>
+        <source>Remove as Global Spare</source>
+        <translation>Poista yleisen varalevyn määritys</translation>
+    </message>
+    <message>
+        <source>Remove as Dedicated Spare</source>
+        <translation>Poista kohdistetun varalevyn määritys</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Asetukset</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>Kokoonpanoa ei voitu lukea; mitään ei muutettu.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed.</source>
+        <translation>Levyä %1 ei enää ole; mitään ei muutettu.</translation>
+    </message>
+    <message>
+        <source>Confirm Spare Assignment</source>
+        <translation>Vahvista varalevyn määritys</translation>
+    </message>
+    <message>
+        <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to continue with spare assignment?</source>
+        <translation>Varoitus: asemien sekoittaminen havaittu! Parhaan suorituskyvyn saavuttamiseksi ei suositella suorituskyvyltään selvästi erilaisten asemien sekoittamista. Haluatko jatkaa varalevyn määritystä?</translation>
+    </message>
+    <message>
+        <source>Identify Disk</source>
+        <translation>Tunnista levy</translation>
+    </message>
+    <message>
+        <source>The LEDs representing the selected Disk are now lit. Click &apos;OK&apos; to stop identifying.</source>
+        <translation>Valitun levyn merkkivalot palavat nyt. Lopeta tunnistus napsauttamalla &apos;OK&apos;.</translation>
+    </message>
+    <message>
+        <source>Remove Device Status</source>
+        <translation>Laitteen irrotuksen tila</translation>
+    </message>
+</context>
+<context>
+    <name>KV_initDisksDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Valintaikkuna</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Levyluettelo:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Ohj. kan.</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Tila</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>Käytössä</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Vapaa tila</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Mallinumero</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Valitse</translation>
+    </message>
+    <message>
+        <source>Un-Initiliazed</source>
+        <translation>Alustamattomat</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Kaikki</translation>
+    </message>
+    <message>
+        <source>Initialize Selected</source>
+        <translation>Alusta valitut</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Peruuta</translation>
     </message>
 </context>
 <context>
@@ -991,175 +2065,238 @@ Jos käytössä on AHCI-/natiivitila, mitään ei tarvitse tehdä. Sovellus sulj
     <name>createDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Levyryhmän asetukset</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tyyppi:</translation>
     </message>
     <message>
         <source>Array Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Levyryhmän nimi:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Järjestys:</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapasiteetti:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Enimmäiskapasiteetti:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Enimmäiskapasiteetti</translation>
     </message>
     <message>
         <source>Cache Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Välimuistiasetukset:</translation>
     </message>
     <message>
         <source>Cache Tag Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Välimuistitunnisteen koko:</translation>
     </message>
     <message>
         <source>Trim:</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIM:</translation>
     </message>
     <message>
         <source>Background Array Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Levyryhmän taustatarkistus</translation>
     </message>
     <message>
         <source>Skip Initialize  (Not Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohita alustus  (ei suositella)</translation>
     </message>
     <message>
         <source>Leave Existing Data Intact</source>
-        <translation type="unfinished"></translation>
+        <translation>Säilytä nykyiset tiedot</translation>
     </message>
     <message>
         <source>Zero Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Luonti nollauksella</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaikki</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaikki NVMe:t</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaikki SATA SSD:t</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaikki HDD:t</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Käyttämättömät</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Luo</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Peruuta</translation>
     </message>
     <message>
         <source>Read + Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Luku- + takaisinkirjoitusvälimuisti</translation>
     </message>
     <message>
         <source>Read Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Lukuvälimuisti</translation>
     </message>
     <message>
         <source>Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Takaisinkirjoitusvälimuisti</translation>
     </message>
     <message>
         <source>No Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei välimuistia</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Oletus</translation>
     </message>
     <message>
         <source>64 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>64 kt</translation>
     </message>
     <message>
         <source>128 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>128 kt</translation>
     </message>
     <message>
         <source>256 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>256 kt</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Levy</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Porttityyppi</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapasiteetti</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Käyttö</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Vapaa tila</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Suurin vapaa </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>YV</translation>
     </message>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIM</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Ilmoitettu kuumavaihto</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Mallinumero</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Sarjanumero</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Laiteohjelmiston versio</translation>
+    </message>
+</context>
+<context>
+    <name>kv_ControllerProperties</name>
+    <message>
+        <source>Controller List:</source>
+        <translation>Ohjainluettelo:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>Ei saatavilla</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numero</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tyyppi</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Levy</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Malli</translation>
+    </message>
+    <message>
+        <source>Port Count</source>
+        <translation>Porttien määrä</translation>
+    </message>
+    <message>
+        <source>PCI Vendor ID</source>
+        <translation>PCI-toimittajatunnus</translation>
+    </message>
+    <message>
+        <source>PCI Device ID</source>
+        <translation>PCI-laitetunnus</translation>
+    </message>
+    <message>
+        <source>PCI SubVendor ID</source>
+        <translation>PCI-alitoimittajatunnus</translation>
+    </message>
+    <message>
+        <source>PCI SubDevice ID</source>
+        <translation>PCI-alilaitetunnus</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Väylä</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Paikka</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Funktio</translation>
     </message>
 </context>
 <context>
@@ -1181,115 +2318,115 @@ Jos käytössä on AHCI-/natiivitila, mitään ei tarvitse tehdä. Sovellus sulj
     <name>transformDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Levyryhmän asetukset</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tyyppi:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Järjestys:</translation>
     </message>
     <message>
         <source>Current Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nykyinen kapasiteetti:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapasiteetti:</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Enimmäiskapasiteetti:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Enimmäiskapasiteetti</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaikki</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaikki NVMe:t</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaikki SATA SSD:t</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaikki HDD:t</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Käyttämättömät</translation>
     </message>
     <message>
         <source>Same</source>
-        <translation type="unfinished"></translation>
+        <translation>Sama</translation>
     </message>
     <message>
         <source>Commit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ota käyttöön</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Peruuta</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Levy</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Porttityyppi</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapasiteetti</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Käyttö</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Vapaa tila</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Suurin vapaa </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>YV</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Ilmoitettu kuumavaihto</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Mallinumero</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Sarjanumero</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Laiteohjelmiston versio</translation>
     </message>
 </context>
 </TS>

@@ -2,81 +2,677 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>KV_AboutDialog</name>
+    <message>
+        <source>Application Version:</source>
+        <translation>Version de l&apos;application :</translation>
+    </message>
+    <message>
+        <source>kvraid.sys:</source>
+        <translation>kvraid.sys :</translation>
+    </message>
+    <message>
+        <source>kvcfg.sys:</source>
+        <translation>kvcfg.sys :</translation>
+    </message>
+    <message>
+        <source>kvbottom.sys:</source>
+        <translation>kvbottom.sys :</translation>
+    </message>
+</context>
+<context>
     <name>KV_ArrayForm</name>
     <message>
         <source>Volume  (JBOD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume  (JBOD)</translation>
     </message>
     <message>
         <source>RAID 0  (Stripe)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 0  (agrégat par bandes)</translation>
     </message>
     <message>
         <source>RAID 1  (Mirror)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 1  (miroir)</translation>
     </message>
     <message>
         <source>RAID 10 (Stripe of Mirrors)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 10 (bandes de miroirs)</translation>
     </message>
     <message>
         <source>RAID 5   (Stripe with Parity)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 5   (bandes avec parité)</translation>
     </message>
     <message>
         <source>RAID 6   (Stripe with 2 Parities)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 6   (bandes avec double parité)</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>Disk </source>
-        <translation type="unfinished"></translation>
+        <translation>Disque </translation>
     </message>
     <message>
         <source>Invalid Configuration: </source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration non valide : </translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Avancé</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Simplifié</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ArrayNameDialog</name>
+    <message>
+        <source>Enter an array name of up to 30 characters.</source>
+        <translation>Saisissez un nom de grappe de 30 caractères au plus.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source> Array Name</source>
+        <translation> Nom de la grappe</translation>
+    </message>
+    <message>
+        <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
+        <translation>Nom non valide : un nom de grappe ne peut pas reprendre celui d&apos;une grappe existante ni contenir les caractères suivants : ()^,.=|&quot;-[]</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ClearMetadataDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Boîte de dialogue</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Liste des disques :</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Ctrl Canal</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>Utilisé</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Espace libre</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Référence du modèle</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Sélection</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tous</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Effacer les métadonnées</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>KV_CreateDialog</name>
     <message>
         <source>No disks with free space were detected, to create a RAID array please first free up space on an existing disk or add an additional disk to the system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun disque disposant d&apos;espace libre n&apos;a été détecté. Pour créer une grappe RAID, libérez d&apos;abord de l&apos;espace sur un disque existant ou ajoutez un disque au système.</translation>
     </message>
     <message>
         <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom non valide : un nom de grappe ne peut pas reprendre celui d&apos;une grappe existante ni contenir les caractères suivants : ()^,.=|&quot;-[]</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer la création</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement : vous avez inclus un disque de secours dans la grappe. Voulez-vous continuer ?</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement : disques hétérogènes détectés ! Pour de meilleures performances, il est déconseillé de mélanger des disques aux performances très différentes. Voulez-vous créer la grappe malgré tout ?</translation>
     </message>
     <message>
         <source>Create failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la création</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Créer</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disque</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Type de port</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Capacité</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Utilisations</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Espace libre</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Plus grand espace libre </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>SG</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>Trim</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Remplacement à chaud annoncé</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Référence du modèle</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Version du micrologiciel</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Options de la grappe</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type :</translation>
+    </message>
+    <message>
+        <source>Array Name:</source>
+        <translation>Nom de la grappe :</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Organisée en :</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Capacité :</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Capacité max. :</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Capacité max.</translation>
+    </message>
+    <message>
+        <source>Cache Options:</source>
+        <translation>Options de cache :</translation>
+    </message>
+    <message>
+        <source>Cache Tag Size:</source>
+        <translation>Taille des étiquettes de cache :</translation>
+    </message>
+    <message>
+        <source>Trim:</source>
+        <translation>Trim :</translation>
+    </message>
+    <message>
+        <source>Background Array Scan</source>
+        <translation>Analyse de grappe en arrière-plan</translation>
+    </message>
+    <message>
+        <source>Skip Initialize  (Not Recommended)</source>
+        <translation>Ignorer l&apos;initialisation  (déconseillé)</translation>
+    </message>
+    <message>
+        <source>Leave Existing Data Intact</source>
+        <translation>Conserver les données existantes</translation>
+    </message>
+    <message>
+        <source>Zero Create</source>
+        <translation>Création à zéro</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Sélection</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tous</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Tous les NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Tous les SSD SATA</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Tous les disques durs</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Inutilisés</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DeleteForm</name>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Périphérique</translation>
+    </message>
+    <message>
+        <source>OS Name</source>
+        <translation>Nom dans le SE</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Système</translation>
+    </message>
+    <message>
+        <source>Partition</source>
+        <translation>Partition</translation>
+    </message>
+    <message>
+        <source>Array Name</source>
+        <translation>Nom de la grappe</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Total Capacity</source>
+        <translation>Capacité totale</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation>Cache</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected Array(s): </source>
+        <translation>Voulez-vous vraiment supprimer la ou les grappes sélectionnées : </translation>
+    </message>
+    <message>
+        <source>Confirm Action</source>
+        <translation>Confirmer l&apos;action</translation>
+    </message>
+    <message>
+        <source>Deleting arrays...</source>
+        <translation>Suppression des grappes...</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Abandonner</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DiskProperites</name>
+    <message>
+        <source>Select All</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Disk Properties</source>
+        <translation>Propriétés du disque</translation>
+    </message>
+    <message>
+        <source>Disk Write Back Caching:</source>
+        <translation>Cache en écriture différée du disque :</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Activer</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Désactiver</translation>
+    </message>
+    <message>
+        <source>Disk Read Ahead:</source>
+        <translation>Lecture anticipée du disque :</translation>
+    </message>
+    <message>
+        <source>SMART Polling:</source>
+        <translation>Interrogation SMART :</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>Note: Turning Disk Write Back Caching on may increase the likelihood of data corruption if the system power were to fail.</source>
+        <translation>Remarque : l&apos;activation du cache en écriture différée du disque peut augmenter le risque de corruption des données en cas de coupure de courant.</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disque</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Write Back Cache</source>
+        <translation>Cache en écriture différée</translation>
+    </message>
+    <message>
+        <source>Read Ahead</source>
+        <translation>Lecture anticipée</translation>
+    </message>
+    <message>
+        <source>SMART Poll</source>
+        <translation>Interrogation SMART</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Utilisations</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Type de port</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Référence du modèle</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Révision du micrologiciel</translation>
+    </message>
+    <message>
+        <source> is a NVMe device and cannot change disk cache settings.</source>
+        <translation> est un périphérique NVMe ; ses paramètres de cache disque ne peuvent pas être modifiés.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Health</name>
+    <message>
+        <source>Array %1</source>
+        <translation>Grappe %1</translation>
+    </message>
+    <message>
+        <source>Array %1 %2</source>
+        <translation>Grappe %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1, paused</source>
+        <translation>%1, en pause</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 est hors ligne</translation>
+    </message>
+    <message>
+        <source>%1 is rebuilding while disk %2 reports S.M.A.R.T. errors: one more failure would lose it</source>
+        <translation>%1 est en reconstruction alors que le disque %2 signale des erreurs S.M.A.R.T. : une défaillance de plus entraînerait sa perte</translation>
+    </message>
+    <message>
+        <source>rebuilding onto disk %1, %2</source>
+        <translation>reconstruction sur le disque %1, %2</translation>
+    </message>
+    <message>
+        <source>rebuilding, %1</source>
+        <translation>reconstruction, %1</translation>
+    </message>
+    <message>
+        <source>%1 is critical: %2</source>
+        <translation>%1 est critique : %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 est %2</translation>
+    </message>
+    <message>
+        <source>%1 is critical: disk %2 has failed</source>
+        <translation>%1 est critique : le disque %2 est défaillant</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 est critique</translation>
+    </message>
+    <message>
+        <source>%1 is being transformed: %2</source>
+        <translation>%1 est en cours de transformation : %2</translation>
+    </message>
+    <message>
+        <source>%1 is being created: %2</source>
+        <translation>%1 est en cours de création : %2</translation>
+    </message>
+    <message>
+        <source>%1 is being securely erased: %2</source>
+        <translation>%1 est en cours d&apos;effacement sécurisé : %2</translation>
+    </message>
+    <message>
+        <source>%1 has a failed member on disk %2</source>
+        <translation>%1 a un membre défaillant sur le disque %2</translation>
+    </message>
+    <message>
+        <source>%1 has lost its last spare</source>
+        <translation>%1 a perdu son dernier disque de secours</translation>
+    </message>
+    <message>
+        <source>consistency check</source>
+        <translation>vérification de cohérence</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1 : %2, %3</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>moins d&apos;une minute restante</translation>
+    </message>
+    <message>
+        <source>about a minute left</source>
+        <translation>environ une minute restante</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours left</source>
+        <translation>
+            <numerusform>environ %n heure restante</numerusform>
+            <numerusform>environ %n heures restantes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes left</source>
+        <translation>
+            <numerusform>environ %n minute restante</numerusform>
+            <numerusform>environ %n minutes restantes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The RAID driver is not answering</source>
+        <translation>Le pilote RAID ne répond pas</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>Le disque %1 signale des erreurs S.M.A.R.T.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (and %n more)</source>
+        <translation>
+            <numerusform>%1 (et %n autre)</numerusform>
+            <numerusform>%1 (et %n autres)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No arrays are configured</source>
+        <translation>Aucune grappe n&apos;est configurée</translation>
+    </message>
+    <message>
+        <source>The array is healthy</source>
+        <translation>La grappe est en bon état</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n arrays are healthy</source>
+        <translation>
+            <numerusform>%n grappe, en bon état</numerusform>
+            <numerusform>Les %n grappes sont toutes en bon état</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1 ; %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_HealthMonitor</name>
+    <message>
+        <source>&amp;Show %1</source>
+        <translation>&amp;Afficher %1</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 est critique</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 est hors ligne</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has finished; the array is healthy again</source>
+        <translation>%1 : la reconstruction est terminée ; la grappe est de nouveau en bon état</translation>
+    </message>
+    <message>
+        <source>%1: the transform has finished</source>
+        <translation>%1 : la transformation est terminée</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has ended; the array is %2</source>
+        <translation>%1 : la reconstruction s&apos;est arrêtée ; la grappe est %2</translation>
+    </message>
+    <message>
+        <source>%1: the transform has ended; the array is %2</source>
+        <translation>%1 : la transformation s&apos;est arrêtée ; la grappe est %2</translation>
+    </message>
+    <message>
+        <source>Spare disk %1 has taken the place of a failed member</source>
+        <translation>Le disque de secours %1 a pris la place d&apos;un membre défaillant</translation>
+    </message>
+    <message>
+        <source>Disk %1</source>
+        <translation>Disque %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has failed</source>
+        <translation>Le disque %1 est défaillant</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>Le disque %1 signale des erreurs S.M.A.R.T.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n arrays or disks changed: %1</source>
+        <translation>
+            <numerusform>%n grappe ou disque a changé : %1</numerusform>
+            <numerusform>%n grappes ou disques ont changé : %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -923,38 +1519,516 @@ En mode AHCI/natif, aucune action n&apos;est nécessaire. Fermeture de l&apos;ap
     </message>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformer</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Task Priority</source>
+        <translation>Priorité de la tâche</translation>
+    </message>
+    <message>
+        <source>Initialize Disks</source>
+        <translation>Initialiser les disques</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Effacer les métadonnées</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Propriétés</translation>
+    </message>
+    <message>
+        <source>S.M.A.R.T. Overview</source>
+        <translation>Vue d&apos;ensemble S.M.A.R.T.</translation>
+    </message>
+    <message>
+        <source>Controllers</source>
+        <translation>Contrôleurs</translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation>À propos de </translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle...</source>
+        <translation>Enregistrer l&apos;archive d&apos;assistance...</translation>
+    </message>
+    <message>
+        <source>Save the configuration, logs and S.M.A.R.T. reports in one file for support</source>
+        <translation>Enregistrer la configuration, les journaux et les rapports S.M.A.R.T. dans un seul fichier pour l&apos;assistance</translation>
+    </message>
+    <message>
+        <source>C&amp;lose to Tray</source>
+        <translation>&amp;Fermer dans la zone de notification</translation>
+    </message>
+    <message>
+        <source>Closing the window keeps the console watching the arrays from the tray.</source>
+        <translation>Une fois la fenêtre fermée, la console continue de surveiller les grappes depuis la zone de notification.</translation>
+    </message>
+    <message>
+        <source>Paused: no time left is estimated while the task waits.</source>
+        <translation>Suspendue : aucun temps restant n&apos;est estimé tant que la tâche est en attente.</translation>
+    </message>
+    <message>
+        <source>The time left is estimated once the task&apos;s progress has been seen for a minute.</source>
+        <translation>Le temps restant est estimé une fois la progression de la tâche observée pendant une minute.</translation>
+    </message>
+    <message>
+        <source>The disk has failed; the driver reports it as %1.</source>
+        <translation>Le disque est défaillant ; le pilote le signale comme %1.</translation>
+    </message>
+    <message>
+        <source>The disk reports S.M.A.R.T. errors: replace it soon.</source>
+        <translation>Le disque signale des erreurs S.M.A.R.T. : remplacez-le rapidement.</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle</source>
+        <translation>Enregistrer l&apos;archive d&apos;assistance</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>Archives zip (*.zip)</translation>
+    </message>
+    <message>
+        <source>The support bundle was saved to %1.</source>
+        <translation>L&apos;archive d&apos;assistance a été enregistrée dans %1.</translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved to %1: %2</source>
+        <translation>L&apos;archive d&apos;assistance n&apos;a pas pu être enregistrée dans %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_MetadataDiskList</name>
+    <message>
+        <source>Disk</source>
+        <translation>Disque</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Utilisations</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Espace libre</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Référence du modèle</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>La configuration n&apos;a pas pu être lue ; rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed. Close this window and open it again for the disks as they are now.</source>
+        <translation>Le disque %1 n&apos;est plus présent ; rien n&apos;a été modifié. Fermez cette fenêtre et rouvrez-la pour voir les disques dans leur état actuel.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_SmartDiskDialog</name>
+    <message>
+        <source>Disk List:</source>
+        <translation>Liste des disques :</translation>
+    </message>
+    <message>
+        <source>Query Selected S.M.A.R.T. Data</source>
+        <translation>Interroger les données S.M.A.R.T. choisies</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>%1y  %2d  %3hr</source>
+        <translation>%1 a  %2 j  %3 h</translation>
+    </message>
+    <message>
+        <source>%1d  %2hr</source>
+        <translation>%1 j  %2 h</translation>
+    </message>
+    <message>
+        <source>Unable to retreive</source>
+        <translation>Impossible à récupérer</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disque</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Type de port</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Capacité</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Utilisations</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Référence du modèle</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Révision du micrologiciel</translation>
+    </message>
+    <message>
+        <source>Power on Hours</source>
+        <translation>Heures de fonctionnement</translation>
+    </message>
+    <message>
+        <source>Power Cycle</source>
+        <translation>Cycles d&apos;alimentation</translation>
+    </message>
+    <message>
+        <source>Temperature (Celsius)</source>
+        <translation>Température (Celsius)</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Startup</name>
+    <message>
+        <source>Velmora: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); velmora-cli gives the console&apos;s commands in a terminal.</source>
+        <translation>Velmora : aucun affichage sur lequel ouvrir la fenêtre (ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini) ; velmora-cli fournit les commandes de la console dans un terminal.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_TaskPriorityDialog</name>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Current priority of the &apos;%1&apos; task: %2</source>
+        <translation>Priorité actuelle de la tâche &apos;%1&apos; : %2</translation>
+    </message>
+    <message>
+        <source>Use the slider to choose a new priority for the &apos;%1&apos; task on array &apos;%2&apos;.</source>
+        <translation>Choisissez avec le curseur une nouvelle priorité pour la tâche &apos;%1&apos; de la grappe &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>New priority: %1</source>
+        <translation>Nouvelle priorité : %1</translation>
     </message>
 </context>
 <context>
     <name>KV_TransformDialog</name>
     <message>
         <source>Confirm Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer la transformation</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement : vous avez inclus un disque de secours dans la grappe. Voulez-vous continuer ?</translation>
     </message>
     <message>
         <source>Warning: This array transform includes a hot swappable device. After the transform completes a system reboot must be performed to notify the OS of the array&apos;s underlying device changes. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement : cette transformation de grappe inclut un périphérique remplaçable à chaud. Une fois la transformation terminée, redémarrez le système pour informer le système d&apos;exploitation des changements de périphériques sous-jacents. Voulez-vous continuer ?</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer la création</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement : disques hétérogènes détectés ! Pour de meilleures performances, il est déconseillé de mélanger des disques aux performances très différentes. Voulez-vous créer la grappe malgré tout ?</translation>
     </message>
     <message>
         <source>Transform command failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la commande de transformation</translation>
+    </message>
+    <message>
+        <source>Transform</source>
+        <translation>Transformer</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destination</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disque</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Type de port</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Capacité</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Utilisations</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Espace libre</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Plus grand espace libre </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>SG</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Remplacement à chaud annoncé</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Référence du modèle</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Version du micrologiciel</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Options de la grappe</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type :</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Organisée en :</translation>
+    </message>
+    <message>
+        <source>Current Capacity:</source>
+        <translation>Capacité actuelle :</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Capacité :</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Capacité max. :</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Capacité max.</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Sélection</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tous</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Tous les NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Tous les SSD SATA</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Tous les disques durs</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Inutilisés</translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation>Identique</translation>
+    </message>
+    <message>
+        <source>Commit</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>KV_diskSpareDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Boîte de dialogue</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disque</translation>
+    </message>
+    <message>
+        <source>Assign as Dedicated Spare</source>
+        <translation>Affecter comme disque de secours dédié</translation>
+    </message>
+    <message>
+        <source>Assign as Global Spare</source>
+        <translation>Affecter comme disque de secours global</translation>
+    </message>
+    <message>
+        <source>Identify Disk using LEDs</source>
+        <translation>Identifier le disque par ses voyants</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Retirer le périphérique</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Prepare to Remove</source>
+        <translation>Préparer le retrait</translation>
+    </message>
+    <message>
+        <source>Remove as Global Spare</source>
+        <translation>Retirer comme disque de secours global</translation>
+    </message>
+    <message>
+        <source>Remove as Dedicated Spare</source>
+        <translation>Retirer comme disque de secours dédié</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>La configuration n&apos;a pas pu être lue ; rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed.</source>
+        <translation>Le disque %1 n&apos;est plus présent ; rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>Confirm Spare Assignment</source>
+        <translation>Confirmer l&apos;affectation du disque de secours</translation>
+    </message>
+    <message>
+        <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to continue with spare assignment?</source>
+        <translation>Avertissement : disques hétérogènes détectés ! Pour de meilleures performances, il est déconseillé de mélanger des disques aux performances très différentes. Voulez-vous poursuivre l&apos;affectation du disque de secours ?</translation>
+    </message>
+    <message>
+        <source>Identify Disk</source>
+        <translation>Identifier le disque</translation>
+    </message>
+    <message>
+        <source>The LEDs representing the selected Disk are now lit. Click &apos;OK&apos; to stop identifying.</source>
+        <translation>Les voyants du disque sélectionné sont maintenant allumés. Cliquez sur &apos;OK&apos; pour arrêter l&apos;identification.</translation>
+    </message>
+    <message>
+        <source>Remove Device Status</source>
+        <translation>État du retrait du périphérique</translation>
+    </message>
+</context>
+<context>
+    <name>KV_initDisksDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Boîte de dialogue</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Liste des disques :</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Ctrl Canal</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>Utilisé</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Espace libre</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Référence du modèle</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Sélection</translation>
+    </message>
+    <message>
+        <source>Un-Initiliazed</source>
+        <translation>Non initialisés</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tous</translation>
+    </message>
+    <message>
+        <source>Initialize Selected</source>
+        <translation>Initialiser la sélection</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -991,175 +2065,238 @@ En mode AHCI/natif, aucune action n&apos;est nécessaire. Fermeture de l&apos;ap
     <name>createDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options de la grappe</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type :</translation>
     </message>
     <message>
         <source>Array Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la grappe :</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Organisée en :</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacité :</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacité max. :</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacité max.</translation>
     </message>
     <message>
         <source>Cache Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Options de cache :</translation>
     </message>
     <message>
         <source>Cache Tag Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille des étiquettes de cache :</translation>
     </message>
     <message>
         <source>Trim:</source>
-        <translation type="unfinished"></translation>
+        <translation>Trim :</translation>
     </message>
     <message>
         <source>Background Array Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse de grappe en arrière-plan</translation>
     </message>
     <message>
         <source>Skip Initialize  (Not Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer l&apos;initialisation  (déconseillé)</translation>
     </message>
     <message>
         <source>Leave Existing Data Intact</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver les données existantes</translation>
     </message>
     <message>
         <source>Zero Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Création à zéro</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélection</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les SSD SATA</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les disques durs</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Inutilisés</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Read + Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Cache en lecture + écriture différée</translation>
     </message>
     <message>
         <source>Read Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Cache en lecture</translation>
     </message>
     <message>
         <source>Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Cache en écriture différée</translation>
     </message>
     <message>
         <source>No Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans cache</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Par défaut</translation>
     </message>
     <message>
         <source>64 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>64 Ko</translation>
     </message>
     <message>
         <source>128 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>128 Ko</translation>
     </message>
     <message>
         <source>256 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>256 Ko</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disque</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de port</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacité</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisations</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace libre</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Plus grand espace libre </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>SG</translation>
     </message>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>Trim</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacement à chaud annoncé</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Référence du modèle</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de série</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version du micrologiciel</translation>
+    </message>
+</context>
+<context>
+    <name>kv_ControllerProperties</name>
+    <message>
+        <source>Controller List:</source>
+        <translation>Liste des contrôleurs :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>N/D</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numéro</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disque</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Port Count</source>
+        <translation>Nombre de ports</translation>
+    </message>
+    <message>
+        <source>PCI Vendor ID</source>
+        <translation>ID de fournisseur PCI</translation>
+    </message>
+    <message>
+        <source>PCI Device ID</source>
+        <translation>ID de périphérique PCI</translation>
+    </message>
+    <message>
+        <source>PCI SubVendor ID</source>
+        <translation>ID de sous-fournisseur PCI</translation>
+    </message>
+    <message>
+        <source>PCI SubDevice ID</source>
+        <translation>ID de sous-périphérique PCI</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Bus</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Emplacement</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Fonction</translation>
     </message>
 </context>
 <context>
@@ -1181,115 +2318,115 @@ En mode AHCI/natif, aucune action n&apos;est nécessaire. Fermeture de l&apos;ap
     <name>transformDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options de la grappe</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type :</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Organisée en :</translation>
     </message>
     <message>
         <source>Current Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacité actuelle :</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacité :</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacité max. :</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacité max.</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélection</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les SSD SATA</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les disques durs</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Inutilisés</translation>
     </message>
     <message>
         <source>Same</source>
-        <translation type="unfinished"></translation>
+        <translation>Identique</translation>
     </message>
     <message>
         <source>Commit</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disque</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de port</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacité</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisations</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace libre</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Plus grand espace libre </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>SG</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacement à chaud annoncé</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Référence du modèle</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de série</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version du micrologiciel</translation>
     </message>
 </context>
 </TS>

@@ -2,81 +2,677 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="el_GR">
 <context>
+    <name>KV_AboutDialog</name>
+    <message>
+        <source>Application Version:</source>
+        <translation>Έκδοση εφαρμογής:</translation>
+    </message>
+    <message>
+        <source>kvraid.sys:</source>
+        <translation>kvraid.sys:</translation>
+    </message>
+    <message>
+        <source>kvcfg.sys:</source>
+        <translation>kvcfg.sys:</translation>
+    </message>
+    <message>
+        <source>kvbottom.sys:</source>
+        <translation>kvbottom.sys:</translation>
+    </message>
+</context>
+<context>
     <name>KV_ArrayForm</name>
     <message>
         <source>Volume  (JBOD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Τόμος  (JBOD)</translation>
     </message>
     <message>
         <source>RAID 0  (Stripe)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 0  (διαμοιρασμός)</translation>
     </message>
     <message>
         <source>RAID 1  (Mirror)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 1  (κατοπτρισμός)</translation>
     </message>
     <message>
         <source>RAID 10 (Stripe of Mirrors)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 10 (διαμοιρασμός κατόπτρων)</translation>
     </message>
     <message>
         <source>RAID 5   (Stripe with Parity)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 5   (διαμοιρασμός με ισοτιμία)</translation>
     </message>
     <message>
         <source>RAID 6   (Stripe with 2 Parities)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 6   (διαμοιρασμός με 2 ισοτιμίες)</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ναι</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Όχι</translation>
     </message>
     <message>
         <source>Disk </source>
-        <translation type="unfinished"></translation>
+        <translation>Δίσκος </translation>
     </message>
     <message>
         <source>Invalid Configuration: </source>
-        <translation type="unfinished"></translation>
+        <translation>Μη έγκυρη διαμόρφωση: </translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Για προχωρημένους</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Απλό</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ArrayNameDialog</name>
+    <message>
+        <source>Enter an array name of up to 30 characters.</source>
+        <translation>Εισαγάγετε όνομα συστοιχίας έως 30 χαρακτήρες.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Άκυρο</translation>
+    </message>
+    <message>
+        <source> Array Name</source>
+        <translation> Όνομα συστοιχίας</translation>
+    </message>
+    <message>
+        <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
+        <translation>Μη έγκυρο όνομα: τα ονόματα συστοιχιών δεν μπορούν να είναι ίδια με ονόματα υπαρχουσών συστοιχιών ή να περιέχουν τους εξής χαρακτήρες: ()^,.=|&quot;-[]</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ClearMetadataDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Παράθυρο διαλόγου</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Λίστα δίσκων:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Ελεγ. Καν.</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Κατάσταση</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>Σε χρήση</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Ελεύθερος χώρος</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Αριθμός μοντέλου</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Επιλογή</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Όλοι</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Εκκαθάριση μεταδεδομένων</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Άκυρο</translation>
     </message>
 </context>
 <context>
     <name>KV_CreateDialog</name>
     <message>
         <source>No disks with free space were detected, to create a RAID array please first free up space on an existing disk or add an additional disk to the system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν εντοπίστηκαν δίσκοι με ελεύθερο χώρο. Για να δημιουργήσετε συστοιχία RAID, ελευθερώστε πρώτα χώρο σε υπάρχοντα δίσκο ή προσθέστε έναν ακόμη δίσκο στο σύστημα.</translation>
     </message>
     <message>
         <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
-        <translation type="unfinished"></translation>
+        <translation>Μη έγκυρο όνομα: τα ονόματα συστοιχιών δεν μπορούν να είναι ίδια με ονόματα υπαρχουσών συστοιχιών ή να περιέχουν τους εξής χαρακτήρες: ()^,.=|&quot;-[]</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιβεβαίωση δημιουργίας</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Προειδοποίηση: συμπεριλάβατε εφεδρικό δίσκο στη συστοιχία. Θέλετε να συνεχίσετε;</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Προειδοποίηση: εντοπίστηκε ανάμειξη μονάδων! Για τις καλύτερες επιδόσεις δεν συνιστάται η ανάμειξη μονάδων με ουσιωδώς διαφορετικές επιδόσεις. Θέλετε να γίνει η δημιουργία παρ&apos; όλα αυτά;</translation>
     </message>
     <message>
         <source>Create failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Η δημιουργία απέτυχε</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Δημιουργία</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Προεπισκόπηση</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Δίσκος</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Τύπος θύρας</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Χωρητικότητα</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Χρήσεις</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Ελεύθερος χώρος</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Μεγαλύτερος ελεύθερος </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>ΚΕ</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>TRIM</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Ενημερωμένη θερμή αλλαγή</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Αριθμός μοντέλου</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Σειριακός αριθμός</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Έκδοση υλικολογισμικού</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Επιλογές συστοιχίας</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Τύπος:</translation>
+    </message>
+    <message>
+        <source>Array Name:</source>
+        <translation>Όνομα συστοιχίας:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Οργάνωση:</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Χωρητικότητα:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Μέγιστη χωρητικότητα:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Μέγιστη χωρητικότητα</translation>
+    </message>
+    <message>
+        <source>Cache Options:</source>
+        <translation>Επιλογές κρυφής μνήμης:</translation>
+    </message>
+    <message>
+        <source>Cache Tag Size:</source>
+        <translation>Μέγεθος ετικέτας κρυφής μνήμης:</translation>
+    </message>
+    <message>
+        <source>Trim:</source>
+        <translation>TRIM:</translation>
+    </message>
+    <message>
+        <source>Background Array Scan</source>
+        <translation>Σάρωση συστοιχίας στο παρασκήνιο</translation>
+    </message>
+    <message>
+        <source>Skip Initialize  (Not Recommended)</source>
+        <translation>Παράλειψη αρχικοποίησης  (δεν συνιστάται)</translation>
+    </message>
+    <message>
+        <source>Leave Existing Data Intact</source>
+        <translation>Διατήρηση υπαρχόντων δεδομένων</translation>
+    </message>
+    <message>
+        <source>Zero Create</source>
+        <translation>Δημιουργία με μηδενισμό</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Επιλογή</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Όλοι</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Όλοι οι NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Όλοι οι SATA SSD</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Όλοι οι HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Αχρησιμοποίητοι</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Άκυρο</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DeleteForm</name>
+    <message>
+        <source>Delete</source>
+        <translation>Διαγραφή</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Επιλογή όλων</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Άκυρο</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Συσκευή</translation>
+    </message>
+    <message>
+        <source>OS Name</source>
+        <translation>Όνομα ΛΣ</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Σύστημα</translation>
+    </message>
+    <message>
+        <source>Partition</source>
+        <translation>Διαμέρισμα</translation>
+    </message>
+    <message>
+        <source>Array Name</source>
+        <translation>Όνομα συστοιχίας</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Τύπος</translation>
+    </message>
+    <message>
+        <source>Total Capacity</source>
+        <translation>Συνολική χωρητικότητα</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Κατάσταση</translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation>Κρυφή μνήμη</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ναι</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Όχι</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected Array(s): </source>
+        <translation>Είστε βέβαιοι ότι θέλετε να διαγράψετε τις επιλεγμένες συστοιχίες: </translation>
+    </message>
+    <message>
+        <source>Confirm Action</source>
+        <translation>Επιβεβαίωση ενέργειας</translation>
+    </message>
+    <message>
+        <source>Deleting arrays...</source>
+        <translation>Διαγραφή συστοιχιών...</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Ματαίωση</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DiskProperites</name>
+    <message>
+        <source>Select All</source>
+        <translation>Επιλογή όλων</translation>
+    </message>
+    <message>
+        <source>Disk Properties</source>
+        <translation>Ιδιότητες δίσκου</translation>
+    </message>
+    <message>
+        <source>Disk Write Back Caching:</source>
+        <translation>Κρυφή μνήμη εγγραφής δίσκου:</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Ενεργοποίηση</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Απενεργοποίηση</translation>
+    </message>
+    <message>
+        <source>Disk Read Ahead:</source>
+        <translation>Πρόωρη ανάγνωση δίσκου:</translation>
+    </message>
+    <message>
+        <source>SMART Polling:</source>
+        <translation>Ερώτηση SMART:</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Έξοδος</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Ενεργοποιημένο</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Απενεργοποιημένο</translation>
+    </message>
+    <message>
+        <source>Note: Turning Disk Write Back Caching on may increase the likelihood of data corruption if the system power were to fail.</source>
+        <translation>Σημείωση: η ενεργοποίηση της κρυφής μνήμης εγγραφής δίσκου μπορεί να αυξήσει την πιθανότητα αλλοίωσης δεδομένων αν διακοπεί η τροφοδοσία του συστήματος.</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Δίσκος</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Κατάσταση</translation>
+    </message>
+    <message>
+        <source>Write Back Cache</source>
+        <translation>Κρυφή μνήμη καθυστερημένης εγγραφής</translation>
+    </message>
+    <message>
+        <source>Read Ahead</source>
+        <translation>Πρόωρη ανάγνωση</translation>
+    </message>
+    <message>
+        <source>SMART Poll</source>
+        <translation>Ερώτηση SMART</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Χρήσεις</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Τύπος θύρας</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Αριθμός μοντέλου</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Σειριακός αριθμός</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Αναθεώρηση υλικολογισμικού</translation>
+    </message>
+    <message>
+        <source> is a NVMe device and cannot change disk cache settings.</source>
+        <translation> είναι συσκευή NVMe και οι ρυθμίσεις κρυφής μνήμης του δίσκου της δεν μπορούν να αλλάξουν.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Health</name>
+    <message>
+        <source>Array %1</source>
+        <translation>Συστοιχία %1</translation>
+    </message>
+    <message>
+        <source>Array %1 %2</source>
+        <translation>Συστοιχία %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1, paused</source>
+        <translation>%1, σε παύση</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>Η %1 είναι εκτός σύνδεσης</translation>
+    </message>
+    <message>
+        <source>%1 is rebuilding while disk %2 reports S.M.A.R.T. errors: one more failure would lose it</source>
+        <translation>Η %1 ανακατασκευάζεται ενώ ο δίσκος %2 αναφέρει σφάλματα S.M.A.R.T.: μία ακόμη αστοχία θα την κατέστρεφε</translation>
+    </message>
+    <message>
+        <source>rebuilding onto disk %1, %2</source>
+        <translation>ανακατασκευή στον δίσκο %1, %2</translation>
+    </message>
+    <message>
+        <source>rebuilding, %1</source>
+        <translation>ανακατασκευή, %1</translation>
+    </message>
+    <message>
+        <source>%1 is critical: %2</source>
+        <translation>Η %1 είναι σε κρίσιμη κατάσταση: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>Η %1 είναι %2</translation>
+    </message>
+    <message>
+        <source>%1 is critical: disk %2 has failed</source>
+        <translation>Η %1 είναι σε κρίσιμη κατάσταση: ο δίσκος %2 παρουσίασε αστοχία</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>Η %1 είναι σε κρίσιμη κατάσταση</translation>
+    </message>
+    <message>
+        <source>%1 is being transformed: %2</source>
+        <translation>Η %1 μετασχηματίζεται: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being created: %2</source>
+        <translation>Η %1 δημιουργείται: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being securely erased: %2</source>
+        <translation>Η %1 διαγράφεται με ασφάλεια: %2</translation>
+    </message>
+    <message>
+        <source>%1 has a failed member on disk %2</source>
+        <translation>%1: μέλος σε αστοχία στον δίσκο %2</translation>
+    </message>
+    <message>
+        <source>%1 has lost its last spare</source>
+        <translation>Η %1 έχασε τον τελευταίο εφεδρικό δίσκο της</translation>
+    </message>
+    <message>
+        <source>consistency check</source>
+        <translation>έλεγχος συνέπειας</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>απομένει λιγότερο από ένα λεπτό</translation>
+    </message>
+    <message>
+        <source>about a minute left</source>
+        <translation>απομένει περίπου ένα λεπτό</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours left</source>
+        <translation>
+            <numerusform>απομένει περίπου %n ώρα</numerusform>
+            <numerusform>απομένουν περίπου %n ώρες</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes left</source>
+        <translation>
+            <numerusform>απομένει περίπου %n λεπτό</numerusform>
+            <numerusform>απομένουν περίπου %n λεπτά</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The RAID driver is not answering</source>
+        <translation>Το πρόγραμμα οδήγησης RAID δεν αποκρίνεται</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>Ο δίσκος %1 αναφέρει σφάλματα S.M.A.R.T.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (and %n more)</source>
+        <translation>
+            <numerusform>%1 (και %n ακόμη)</numerusform>
+            <numerusform>%1 (και %n ακόμη)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No arrays are configured</source>
+        <translation>Δεν έχουν διαμορφωθεί συστοιχίες</translation>
+    </message>
+    <message>
+        <source>The array is healthy</source>
+        <translation>Η συστοιχία είναι υγιής</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n arrays are healthy</source>
+        <translation>
+            <numerusform>Όλες οι συστοιχίες (%n) είναι υγιείς</numerusform>
+            <numerusform>Όλες οι συστοιχίες (%n) είναι υγιείς</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1· %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_HealthMonitor</name>
+    <message>
+        <source>&amp;Show %1</source>
+        <translation>&amp;Εμφάνιση %1</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>Έ&amp;ξοδος</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>Η %1 είναι σε κρίσιμη κατάσταση</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>Η %1 είναι εκτός σύνδεσης</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has finished; the array is healthy again</source>
+        <translation>%1: η ανακατασκευή ολοκληρώθηκε· η συστοιχία είναι ξανά υγιής</translation>
+    </message>
+    <message>
+        <source>%1: the transform has finished</source>
+        <translation>%1: ο μετασχηματισμός ολοκληρώθηκε</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has ended; the array is %2</source>
+        <translation>%1: η ανακατασκευή τερματίστηκε· η συστοιχία είναι %2</translation>
+    </message>
+    <message>
+        <source>%1: the transform has ended; the array is %2</source>
+        <translation>%1: ο μετασχηματισμός τερματίστηκε· η συστοιχία είναι %2</translation>
+    </message>
+    <message>
+        <source>Spare disk %1 has taken the place of a failed member</source>
+        <translation>Ο εφεδρικός δίσκος %1 πήρε τη θέση ενός μέλους σε αστοχία</translation>
+    </message>
+    <message>
+        <source>Disk %1</source>
+        <translation>Δίσκος %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has failed</source>
+        <translation>Ο δίσκος %1 παρουσίασε αστοχία</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>Ο δίσκος %1 αναφέρει σφάλματα S.M.A.R.T.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n arrays or disks changed: %1</source>
+        <translation>
+            <numerusform>Άλλαξε %n συστοιχία ή δίσκος: %1</numerusform>
+            <numerusform>Άλλαξαν %n συστοιχίες ή δίσκοι: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -923,38 +1519,516 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
     </message>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Μετασχηματισμός</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Δημιουργία</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Διαγραφή</translation>
+    </message>
+    <message>
+        <source>Task Priority</source>
+        <translation>Προτεραιότητα εργασίας</translation>
+    </message>
+    <message>
+        <source>Initialize Disks</source>
+        <translation>Αρχικοποίηση δίσκων</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Εκκαθάριση μεταδεδομένων</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Ιδιότητες</translation>
+    </message>
+    <message>
+        <source>S.M.A.R.T. Overview</source>
+        <translation>Επισκόπηση S.M.A.R.T.</translation>
+    </message>
+    <message>
+        <source>Controllers</source>
+        <translation>Ελεγκτές</translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation>Πληροφορίες για </translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Επιλογές</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle...</source>
+        <translation>Αποθήκευση πακέτου υποστήριξης...</translation>
+    </message>
+    <message>
+        <source>Save the configuration, logs and S.M.A.R.T. reports in one file for support</source>
+        <translation>Αποθήκευση της διαμόρφωσης, των αρχείων καταγραφής και των αναφορών S.M.A.R.T. σε ένα αρχείο για την υποστήριξη</translation>
+    </message>
+    <message>
+        <source>C&amp;lose to Tray</source>
+        <translation>Κ&amp;λείσιμο στην περιοχή ειδοποιήσεων</translation>
+    </message>
+    <message>
+        <source>Closing the window keeps the console watching the arrays from the tray.</source>
+        <translation>Όταν κλείνει το παράθυρο, η κονσόλα συνεχίζει να παρακολουθεί τις συστοιχίες από την περιοχή ειδοποιήσεων.</translation>
+    </message>
+    <message>
+        <source>Paused: no time left is estimated while the task waits.</source>
+        <translation>Σε παύση: όσο η εργασία περιμένει, ο υπολειπόμενος χρόνος δεν εκτιμάται.</translation>
+    </message>
+    <message>
+        <source>The time left is estimated once the task&apos;s progress has been seen for a minute.</source>
+        <translation>Ο υπολειπόμενος χρόνος εκτιμάται αφού η πρόοδος της εργασίας παρακολουθηθεί για ένα λεπτό.</translation>
+    </message>
+    <message>
+        <source>The disk has failed; the driver reports it as %1.</source>
+        <translation>Ο δίσκος παρουσίασε αστοχία· το πρόγραμμα οδήγησης αναφέρει την κατάστασή του ως %1.</translation>
+    </message>
+    <message>
+        <source>The disk reports S.M.A.R.T. errors: replace it soon.</source>
+        <translation>Ο δίσκος αναφέρει σφάλματα S.M.A.R.T.: αντικαταστήστε τον σύντομα.</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle</source>
+        <translation>Αποθήκευση πακέτου υποστήριξης</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>Αρχεία ZIP (*.zip)</translation>
+    </message>
+    <message>
+        <source>The support bundle was saved to %1.</source>
+        <translation>Το πακέτο υποστήριξης αποθηκεύτηκε στο %1.</translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved to %1: %2</source>
+        <translation>Δεν ήταν δυνατή η αποθήκευση του πακέτου υποστήριξης στο %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_MetadataDiskList</name>
+    <message>
+        <source>Disk</source>
+        <translation>Δίσκος</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Κατάσταση</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Τύπος</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Χρήσεις</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Ελεύθερος χώρος</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Αριθμός μοντέλου</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Σειριακός αριθμός</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Νέος</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>Δεν ήταν δυνατή η ανάγνωση της διαμόρφωσης· δεν άλλαξε τίποτα.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed. Close this window and open it again for the disks as they are now.</source>
+        <translation>Ο δίσκος %1 δεν υπάρχει πλέον· δεν άλλαξε τίποτα. Κλείστε αυτό το παράθυρο και ανοίξτε το ξανά για να δείτε τους δίσκους όπως είναι τώρα.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_SmartDiskDialog</name>
+    <message>
+        <source>Disk List:</source>
+        <translation>Λίστα δίσκων:</translation>
+    </message>
+    <message>
+        <source>Query Selected S.M.A.R.T. Data</source>
+        <translation>Ερώτηση επιλεγμένων δεδομένων S.M.A.R.T.</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Έξοδος</translation>
+    </message>
+    <message>
+        <source>%1y  %2d  %3hr</source>
+        <translation>%1 έτ.  %2 ημ.  %3 ώρ.</translation>
+    </message>
+    <message>
+        <source>%1d  %2hr</source>
+        <translation>%1 ημ.  %2 ώρ.</translation>
+    </message>
+    <message>
+        <source>Unable to retreive</source>
+        <translation>Αδυναμία ανάκτησης</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Δίσκος</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Τύπος θύρας</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Χωρητικότητα</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Χρήσεις</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Αριθμός μοντέλου</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Σειριακός αριθμός</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Αναθεώρηση υλικολογισμικού</translation>
+    </message>
+    <message>
+        <source>Power on Hours</source>
+        <translation>Ώρες λειτουργίας</translation>
+    </message>
+    <message>
+        <source>Power Cycle</source>
+        <translation>Κύκλοι τροφοδοσίας</translation>
+    </message>
+    <message>
+        <source>Temperature (Celsius)</source>
+        <translation>Θερμοκρασία (Κελσίου)</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Startup</name>
+    <message>
+        <source>Velmora: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); velmora-cli gives the console&apos;s commands in a terminal.</source>
+        <translation>Velmora: δεν υπάρχει οθόνη για να ανοίξει το παράθυρο (δεν έχει οριστεί ούτε DISPLAY ούτε WAYLAND_DISPLAY)· τις εντολές της κονσόλας σε τερματικό τις παρέχει το velmora-cli.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_TaskPriorityDialog</name>
+    <message>
+        <source>Confirm</source>
+        <translation>Επιβεβαίωση</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Άκυρο</translation>
+    </message>
+    <message>
+        <source>Current priority of the &apos;%1&apos; task: %2</source>
+        <translation>Η τρέχουσα προτεραιότητα της εργασίας &apos;%1&apos; είναι: %2</translation>
+    </message>
+    <message>
+        <source>Use the slider to choose a new priority for the &apos;%1&apos; task on array &apos;%2&apos;.</source>
+        <translation>Χρησιμοποιήστε το ρυθμιστικό για να επιλέξετε νέα προτεραιότητα για την εργασία &apos;%1&apos; στη συστοιχία &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>New priority: %1</source>
+        <translation>Νέα προτεραιότητα: %1</translation>
     </message>
 </context>
 <context>
     <name>KV_TransformDialog</name>
     <message>
         <source>Confirm Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιβεβαίωση μετασχηματισμού</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Προειδοποίηση: συμπεριλάβατε εφεδρικό δίσκο στη συστοιχία. Θέλετε να συνεχίσετε;</translation>
     </message>
     <message>
         <source>Warning: This array transform includes a hot swappable device. After the transform completes a system reboot must be performed to notify the OS of the array&apos;s underlying device changes. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Προειδοποίηση: αυτός ο μετασχηματισμός συστοιχίας περιλαμβάνει συσκευή θερμής αλλαγής. Μετά την ολοκλήρωση του μετασχηματισμού πρέπει να γίνει επανεκκίνηση του συστήματος, ώστε το ΛΣ να ενημερωθεί για τις αλλαγές συσκευών της συστοιχίας. Θέλετε να συνεχίσετε;</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιβεβαίωση δημιουργίας</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Προειδοποίηση: εντοπίστηκε ανάμειξη μονάδων! Για τις καλύτερες επιδόσεις δεν συνιστάται η ανάμειξη μονάδων με ουσιωδώς διαφορετικές επιδόσεις. Θέλετε να γίνει η δημιουργία παρ&apos; όλα αυτά;</translation>
     </message>
     <message>
         <source>Transform command failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Η εντολή μετασχηματισμού απέτυχε</translation>
+    </message>
+    <message>
+        <source>Transform</source>
+        <translation>Μετασχηματισμός</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Προέλευση</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Προορισμός</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Δίσκος</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Τύπος θύρας</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Χωρητικότητα</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Χρήσεις</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Ελεύθερος χώρος</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Μεγαλύτερος ελεύθερος </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>ΚΕ</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Ενημερωμένη θερμή αλλαγή</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Αριθμός μοντέλου</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Σειριακός αριθμός</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Έκδοση υλικολογισμικού</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Επιλογές συστοιχίας</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Τύπος:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Οργάνωση:</translation>
+    </message>
+    <message>
+        <source>Current Capacity:</source>
+        <translation>Τρέχουσα χωρητικότητα:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Χωρητικότητα:</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Μέγιστη χωρητικότητα:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Μέγιστη χωρητικότητα</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Επιλογή</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Όλοι</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Όλοι οι NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Όλοι οι SATA SSD</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Όλοι οι HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Αχρησιμοποίητοι</translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation>Ίδιος</translation>
+    </message>
+    <message>
+        <source>Commit</source>
+        <translation>Εφαρμογή</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Άκυρο</translation>
+    </message>
+</context>
+<context>
+    <name>KV_diskSpareDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Παράθυρο διαλόγου</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Δίσκος</translation>
+    </message>
+    <message>
+        <source>Assign as Dedicated Spare</source>
+        <translation>Ανάθεση ως αποκλειστικού εφεδρικού</translation>
+    </message>
+    <message>
+        <source>Assign as Global Spare</source>
+        <translation>Ανάθεση ως καθολικού εφεδρικού</translation>
+    </message>
+    <message>
+        <source>Identify Disk using LEDs</source>
+        <translation>Αναγνώριση δίσκου με τις λυχνίες LED</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Αφαίρεση συσκευής</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Άκυρο</translation>
+    </message>
+    <message>
+        <source>Prepare to Remove</source>
+        <translation>Προετοιμασία για αφαίρεση</translation>
+    </message>
+    <message>
+        <source>Remove as Global Spare</source>
+        <translation>Κατάργηση ως καθολικού εφεδρικού</translation>
+    </message>
+    <message>
+        <source>Remove as Dedicated Spare</source>
+        <translation>Κατάργηση ως αποκλειστικού εφεδρικού</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Επιλογές</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>Δεν ήταν δυνατή η ανάγνωση της διαμόρφωσης· δεν άλλαξε τίποτα.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed.</source>
+        <translation>Ο δίσκος %1 δεν υπάρχει πλέον· δεν άλλαξε τίποτα.</translation>
+    </message>
+    <message>
+        <source>Confirm Spare Assignment</source>
+        <translation>Επιβεβαίωση ανάθεσης εφεδρικού</translation>
+    </message>
+    <message>
+        <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to continue with spare assignment?</source>
+        <translation>Προειδοποίηση: εντοπίστηκε ανάμειξη μονάδων! Για τις καλύτερες επιδόσεις δεν συνιστάται η ανάμειξη μονάδων με ουσιωδώς διαφορετικές επιδόσεις. Θέλετε να συνεχίσετε με την ανάθεση εφεδρικού;</translation>
+    </message>
+    <message>
+        <source>Identify Disk</source>
+        <translation>Αναγνώριση δίσκου</translation>
+    </message>
+    <message>
+        <source>The LEDs representing the selected Disk are now lit. Click &apos;OK&apos; to stop identifying.</source>
+        <translation>Οι λυχνίες LED του επιλεγμένου δίσκου είναι πλέον αναμμένες. Κάντε κλικ στο &apos;OK&apos; για να σταματήσει η αναγνώριση.</translation>
+    </message>
+    <message>
+        <source>Remove Device Status</source>
+        <translation>Κατάσταση αφαίρεσης συσκευής</translation>
+    </message>
+</context>
+<context>
+    <name>KV_initDisksDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Παράθυρο διαλόγου</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Λίστα δίσκων:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Ελεγ. Καν.</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Κατάσταση</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>Σε χρήση</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Ελεύθερος χώρος</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Αριθμός μοντέλου</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Επιλογή</translation>
+    </message>
+    <message>
+        <source>Un-Initiliazed</source>
+        <translation>Μη αρχικοποιημένοι</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Όλοι</translation>
+    </message>
+    <message>
+        <source>Initialize Selected</source>
+        <translation>Αρχικοποίηση επιλεγμένων</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Άκυρο</translation>
     </message>
 </context>
 <context>
@@ -991,175 +2065,238 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
     <name>createDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιλογές συστοιχίας</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Τύπος:</translation>
     </message>
     <message>
         <source>Array Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Όνομα συστοιχίας:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Οργάνωση:</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Χωρητικότητα:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Μέγιστη χωρητικότητα:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Μέγιστη χωρητικότητα</translation>
     </message>
     <message>
         <source>Cache Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιλογές κρυφής μνήμης:</translation>
     </message>
     <message>
         <source>Cache Tag Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Μέγεθος ετικέτας κρυφής μνήμης:</translation>
     </message>
     <message>
         <source>Trim:</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIM:</translation>
     </message>
     <message>
         <source>Background Array Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Σάρωση συστοιχίας στο παρασκήνιο</translation>
     </message>
     <message>
         <source>Skip Initialize  (Not Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>Παράλειψη αρχικοποίησης  (δεν συνιστάται)</translation>
     </message>
     <message>
         <source>Leave Existing Data Intact</source>
-        <translation type="unfinished"></translation>
+        <translation>Διατήρηση υπαρχόντων δεδομένων</translation>
     </message>
     <message>
         <source>Zero Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Δημιουργία με μηδενισμό</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιλογή</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Όλοι</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Όλοι οι NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Όλοι οι SATA SSD</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Όλοι οι HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Αχρησιμοποίητοι</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Δημιουργία</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Άκυρο</translation>
     </message>
     <message>
         <source>Read + Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Κρυφή μνήμη ανάγνωσης + καθυστερημένης εγγραφής</translation>
     </message>
     <message>
         <source>Read Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Κρυφή μνήμη ανάγνωσης</translation>
     </message>
     <message>
         <source>Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Κρυφή μνήμη καθυστερημένης εγγραφής</translation>
     </message>
     <message>
         <source>No Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Χωρίς κρυφή μνήμη</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Προεπιλογή</translation>
     </message>
     <message>
         <source>64 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>64 KB</translation>
     </message>
     <message>
         <source>128 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>128 KB</translation>
     </message>
     <message>
         <source>256 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>256 KB</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Δίσκος</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Τύπος θύρας</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Χωρητικότητα</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Χρήσεις</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Ελεύθερος χώρος</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Μεγαλύτερος ελεύθερος </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>ΚΕ</translation>
     </message>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIM</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Ενημερωμένη θερμή αλλαγή</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Αριθμός μοντέλου</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Σειριακός αριθμός</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Έκδοση υλικολογισμικού</translation>
+    </message>
+</context>
+<context>
+    <name>kv_ControllerProperties</name>
+    <message>
+        <source>Controller List:</source>
+        <translation>Λίστα ελεγκτών:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>Δ/Υ</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Αριθμός</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Τύπος</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Δίσκος</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Μοντέλο</translation>
+    </message>
+    <message>
+        <source>Port Count</source>
+        <translation>Πλήθος θυρών</translation>
+    </message>
+    <message>
+        <source>PCI Vendor ID</source>
+        <translation>Αναγνωριστικό προμηθευτή PCI</translation>
+    </message>
+    <message>
+        <source>PCI Device ID</source>
+        <translation>Αναγνωριστικό συσκευής PCI</translation>
+    </message>
+    <message>
+        <source>PCI SubVendor ID</source>
+        <translation>Αναγνωριστικό υποπρομηθευτή PCI</translation>
+    </message>
+    <message>
+        <source>PCI SubDevice ID</source>
+        <translation>Αναγνωριστικό υποσυσκευής PCI</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Δίαυλος</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Υποδοχή</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Λειτουργία</translation>
     </message>
 </context>
 <context>
@@ -1181,115 +2318,115 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
     <name>transformDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιλογές συστοιχίας</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Τύπος:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Οργάνωση:</translation>
     </message>
     <message>
         <source>Current Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Τρέχουσα χωρητικότητα:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Χωρητικότητα:</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Μέγιστη χωρητικότητα:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Μέγιστη χωρητικότητα</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιλογή</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Όλοι</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Όλοι οι NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Όλοι οι SATA SSD</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Όλοι οι HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Αχρησιμοποίητοι</translation>
     </message>
     <message>
         <source>Same</source>
-        <translation type="unfinished"></translation>
+        <translation>Ίδιος</translation>
     </message>
     <message>
         <source>Commit</source>
-        <translation type="unfinished"></translation>
+        <translation>Εφαρμογή</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Άκυρο</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Δίσκος</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Τύπος θύρας</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Χωρητικότητα</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Χρήσεις</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Ελεύθερος χώρος</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Μεγαλύτερος ελεύθερος </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>ΚΕ</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Ενημερωμένη θερμή αλλαγή</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Αριθμός μοντέλου</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Σειριακός αριθμός</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Έκδοση υλικολογισμικού</translation>
     </message>
 </context>
 </TS>

@@ -2,81 +2,677 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="he">
 <context>
+    <name>KV_AboutDialog</name>
+    <message>
+        <source>Application Version:</source>
+        <translation>גרסת היישום:</translation>
+    </message>
+    <message>
+        <source>kvraid.sys:</source>
+        <translation>kvraid.sys:</translation>
+    </message>
+    <message>
+        <source>kvcfg.sys:</source>
+        <translation>kvcfg.sys:</translation>
+    </message>
+    <message>
+        <source>kvbottom.sys:</source>
+        <translation>kvbottom.sys:</translation>
+    </message>
+</context>
+<context>
     <name>KV_ArrayForm</name>
     <message>
         <source>Volume  (JBOD)</source>
-        <translation type="unfinished"></translation>
+        <translation>אמצעי אחסון  (JBOD)</translation>
     </message>
     <message>
         <source>RAID 0  (Stripe)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 0  (פיזור)</translation>
     </message>
     <message>
         <source>RAID 1  (Mirror)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 1  (שיקוף)</translation>
     </message>
     <message>
         <source>RAID 10 (Stripe of Mirrors)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 10 (פיזור של שיקופים)</translation>
     </message>
     <message>
         <source>RAID 5   (Stripe with Parity)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 5   (פיזור עם זוגיות)</translation>
     </message>
     <message>
         <source>RAID 6   (Stripe with 2 Parities)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 6   (פיזור עם 2 זוגיות)</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>כן</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>לא</translation>
     </message>
     <message>
         <source>Disk </source>
-        <translation type="unfinished"></translation>
+        <translation>דיסק </translation>
     </message>
     <message>
         <source>Invalid Configuration: </source>
-        <translation type="unfinished"></translation>
+        <translation>תצורה לא חוקית: </translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>מתקדם</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>פשוט</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ArrayNameDialog</name>
+    <message>
+        <source>Enter an array name of up to 30 characters.</source>
+        <translation>הזן שם מערך באורך של עד 30 תווים.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>אישור</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ביטול</translation>
+    </message>
+    <message>
+        <source> Array Name</source>
+        <translation> שם המערך</translation>
+    </message>
+    <message>
+        <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
+        <translation>שם לא חוקי: שמות מערכים אינם יכולים להיות זהים לשמות של מערכים קיימים או להכיל את התווים הבאים: ()^,.=|&quot;-[]</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ClearMetadataDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>תיבת דו-שיח</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>רשימת דיסקים:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>בקר ערוץ</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>מצב</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>בשימוש</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>שטח פנוי</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>מספר דגם</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>בחר</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>הכול</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>ניקוי מטא-נתונים</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ביטול</translation>
     </message>
 </context>
 <context>
     <name>KV_CreateDialog</name>
     <message>
         <source>No disks with free space were detected, to create a RAID array please first free up space on an existing disk or add an additional disk to the system.</source>
-        <translation type="unfinished"></translation>
+        <translation>לא זוהו דיסקים עם שטח פנוי. כדי ליצור מערך RAID, פנה תחילה מקום בדיסק קיים או הוסף דיסק נוסף למערכת.</translation>
     </message>
     <message>
         <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
-        <translation type="unfinished"></translation>
+        <translation>שם לא חוקי: שמות מערכים אינם יכולים להיות זהים לשמות של מערכים קיימים או להכיל את התווים הבאים: ()^,.=|&quot;-[]</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>אישור יצירה</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>אזהרה: כללת כונן רזרבי במערך. האם ברצונך להמשיך?</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>אזהרה: זוהה שילוב כוננים! לקבלת הביצועים הטובים ביותר לא מומלץ לשלב כוננים בעלי ביצועים שונים באופן מהותי. האם ליצור בכל זאת?</translation>
     </message>
     <message>
         <source>Create failed</source>
-        <translation type="unfinished"></translation>
+        <translation>היצירה נכשלה</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>יצירה</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>תצוגה מקדימה</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>דיסק</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>סוג יציאה</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>קיבולת</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>שימושים</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>שטח פנוי</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>השטח הפנוי הגדול ביותר </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>רג</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>TRIM</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>החלפה חמה מודיעה</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>מספר דגם</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>מספר סידורי</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>גרסת קושחה</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>אפשרויות מערך</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>סוג:</translation>
+    </message>
+    <message>
+        <source>Array Name:</source>
+        <translation>שם המערך:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>ארגון:</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>קיבולת:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>קיבולת מרבית:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>קיבולת מרבית</translation>
+    </message>
+    <message>
+        <source>Cache Options:</source>
+        <translation>אפשרויות מטמון:</translation>
+    </message>
+    <message>
+        <source>Cache Tag Size:</source>
+        <translation>גודל תג מטמון:</translation>
+    </message>
+    <message>
+        <source>Trim:</source>
+        <translation>TRIM:</translation>
+    </message>
+    <message>
+        <source>Background Array Scan</source>
+        <translation>סריקת רקע של המערך</translation>
+    </message>
+    <message>
+        <source>Skip Initialize  (Not Recommended)</source>
+        <translation>דלג על אתחול  (לא מומלץ)</translation>
+    </message>
+    <message>
+        <source>Leave Existing Data Intact</source>
+        <translation>השאר את הנתונים הקיימים</translation>
+    </message>
+    <message>
+        <source>Zero Create</source>
+        <translation>יצירה עם איפוס</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>בחר</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>הכול</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>כל כונני NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>כל כונני SATA SSD</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>כל כונני HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>לא בשימוש</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ביטול</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DeleteForm</name>
+    <message>
+        <source>Delete</source>
+        <translation>מחיקה</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>בחר הכול</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ביטול</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>התקן</translation>
+    </message>
+    <message>
+        <source>OS Name</source>
+        <translation>שם במערכת ההפעלה</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>מערכת</translation>
+    </message>
+    <message>
+        <source>Partition</source>
+        <translation>מחיצה</translation>
+    </message>
+    <message>
+        <source>Array Name</source>
+        <translation>שם המערך</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>סוג</translation>
+    </message>
+    <message>
+        <source>Total Capacity</source>
+        <translation>קיבולת כוללת</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>מצב</translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation>מטמון</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>כן</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>לא</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected Array(s): </source>
+        <translation>האם אתה בטוח שברצונך למחוק את המערכים שנבחרו: </translation>
+    </message>
+    <message>
+        <source>Confirm Action</source>
+        <translation>אישור פעולה</translation>
+    </message>
+    <message>
+        <source>Deleting arrays...</source>
+        <translation>מוחק מערכים...</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>בטל פעולה</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DiskProperites</name>
+    <message>
+        <source>Select All</source>
+        <translation>בחר הכול</translation>
+    </message>
+    <message>
+        <source>Disk Properties</source>
+        <translation>מאפייני דיסק</translation>
+    </message>
+    <message>
+        <source>Disk Write Back Caching:</source>
+        <translation>מטמון כתיבה בדיסק:</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>הפעל</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>השבת</translation>
+    </message>
+    <message>
+        <source>Disk Read Ahead:</source>
+        <translation>קריאה מוקדמת בדיסק:</translation>
+    </message>
+    <message>
+        <source>SMART Polling:</source>
+        <translation>תשאול SMART:</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>יציאה</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>מופעל</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>מושבת</translation>
+    </message>
+    <message>
+        <source>Note: Turning Disk Write Back Caching on may increase the likelihood of data corruption if the system power were to fail.</source>
+        <translation>הערה: הפעלת מטמון כתיבה בדיסק עלולה להגדיל את הסיכון להשחתת נתונים אם אספקת החשמל למערכת תיפסק.</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>דיסק</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>מצב</translation>
+    </message>
+    <message>
+        <source>Write Back Cache</source>
+        <translation>מטמון כתיבה מושהית</translation>
+    </message>
+    <message>
+        <source>Read Ahead</source>
+        <translation>קריאה מוקדמת</translation>
+    </message>
+    <message>
+        <source>SMART Poll</source>
+        <translation>תשאול SMART</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>שימושים</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>סוג יציאה</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>מספר דגם</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>מספר סידורי</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>מהדורת קושחה</translation>
+    </message>
+    <message>
+        <source> is a NVMe device and cannot change disk cache settings.</source>
+        <translation> הוא התקן NVMe ולא ניתן לשנות את הגדרות המטמון של הדיסק שלו.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Health</name>
+    <message>
+        <source>Array %1</source>
+        <translation>מערך %1</translation>
+    </message>
+    <message>
+        <source>Array %1 %2</source>
+        <translation>מערך %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1, paused</source>
+        <translation>%1, מושהה</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 לא מקוון</translation>
+    </message>
+    <message>
+        <source>%1 is rebuilding while disk %2 reports S.M.A.R.T. errors: one more failure would lose it</source>
+        <translation>%1 נבנה מחדש בזמן שדיסק %2 מדווח על שגיאות S.M.A.R.T.: כשל נוסף אחד יגרום לאובדן המערך</translation>
+    </message>
+    <message>
+        <source>rebuilding onto disk %1, %2</source>
+        <translation>בנייה מחדש לדיסק %1, %2</translation>
+    </message>
+    <message>
+        <source>rebuilding, %1</source>
+        <translation>בנייה מחדש, %1</translation>
+    </message>
+    <message>
+        <source>%1 is critical: %2</source>
+        <translation>%1 במצב קריטי: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is critical: disk %2 has failed</source>
+        <translation>%1 במצב קריטי: דיסק %2 נכשל</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 במצב קריטי</translation>
+    </message>
+    <message>
+        <source>%1 is being transformed: %2</source>
+        <translation>%1 מומר: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being created: %2</source>
+        <translation>%1 נוצר: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being securely erased: %2</source>
+        <translation>%1 נמחק באופן מאובטח: %2</translation>
+    </message>
+    <message>
+        <source>%1 has a failed member on disk %2</source>
+        <translation>%1: חבר כושל בדיסק %2</translation>
+    </message>
+    <message>
+        <source>%1 has lost its last spare</source>
+        <translation>%1 איבד את הכונן הרזרבי האחרון שלו</translation>
+    </message>
+    <message>
+        <source>consistency check</source>
+        <translation>בדיקת עקביות</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>נותרה פחות מדקה</translation>
+    </message>
+    <message>
+        <source>about a minute left</source>
+        <translation>נותרה כדקה</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours left</source>
+        <translation>
+            <numerusform>נותרה כשעה אחת (%n)</numerusform>
+            <numerusform>נותרו כ-%n שעות</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes left</source>
+        <translation>
+            <numerusform>נותרה כדקה אחת (%n)</numerusform>
+            <numerusform>נותרו כ-%n דקות</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The RAID driver is not answering</source>
+        <translation>מנהל ההתקן של RAID אינו מגיב</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>דיסק %1 מדווח על שגיאות S.M.A.R.T.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (and %n more)</source>
+        <translation>
+            <numerusform>%1 (ועוד %n)</numerusform>
+            <numerusform>%1 (ועוד %n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No arrays are configured</source>
+        <translation>לא מוגדרים מערכים</translation>
+    </message>
+    <message>
+        <source>The array is healthy</source>
+        <translation>המערך תקין</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n arrays are healthy</source>
+        <translation>
+            <numerusform>כל המערכים (%n) תקינים</numerusform>
+            <numerusform>כל המערכים (%n) תקינים</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_HealthMonitor</name>
+    <message>
+        <source>&amp;Show %1</source>
+        <translation>&amp;הצג את %1</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;יציאה</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 במצב קריטי</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 לא מקוון</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has finished; the array is healthy again</source>
+        <translation>%1: הבנייה מחדש הושלמה; המערך תקין שוב</translation>
+    </message>
+    <message>
+        <source>%1: the transform has finished</source>
+        <translation>%1: ההמרה הושלמה</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has ended; the array is %2</source>
+        <translation>%1: הבנייה מחדש הסתיימה; מצב המערך: %2</translation>
+    </message>
+    <message>
+        <source>%1: the transform has ended; the array is %2</source>
+        <translation>%1: ההמרה הסתיימה; מצב המערך: %2</translation>
+    </message>
+    <message>
+        <source>Spare disk %1 has taken the place of a failed member</source>
+        <translation>הכונן הרזרבי %1 תפס את מקומו של חבר כושל</translation>
+    </message>
+    <message>
+        <source>Disk %1</source>
+        <translation>דיסק %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has failed</source>
+        <translation>דיסק %1 נכשל</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>דיסק %1 מדווח על שגיאות S.M.A.R.T.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n arrays or disks changed: %1</source>
+        <translation>
+            <numerusform>מערך או דיסק %n השתנה: %1</numerusform>
+            <numerusform>%n מערכים או דיסקים השתנו: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -923,38 +1519,516 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
     </message>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>המרה</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>יצירה</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>מחיקה</translation>
+    </message>
+    <message>
+        <source>Task Priority</source>
+        <translation>עדיפות משימה</translation>
+    </message>
+    <message>
+        <source>Initialize Disks</source>
+        <translation>אתחל דיסקים</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>ניקוי מטא-נתונים</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>מאפיינים</translation>
+    </message>
+    <message>
+        <source>S.M.A.R.T. Overview</source>
+        <translation>סקירת S.M.A.R.T.</translation>
+    </message>
+    <message>
+        <source>Controllers</source>
+        <translation>בקרים</translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation>אודות </translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>אפשרויות</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle...</source>
+        <translation>שמירת חבילת תמיכה...</translation>
+    </message>
+    <message>
+        <source>Save the configuration, logs and S.M.A.R.T. reports in one file for support</source>
+        <translation>שמירת התצורה, היומנים ודוחות S.M.A.R.T. בקובץ אחד עבור התמיכה</translation>
+    </message>
+    <message>
+        <source>C&amp;lose to Tray</source>
+        <translation>סגיר&amp;ה למגש המערכת</translation>
+    </message>
+    <message>
+        <source>Closing the window keeps the console watching the arrays from the tray.</source>
+        <translation>סגירת החלון משאירה את המסוף במעקב אחר המערכים ממגש המערכת.</translation>
+    </message>
+    <message>
+        <source>Paused: no time left is estimated while the task waits.</source>
+        <translation>מושהה: הזמן שנותר אינו מוערך כל עוד המשימה ממתינה.</translation>
+    </message>
+    <message>
+        <source>The time left is estimated once the task&apos;s progress has been seen for a minute.</source>
+        <translation>הזמן שנותר מוערך לאחר שהתקדמות המשימה נצפתה במשך דקה.</translation>
+    </message>
+    <message>
+        <source>The disk has failed; the driver reports it as %1.</source>
+        <translation>הדיסק נכשל; מנהל ההתקן מדווח על מצבו כ-%1.</translation>
+    </message>
+    <message>
+        <source>The disk reports S.M.A.R.T. errors: replace it soon.</source>
+        <translation>הדיסק מדווח על שגיאות S.M.A.R.T.: החלף אותו בקרוב.</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle</source>
+        <translation>שמירת חבילת תמיכה</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>ארכיוני ZIP (*.zip)</translation>
+    </message>
+    <message>
+        <source>The support bundle was saved to %1.</source>
+        <translation>חבילת התמיכה נשמרה ב-%1.</translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved to %1: %2</source>
+        <translation>לא ניתן היה לשמור את חבילת התמיכה ב-%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_MetadataDiskList</name>
+    <message>
+        <source>Disk</source>
+        <translation>דיסק</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>מצב</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>סוג</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>שימושים</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>שטח פנוי</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>מספר דגם</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>מספר סידורי</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>חדש</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>לא ניתן היה לקרוא את התצורה; דבר לא שונה.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed. Close this window and open it again for the disks as they are now.</source>
+        <translation>דיסק %1 כבר אינו קיים; דבר לא שונה. סגור חלון זה ופתח אותו שוב כדי לראות את הדיסקים כפי שהם כעת.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_SmartDiskDialog</name>
+    <message>
+        <source>Disk List:</source>
+        <translation>רשימת דיסקים:</translation>
+    </message>
+    <message>
+        <source>Query Selected S.M.A.R.T. Data</source>
+        <translation>שאל את נתוני S.M.A.R.T. שנבחרו</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>יציאה</translation>
+    </message>
+    <message>
+        <source>%1y  %2d  %3hr</source>
+        <translation>%1 שנים  %2 ימים  %3 שע&apos;</translation>
+    </message>
+    <message>
+        <source>%1d  %2hr</source>
+        <translation>%1 ימים  %2 שע&apos;</translation>
+    </message>
+    <message>
+        <source>Unable to retreive</source>
+        <translation>לא ניתן לאחזר</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>דיסק</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>סוג יציאה</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>קיבולת</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>שימושים</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>מספר דגם</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>מספר סידורי</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>מהדורת קושחה</translation>
+    </message>
+    <message>
+        <source>Power on Hours</source>
+        <translation>שעות פעולה</translation>
+    </message>
+    <message>
+        <source>Power Cycle</source>
+        <translation>מחזורי הפעלה</translation>
+    </message>
+    <message>
+        <source>Temperature (Celsius)</source>
+        <translation>טמפרטורה (צלזיוס)</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Startup</name>
+    <message>
+        <source>Velmora: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); velmora-cli gives the console&apos;s commands in a terminal.</source>
+        <translation>Velmora: אין צג שבו ניתן לפתוח את החלון (לא הוגדרו DISPLAY או WAYLAND_DISPLAY); את פקודות המסוף במסוף טקסט מספק velmora-cli.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_TaskPriorityDialog</name>
+    <message>
+        <source>Confirm</source>
+        <translation>אישור</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ביטול</translation>
+    </message>
+    <message>
+        <source>Current priority of the &apos;%1&apos; task: %2</source>
+        <translation>העדיפות הנוכחית של המשימה &apos;%1&apos; היא: %2</translation>
+    </message>
+    <message>
+        <source>Use the slider to choose a new priority for the &apos;%1&apos; task on array &apos;%2&apos;.</source>
+        <translation>השתמש במחוון כדי לבחור עדיפות חדשה למשימה &apos;%1&apos; במערך &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>New priority: %1</source>
+        <translation>עדיפות חדשה: %1</translation>
     </message>
 </context>
 <context>
     <name>KV_TransformDialog</name>
     <message>
         <source>Confirm Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>אישור המרה</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>אזהרה: כללת כונן רזרבי במערך. האם ברצונך להמשיך?</translation>
     </message>
     <message>
         <source>Warning: This array transform includes a hot swappable device. After the transform completes a system reboot must be performed to notify the OS of the array&apos;s underlying device changes. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>אזהרה: המרת מערך זו כוללת התקן בהחלפה חמה. לאחר השלמת ההמרה יש להפעיל מחדש את המערכת כדי שמערכת ההפעלה תתעדכן בשינויי ההתקנים של המערך. האם ברצונך להמשיך?</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>אישור יצירה</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>אזהרה: זוהה שילוב כוננים! לקבלת הביצועים הטובים ביותר לא מומלץ לשלב כוננים בעלי ביצועים שונים באופן מהותי. האם ליצור בכל זאת?</translation>
     </message>
     <message>
         <source>Transform command failed</source>
-        <translation type="unfinished"></translation>
+        <translation>פקודת ההמרה נכשלה</translation>
+    </message>
+    <message>
+        <source>Transform</source>
+        <translation>המרה</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>מקור</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>יעד</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>דיסק</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>סוג יציאה</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>קיבולת</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>שימושים</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>שטח פנוי</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>השטח הפנוי הגדול ביותר </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>רג</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>החלפה חמה מודיעה</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>מספר דגם</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>מספר סידורי</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>גרסת קושחה</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>אפשרויות מערך</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>סוג:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>ארגון:</translation>
+    </message>
+    <message>
+        <source>Current Capacity:</source>
+        <translation>קיבולת נוכחית:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>קיבולת:</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>קיבולת מרבית:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>קיבולת מרבית</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>בחר</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>הכול</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>כל כונני NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>כל כונני SATA SSD</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>כל כונני HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>לא בשימוש</translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation>ללא שינוי</translation>
+    </message>
+    <message>
+        <source>Commit</source>
+        <translation>החל</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ביטול</translation>
+    </message>
+</context>
+<context>
+    <name>KV_diskSpareDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>תיבת דו-שיח</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>דיסק</translation>
+    </message>
+    <message>
+        <source>Assign as Dedicated Spare</source>
+        <translation>הקצה ככונן רזרבי ייעודי</translation>
+    </message>
+    <message>
+        <source>Assign as Global Spare</source>
+        <translation>הקצה ככונן רזרבי גלובלי</translation>
+    </message>
+    <message>
+        <source>Identify Disk using LEDs</source>
+        <translation>זהה דיסק באמצעות נוריות</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>הסר התקן</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>אישור</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ביטול</translation>
+    </message>
+    <message>
+        <source>Prepare to Remove</source>
+        <translation>הכנה להסרה</translation>
+    </message>
+    <message>
+        <source>Remove as Global Spare</source>
+        <translation>בטל הקצאה ככונן רזרבי גלובלי</translation>
+    </message>
+    <message>
+        <source>Remove as Dedicated Spare</source>
+        <translation>בטל הקצאה ככונן רזרבי ייעודי</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>אפשרויות</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>לא ניתן היה לקרוא את התצורה; דבר לא שונה.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed.</source>
+        <translation>דיסק %1 כבר אינו קיים; דבר לא שונה.</translation>
+    </message>
+    <message>
+        <source>Confirm Spare Assignment</source>
+        <translation>אישור הקצאת כונן רזרבי</translation>
+    </message>
+    <message>
+        <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to continue with spare assignment?</source>
+        <translation>אזהרה: זוהה שילוב כוננים! לקבלת הביצועים הטובים ביותר לא מומלץ לשלב כוננים בעלי ביצועים שונים באופן מהותי. האם ברצונך להמשיך בהקצאת הכונן הרזרבי?</translation>
+    </message>
+    <message>
+        <source>Identify Disk</source>
+        <translation>זהה דיסק</translation>
+    </message>
+    <message>
+        <source>The LEDs representing the selected Disk are now lit. Click &apos;OK&apos; to stop identifying.</source>
+        <translation>הנוריות של הדיסק שנבחר דולקות כעת. לחץ על &apos;אישור&apos; כדי להפסיק את הזיהוי.</translation>
+    </message>
+    <message>
+        <source>Remove Device Status</source>
+        <translation>מצב הסרת התקן</translation>
+    </message>
+</context>
+<context>
+    <name>KV_initDisksDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>תיבת דו-שיח</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>רשימת דיסקים:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>בקר ערוץ</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>מצב</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>בשימוש</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>שטח פנוי</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>מספר דגם</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>בחר</translation>
+    </message>
+    <message>
+        <source>Un-Initiliazed</source>
+        <translation>לא מאותחלים</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>הכול</translation>
+    </message>
+    <message>
+        <source>Initialize Selected</source>
+        <translation>אתחל את הנבחרים</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ביטול</translation>
     </message>
 </context>
 <context>
@@ -991,175 +2065,238 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
     <name>createDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>אפשרויות מערך</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>סוג:</translation>
     </message>
     <message>
         <source>Array Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>שם המערך:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>ארגון:</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>קיבולת:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>קיבולת מרבית:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>קיבולת מרבית</translation>
     </message>
     <message>
         <source>Cache Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>אפשרויות מטמון:</translation>
     </message>
     <message>
         <source>Cache Tag Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>גודל תג מטמון:</translation>
     </message>
     <message>
         <source>Trim:</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIM:</translation>
     </message>
     <message>
         <source>Background Array Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>סריקת רקע של המערך</translation>
     </message>
     <message>
         <source>Skip Initialize  (Not Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>דלג על אתחול  (לא מומלץ)</translation>
     </message>
     <message>
         <source>Leave Existing Data Intact</source>
-        <translation type="unfinished"></translation>
+        <translation>השאר את הנתונים הקיימים</translation>
     </message>
     <message>
         <source>Zero Create</source>
-        <translation type="unfinished"></translation>
+        <translation>יצירה עם איפוס</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>בחר</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>הכול</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>כל כונני NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>כל כונני SATA SSD</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>כל כונני HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>לא בשימוש</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>יצירה</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>ביטול</translation>
     </message>
     <message>
         <source>Read + Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>מטמון קריאה + כתיבה מושהית</translation>
     </message>
     <message>
         <source>Read Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>מטמון קריאה</translation>
     </message>
     <message>
         <source>Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>מטמון כתיבה מושהית</translation>
     </message>
     <message>
         <source>No Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>ללא מטמון</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>ברירת מחדל</translation>
     </message>
     <message>
         <source>64 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>64 KB</translation>
     </message>
     <message>
         <source>128 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>128 KB</translation>
     </message>
     <message>
         <source>256 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>256 KB</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>דיסק</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>סוג יציאה</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>קיבולת</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>שימושים</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>שטח פנוי</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>השטח הפנוי הגדול ביותר </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>רג</translation>
     </message>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIM</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>החלפה חמה מודיעה</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>מספר דגם</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>מספר סידורי</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>גרסת קושחה</translation>
+    </message>
+</context>
+<context>
+    <name>kv_ControllerProperties</name>
+    <message>
+        <source>Controller List:</source>
+        <translation>רשימת בקרים:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>אישור</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>לא זמין</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>מספר</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>סוג</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>דיסק</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>דגם</translation>
+    </message>
+    <message>
+        <source>Port Count</source>
+        <translation>מספר יציאות</translation>
+    </message>
+    <message>
+        <source>PCI Vendor ID</source>
+        <translation>מזהה ספק PCI</translation>
+    </message>
+    <message>
+        <source>PCI Device ID</source>
+        <translation>מזהה התקן PCI</translation>
+    </message>
+    <message>
+        <source>PCI SubVendor ID</source>
+        <translation>מזהה תת-ספק PCI</translation>
+    </message>
+    <message>
+        <source>PCI SubDevice ID</source>
+        <translation>מזהה תת-התקן PCI</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>אפיק</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>חריץ</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>פונקציה</translation>
     </message>
 </context>
 <context>
@@ -1181,115 +2318,115 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
     <name>transformDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>אפשרויות מערך</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>סוג:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>ארגון:</translation>
     </message>
     <message>
         <source>Current Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>קיבולת נוכחית:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>קיבולת:</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>קיבולת מרבית:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>קיבולת מרבית</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>בחר</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>הכול</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>כל כונני NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>כל כונני SATA SSD</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>כל כונני HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>לא בשימוש</translation>
     </message>
     <message>
         <source>Same</source>
-        <translation type="unfinished"></translation>
+        <translation>ללא שינוי</translation>
     </message>
     <message>
         <source>Commit</source>
-        <translation type="unfinished"></translation>
+        <translation>החל</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>ביטול</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>דיסק</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>סוג יציאה</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>קיבולת</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>שימושים</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>שטח פנוי</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>השטח הפנוי הגדול ביותר </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>רג</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>החלפה חמה מודיעה</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>מספר דגם</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>מספר סידורי</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>גרסת קושחה</translation>
     </message>
 </context>
 </TS>

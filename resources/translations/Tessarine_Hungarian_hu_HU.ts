@@ -2,81 +2,672 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hu_HU">
 <context>
+    <name>KV_AboutDialog</name>
+    <message>
+        <source>Application Version:</source>
+        <translation>Alkalmazás verziója:</translation>
+    </message>
+    <message>
+        <source>kvraid.sys:</source>
+        <translation>kvraid.sys:</translation>
+    </message>
+    <message>
+        <source>kvcfg.sys:</source>
+        <translation>kvcfg.sys:</translation>
+    </message>
+    <message>
+        <source>kvbottom.sys:</source>
+        <translation>kvbottom.sys:</translation>
+    </message>
+</context>
+<context>
     <name>KV_ArrayForm</name>
     <message>
         <source>Volume  (JBOD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kötet  (JBOD)</translation>
     </message>
     <message>
         <source>RAID 0  (Stripe)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 0  (csíkozás)</translation>
     </message>
     <message>
         <source>RAID 1  (Mirror)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 1  (tükrözés)</translation>
     </message>
     <message>
         <source>RAID 10 (Stripe of Mirrors)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 10 (tükrök csíkozása)</translation>
     </message>
     <message>
         <source>RAID 5   (Stripe with Parity)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 5   (csíkozás paritással)</translation>
     </message>
     <message>
         <source>RAID 6   (Stripe with 2 Parities)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 6   (csíkozás 2 paritással)</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Igen</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nem</translation>
     </message>
     <message>
         <source>Disk </source>
-        <translation type="unfinished"></translation>
+        <translation>Lemez </translation>
     </message>
     <message>
         <source>Invalid Configuration: </source>
-        <translation type="unfinished"></translation>
+        <translation>Érvénytelen konfiguráció: </translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Speciális</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Egyszerű</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ArrayNameDialog</name>
+    <message>
+        <source>Enter an array name of up to 30 characters.</source>
+        <translation>Adjon meg legfeljebb 30 karakteres tömbnevet.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Mégse</translation>
+    </message>
+    <message>
+        <source> Array Name</source>
+        <translation> Tömb neve</translation>
+    </message>
+    <message>
+        <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
+        <translation>Érvénytelen név: a tömb neve nem egyezhet meg meglévő tömbök nevével, és nem tartalmazhatja a következő karaktereket: ()^,.=|&quot;-[]</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ClearMetadataDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Párbeszédablak</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Lemezek listája:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Vez. csat.</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Állapot</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>Használatban</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Szabad terület</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modellszám</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Kijelölés</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Mind</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Metaadatok törlése</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Mégse</translation>
     </message>
 </context>
 <context>
     <name>KV_CreateDialog</name>
     <message>
         <source>No disks with free space were detected, to create a RAID array please first free up space on an existing disk or add an additional disk to the system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nem található szabad területtel rendelkező lemez. RAID-tömb létrehozásához először szabadítson fel helyet egy meglévő lemezen, vagy adjon hozzá egy további lemezt a rendszerhez.</translation>
     </message>
     <message>
         <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
-        <translation type="unfinished"></translation>
+        <translation>Érvénytelen név: a tömb neve nem egyezhet meg meglévő tömbök nevével, és nem tartalmazhatja a következő karaktereket: ()^,.=|&quot;-[]</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Létrehozás megerősítése</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Figyelmeztetés: tartalékot vett fel a tömbbe. Folytatja?</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Figyelmeztetés: eltérő meghajtók keverése észlelhető! A legjobb teljesítmény érdekében nem ajánlott jelentősen eltérő teljesítményű meghajtókat keverni. Ennek ellenére létrehozza?</translation>
     </message>
     <message>
         <source>Create failed</source>
-        <translation type="unfinished"></translation>
+        <translation>A létrehozás sikertelen</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Létrehozás</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Előnézet</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Lemez</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Port típusa</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Kapacitás</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Felhasználás</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Szabad terület</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Legnagyobb szabad </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>GT</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>TRIM</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Bejelentett üzem közbeni csere</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modellszám</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Sorozatszám</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Belső vezérlőprogram verziója</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Tömbbeállítások</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Típus:</translation>
+    </message>
+    <message>
+        <source>Array Name:</source>
+        <translation>Tömb neve:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Elrendezés:</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Kapacitás:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Maximális kapacitás:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Maximális kapacitás</translation>
+    </message>
+    <message>
+        <source>Cache Options:</source>
+        <translation>Gyorsítótár-beállítások:</translation>
+    </message>
+    <message>
+        <source>Cache Tag Size:</source>
+        <translation>Gyorsítótár-címke mérete:</translation>
+    </message>
+    <message>
+        <source>Trim:</source>
+        <translation>TRIM:</translation>
+    </message>
+    <message>
+        <source>Background Array Scan</source>
+        <translation>Háttérben futó tömbvizsgálat</translation>
+    </message>
+    <message>
+        <source>Skip Initialize  (Not Recommended)</source>
+        <translation>Inicializálás kihagyása  (nem ajánlott)</translation>
+    </message>
+    <message>
+        <source>Leave Existing Data Intact</source>
+        <translation>Meglévő adatok megtartása</translation>
+    </message>
+    <message>
+        <source>Zero Create</source>
+        <translation>Létrehozás nullázással</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Kijelölés</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Mind</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Minden NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Minden SATA SSD</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Minden HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Nem használt</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Mégse</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DeleteForm</name>
+    <message>
+        <source>Delete</source>
+        <translation>Törlés</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Összes kijelölése</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Mégse</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Eszköz</translation>
+    </message>
+    <message>
+        <source>OS Name</source>
+        <translation>Név az OS-ben</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Rendszer</translation>
+    </message>
+    <message>
+        <source>Partition</source>
+        <translation>Partíció</translation>
+    </message>
+    <message>
+        <source>Array Name</source>
+        <translation>Tömb neve</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Típus</translation>
+    </message>
+    <message>
+        <source>Total Capacity</source>
+        <translation>Teljes kapacitás</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Állapot</translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation>Gyorsítótár</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Igen</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nem</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected Array(s): </source>
+        <translation>Biztosan törli a kijelölt tömb(öke)t: </translation>
+    </message>
+    <message>
+        <source>Confirm Action</source>
+        <translation>Művelet megerősítése</translation>
+    </message>
+    <message>
+        <source>Deleting arrays...</source>
+        <translation>Tömbök törlése...</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Megszakítás</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DiskProperites</name>
+    <message>
+        <source>Select All</source>
+        <translation>Összes kijelölése</translation>
+    </message>
+    <message>
+        <source>Disk Properties</source>
+        <translation>Lemez tulajdonságai</translation>
+    </message>
+    <message>
+        <source>Disk Write Back Caching:</source>
+        <translation>Lemez visszaíró gyorsítótára:</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Engedélyezés</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Letiltás</translation>
+    </message>
+    <message>
+        <source>Disk Read Ahead:</source>
+        <translation>Lemez előreolvasása:</translation>
+    </message>
+    <message>
+        <source>SMART Polling:</source>
+        <translation>SMART-lekérdezés:</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Kilépés</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Engedélyezve</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Letiltva</translation>
+    </message>
+    <message>
+        <source>Note: Turning Disk Write Back Caching on may increase the likelihood of data corruption if the system power were to fail.</source>
+        <translation>Megjegyzés: a lemez visszaíró gyorsítótárának bekapcsolása áramkimaradás esetén növelheti az adatsérülés valószínűségét.</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Lemez</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Állapot</translation>
+    </message>
+    <message>
+        <source>Write Back Cache</source>
+        <translation>Visszaíró gyorsítótár</translation>
+    </message>
+    <message>
+        <source>Read Ahead</source>
+        <translation>Előreolvasás</translation>
+    </message>
+    <message>
+        <source>SMART Poll</source>
+        <translation>SMART-lekérdezés</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Felhasználás</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Port típusa</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modellszám</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Sorozatszám</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Belső vezérlőprogram változata</translation>
+    </message>
+    <message>
+        <source> is a NVMe device and cannot change disk cache settings.</source>
+        <translation> NVMe-eszköz, ezért a lemez gyorsítótár-beállításai nem módosíthatók.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Health</name>
+    <message>
+        <source>Array %1</source>
+        <translation>Tömb %1</translation>
+    </message>
+    <message>
+        <source>Array %1 %2</source>
+        <translation>Tömb %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1, paused</source>
+        <translation>%1, szüneteltetve</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 offline állapotban van</translation>
+    </message>
+    <message>
+        <source>%1 is rebuilding while disk %2 reports S.M.A.R.T. errors: one more failure would lose it</source>
+        <translation>%1 újraépítése folyik, miközben a(z) %2 lemez S.M.A.R.T.-hibákat jelez: még egy meghibásodás a tömb elvesztésével járna</translation>
+    </message>
+    <message>
+        <source>rebuilding onto disk %1, %2</source>
+        <translation>újraépítés a(z) %1 lemezre, %2</translation>
+    </message>
+    <message>
+        <source>rebuilding, %1</source>
+        <translation>újraépítés, %1</translation>
+    </message>
+    <message>
+        <source>%1 is critical: %2</source>
+        <translation>%1 kritikus állapotban van: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is critical: disk %2 has failed</source>
+        <translation>%1 kritikus állapotban van: a(z) %2 lemez meghibásodott</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 kritikus állapotban van</translation>
+    </message>
+    <message>
+        <source>%1 is being transformed: %2</source>
+        <translation>%1 átalakítása folyamatban: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being created: %2</source>
+        <translation>%1 létrehozása folyamatban: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being securely erased: %2</source>
+        <translation>%1 biztonságos törlése folyamatban: %2</translation>
+    </message>
+    <message>
+        <source>%1 has a failed member on disk %2</source>
+        <translation>%1: meghibásodott tag a(z) %2 lemezen</translation>
+    </message>
+    <message>
+        <source>%1 has lost its last spare</source>
+        <translation>%1 elvesztette utolsó tartalékát</translation>
+    </message>
+    <message>
+        <source>consistency check</source>
+        <translation>konzisztencia-ellenőrzés</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>kevesebb mint egy perc van hátra</translation>
+    </message>
+    <message>
+        <source>about a minute left</source>
+        <translation>még kb. egy perc van hátra</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours left</source>
+        <translation>
+            <numerusform>még kb. %n óra van hátra</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes left</source>
+        <translation>
+            <numerusform>még kb. %n perc van hátra</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The RAID driver is not answering</source>
+        <translation>A RAID-illesztőprogram nem válaszol</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>A(z) %1 lemez S.M.A.R.T.-hibákat jelez</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (and %n more)</source>
+        <translation>
+            <numerusform>%1 (és még %n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No arrays are configured</source>
+        <translation>Nincs konfigurált tömb</translation>
+    </message>
+    <message>
+        <source>The array is healthy</source>
+        <translation>A tömb rendben van</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n arrays are healthy</source>
+        <translation>
+            <numerusform>Mind a(z) %n tömb rendben van</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_HealthMonitor</name>
+    <message>
+        <source>&amp;Show %1</source>
+        <translation>%1 &amp;megjelenítése</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Kilépés</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 kritikus állapotban van</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 offline állapotban van</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has finished; the array is healthy again</source>
+        <translation>%1: az újraépítés befejeződött; a tömb ismét rendben van</translation>
+    </message>
+    <message>
+        <source>%1: the transform has finished</source>
+        <translation>%1: az átalakítás befejeződött</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has ended; the array is %2</source>
+        <translation>%1: az újraépítés véget ért; a tömb állapota: %2</translation>
+    </message>
+    <message>
+        <source>%1: the transform has ended; the array is %2</source>
+        <translation>%1: az átalakítás véget ért; a tömb állapota: %2</translation>
+    </message>
+    <message>
+        <source>Spare disk %1 has taken the place of a failed member</source>
+        <translation>A(z) %1 tartaléklemez átvette egy meghibásodott tag helyét</translation>
+    </message>
+    <message>
+        <source>Disk %1</source>
+        <translation>Lemez %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has failed</source>
+        <translation>A(z) %1 lemez meghibásodott</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>A(z) %1 lemez S.M.A.R.T.-hibákat jelez</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n arrays or disks changed: %1</source>
+        <translation>
+            <numerusform>%n tömb vagy lemez változott: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -923,38 +1514,516 @@ AHCI/natív módban nincs teendő. Az alkalmazás kilép.</translation>
     </message>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Átalakítás</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Létrehozás</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Törlés</translation>
+    </message>
+    <message>
+        <source>Task Priority</source>
+        <translation>Feladat prioritása</translation>
+    </message>
+    <message>
+        <source>Initialize Disks</source>
+        <translation>Lemezek inicializálása</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Metaadatok törlése</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Tulajdonságok</translation>
+    </message>
+    <message>
+        <source>S.M.A.R.T. Overview</source>
+        <translation>S.M.A.R.T. áttekintés</translation>
+    </message>
+    <message>
+        <source>Controllers</source>
+        <translation>Vezérlők</translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation>Névjegy: </translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Beállítások</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle...</source>
+        <translation>Támogatási csomag mentése...</translation>
+    </message>
+    <message>
+        <source>Save the configuration, logs and S.M.A.R.T. reports in one file for support</source>
+        <translation>A konfiguráció, a naplók és a S.M.A.R.T.-jelentések mentése egy fájlba a támogatás számára</translation>
+    </message>
+    <message>
+        <source>C&amp;lose to Tray</source>
+        <translation>Be&amp;zárás a tálcára</translation>
+    </message>
+    <message>
+        <source>Closing the window keeps the console watching the arrays from the tray.</source>
+        <translation>Az ablak bezárása után a konzol a tálcáról figyeli tovább a tömböket.</translation>
+    </message>
+    <message>
+        <source>Paused: no time left is estimated while the task waits.</source>
+        <translation>Szüneteltetve: amíg a feladat várakozik, a hátralévő idő nem becsülhető.</translation>
+    </message>
+    <message>
+        <source>The time left is estimated once the task&apos;s progress has been seen for a minute.</source>
+        <translation>A hátralévő időt a program akkor becsüli, ha a feladat előrehaladását egy percig figyelte.</translation>
+    </message>
+    <message>
+        <source>The disk has failed; the driver reports it as %1.</source>
+        <translation>A lemez meghibásodott; az illesztőprogram szerint az állapota: %1.</translation>
+    </message>
+    <message>
+        <source>The disk reports S.M.A.R.T. errors: replace it soon.</source>
+        <translation>A lemez S.M.A.R.T.-hibákat jelez: hamarosan cserélje ki.</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle</source>
+        <translation>Támogatási csomag mentése</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>ZIP-archívumok (*.zip)</translation>
+    </message>
+    <message>
+        <source>The support bundle was saved to %1.</source>
+        <translation>A támogatási csomag mentve ide: %1.</translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved to %1: %2</source>
+        <translation>A támogatási csomag nem menthető ide: %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_MetadataDiskList</name>
+    <message>
+        <source>Disk</source>
+        <translation>Lemez</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Állapot</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Típus</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Felhasználás</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Szabad terület</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modellszám</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Sorozatszám</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Új</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>A konfiguráció nem olvasható be; semmi sem változott.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed. Close this window and open it again for the disks as they are now.</source>
+        <translation>A(z) %1 lemez már nincs jelen; semmi sem változott. Zárja be ezt az ablakot, és nyissa meg újra a lemezek jelenlegi állapotához.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_SmartDiskDialog</name>
+    <message>
+        <source>Disk List:</source>
+        <translation>Lemezek listája:</translation>
+    </message>
+    <message>
+        <source>Query Selected S.M.A.R.T. Data</source>
+        <translation>Kijelölt S.M.A.R.T.-adatok lekérdezése</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Kilépés</translation>
+    </message>
+    <message>
+        <source>%1y  %2d  %3hr</source>
+        <translation>%1 év  %2 nap  %3 óra</translation>
+    </message>
+    <message>
+        <source>%1d  %2hr</source>
+        <translation>%1 nap  %2 óra</translation>
+    </message>
+    <message>
+        <source>Unable to retreive</source>
+        <translation>Nem sikerült lekérni</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Lemez</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Port típusa</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Kapacitás</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Felhasználás</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modellszám</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Sorozatszám</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Belső vezérlőprogram változata</translation>
+    </message>
+    <message>
+        <source>Power on Hours</source>
+        <translation>Üzemórák</translation>
+    </message>
+    <message>
+        <source>Power Cycle</source>
+        <translation>Bekapcsolási ciklusok</translation>
+    </message>
+    <message>
+        <source>Temperature (Celsius)</source>
+        <translation>Hőmérséklet (Celsius)</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Startup</name>
+    <message>
+        <source>Velmora: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); velmora-cli gives the console&apos;s commands in a terminal.</source>
+        <translation>Velmora: nincs kijelző, amelyen az ablak megnyitható (sem a DISPLAY, sem a WAYLAND_DISPLAY nincs beállítva); a konzol parancsait terminálban a velmora-cli adja.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_TaskPriorityDialog</name>
+    <message>
+        <source>Confirm</source>
+        <translation>Megerősítés</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Mégse</translation>
+    </message>
+    <message>
+        <source>Current priority of the &apos;%1&apos; task: %2</source>
+        <translation>A(z) &apos;%1&apos; feladat jelenlegi prioritása: %2</translation>
+    </message>
+    <message>
+        <source>Use the slider to choose a new priority for the &apos;%1&apos; task on array &apos;%2&apos;.</source>
+        <translation>A csúszkával válasszon új prioritást a(z) &apos;%1&apos; feladathoz a(z) &apos;%2&apos; tömbön.</translation>
+    </message>
+    <message>
+        <source>New priority: %1</source>
+        <translation>Új prioritás: %1</translation>
     </message>
 </context>
 <context>
     <name>KV_TransformDialog</name>
     <message>
         <source>Confirm Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Átalakítás megerősítése</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Figyelmeztetés: tartalékot vett fel a tömbbe. Folytatja?</translation>
     </message>
     <message>
         <source>Warning: This array transform includes a hot swappable device. After the transform completes a system reboot must be performed to notify the OS of the array&apos;s underlying device changes. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Figyelmeztetés: ez a tömbátalakítás üzem közben cserélhető eszközt tartalmaz. Az átalakítás befejezése után a rendszert újra kell indítani, hogy az OS értesüljön a tömb eszközeinek változásairól. Folytatja?</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Létrehozás megerősítése</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Figyelmeztetés: eltérő meghajtók keverése észlelhető! A legjobb teljesítmény érdekében nem ajánlott jelentősen eltérő teljesítményű meghajtókat keverni. Ennek ellenére létrehozza?</translation>
     </message>
     <message>
         <source>Transform command failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Az átalakítási parancs sikertelen</translation>
+    </message>
+    <message>
+        <source>Transform</source>
+        <translation>Átalakítás</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Forrás</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Cél</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Lemez</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Port típusa</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Kapacitás</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Felhasználás</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Szabad terület</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Legnagyobb szabad </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>GT</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Bejelentett üzem közbeni csere</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modellszám</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Sorozatszám</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Belső vezérlőprogram verziója</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Tömbbeállítások</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Típus:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Elrendezés:</translation>
+    </message>
+    <message>
+        <source>Current Capacity:</source>
+        <translation>Jelenlegi kapacitás:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Kapacitás:</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Maximális kapacitás:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Maximális kapacitás</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Kijelölés</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Mind</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Minden NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Minden SATA SSD</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Minden HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Nem használt</translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation>Ugyanaz</translation>
+    </message>
+    <message>
+        <source>Commit</source>
+        <translation>Alkalmaz</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Mégse</translation>
+    </message>
+</context>
+<context>
+    <name>KV_diskSpareDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Párbeszédablak</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Lemez</translation>
+    </message>
+    <message>
+        <source>Assign as Dedicated Spare</source>
+        <translation>Hozzárendelés dedikált tartalékként</translation>
+    </message>
+    <message>
+        <source>Assign as Global Spare</source>
+        <translation>Hozzárendelés globális tartalékként</translation>
+    </message>
+    <message>
+        <source>Identify Disk using LEDs</source>
+        <translation>Lemez azonosítása LED-ekkel</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Eszköz eltávolítása</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Mégse</translation>
+    </message>
+    <message>
+        <source>Prepare to Remove</source>
+        <translation>Eltávolítás előkészítése</translation>
+    </message>
+    <message>
+        <source>Remove as Global Spare</source>
+        <translation>Globális tartalék szerep megszüntetése</translation>
+    </message>
+    <message>
+        <source>Remove as Dedicated Spare</source>
+        <translation>Dedikált tartalék szerep megszüntetése</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Beállítások</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>A konfiguráció nem olvasható be; semmi sem változott.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed.</source>
+        <translation>A(z) %1 lemez már nincs jelen; semmi sem változott.</translation>
+    </message>
+    <message>
+        <source>Confirm Spare Assignment</source>
+        <translation>Tartalék hozzárendelésének megerősítése</translation>
+    </message>
+    <message>
+        <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to continue with spare assignment?</source>
+        <translation>Figyelmeztetés: eltérő meghajtók keverése észlelhető! A legjobb teljesítmény érdekében nem ajánlott jelentősen eltérő teljesítményű meghajtókat keverni. Folytatja a tartalék hozzárendelését?</translation>
+    </message>
+    <message>
+        <source>Identify Disk</source>
+        <translation>Lemez azonosítása</translation>
+    </message>
+    <message>
+        <source>The LEDs representing the selected Disk are now lit. Click &apos;OK&apos; to stop identifying.</source>
+        <translation>A kijelölt lemezt jelölő LED-ek most világítanak. Az azonosítás befejezéséhez kattintson az &apos;OK&apos; gombra.</translation>
+    </message>
+    <message>
+        <source>Remove Device Status</source>
+        <translation>Eszköz eltávolításának állapota</translation>
+    </message>
+</context>
+<context>
+    <name>KV_initDisksDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Párbeszédablak</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Lemezek listája:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Vez. csat.</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Állapot</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>Használatban</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Szabad terület</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modellszám</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Kijelölés</translation>
+    </message>
+    <message>
+        <source>Un-Initiliazed</source>
+        <translation>Inicializálatlan</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Mind</translation>
+    </message>
+    <message>
+        <source>Initialize Selected</source>
+        <translation>Kijelöltek inicializálása</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Mégse</translation>
     </message>
 </context>
 <context>
@@ -991,175 +2060,238 @@ AHCI/natív módban nincs teendő. Az alkalmazás kilép.</translation>
     <name>createDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Tömbbeállítások</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Típus:</translation>
     </message>
     <message>
         <source>Array Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tömb neve:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Elrendezés:</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapacitás:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximális kapacitás:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximális kapacitás</translation>
     </message>
     <message>
         <source>Cache Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gyorsítótár-beállítások:</translation>
     </message>
     <message>
         <source>Cache Tag Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gyorsítótár-címke mérete:</translation>
     </message>
     <message>
         <source>Trim:</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIM:</translation>
     </message>
     <message>
         <source>Background Array Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Háttérben futó tömbvizsgálat</translation>
     </message>
     <message>
         <source>Skip Initialize  (Not Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicializálás kihagyása  (nem ajánlott)</translation>
     </message>
     <message>
         <source>Leave Existing Data Intact</source>
-        <translation type="unfinished"></translation>
+        <translation>Meglévő adatok megtartása</translation>
     </message>
     <message>
         <source>Zero Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Létrehozás nullázással</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Kijelölés</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Mind</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Minden NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Minden SATA SSD</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Minden HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Nem használt</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Létrehozás</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Mégse</translation>
     </message>
     <message>
         <source>Read + Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Olvasási + visszaíró gyorsítótár</translation>
     </message>
     <message>
         <source>Read Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Olvasási gyorsítótár</translation>
     </message>
     <message>
         <source>Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Visszaíró gyorsítótár</translation>
     </message>
     <message>
         <source>No Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Nincs gyorsítótár</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Alapértelmezett</translation>
     </message>
     <message>
         <source>64 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>64 KB</translation>
     </message>
     <message>
         <source>128 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>128 KB</translation>
     </message>
     <message>
         <source>256 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>256 KB</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Lemez</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Port típusa</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapacitás</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Felhasználás</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Szabad terület</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Legnagyobb szabad </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>GT</translation>
     </message>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIM</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Bejelentett üzem közbeni csere</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Modellszám</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorozatszám</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Belső vezérlőprogram verziója</translation>
+    </message>
+</context>
+<context>
+    <name>kv_ControllerProperties</name>
+    <message>
+        <source>Controller List:</source>
+        <translation>Vezérlők listája:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>Nincs adat</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Szám</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Típus</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Lemez</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Port Count</source>
+        <translation>Portok száma</translation>
+    </message>
+    <message>
+        <source>PCI Vendor ID</source>
+        <translation>PCI-gyártóazonosító</translation>
+    </message>
+    <message>
+        <source>PCI Device ID</source>
+        <translation>PCI-eszközazonosító</translation>
+    </message>
+    <message>
+        <source>PCI SubVendor ID</source>
+        <translation>PCI-algyártóazonosító</translation>
+    </message>
+    <message>
+        <source>PCI SubDevice ID</source>
+        <translation>PCI-aleszközazonosító</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Busz</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Bővítőhely</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Funkció</translation>
     </message>
 </context>
 <context>
@@ -1181,115 +2313,115 @@ AHCI/natív módban nincs teendő. Az alkalmazás kilép.</translation>
     <name>transformDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Tömbbeállítások</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Típus:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Elrendezés:</translation>
     </message>
     <message>
         <source>Current Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Jelenlegi kapacitás:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapacitás:</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximális kapacitás:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximális kapacitás</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Kijelölés</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Mind</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Minden NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Minden SATA SSD</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Minden HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Nem használt</translation>
     </message>
     <message>
         <source>Same</source>
-        <translation type="unfinished"></translation>
+        <translation>Ugyanaz</translation>
     </message>
     <message>
         <source>Commit</source>
-        <translation type="unfinished"></translation>
+        <translation>Alkalmaz</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Mégse</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Lemez</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Port típusa</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapacitás</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Felhasználás</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Szabad terület</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Legnagyobb szabad </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>GT</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Bejelentett üzem közbeni csere</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Modellszám</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorozatszám</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Belső vezérlőprogram verziója</translation>
     </message>
 </context>
 </TS>

@@ -2,81 +2,677 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>KV_AboutDialog</name>
+    <message>
+        <source>Application Version:</source>
+        <translation>Versione dell&apos;applicazione:</translation>
+    </message>
+    <message>
+        <source>kvraid.sys:</source>
+        <translation>kvraid.sys:</translation>
+    </message>
+    <message>
+        <source>kvcfg.sys:</source>
+        <translation>kvcfg.sys:</translation>
+    </message>
+    <message>
+        <source>kvbottom.sys:</source>
+        <translation>kvbottom.sys:</translation>
+    </message>
+</context>
+<context>
     <name>KV_ArrayForm</name>
     <message>
         <source>Volume  (JBOD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume  (JBOD)</translation>
     </message>
     <message>
         <source>RAID 0  (Stripe)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 0  (Striping)</translation>
     </message>
     <message>
         <source>RAID 1  (Mirror)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 1  (Mirroring)</translation>
     </message>
     <message>
         <source>RAID 10 (Stripe of Mirrors)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 10 (Striping di mirror)</translation>
     </message>
     <message>
         <source>RAID 5   (Stripe with Parity)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 5   (Striping con parità)</translation>
     </message>
     <message>
         <source>RAID 6   (Stripe with 2 Parities)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 6   (Striping con doppia parità)</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sì</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Disk </source>
-        <translation type="unfinished"></translation>
+        <translation>Disco </translation>
     </message>
     <message>
         <source>Invalid Configuration: </source>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione non valida: </translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzata</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Semplice</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ArrayNameDialog</name>
+    <message>
+        <source>Enter an array name of up to 30 characters.</source>
+        <translation>Immettere un nome di array di massimo 30 caratteri.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source> Array Name</source>
+        <translation> Nome array</translation>
+    </message>
+    <message>
+        <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
+        <translation>Nome non valido: il nome di un array non può coincidere con quello di un array esistente né contenere i caratteri seguenti: ()^,.=|&quot;-[]</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ClearMetadataDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Finestra di dialogo</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Elenco dischi:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Ctrl Canale</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>In uso</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Spazio libero</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Numero modello</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Seleziona</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tutti</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Cancella metadati</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>KV_CreateDialog</name>
     <message>
         <source>No disks with free space were detected, to create a RAID array please first free up space on an existing disk or add an additional disk to the system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non sono stati rilevati dischi con spazio libero. Per creare un array RAID liberare prima spazio su un disco esistente o aggiungere un disco al sistema.</translation>
     </message>
     <message>
         <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome non valido: il nome di un array non può coincidere con quello di un array esistente né contenere i caratteri seguenti: ()^,.=|&quot;-[]</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Conferma creazione</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso: è stato incluso un disco di riserva nell&apos;array. Continuare?</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso: rilevate unità di tipo diverso. Per ottenere le migliori prestazioni si sconsiglia di combinare unità con prestazioni molto diverse. Creare comunque l&apos;array?</translation>
     </message>
     <message>
         <source>Create failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Creazione non riuscita</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Crea</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Anteprima</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disco</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Tipo di porta</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Capacità</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Utilizzi</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Spazio libero</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Max spazio libero </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>RG</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>Trim</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Hot swap notificato</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Numero modello</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numero di serie</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Versione firmware</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Opzioni array</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Array Name:</source>
+        <translation>Nome array:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Organizzato come:</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Capacità:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Capacità max:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Capacità max</translation>
+    </message>
+    <message>
+        <source>Cache Options:</source>
+        <translation>Opzioni cache:</translation>
+    </message>
+    <message>
+        <source>Cache Tag Size:</source>
+        <translation>Dimensione tag cache:</translation>
+    </message>
+    <message>
+        <source>Trim:</source>
+        <translation>Trim:</translation>
+    </message>
+    <message>
+        <source>Background Array Scan</source>
+        <translation>Analisi dell&apos;array in background</translation>
+    </message>
+    <message>
+        <source>Skip Initialize  (Not Recommended)</source>
+        <translation>Salta inizializzazione  (sconsigliato)</translation>
+    </message>
+    <message>
+        <source>Leave Existing Data Intact</source>
+        <translation>Mantieni i dati esistenti</translation>
+    </message>
+    <message>
+        <source>Zero Create</source>
+        <translation>Creazione con azzeramento</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Seleziona</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tutti</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Tutti gli NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Tutti gli SSD SATA</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Tutti gli HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Non utilizzati</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DeleteForm</name>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleziona tutto</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Dispositivo</translation>
+    </message>
+    <message>
+        <source>OS Name</source>
+        <translation>Nome nel SO</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>Partition</source>
+        <translation>Partizione</translation>
+    </message>
+    <message>
+        <source>Array Name</source>
+        <translation>Nome array</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Total Capacity</source>
+        <translation>Capacità totale</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation>Cache</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected Array(s): </source>
+        <translation>Eliminare gli array selezionati: </translation>
+    </message>
+    <message>
+        <source>Confirm Action</source>
+        <translation>Conferma azione</translation>
+    </message>
+    <message>
+        <source>Deleting arrays...</source>
+        <translation>Eliminazione degli array...</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Interrompi</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DiskProperites</name>
+    <message>
+        <source>Select All</source>
+        <translation>Seleziona tutto</translation>
+    </message>
+    <message>
+        <source>Disk Properties</source>
+        <translation>Proprietà disco</translation>
+    </message>
+    <message>
+        <source>Disk Write Back Caching:</source>
+        <translation>Cache write-back del disco:</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Attiva</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Disattiva</translation>
+    </message>
+    <message>
+        <source>Disk Read Ahead:</source>
+        <translation>Lettura anticipata del disco:</translation>
+    </message>
+    <message>
+        <source>SMART Polling:</source>
+        <translation>Polling SMART:</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Attivato</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Disattivato</translation>
+    </message>
+    <message>
+        <source>Note: Turning Disk Write Back Caching on may increase the likelihood of data corruption if the system power were to fail.</source>
+        <translation>Nota: l&apos;attivazione della cache write-back del disco può aumentare il rischio di danneggiamento dei dati in caso di interruzione dell&apos;alimentazione.</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disco</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Write Back Cache</source>
+        <translation>Cache write-back</translation>
+    </message>
+    <message>
+        <source>Read Ahead</source>
+        <translation>Lettura anticipata</translation>
+    </message>
+    <message>
+        <source>SMART Poll</source>
+        <translation>Polling SMART</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Utilizzi</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Tipo di porta</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Numero modello</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numero di serie</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Revisione firmware</translation>
+    </message>
+    <message>
+        <source> is a NVMe device and cannot change disk cache settings.</source>
+        <translation> è un dispositivo NVMe e non è possibile modificarne le impostazioni della cache del disco.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Health</name>
+    <message>
+        <source>Array %1</source>
+        <translation>Array %1</translation>
+    </message>
+    <message>
+        <source>Array %1 %2</source>
+        <translation>Array %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1, paused</source>
+        <translation>%1, in pausa</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 è offline</translation>
+    </message>
+    <message>
+        <source>%1 is rebuilding while disk %2 reports S.M.A.R.T. errors: one more failure would lose it</source>
+        <translation>%1 è in ricostruzione mentre il disco %2 segnala errori S.M.A.R.T.: un altro guasto ne causerebbe la perdita</translation>
+    </message>
+    <message>
+        <source>rebuilding onto disk %1, %2</source>
+        <translation>ricostruzione sul disco %1, %2</translation>
+    </message>
+    <message>
+        <source>rebuilding, %1</source>
+        <translation>ricostruzione, %1</translation>
+    </message>
+    <message>
+        <source>%1 is critical: %2</source>
+        <translation>%1 è critico: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 è %2</translation>
+    </message>
+    <message>
+        <source>%1 is critical: disk %2 has failed</source>
+        <translation>%1 è critico: il disco %2 è guasto</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 è critico</translation>
+    </message>
+    <message>
+        <source>%1 is being transformed: %2</source>
+        <translation>Trasformazione di %1 in corso: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being created: %2</source>
+        <translation>Creazione di %1 in corso: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being securely erased: %2</source>
+        <translation>Cancellazione sicura di %1 in corso: %2</translation>
+    </message>
+    <message>
+        <source>%1 has a failed member on disk %2</source>
+        <translation>%1 ha un membro guasto sul disco %2</translation>
+    </message>
+    <message>
+        <source>%1 has lost its last spare</source>
+        <translation>%1 ha perso l&apos;ultimo disco di riserva</translation>
+    </message>
+    <message>
+        <source>consistency check</source>
+        <translation>verifica coerenza</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>meno di un minuto rimanente</translation>
+    </message>
+    <message>
+        <source>about a minute left</source>
+        <translation>circa un minuto rimanente</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours left</source>
+        <translation>
+            <numerusform>circa %n ora rimanente</numerusform>
+            <numerusform>circa %n ore rimanenti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes left</source>
+        <translation>
+            <numerusform>circa %n minuto rimanente</numerusform>
+            <numerusform>circa %n minuti rimanenti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The RAID driver is not answering</source>
+        <translation>Il driver RAID non risponde</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>Il disco %1 segnala errori S.M.A.R.T.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (and %n more)</source>
+        <translation>
+            <numerusform>%1 (e %n altro)</numerusform>
+            <numerusform>%1 (e altri %n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No arrays are configured</source>
+        <translation>Nessun array configurato</translation>
+    </message>
+    <message>
+        <source>The array is healthy</source>
+        <translation>L&apos;array è integro</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n arrays are healthy</source>
+        <translation>
+            <numerusform>%n array integro</numerusform>
+            <numerusform>Tutti gli %n array sono integri</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_HealthMonitor</name>
+    <message>
+        <source>&amp;Show %1</source>
+        <translation>&amp;Mostra %1</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 è critico</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 è offline</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has finished; the array is healthy again</source>
+        <translation>%1: la ricostruzione è terminata; l&apos;array è di nuovo integro</translation>
+    </message>
+    <message>
+        <source>%1: the transform has finished</source>
+        <translation>%1: la trasformazione è terminata</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has ended; the array is %2</source>
+        <translation>%1: la ricostruzione si è interrotta; l&apos;array è %2</translation>
+    </message>
+    <message>
+        <source>%1: the transform has ended; the array is %2</source>
+        <translation>%1: la trasformazione si è interrotta; l&apos;array è %2</translation>
+    </message>
+    <message>
+        <source>Spare disk %1 has taken the place of a failed member</source>
+        <translation>Il disco di riserva %1 ha preso il posto di un membro guasto</translation>
+    </message>
+    <message>
+        <source>Disk %1</source>
+        <translation>Disco %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has failed</source>
+        <translation>Il disco %1 è guasto</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>Il disco %1 segnala errori S.M.A.R.T.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n arrays or disks changed: %1</source>
+        <translation>
+            <numerusform>%n array o disco modificato: %1</numerusform>
+            <numerusform>%n array o dischi modificati: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -923,38 +1519,516 @@ In modalità AHCI/nativa non è necessaria alcuna operazione. Chiusura dell&apos
     </message>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasforma</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Task Priority</source>
+        <translation>Priorità attività</translation>
+    </message>
+    <message>
+        <source>Initialize Disks</source>
+        <translation>Inizializza dischi</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Cancella metadati</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Proprietà</translation>
+    </message>
+    <message>
+        <source>S.M.A.R.T. Overview</source>
+        <translation>Panoramica S.M.A.R.T.</translation>
+    </message>
+    <message>
+        <source>Controllers</source>
+        <translation>Controller</translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation>Informazioni su </translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle...</source>
+        <translation>Salva pacchetto di supporto...</translation>
+    </message>
+    <message>
+        <source>Save the configuration, logs and S.M.A.R.T. reports in one file for support</source>
+        <translation>Salva la configurazione, i log e i rapporti S.M.A.R.T. in un unico file per il supporto</translation>
+    </message>
+    <message>
+        <source>C&amp;lose to Tray</source>
+        <translation>C&amp;hiudi nell&apos;area di notifica</translation>
+    </message>
+    <message>
+        <source>Closing the window keeps the console watching the arrays from the tray.</source>
+        <translation>Chiudendo la finestra, la console continua a monitorare gli array dall&apos;area di notifica.</translation>
+    </message>
+    <message>
+        <source>Paused: no time left is estimated while the task waits.</source>
+        <translation>Sospesa: il tempo rimanente non viene stimato mentre l&apos;attività è in attesa.</translation>
+    </message>
+    <message>
+        <source>The time left is estimated once the task&apos;s progress has been seen for a minute.</source>
+        <translation>Il tempo rimanente viene stimato dopo che l&apos;avanzamento dell&apos;attività è stato osservato per un minuto.</translation>
+    </message>
+    <message>
+        <source>The disk has failed; the driver reports it as %1.</source>
+        <translation>Il disco è guasto; il driver lo segnala come %1.</translation>
+    </message>
+    <message>
+        <source>The disk reports S.M.A.R.T. errors: replace it soon.</source>
+        <translation>Il disco segnala errori S.M.A.R.T.: sostituirlo al più presto.</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle</source>
+        <translation>Salva pacchetto di supporto</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>Archivi zip (*.zip)</translation>
+    </message>
+    <message>
+        <source>The support bundle was saved to %1.</source>
+        <translation>Il pacchetto di supporto è stato salvato in %1.</translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved to %1: %2</source>
+        <translation>Impossibile salvare il pacchetto di supporto in %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_MetadataDiskList</name>
+    <message>
+        <source>Disk</source>
+        <translation>Disco</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Utilizzi</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Spazio libero</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Numero modello</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numero di serie</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>Impossibile leggere la configurazione; non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed. Close this window and open it again for the disks as they are now.</source>
+        <translation>Il disco %1 non è più presente; non è stato modificato nulla. Chiudere questa finestra e riaprirla per visualizzare i dischi nello stato attuale.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_SmartDiskDialog</name>
+    <message>
+        <source>Disk List:</source>
+        <translation>Elenco dischi:</translation>
+    </message>
+    <message>
+        <source>Query Selected S.M.A.R.T. Data</source>
+        <translation>Interroga i dati S.M.A.R.T. selezionati</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>%1y  %2d  %3hr</source>
+        <translation>%1 a  %2 g  %3 h</translation>
+    </message>
+    <message>
+        <source>%1d  %2hr</source>
+        <translation>%1 g  %2 h</translation>
+    </message>
+    <message>
+        <source>Unable to retreive</source>
+        <translation>Impossibile recuperare</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disco</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Tipo di porta</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Capacità</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Utilizzi</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Numero modello</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numero di serie</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Revisione firmware</translation>
+    </message>
+    <message>
+        <source>Power on Hours</source>
+        <translation>Ore di accensione</translation>
+    </message>
+    <message>
+        <source>Power Cycle</source>
+        <translation>Cicli di accensione</translation>
+    </message>
+    <message>
+        <source>Temperature (Celsius)</source>
+        <translation>Temperatura (Celsius)</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Startup</name>
+    <message>
+        <source>Velmora: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); velmora-cli gives the console&apos;s commands in a terminal.</source>
+        <translation>Velmora: nessuno schermo su cui aprire la finestra (né DISPLAY né WAYLAND_DISPLAY sono impostati); velmora-cli fornisce i comandi della console in un terminale.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_TaskPriorityDialog</name>
+    <message>
+        <source>Confirm</source>
+        <translation>Conferma</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Current priority of the &apos;%1&apos; task: %2</source>
+        <translation>Priorità attuale dell&apos;attività &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>Use the slider to choose a new priority for the &apos;%1&apos; task on array &apos;%2&apos;.</source>
+        <translation>Usare il dispositivo di scorrimento per scegliere una nuova priorità per l&apos;attività &apos;%1&apos; dell&apos;array &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>New priority: %1</source>
+        <translation>Nuova priorità: %1</translation>
     </message>
 </context>
 <context>
     <name>KV_TransformDialog</name>
     <message>
         <source>Confirm Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Conferma trasformazione</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso: è stato incluso un disco di riserva nell&apos;array. Continuare?</translation>
     </message>
     <message>
         <source>Warning: This array transform includes a hot swappable device. After the transform completes a system reboot must be performed to notify the OS of the array&apos;s underlying device changes. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso: questa trasformazione dell&apos;array include un dispositivo hot swap. Al termine della trasformazione è necessario riavviare il sistema per notificare al sistema operativo le modifiche ai dispositivi dell&apos;array. Continuare?</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Conferma creazione</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso: rilevate unità di tipo diverso. Per ottenere le migliori prestazioni si sconsiglia di combinare unità con prestazioni molto diverse. Creare comunque l&apos;array?</translation>
     </message>
     <message>
         <source>Transform command failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando di trasformazione non riuscito</translation>
+    </message>
+    <message>
+        <source>Transform</source>
+        <translation>Trasforma</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Origine</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destinazione</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disco</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Tipo di porta</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Capacità</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Utilizzi</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Spazio libero</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Max spazio libero </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>RG</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Hot swap notificato</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Numero modello</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numero di serie</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Versione firmware</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Opzioni array</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Organizzato come:</translation>
+    </message>
+    <message>
+        <source>Current Capacity:</source>
+        <translation>Capacità attuale:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Capacità:</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Capacità max:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Capacità max</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Seleziona</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tutti</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Tutti gli NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Tutti gli SSD SATA</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Tutti gli HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Non utilizzati</translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation>Invariata</translation>
+    </message>
+    <message>
+        <source>Commit</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>KV_diskSpareDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Finestra di dialogo</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disco</translation>
+    </message>
+    <message>
+        <source>Assign as Dedicated Spare</source>
+        <translation>Assegna come disco di riserva dedicato</translation>
+    </message>
+    <message>
+        <source>Assign as Global Spare</source>
+        <translation>Assegna come disco di riserva globale</translation>
+    </message>
+    <message>
+        <source>Identify Disk using LEDs</source>
+        <translation>Identifica il disco con i LED</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Rimuovi dispositivo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Prepare to Remove</source>
+        <translation>Prepara per la rimozione</translation>
+    </message>
+    <message>
+        <source>Remove as Global Spare</source>
+        <translation>Rimuovi come disco di riserva globale</translation>
+    </message>
+    <message>
+        <source>Remove as Dedicated Spare</source>
+        <translation>Rimuovi come disco di riserva dedicato</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>Impossibile leggere la configurazione; non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed.</source>
+        <translation>Il disco %1 non è più presente; non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>Confirm Spare Assignment</source>
+        <translation>Conferma assegnazione disco di riserva</translation>
+    </message>
+    <message>
+        <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to continue with spare assignment?</source>
+        <translation>Avviso: rilevate unità di tipo diverso. Per ottenere le migliori prestazioni si sconsiglia di combinare unità con prestazioni molto diverse. Continuare con l&apos;assegnazione del disco di riserva?</translation>
+    </message>
+    <message>
+        <source>Identify Disk</source>
+        <translation>Identifica disco</translation>
+    </message>
+    <message>
+        <source>The LEDs representing the selected Disk are now lit. Click &apos;OK&apos; to stop identifying.</source>
+        <translation>I LED del disco selezionato sono accesi. Fare clic su &apos;OK&apos; per terminare l&apos;identificazione.</translation>
+    </message>
+    <message>
+        <source>Remove Device Status</source>
+        <translation>Stato rimozione dispositivo</translation>
+    </message>
+</context>
+<context>
+    <name>KV_initDisksDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Finestra di dialogo</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Elenco dischi:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Ctrl Canale</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>In uso</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Spazio libero</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Numero modello</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Seleziona</translation>
+    </message>
+    <message>
+        <source>Un-Initiliazed</source>
+        <translation>Non inizializzati</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tutti</translation>
+    </message>
+    <message>
+        <source>Initialize Selected</source>
+        <translation>Inizializza selezionati</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -991,175 +2065,238 @@ In modalità AHCI/nativa non è necessaria alcuna operazione. Chiusura dell&apos
     <name>createDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni array</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo:</translation>
     </message>
     <message>
         <source>Array Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome array:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Organizzato come:</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacità:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacità max:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacità max</translation>
     </message>
     <message>
         <source>Cache Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni cache:</translation>
     </message>
     <message>
         <source>Cache Tag Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione tag cache:</translation>
     </message>
     <message>
         <source>Trim:</source>
-        <translation type="unfinished"></translation>
+        <translation>Trim:</translation>
     </message>
     <message>
         <source>Background Array Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Analisi dell&apos;array in background</translation>
     </message>
     <message>
         <source>Skip Initialize  (Not Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>Salta inizializzazione  (sconsigliato)</translation>
     </message>
     <message>
         <source>Leave Existing Data Intact</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantieni i dati esistenti</translation>
     </message>
     <message>
         <source>Zero Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Creazione con azzeramento</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti gli NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti gli SSD SATA</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti gli HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Non utilizzati</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Read + Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Cache di lettura + write-back</translation>
     </message>
     <message>
         <source>Read Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Cache di lettura</translation>
     </message>
     <message>
         <source>Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Cache write-back</translation>
     </message>
     <message>
         <source>No Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna cache</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Predefinita</translation>
     </message>
     <message>
         <source>64 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>64 KB</translation>
     </message>
     <message>
         <source>128 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>128 KB</translation>
     </message>
     <message>
         <source>256 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>256 KB</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo di porta</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacità</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilizzi</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Spazio libero</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Max spazio libero </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>RG</translation>
     </message>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>Trim</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Hot swap notificato</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero modello</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di serie</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione firmware</translation>
+    </message>
+</context>
+<context>
+    <name>kv_ControllerProperties</name>
+    <message>
+        <source>Controller List:</source>
+        <translation>Elenco controller:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>N/D</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numero</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disco</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modello</translation>
+    </message>
+    <message>
+        <source>Port Count</source>
+        <translation>Numero di porte</translation>
+    </message>
+    <message>
+        <source>PCI Vendor ID</source>
+        <translation>ID fornitore PCI</translation>
+    </message>
+    <message>
+        <source>PCI Device ID</source>
+        <translation>ID dispositivo PCI</translation>
+    </message>
+    <message>
+        <source>PCI SubVendor ID</source>
+        <translation>ID sottofornitore PCI</translation>
+    </message>
+    <message>
+        <source>PCI SubDevice ID</source>
+        <translation>ID sottodispositivo PCI</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Bus</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Slot</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Funzione</translation>
     </message>
 </context>
 <context>
@@ -1181,115 +2318,115 @@ In modalità AHCI/nativa non è necessaria alcuna operazione. Chiusura dell&apos
     <name>transformDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni array</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Organizzato come:</translation>
     </message>
     <message>
         <source>Current Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacità attuale:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacità:</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacità max:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacità max</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti gli NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti gli SSD SATA</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti gli HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Non utilizzati</translation>
     </message>
     <message>
         <source>Same</source>
-        <translation type="unfinished"></translation>
+        <translation>Invariata</translation>
     </message>
     <message>
         <source>Commit</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo di porta</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacità</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilizzi</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Spazio libero</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Max spazio libero </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>RG</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Hot swap notificato</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero modello</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di serie</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione firmware</translation>
     </message>
 </context>
 </TS>

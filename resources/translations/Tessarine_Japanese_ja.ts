@@ -2,81 +2,672 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>KV_AboutDialog</name>
+    <message>
+        <source>Application Version:</source>
+        <translation>アプリケーションのバージョン:</translation>
+    </message>
+    <message>
+        <source>kvraid.sys:</source>
+        <translation>kvraid.sys:</translation>
+    </message>
+    <message>
+        <source>kvcfg.sys:</source>
+        <translation>kvcfg.sys:</translation>
+    </message>
+    <message>
+        <source>kvbottom.sys:</source>
+        <translation>kvbottom.sys:</translation>
+    </message>
+</context>
+<context>
     <name>KV_ArrayForm</name>
     <message>
         <source>Volume  (JBOD)</source>
-        <translation type="unfinished"></translation>
+        <translation>ボリューム  (JBOD)</translation>
     </message>
     <message>
         <source>RAID 0  (Stripe)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 0  (ストライプ)</translation>
     </message>
     <message>
         <source>RAID 1  (Mirror)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 1  (ミラー)</translation>
     </message>
     <message>
         <source>RAID 10 (Stripe of Mirrors)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 10 (ミラーのストライプ)</translation>
     </message>
     <message>
         <source>RAID 5   (Stripe with Parity)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 5   (パリティ付きストライプ)</translation>
     </message>
     <message>
         <source>RAID 6   (Stripe with 2 Parities)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 6   (2 重パリティ付きストライプ)</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>はい</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>いいえ</translation>
     </message>
     <message>
         <source>Disk </source>
-        <translation type="unfinished"></translation>
+        <translation>ドライブ </translation>
     </message>
     <message>
         <source>Invalid Configuration: </source>
-        <translation type="unfinished"></translation>
+        <translation>無効な構成: </translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>詳細</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>簡易</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ArrayNameDialog</name>
+    <message>
+        <source>Enter an array name of up to 30 characters.</source>
+        <translation>30 文字以内でアレイ名を入力してください。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source> Array Name</source>
+        <translation> アレイ名</translation>
+    </message>
+    <message>
+        <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
+        <translation>無効な名前: アレイ名には、既存のアレイと同じ名前や次の文字は使用できません: ()^,.=|&quot;-[]</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ClearMetadataDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>ドライブ一覧:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>コントローラー チャネル</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>使用中</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>空き領域</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>モデル番号</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>選択</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>すべて</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>メタデータの消去</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
     <name>KV_CreateDialog</name>
     <message>
         <source>No disks with free space were detected, to create a RAID array please first free up space on an existing disk or add an additional disk to the system.</source>
-        <translation type="unfinished"></translation>
+        <translation>空き領域のあるドライブが検出されませんでした。RAID アレイを作成するには、既存のドライブの領域を解放するか、システムにドライブを追加してください。</translation>
     </message>
     <message>
         <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
-        <translation type="unfinished"></translation>
+        <translation>無効な名前: アレイ名には、既存のアレイと同じ名前や次の文字は使用できません: ()^,.=|&quot;-[]</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>作成の確認</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>警告: アレイにスペアが含まれています。続行しますか?</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>警告: 種類の異なるドライブが混在しています。最適なパフォーマンスを得るため、性能が大きく異なるドライブの混在はお勧めしません。このまま作成しますか?</translation>
     </message>
     <message>
         <source>Create failed</source>
-        <translation type="unfinished"></translation>
+        <translation>作成に失敗しました</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>作成</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>プレビュー</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>ドライブ</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>ポートの種類</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>容量</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>使用数</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>空き領域</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>最大空き領域 </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>GS</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>Trim</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>通知型ホット スワップ</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>モデル番号</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>シリアル番号</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>ファームウェア バージョン</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>アレイ オプション</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>種類:</translation>
+    </message>
+    <message>
+        <source>Array Name:</source>
+        <translation>アレイ名:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>構成:</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>容量:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>最大容量:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>最大容量</translation>
+    </message>
+    <message>
+        <source>Cache Options:</source>
+        <translation>キャッシュ オプション:</translation>
+    </message>
+    <message>
+        <source>Cache Tag Size:</source>
+        <translation>キャッシュ タグ サイズ:</translation>
+    </message>
+    <message>
+        <source>Trim:</source>
+        <translation>Trim:</translation>
+    </message>
+    <message>
+        <source>Background Array Scan</source>
+        <translation>バックグラウンド アレイ スキャン</translation>
+    </message>
+    <message>
+        <source>Skip Initialize  (Not Recommended)</source>
+        <translation>初期化をスキップ  (非推奨)</translation>
+    </message>
+    <message>
+        <source>Leave Existing Data Intact</source>
+        <translation>既存のデータを保持</translation>
+    </message>
+    <message>
+        <source>Zero Create</source>
+        <translation>ゼロ作成</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>選択</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>すべて</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>すべての NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>すべての SATA SSD</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>すべての HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>未使用</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DeleteForm</name>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>すべて選択</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>デバイス</translation>
+    </message>
+    <message>
+        <source>OS Name</source>
+        <translation>OS 名</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>システム</translation>
+    </message>
+    <message>
+        <source>Partition</source>
+        <translation>パーティション</translation>
+    </message>
+    <message>
+        <source>Array Name</source>
+        <translation>アレイ名</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>Total Capacity</source>
+        <translation>総容量</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation>キャッシュ</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected Array(s): </source>
+        <translation>選択したアレイを削除してもよろしいですか: </translation>
+    </message>
+    <message>
+        <source>Confirm Action</source>
+        <translation>操作の確認</translation>
+    </message>
+    <message>
+        <source>Deleting arrays...</source>
+        <translation>アレイを削除しています...</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>中止</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DiskProperites</name>
+    <message>
+        <source>Select All</source>
+        <translation>すべて選択</translation>
+    </message>
+    <message>
+        <source>Disk Properties</source>
+        <translation>ドライブのプロパティ</translation>
+    </message>
+    <message>
+        <source>Disk Write Back Caching:</source>
+        <translation>ドライブのライトバック キャッシュ:</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>有効にする</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>無効にする</translation>
+    </message>
+    <message>
+        <source>Disk Read Ahead:</source>
+        <translation>ドライブの先読み:</translation>
+    </message>
+    <message>
+        <source>SMART Polling:</source>
+        <translation>SMART ポーリング:</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>有効</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>無効</translation>
+    </message>
+    <message>
+        <source>Note: Turning Disk Write Back Caching on may increase the likelihood of data corruption if the system power were to fail.</source>
+        <translation>注: ドライブのライトバック キャッシュを有効にすると、電源障害が発生した場合にデータが破損する可能性が高くなります。</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>ドライブ</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>Write Back Cache</source>
+        <translation>ライトバック キャッシュ</translation>
+    </message>
+    <message>
+        <source>Read Ahead</source>
+        <translation>先読み</translation>
+    </message>
+    <message>
+        <source>SMART Poll</source>
+        <translation>SMART ポーリング</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>使用数</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>ポートの種類</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>モデル番号</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>シリアル番号</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>ファームウェア リビジョン</translation>
+    </message>
+    <message>
+        <source> is a NVMe device and cannot change disk cache settings.</source>
+        <translation> は NVMe デバイスのため、ディスク キャッシュ設定を変更できません。</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Health</name>
+    <message>
+        <source>Array %1</source>
+        <translation>アレイ %1</translation>
+    </message>
+    <message>
+        <source>Array %1 %2</source>
+        <translation>アレイ %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1, paused</source>
+        <translation>%1、一時停止中</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 はオフラインです</translation>
+    </message>
+    <message>
+        <source>%1 is rebuilding while disk %2 reports S.M.A.R.T. errors: one more failure would lose it</source>
+        <translation>%1 のリビルド中に、ドライブ %2 が S.M.A.R.T. エラーを報告しています。あと 1 台障害が発生するとアレイが失われます</translation>
+    </message>
+    <message>
+        <source>rebuilding onto disk %1, %2</source>
+        <translation>ドライブ %1 へリビルド中、%2</translation>
+    </message>
+    <message>
+        <source>rebuilding, %1</source>
+        <translation>リビルド中、%1</translation>
+    </message>
+    <message>
+        <source>%1 is critical: %2</source>
+        <translation>%1 はクリティカルです: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 は %2 です</translation>
+    </message>
+    <message>
+        <source>%1 is critical: disk %2 has failed</source>
+        <translation>%1 はクリティカルです: ドライブ %2 に障害が発生しました</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 はクリティカルです</translation>
+    </message>
+    <message>
+        <source>%1 is being transformed: %2</source>
+        <translation>%1 を変換しています: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being created: %2</source>
+        <translation>%1 を作成しています: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being securely erased: %2</source>
+        <translation>%1 をセキュア消去しています: %2</translation>
+    </message>
+    <message>
+        <source>%1 has a failed member on disk %2</source>
+        <translation>%1 のドライブ %2 上のメンバーに障害が発生しています</translation>
+    </message>
+    <message>
+        <source>%1 has lost its last spare</source>
+        <translation>%1 の最後のスペアが失われました</translation>
+    </message>
+    <message>
+        <source>consistency check</source>
+        <translation>整合性チェック</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2、%3</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>残り 1 分未満</translation>
+    </message>
+    <message>
+        <source>about a minute left</source>
+        <translation>残り約 1 分</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours left</source>
+        <translation>
+            <numerusform>残り約 %n 時間</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes left</source>
+        <translation>
+            <numerusform>残り約 %n 分</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The RAID driver is not answering</source>
+        <translation>RAID ドライバーが応答しません</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>ドライブ %1 が S.M.A.R.T. エラーを報告しています</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (and %n more)</source>
+        <translation>
+            <numerusform>%1 (他 %n 件)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No arrays are configured</source>
+        <translation>アレイが構成されていません</translation>
+    </message>
+    <message>
+        <source>The array is healthy</source>
+        <translation>アレイは正常です</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n arrays are healthy</source>
+        <translation>
+            <numerusform>%n 個のアレイはすべて正常です</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_HealthMonitor</name>
+    <message>
+        <source>&amp;Show %1</source>
+        <translation>%1 を表示(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>終了(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 はクリティカルです</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 はオフラインです</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has finished; the array is healthy again</source>
+        <translation>%1: リビルドが完了しました。アレイは正常に戻りました</translation>
+    </message>
+    <message>
+        <source>%1: the transform has finished</source>
+        <translation>%1: 変換が完了しました</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has ended; the array is %2</source>
+        <translation>%1: リビルドが終了しました。アレイは %2 です</translation>
+    </message>
+    <message>
+        <source>%1: the transform has ended; the array is %2</source>
+        <translation>%1: 変換が終了しました。アレイは %2 です</translation>
+    </message>
+    <message>
+        <source>Spare disk %1 has taken the place of a failed member</source>
+        <translation>スペア ドライブ %1 が障害の発生したメンバーと置き換わりました</translation>
+    </message>
+    <message>
+        <source>Disk %1</source>
+        <translation>ドライブ %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has failed</source>
+        <translation>ドライブ %1 に障害が発生しました</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>ドライブ %1 が S.M.A.R.T. エラーを報告しています</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n arrays or disks changed: %1</source>
+        <translation>
+            <numerusform>%n 個のアレイまたはドライブが変化しました: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -923,38 +1514,516 @@ AHCI/ネイティブ モードで使用している場合、操作は不要で�
     </message>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>変換</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>作成</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Task Priority</source>
+        <translation>タスクの優先度</translation>
+    </message>
+    <message>
+        <source>Initialize Disks</source>
+        <translation>ドライブの初期化</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>メタデータの消去</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>プロパティ</translation>
+    </message>
+    <message>
+        <source>S.M.A.R.T. Overview</source>
+        <translation>S.M.A.R.T. 概要</translation>
+    </message>
+    <message>
+        <source>Controllers</source>
+        <translation>コントローラー</translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation>バージョン情報 - </translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>オプション</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle...</source>
+        <translation>サポート バンドルの保存...</translation>
+    </message>
+    <message>
+        <source>Save the configuration, logs and S.M.A.R.T. reports in one file for support</source>
+        <translation>構成、ログ、S.M.A.R.T. レポートをサポート用に 1 つのファイルに保存します</translation>
+    </message>
+    <message>
+        <source>C&amp;lose to Tray</source>
+        <translation>トレイに閉じる(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Closing the window keeps the console watching the arrays from the tray.</source>
+        <translation>ウィンドウを閉じても、コンソールはトレイからアレイの監視を続けます。</translation>
+    </message>
+    <message>
+        <source>Paused: no time left is estimated while the task waits.</source>
+        <translation>一時停止中: タスクが待機している間は残り時間を推定しません。</translation>
+    </message>
+    <message>
+        <source>The time left is estimated once the task&apos;s progress has been seen for a minute.</source>
+        <translation>残り時間は、タスクの進行状況を 1 分間確認した後に推定されます。</translation>
+    </message>
+    <message>
+        <source>The disk has failed; the driver reports it as %1.</source>
+        <translation>ドライブに障害が発生しました。ドライバーは %1 として報告しています。</translation>
+    </message>
+    <message>
+        <source>The disk reports S.M.A.R.T. errors: replace it soon.</source>
+        <translation>ドライブが S.M.A.R.T. エラーを報告しています。早めに交換してください。</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle</source>
+        <translation>サポート バンドルの保存</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>ZIP アーカイブ (*.zip)</translation>
+    </message>
+    <message>
+        <source>The support bundle was saved to %1.</source>
+        <translation>サポート バンドルを %1 に保存しました。</translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved to %1: %2</source>
+        <translation>サポート バンドルを %1 に保存できませんでした: %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_MetadataDiskList</name>
+    <message>
+        <source>Disk</source>
+        <translation>ドライブ</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>使用数</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>空き領域</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>モデル番号</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>シリアル番号</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新規</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>構成を読み取れませんでした。何も変更されていません。</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed. Close this window and open it again for the disks as they are now.</source>
+        <translation>ドライブ %1 は存在しなくなりました。何も変更されていません。このウィンドウを閉じてから開き直し、現在のドライブの状態を表示してください。</translation>
+    </message>
+</context>
+<context>
+    <name>KV_SmartDiskDialog</name>
+    <message>
+        <source>Disk List:</source>
+        <translation>ドライブ一覧:</translation>
+    </message>
+    <message>
+        <source>Query Selected S.M.A.R.T. Data</source>
+        <translation>選択した S.M.A.R.T. データの照会</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>%1y  %2d  %3hr</source>
+        <translation>%1年  %2日  %3時間</translation>
+    </message>
+    <message>
+        <source>%1d  %2hr</source>
+        <translation>%1日  %2時間</translation>
+    </message>
+    <message>
+        <source>Unable to retreive</source>
+        <translation>取得できません</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>ドライブ</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>ポートの種類</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>容量</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>使用数</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>モデル番号</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>シリアル番号</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>ファームウェア リビジョン</translation>
+    </message>
+    <message>
+        <source>Power on Hours</source>
+        <translation>通電時間</translation>
+    </message>
+    <message>
+        <source>Power Cycle</source>
+        <translation>電源投入回数</translation>
+    </message>
+    <message>
+        <source>Temperature (Celsius)</source>
+        <translation>温度 (摂氏)</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Startup</name>
+    <message>
+        <source>Velmora: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); velmora-cli gives the console&apos;s commands in a terminal.</source>
+        <translation>Velmora: ウィンドウを開くディスプレイがありません (DISPLAY も WAYLAND_DISPLAY も設定されていません)。velmora-cli を使うと、ターミナルでコンソールのコマンドを実行できます。</translation>
+    </message>
+</context>
+<context>
+    <name>KV_TaskPriorityDialog</name>
+    <message>
+        <source>Confirm</source>
+        <translation>確認</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Current priority of the &apos;%1&apos; task: %2</source>
+        <translation>&apos;%1&apos; タスクの現在の優先度: %2</translation>
+    </message>
+    <message>
+        <source>Use the slider to choose a new priority for the &apos;%1&apos; task on array &apos;%2&apos;.</source>
+        <translation>スライダーで、アレイ &apos;%2&apos; の &apos;%1&apos; タスクの新しい優先度を選択してください。</translation>
+    </message>
+    <message>
+        <source>New priority: %1</source>
+        <translation>新しい優先度: %1</translation>
     </message>
 </context>
 <context>
     <name>KV_TransformDialog</name>
     <message>
         <source>Confirm Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>変換の確認</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>警告: アレイにスペアが含まれています。続行しますか?</translation>
     </message>
     <message>
         <source>Warning: This array transform includes a hot swappable device. After the transform completes a system reboot must be performed to notify the OS of the array&apos;s underlying device changes. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>警告: このアレイ変換にはホット スワップ可能なデバイスが含まれています。変換の完了後、アレイを構成するデバイスの変更を OS に通知するため、システムを再起動する必要があります。続行しますか?</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>作成の確認</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>警告: 種類の異なるドライブが混在しています。最適なパフォーマンスを得るため、性能が大きく異なるドライブの混在はお勧めしません。このまま作成しますか?</translation>
     </message>
     <message>
         <source>Transform command failed</source>
-        <translation type="unfinished"></translation>
+        <translation>変換コマンドに失敗しました</translation>
+    </message>
+    <message>
+        <source>Transform</source>
+        <translation>変換</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>変換元</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>変換先</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>ドライブ</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>ポートの種類</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>容量</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>使用数</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>空き領域</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>最大空き領域 </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>GS</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>通知型ホット スワップ</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>モデル番号</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>シリアル番号</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>ファームウェア バージョン</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>アレイ オプション</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>種類:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>構成:</translation>
+    </message>
+    <message>
+        <source>Current Capacity:</source>
+        <translation>現在の容量:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>容量:</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>最大容量:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>最大容量</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>選択</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>すべて</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>すべての NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>すべての SATA SSD</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>すべての HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>未使用</translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation>変更なし</translation>
+    </message>
+    <message>
+        <source>Commit</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>KV_diskSpareDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>ドライブ</translation>
+    </message>
+    <message>
+        <source>Assign as Dedicated Spare</source>
+        <translation>専用スペアとして割り当て</translation>
+    </message>
+    <message>
+        <source>Assign as Global Spare</source>
+        <translation>グローバルスペアとして割り当て</translation>
+    </message>
+    <message>
+        <source>Identify Disk using LEDs</source>
+        <translation>LED でドライブを識別</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>デバイスの取り外し</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Prepare to Remove</source>
+        <translation>取り外しの準備</translation>
+    </message>
+    <message>
+        <source>Remove as Global Spare</source>
+        <translation>グローバルスペアから削除</translation>
+    </message>
+    <message>
+        <source>Remove as Dedicated Spare</source>
+        <translation>専用スペアから削除</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>オプション</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>構成を読み取れませんでした。何も変更されていません。</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed.</source>
+        <translation>ドライブ %1 は存在しなくなりました。何も変更されていません。</translation>
+    </message>
+    <message>
+        <source>Confirm Spare Assignment</source>
+        <translation>スペア割り当ての確認</translation>
+    </message>
+    <message>
+        <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to continue with spare assignment?</source>
+        <translation>警告: 種類の異なるドライブが混在しています。最適なパフォーマンスを得るため、性能が大きく異なるドライブの混在はお勧めしません。スペアの割り当てを続行しますか?</translation>
+    </message>
+    <message>
+        <source>Identify Disk</source>
+        <translation>ドライブの識別</translation>
+    </message>
+    <message>
+        <source>The LEDs representing the selected Disk are now lit. Click &apos;OK&apos; to stop identifying.</source>
+        <translation>選択したドライブの LED が点灯しています。識別を終了するには &apos;OK&apos; をクリックしてください。</translation>
+    </message>
+    <message>
+        <source>Remove Device Status</source>
+        <translation>デバイス取り外しの状態</translation>
+    </message>
+</context>
+<context>
+    <name>KV_initDisksDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>ドライブ一覧:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>コントローラー チャネル</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>使用中</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>空き領域</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>モデル番号</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>選択</translation>
+    </message>
+    <message>
+        <source>Un-Initiliazed</source>
+        <translation>未初期化</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>すべて</translation>
+    </message>
+    <message>
+        <source>Initialize Selected</source>
+        <translation>選択項目を初期化</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -991,175 +2060,238 @@ AHCI/ネイティブ モードで使用している場合、操作は不要で�
     <name>createDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>アレイ オプション</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>種類:</translation>
     </message>
     <message>
         <source>Array Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>アレイ名:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>構成:</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>容量:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>最大容量:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>最大容量</translation>
     </message>
     <message>
         <source>Cache Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>キャッシュ オプション:</translation>
     </message>
     <message>
         <source>Cache Tag Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>キャッシュ タグ サイズ:</translation>
     </message>
     <message>
         <source>Trim:</source>
-        <translation type="unfinished"></translation>
+        <translation>Trim:</translation>
     </message>
     <message>
         <source>Background Array Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>バックグラウンド アレイ スキャン</translation>
     </message>
     <message>
         <source>Skip Initialize  (Not Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>初期化をスキップ  (非推奨)</translation>
     </message>
     <message>
         <source>Leave Existing Data Intact</source>
-        <translation type="unfinished"></translation>
+        <translation>既存のデータを保持</translation>
     </message>
     <message>
         <source>Zero Create</source>
-        <translation type="unfinished"></translation>
+        <translation>ゼロ作成</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>選択</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>すべて</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての SATA SSD</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>未使用</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>作成</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Read + Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>読み取り + ライトバック キャッシュ</translation>
     </message>
     <message>
         <source>Read Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>読み取りキャッシュ</translation>
     </message>
     <message>
         <source>Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>ライトバック キャッシュ</translation>
     </message>
     <message>
         <source>No Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>キャッシュなし</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>既定</translation>
     </message>
     <message>
         <source>64 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>64 KB</translation>
     </message>
     <message>
         <source>128 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>128 KB</translation>
     </message>
     <message>
         <source>256 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>256 KB</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>ドライブ</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>ポートの種類</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>容量</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>使用数</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>空き領域</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>最大空き領域 </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>GS</translation>
     </message>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>Trim</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>通知型ホット スワップ</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>モデル番号</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>シリアル番号</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェア バージョン</translation>
+    </message>
+</context>
+<context>
+    <name>kv_ControllerProperties</name>
+    <message>
+        <source>Controller List:</source>
+        <translation>コントローラー一覧:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>該当なし</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>番号</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>ドライブ</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>モデル</translation>
+    </message>
+    <message>
+        <source>Port Count</source>
+        <translation>ポート数</translation>
+    </message>
+    <message>
+        <source>PCI Vendor ID</source>
+        <translation>PCI ベンダー ID</translation>
+    </message>
+    <message>
+        <source>PCI Device ID</source>
+        <translation>PCI デバイス ID</translation>
+    </message>
+    <message>
+        <source>PCI SubVendor ID</source>
+        <translation>PCI サブベンダー ID</translation>
+    </message>
+    <message>
+        <source>PCI SubDevice ID</source>
+        <translation>PCI サブデバイス ID</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>バス</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>スロット</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>ファンクション</translation>
     </message>
 </context>
 <context>
@@ -1181,115 +2313,115 @@ AHCI/ネイティブ モードで使用している場合、操作は不要で�
     <name>transformDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>アレイ オプション</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>種類:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>構成:</translation>
     </message>
     <message>
         <source>Current Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>現在の容量:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>容量:</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>最大容量:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>最大容量</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>選択</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>すべて</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての SATA SSD</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>未使用</translation>
     </message>
     <message>
         <source>Same</source>
-        <translation type="unfinished"></translation>
+        <translation>変更なし</translation>
     </message>
     <message>
         <source>Commit</source>
-        <translation type="unfinished"></translation>
+        <translation>確定</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>ドライブ</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>ポートの種類</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>容量</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>使用数</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>空き領域</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>最大空き領域 </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>GS</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>通知型ホット スワップ</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>モデル番号</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>シリアル番号</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェア バージョン</translation>
     </message>
 </context>
 </TS>

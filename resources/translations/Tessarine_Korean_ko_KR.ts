@@ -2,81 +2,672 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko_KR">
 <context>
+    <name>KV_AboutDialog</name>
+    <message>
+        <source>Application Version:</source>
+        <translation>애플리케이션 버전:</translation>
+    </message>
+    <message>
+        <source>kvraid.sys:</source>
+        <translation>kvraid.sys:</translation>
+    </message>
+    <message>
+        <source>kvcfg.sys:</source>
+        <translation>kvcfg.sys:</translation>
+    </message>
+    <message>
+        <source>kvbottom.sys:</source>
+        <translation>kvbottom.sys:</translation>
+    </message>
+</context>
+<context>
     <name>KV_ArrayForm</name>
     <message>
         <source>Volume  (JBOD)</source>
-        <translation type="unfinished"></translation>
+        <translation>볼륨  (JBOD)</translation>
     </message>
     <message>
         <source>RAID 0  (Stripe)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 0  (스트라이프)</translation>
     </message>
     <message>
         <source>RAID 1  (Mirror)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 1  (미러)</translation>
     </message>
     <message>
         <source>RAID 10 (Stripe of Mirrors)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 10 (미러의 스트라이프)</translation>
     </message>
     <message>
         <source>RAID 5   (Stripe with Parity)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 5   (패리티 스트라이프)</translation>
     </message>
     <message>
         <source>RAID 6   (Stripe with 2 Parities)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 6   (이중 패리티 스트라이프)</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>예</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>아니요</translation>
     </message>
     <message>
         <source>Disk </source>
-        <translation type="unfinished"></translation>
+        <translation>디스크 </translation>
     </message>
     <message>
         <source>Invalid Configuration: </source>
-        <translation type="unfinished"></translation>
+        <translation>잘못된 구성: </translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>고급</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>단순</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ArrayNameDialog</name>
+    <message>
+        <source>Enter an array name of up to 30 characters.</source>
+        <translation>최대 30자의 어레이 이름을 입력하십시오.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source> Array Name</source>
+        <translation> 어레이 이름</translation>
+    </message>
+    <message>
+        <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
+        <translation>잘못된 이름: 어레이 이름은 기존 어레이 이름과 같거나 다음 문자를 포함할 수 없습니다: ()^,.=|&quot;-[]</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ClearMetadataDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>대화 상자</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>디스크 목록:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>컨트롤러 채널</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>상태</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>사용 중</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>사용 가능한 공간</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>모델 번호</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>선택</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>모두</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>메타데이터 지우기</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
     </message>
 </context>
 <context>
     <name>KV_CreateDialog</name>
     <message>
         <source>No disks with free space were detected, to create a RAID array please first free up space on an existing disk or add an additional disk to the system.</source>
-        <translation type="unfinished"></translation>
+        <translation>여유 공간이 있는 디스크가 검색되지 않았습니다. RAID 어레이를 생성하려면 먼저 기존 디스크의 공간을 확보하거나 시스템에 디스크를 추가하십시오.</translation>
     </message>
     <message>
         <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
-        <translation type="unfinished"></translation>
+        <translation>잘못된 이름: 어레이 이름은 기존 어레이 이름과 같거나 다음 문자를 포함할 수 없습니다: ()^,.=|&quot;-[]</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>생성 확인</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>경고: 어레이에 스페어를 포함했습니다. 계속하시겠습니까?</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>경고: 드라이브 혼용이 감지되었습니다! 최상의 성능을 위해 성능 차이가 큰 드라이브를 혼용하지 않는 것이 좋습니다. 그래도 생성하시겠습니까?</translation>
     </message>
     <message>
         <source>Create failed</source>
-        <translation type="unfinished"></translation>
+        <translation>생성 실패</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>생성</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>미리 보기</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>디스크</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>포트 유형</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>용량</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>용도</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>사용 가능한 공간</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>최대 여유 공간 </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>전역</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>TRIM</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>알림 핫 스왑</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>모델 번호</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>일련 번호</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>펌웨어 버전</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>어레이 옵션</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>유형:</translation>
+    </message>
+    <message>
+        <source>Array Name:</source>
+        <translation>어레이 이름:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>구성 방식:</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>용량:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>최대 용량:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>최대 용량</translation>
+    </message>
+    <message>
+        <source>Cache Options:</source>
+        <translation>캐시 옵션:</translation>
+    </message>
+    <message>
+        <source>Cache Tag Size:</source>
+        <translation>캐시 태그 크기:</translation>
+    </message>
+    <message>
+        <source>Trim:</source>
+        <translation>TRIM:</translation>
+    </message>
+    <message>
+        <source>Background Array Scan</source>
+        <translation>백그라운드 어레이 검사</translation>
+    </message>
+    <message>
+        <source>Skip Initialize  (Not Recommended)</source>
+        <translation>초기화 건너뛰기  (권장하지 않음)</translation>
+    </message>
+    <message>
+        <source>Leave Existing Data Intact</source>
+        <translation>기존 데이터 유지</translation>
+    </message>
+    <message>
+        <source>Zero Create</source>
+        <translation>제로 생성</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>선택</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>모두</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>모든 NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>모든 SATA SSD</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>모든 HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>사용되지 않음</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DeleteForm</name>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>모두 선택</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>장치</translation>
+    </message>
+    <message>
+        <source>OS Name</source>
+        <translation>OS 이름</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>시스템</translation>
+    </message>
+    <message>
+        <source>Partition</source>
+        <translation>파티션</translation>
+    </message>
+    <message>
+        <source>Array Name</source>
+        <translation>어레이 이름</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>유형</translation>
+    </message>
+    <message>
+        <source>Total Capacity</source>
+        <translation>총 용량</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>상태</translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation>캐시</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>예</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>아니요</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected Array(s): </source>
+        <translation>선택한 어레이를 삭제하시겠습니까: </translation>
+    </message>
+    <message>
+        <source>Confirm Action</source>
+        <translation>작업 확인</translation>
+    </message>
+    <message>
+        <source>Deleting arrays...</source>
+        <translation>어레이를 삭제하는 중...</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>중단</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DiskProperites</name>
+    <message>
+        <source>Select All</source>
+        <translation>모두 선택</translation>
+    </message>
+    <message>
+        <source>Disk Properties</source>
+        <translation>디스크 속성</translation>
+    </message>
+    <message>
+        <source>Disk Write Back Caching:</source>
+        <translation>디스크 쓰기 저장 캐싱:</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>사용</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>사용 안 함</translation>
+    </message>
+    <message>
+        <source>Disk Read Ahead:</source>
+        <translation>디스크 미리 읽기:</translation>
+    </message>
+    <message>
+        <source>SMART Polling:</source>
+        <translation>SMART 폴링:</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>종료</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>사용</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>사용 안 함</translation>
+    </message>
+    <message>
+        <source>Note: Turning Disk Write Back Caching on may increase the likelihood of data corruption if the system power were to fail.</source>
+        <translation>참고: 디스크 쓰기 저장 캐싱을 켜면 시스템 전원이 끊길 경우 데이터 손상 가능성이 높아질 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>디스크</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>상태</translation>
+    </message>
+    <message>
+        <source>Write Back Cache</source>
+        <translation>쓰기 저장 캐시</translation>
+    </message>
+    <message>
+        <source>Read Ahead</source>
+        <translation>미리 읽기</translation>
+    </message>
+    <message>
+        <source>SMART Poll</source>
+        <translation>SMART 폴링</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>용도</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>포트 유형</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>모델 번호</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>일련 번호</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>펌웨어 리비전</translation>
+    </message>
+    <message>
+        <source> is a NVMe device and cannot change disk cache settings.</source>
+        <translation> 은(는) NVMe 장치이므로 디스크 캐시 설정을 변경할 수 없습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Health</name>
+    <message>
+        <source>Array %1</source>
+        <translation>어레이 %1</translation>
+    </message>
+    <message>
+        <source>Array %1 %2</source>
+        <translation>어레이 %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1, paused</source>
+        <translation>%1, 일시 중지됨</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1이(가) 오프라인 상태입니다</translation>
+    </message>
+    <message>
+        <source>%1 is rebuilding while disk %2 reports S.M.A.R.T. errors: one more failure would lose it</source>
+        <translation>%1이(가) 재구축 중인데 디스크 %2에서 S.M.A.R.T. 오류가 보고되고 있습니다. 디스크가 하나 더 실패하면 어레이가 손실됩니다</translation>
+    </message>
+    <message>
+        <source>rebuilding onto disk %1, %2</source>
+        <translation>디스크 %1(으)로 재구축 중, %2</translation>
+    </message>
+    <message>
+        <source>rebuilding, %1</source>
+        <translation>재구축 중, %1</translation>
+    </message>
+    <message>
+        <source>%1 is critical: %2</source>
+        <translation>%1이(가) 위험 상태입니다: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 상태: %2</translation>
+    </message>
+    <message>
+        <source>%1 is critical: disk %2 has failed</source>
+        <translation>%1이(가) 위험 상태입니다: 디스크 %2이(가) 실패했습니다</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1이(가) 위험 상태입니다</translation>
+    </message>
+    <message>
+        <source>%1 is being transformed: %2</source>
+        <translation>%1 변환 중: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being created: %2</source>
+        <translation>%1 생성 중: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being securely erased: %2</source>
+        <translation>%1 보안 삭제 중: %2</translation>
+    </message>
+    <message>
+        <source>%1 has a failed member on disk %2</source>
+        <translation>%1: 디스크 %2의 멤버가 실패했습니다</translation>
+    </message>
+    <message>
+        <source>%1 has lost its last spare</source>
+        <translation>%1의 마지막 스페어가 소진되었습니다</translation>
+    </message>
+    <message>
+        <source>consistency check</source>
+        <translation>일관성 검사</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>1분 미만 남음</translation>
+    </message>
+    <message>
+        <source>about a minute left</source>
+        <translation>약 1분 남음</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours left</source>
+        <translation>
+            <numerusform>약 %n시간 남음</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes left</source>
+        <translation>
+            <numerusform>약 %n분 남음</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The RAID driver is not answering</source>
+        <translation>RAID 드라이버가 응답하지 않습니다</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>디스크 %1에서 S.M.A.R.T. 오류가 보고되었습니다</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (and %n more)</source>
+        <translation>
+            <numerusform>%1 (외 %n개)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No arrays are configured</source>
+        <translation>구성된 어레이가 없습니다</translation>
+    </message>
+    <message>
+        <source>The array is healthy</source>
+        <translation>어레이가 정상입니다</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n arrays are healthy</source>
+        <translation>
+            <numerusform>어레이 %n개가 모두 정상입니다</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_HealthMonitor</name>
+    <message>
+        <source>&amp;Show %1</source>
+        <translation>%1 표시(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>종료(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1이(가) 위험 상태입니다</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1이(가) 오프라인 상태입니다</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has finished; the array is healthy again</source>
+        <translation>%1: 재구축이 완료되었습니다. 어레이가 다시 정상입니다</translation>
+    </message>
+    <message>
+        <source>%1: the transform has finished</source>
+        <translation>%1: 변환이 완료되었습니다</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has ended; the array is %2</source>
+        <translation>%1: 재구축이 종료되었습니다. 어레이 상태: %2</translation>
+    </message>
+    <message>
+        <source>%1: the transform has ended; the array is %2</source>
+        <translation>%1: 변환이 종료되었습니다. 어레이 상태: %2</translation>
+    </message>
+    <message>
+        <source>Spare disk %1 has taken the place of a failed member</source>
+        <translation>스페어 디스크 %1이(가) 실패한 멤버를 대체했습니다</translation>
+    </message>
+    <message>
+        <source>Disk %1</source>
+        <translation>디스크 %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has failed</source>
+        <translation>디스크 %1이(가) 실패했습니다</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>디스크 %1에서 S.M.A.R.T. 오류가 보고되었습니다</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n arrays or disks changed: %1</source>
+        <translation>
+            <numerusform>어레이 또는 디스크 %n개가 변경됨: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -923,38 +1514,516 @@ AHCI/네이티브 모드로 실행 중이면 아무 작업도 필요하지 않�
     </message>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>변환</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>생성</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Task Priority</source>
+        <translation>작업 우선순위</translation>
+    </message>
+    <message>
+        <source>Initialize Disks</source>
+        <translation>디스크 초기화</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>메타데이터 지우기</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>속성</translation>
+    </message>
+    <message>
+        <source>S.M.A.R.T. Overview</source>
+        <translation>S.M.A.R.T. 개요</translation>
+    </message>
+    <message>
+        <source>Controllers</source>
+        <translation>컨트롤러</translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation>정보: </translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>옵션</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle...</source>
+        <translation>지원 번들 저장...</translation>
+    </message>
+    <message>
+        <source>Save the configuration, logs and S.M.A.R.T. reports in one file for support</source>
+        <translation>구성, 로그, S.M.A.R.T. 보고서를 지원용 파일 하나로 저장합니다</translation>
+    </message>
+    <message>
+        <source>C&amp;lose to Tray</source>
+        <translation>트레이로 닫기(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Closing the window keeps the console watching the arrays from the tray.</source>
+        <translation>창을 닫아도 콘솔은 트레이에서 어레이를 계속 모니터링합니다.</translation>
+    </message>
+    <message>
+        <source>Paused: no time left is estimated while the task waits.</source>
+        <translation>일시 중지됨: 작업이 대기하는 동안에는 남은 시간을 추정하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>The time left is estimated once the task&apos;s progress has been seen for a minute.</source>
+        <translation>남은 시간은 작업 진행률을 1분 동안 확인한 후에 추정됩니다.</translation>
+    </message>
+    <message>
+        <source>The disk has failed; the driver reports it as %1.</source>
+        <translation>디스크가 실패했습니다. 드라이버가 %1(으)로 보고합니다.</translation>
+    </message>
+    <message>
+        <source>The disk reports S.M.A.R.T. errors: replace it soon.</source>
+        <translation>디스크에서 S.M.A.R.T. 오류가 보고되었습니다. 곧 교체하십시오.</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle</source>
+        <translation>지원 번들 저장</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>Zip 압축 파일 (*.zip)</translation>
+    </message>
+    <message>
+        <source>The support bundle was saved to %1.</source>
+        <translation>지원 번들을 %1에 저장했습니다.</translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved to %1: %2</source>
+        <translation>지원 번들을 %1에 저장할 수 없습니다: %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_MetadataDiskList</name>
+    <message>
+        <source>Disk</source>
+        <translation>디스크</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>상태</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>유형</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>용도</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>사용 가능한 공간</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>모델 번호</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>일련 번호</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>새 디스크</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>구성을 읽을 수 없습니다. 아무것도 변경되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed. Close this window and open it again for the disks as they are now.</source>
+        <translation>디스크 %1이(가) 더 이상 없습니다. 아무것도 변경되지 않았습니다. 현재 디스크 상태를 보려면 이 창을 닫았다가 다시 여십시오.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_SmartDiskDialog</name>
+    <message>
+        <source>Disk List:</source>
+        <translation>디스크 목록:</translation>
+    </message>
+    <message>
+        <source>Query Selected S.M.A.R.T. Data</source>
+        <translation>선택한 S.M.A.R.T. 데이터 조회</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>종료</translation>
+    </message>
+    <message>
+        <source>%1y  %2d  %3hr</source>
+        <translation>%1년  %2일  %3시간</translation>
+    </message>
+    <message>
+        <source>%1d  %2hr</source>
+        <translation>%1일  %2시간</translation>
+    </message>
+    <message>
+        <source>Unable to retreive</source>
+        <translation>검색할 수 없음</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>디스크</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>포트 유형</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>용량</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>용도</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>모델 번호</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>일련 번호</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>펌웨어 리비전</translation>
+    </message>
+    <message>
+        <source>Power on Hours</source>
+        <translation>전원 켜짐 시간</translation>
+    </message>
+    <message>
+        <source>Power Cycle</source>
+        <translation>전원 주기</translation>
+    </message>
+    <message>
+        <source>Temperature (Celsius)</source>
+        <translation>온도(섭씨)</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Startup</name>
+    <message>
+        <source>Velmora: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); velmora-cli gives the console&apos;s commands in a terminal.</source>
+        <translation>Velmora: 창을 열 디스플레이가 없습니다(DISPLAY와 WAYLAND_DISPLAY가 모두 설정되지 않음). velmora-cli를 사용하면 터미널에서 콘솔 명령을 실행할 수 있습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_TaskPriorityDialog</name>
+    <message>
+        <source>Confirm</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Current priority of the &apos;%1&apos; task: %2</source>
+        <translation>&apos;%1&apos; 작업의 현재 우선순위: %2</translation>
+    </message>
+    <message>
+        <source>Use the slider to choose a new priority for the &apos;%1&apos; task on array &apos;%2&apos;.</source>
+        <translation>슬라이더를 사용하여 어레이 &apos;%2&apos;의 &apos;%1&apos; 작업에 대한 새 우선순위를 선택하십시오.</translation>
+    </message>
+    <message>
+        <source>New priority: %1</source>
+        <translation>새 우선순위: %1</translation>
     </message>
 </context>
 <context>
     <name>KV_TransformDialog</name>
     <message>
         <source>Confirm Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>변환 확인</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>경고: 어레이에 스페어를 포함했습니다. 계속하시겠습니까?</translation>
     </message>
     <message>
         <source>Warning: This array transform includes a hot swappable device. After the transform completes a system reboot must be performed to notify the OS of the array&apos;s underlying device changes. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>경고: 이 어레이 변환에는 핫 스왑 가능한 장치가 포함되어 있습니다. 변환이 완료된 후 OS가 어레이의 기본 장치 변경을 인식하도록 시스템을 다시 시작해야 합니다. 계속하시겠습니까?</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>생성 확인</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>경고: 드라이브 혼용이 감지되었습니다! 최상의 성능을 위해 성능 차이가 큰 드라이브를 혼용하지 않는 것이 좋습니다. 그래도 생성하시겠습니까?</translation>
     </message>
     <message>
         <source>Transform command failed</source>
-        <translation type="unfinished"></translation>
+        <translation>변환 명령 실패</translation>
+    </message>
+    <message>
+        <source>Transform</source>
+        <translation>변환</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>원본</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>대상</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>디스크</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>포트 유형</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>용량</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>용도</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>사용 가능한 공간</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>최대 여유 공간 </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>전역</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>알림 핫 스왑</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>모델 번호</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>일련 번호</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>펌웨어 버전</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>어레이 옵션</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>유형:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>구성 방식:</translation>
+    </message>
+    <message>
+        <source>Current Capacity:</source>
+        <translation>현재 용량:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>용량:</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>최대 용량:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>최대 용량</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>선택</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>모두</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>모든 NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>모든 SATA SSD</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>모든 HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>사용되지 않음</translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation>동일</translation>
+    </message>
+    <message>
+        <source>Commit</source>
+        <translation>적용</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>KV_diskSpareDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>대화 상자</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>디스크</translation>
+    </message>
+    <message>
+        <source>Assign as Dedicated Spare</source>
+        <translation>전용 스페어로 지정</translation>
+    </message>
+    <message>
+        <source>Assign as Global Spare</source>
+        <translation>전역 스페어로 지정</translation>
+    </message>
+    <message>
+        <source>Identify Disk using LEDs</source>
+        <translation>LED로 디스크 식별</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>장치 제거</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Prepare to Remove</source>
+        <translation>제거 준비</translation>
+    </message>
+    <message>
+        <source>Remove as Global Spare</source>
+        <translation>전역 스페어 지정 해제</translation>
+    </message>
+    <message>
+        <source>Remove as Dedicated Spare</source>
+        <translation>전용 스페어 지정 해제</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>옵션</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>구성을 읽을 수 없습니다. 아무것도 변경되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed.</source>
+        <translation>디스크 %1이(가) 더 이상 없습니다. 아무것도 변경되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Confirm Spare Assignment</source>
+        <translation>스페어 지정 확인</translation>
+    </message>
+    <message>
+        <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to continue with spare assignment?</source>
+        <translation>경고: 드라이브 혼용이 감지되었습니다! 최상의 성능을 위해 성능 차이가 큰 드라이브를 혼용하지 않는 것이 좋습니다. 스페어 지정을 계속하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Identify Disk</source>
+        <translation>디스크 식별</translation>
+    </message>
+    <message>
+        <source>The LEDs representing the selected Disk are now lit. Click &apos;OK&apos; to stop identifying.</source>
+        <translation>선택한 디스크를 나타내는 LED가 켜졌습니다. 식별을 중지하려면 &apos;확인&apos;을 클릭하십시오.</translation>
+    </message>
+    <message>
+        <source>Remove Device Status</source>
+        <translation>장치 제거 상태</translation>
+    </message>
+</context>
+<context>
+    <name>KV_initDisksDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>대화 상자</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>디스크 목록:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>컨트롤러 채널</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>상태</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>사용 중</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>사용 가능한 공간</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>모델 번호</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>선택</translation>
+    </message>
+    <message>
+        <source>Un-Initiliazed</source>
+        <translation>초기화되지 않음</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>모두</translation>
+    </message>
+    <message>
+        <source>Initialize Selected</source>
+        <translation>선택 항목 초기화</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
     </message>
 </context>
 <context>
@@ -991,175 +2060,238 @@ AHCI/네이티브 모드로 실행 중이면 아무 작업도 필요하지 않�
     <name>createDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>어레이 옵션</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>유형:</translation>
     </message>
     <message>
         <source>Array Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>어레이 이름:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>구성 방식:</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>용량:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>최대 용량:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>최대 용량</translation>
     </message>
     <message>
         <source>Cache Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>캐시 옵션:</translation>
     </message>
     <message>
         <source>Cache Tag Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>캐시 태그 크기:</translation>
     </message>
     <message>
         <source>Trim:</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIM:</translation>
     </message>
     <message>
         <source>Background Array Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>백그라운드 어레이 검사</translation>
     </message>
     <message>
         <source>Skip Initialize  (Not Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>초기화 건너뛰기  (권장하지 않음)</translation>
     </message>
     <message>
         <source>Leave Existing Data Intact</source>
-        <translation type="unfinished"></translation>
+        <translation>기존 데이터 유지</translation>
     </message>
     <message>
         <source>Zero Create</source>
-        <translation type="unfinished"></translation>
+        <translation>제로 생성</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>선택</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>모두</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>모든 NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>모든 SATA SSD</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>모든 HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>사용되지 않음</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>생성</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>취소</translation>
     </message>
     <message>
         <source>Read + Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>읽기 + 쓰기 저장 캐시</translation>
     </message>
     <message>
         <source>Read Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>읽기 캐시</translation>
     </message>
     <message>
         <source>Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>쓰기 저장 캐시</translation>
     </message>
     <message>
         <source>No Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>캐시 없음</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>기본값</translation>
     </message>
     <message>
         <source>64 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>64 KB</translation>
     </message>
     <message>
         <source>128 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>128 KB</translation>
     </message>
     <message>
         <source>256 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>256 KB</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>디스크</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>포트 유형</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>용량</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>용도</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>사용 가능한 공간</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>최대 여유 공간 </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>전역</translation>
     </message>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIM</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>알림 핫 스왑</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>모델 번호</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>일련 번호</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>펌웨어 버전</translation>
+    </message>
+</context>
+<context>
+    <name>kv_ControllerProperties</name>
+    <message>
+        <source>Controller List:</source>
+        <translation>컨트롤러 목록:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>해당 없음</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>번호</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>유형</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>디스크</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>모델</translation>
+    </message>
+    <message>
+        <source>Port Count</source>
+        <translation>포트 수</translation>
+    </message>
+    <message>
+        <source>PCI Vendor ID</source>
+        <translation>PCI 공급업체 ID</translation>
+    </message>
+    <message>
+        <source>PCI Device ID</source>
+        <translation>PCI 장치 ID</translation>
+    </message>
+    <message>
+        <source>PCI SubVendor ID</source>
+        <translation>PCI 하위 공급업체 ID</translation>
+    </message>
+    <message>
+        <source>PCI SubDevice ID</source>
+        <translation>PCI 하위 장치 ID</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>버스</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>슬롯</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>기능</translation>
     </message>
 </context>
 <context>
@@ -1181,115 +2313,115 @@ AHCI/네이티브 모드로 실행 중이면 아무 작업도 필요하지 않�
     <name>transformDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>어레이 옵션</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>유형:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>구성 방식:</translation>
     </message>
     <message>
         <source>Current Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>현재 용량:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>용량:</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>최대 용량:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>최대 용량</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>선택</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>모두</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>모든 NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>모든 SATA SSD</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>모든 HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>사용되지 않음</translation>
     </message>
     <message>
         <source>Same</source>
-        <translation type="unfinished"></translation>
+        <translation>동일</translation>
     </message>
     <message>
         <source>Commit</source>
-        <translation type="unfinished"></translation>
+        <translation>적용</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>취소</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>디스크</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>포트 유형</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>용량</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>용도</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>사용 가능한 공간</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>최대 여유 공간 </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>전역</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>알림 핫 스왑</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>모델 번호</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>일련 번호</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>펌웨어 버전</translation>
     </message>
 </context>
 </TS>

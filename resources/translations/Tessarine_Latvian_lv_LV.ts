@@ -2,81 +2,682 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="lv_LV">
 <context>
+    <name>KV_AboutDialog</name>
+    <message>
+        <source>Application Version:</source>
+        <translation>Lietojumprogrammas versija:</translation>
+    </message>
+    <message>
+        <source>kvraid.sys:</source>
+        <translation>kvraid.sys:</translation>
+    </message>
+    <message>
+        <source>kvcfg.sys:</source>
+        <translation>kvcfg.sys:</translation>
+    </message>
+    <message>
+        <source>kvbottom.sys:</source>
+        <translation>kvbottom.sys:</translation>
+    </message>
+</context>
+<context>
     <name>KV_ArrayForm</name>
     <message>
         <source>Volume  (JBOD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sējums  (JBOD)</translation>
     </message>
     <message>
         <source>RAID 0  (Stripe)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 0  (svītrošana)</translation>
     </message>
     <message>
         <source>RAID 1  (Mirror)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 1  (spoguļošana)</translation>
     </message>
     <message>
         <source>RAID 10 (Stripe of Mirrors)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 10 (spoguļu svītrošana)</translation>
     </message>
     <message>
         <source>RAID 5   (Stripe with Parity)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 5   (svītrošana ar paritāti)</translation>
     </message>
     <message>
         <source>RAID 6   (Stripe with 2 Parities)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 6   (svītrošana ar 2 paritātēm)</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Jā</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nē</translation>
     </message>
     <message>
         <source>Disk </source>
-        <translation type="unfinished"></translation>
+        <translation>Disks </translation>
     </message>
     <message>
         <source>Invalid Configuration: </source>
-        <translation type="unfinished"></translation>
+        <translation>Nederīga konfigurācija: </translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Papildu</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Vienkāršs</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ArrayNameDialog</name>
+    <message>
+        <source>Enter an array name of up to 30 characters.</source>
+        <translation>Ievadiet masīva nosaukumu (līdz 30 rakstzīmēm).</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Labi</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Atcelt</translation>
+    </message>
+    <message>
+        <source> Array Name</source>
+        <translation> Masīva nosaukums</translation>
+    </message>
+    <message>
+        <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
+        <translation>Nederīgs nosaukums: masīva nosaukums nedrīkst sakrist ar esošu masīvu nosaukumiem vai saturēt šādas rakstzīmes: ()^,.=|&quot;-[]</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ClearMetadataDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialogs</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Disku saraksts:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Kontr. kan.</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stāvoklis</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>Tiek lietots</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Brīvā vieta</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modeļa numurs</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Atlasīt</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Visi</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Notīrīt metadatus</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Atcelt</translation>
     </message>
 </context>
 <context>
     <name>KV_CreateDialog</name>
     <message>
         <source>No disks with free space were detected, to create a RAID array please first free up space on an existing disk or add an additional disk to the system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Netika atrasts neviens disks ar brīvu vietu. Lai izveidotu RAID masīvu, vispirms atbrīvojiet vietu esošā diskā vai pievienojiet sistēmai papildu disku.</translation>
     </message>
     <message>
         <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
-        <translation type="unfinished"></translation>
+        <translation>Nederīgs nosaukums: masīva nosaukums nedrīkst sakrist ar esošu masīvu nosaukumiem vai saturēt šādas rakstzīmes: ()^,.=|&quot;-[]</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Apstipriniet izveidi</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Brīdinājums: masīvā ir iekļauts rezerves disks. Vai vēlaties turpināt?</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Brīdinājums: konstatēta dažādu disku jaukšana! Labākai veiktspējai nav ieteicams jaukt diskus ar būtiski atšķirīgu veiktspēju. Vai tomēr vēlaties izveidot?</translation>
     </message>
     <message>
         <source>Create failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Izveide neizdevās</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Izveidot</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Priekšskatījums</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disks</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Porta tips</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Ietilpība</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Lietojumi</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Brīvā vieta</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Lielākā brīvā </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>GR</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>TRIM</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Informēta karstā nomaiņa</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modeļa numurs</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Sērijas numurs</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Aparātprogrammatūras versija</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Masīva opcijas</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tips:</translation>
+    </message>
+    <message>
+        <source>Array Name:</source>
+        <translation>Masīva nosaukums:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Organizācija:</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Ietilpība:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Maksimālā ietilpība:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Maksimālā ietilpība</translation>
+    </message>
+    <message>
+        <source>Cache Options:</source>
+        <translation>Kešatmiņas opcijas:</translation>
+    </message>
+    <message>
+        <source>Cache Tag Size:</source>
+        <translation>Kešatmiņas tagu lielums:</translation>
+    </message>
+    <message>
+        <source>Trim:</source>
+        <translation>TRIM:</translation>
+    </message>
+    <message>
+        <source>Background Array Scan</source>
+        <translation>Fona masīva skenēšana</translation>
+    </message>
+    <message>
+        <source>Skip Initialize  (Not Recommended)</source>
+        <translation>Izlaist inicializēšanu  (nav ieteicams)</translation>
+    </message>
+    <message>
+        <source>Leave Existing Data Intact</source>
+        <translation>Saglabāt esošos datus</translation>
+    </message>
+    <message>
+        <source>Zero Create</source>
+        <translation>Izveide ar nullēšanu</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Atlasīt</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Visi</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Visi NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Visi SATA SSD</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Visi HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Neizmantotie</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Atcelt</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DeleteForm</name>
+    <message>
+        <source>Delete</source>
+        <translation>Dzēst</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Atlasīt visu</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Atcelt</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Ierīce</translation>
+    </message>
+    <message>
+        <source>OS Name</source>
+        <translation>OS nosaukums</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistēma</translation>
+    </message>
+    <message>
+        <source>Partition</source>
+        <translation>Nodalījums</translation>
+    </message>
+    <message>
+        <source>Array Name</source>
+        <translation>Masīva nosaukums</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tips</translation>
+    </message>
+    <message>
+        <source>Total Capacity</source>
+        <translation>Kopējā ietilpība</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stāvoklis</translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation>Kešatmiņa</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Jā</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nē</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected Array(s): </source>
+        <translation>Vai tiešām vēlaties dzēst atlasīto(s) masīvu(s): </translation>
+    </message>
+    <message>
+        <source>Confirm Action</source>
+        <translation>Apstipriniet darbību</translation>
+    </message>
+    <message>
+        <source>Deleting arrays...</source>
+        <translation>Dzēš masīvus...</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Pārtraukt</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DiskProperites</name>
+    <message>
+        <source>Select All</source>
+        <translation>Atlasīt visu</translation>
+    </message>
+    <message>
+        <source>Disk Properties</source>
+        <translation>Diska rekvizīti</translation>
+    </message>
+    <message>
+        <source>Disk Write Back Caching:</source>
+        <translation>Diska atliktās rakstīšanas kešatmiņa:</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Iespējot</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Atspējot</translation>
+    </message>
+    <message>
+        <source>Disk Read Ahead:</source>
+        <translation>Diska nolasīšana uz priekšu:</translation>
+    </message>
+    <message>
+        <source>SMART Polling:</source>
+        <translation>SMART aptauja:</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Iziet</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Iespējots</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Atspējots</translation>
+    </message>
+    <message>
+        <source>Note: Turning Disk Write Back Caching on may increase the likelihood of data corruption if the system power were to fail.</source>
+        <translation>Piezīme: ieslēdzot diska atliktās rakstīšanas kešatmiņu, var palielināties datu bojājumu iespējamība, ja pazūd sistēmas barošana.</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disks</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stāvoklis</translation>
+    </message>
+    <message>
+        <source>Write Back Cache</source>
+        <translation>Atliktās rakstīšanas kešatmiņa</translation>
+    </message>
+    <message>
+        <source>Read Ahead</source>
+        <translation>Nolasīšana uz priekšu</translation>
+    </message>
+    <message>
+        <source>SMART Poll</source>
+        <translation>SMART aptauja</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Lietojumi</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Porta tips</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modeļa numurs</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Sērijas numurs</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Aparātprogrammatūras redakcija</translation>
+    </message>
+    <message>
+        <source> is a NVMe device and cannot change disk cache settings.</source>
+        <translation> ir NVMe ierīce, un tās diska kešatmiņas iestatījumus nevar mainīt.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Health</name>
+    <message>
+        <source>Array %1</source>
+        <translation>Masīvs %1</translation>
+    </message>
+    <message>
+        <source>Array %1 %2</source>
+        <translation>Masīvs %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1, paused</source>
+        <translation>%1, pauzēts</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 ir bezsaistē</translation>
+    </message>
+    <message>
+        <source>%1 is rebuilding while disk %2 reports S.M.A.R.T. errors: one more failure would lose it</source>
+        <translation>%1 tiek pārbūvēts, kamēr disks %2 ziņo par S.M.A.R.T. kļūdām: vēl viena kļūme masīvu iznīcinātu</translation>
+    </message>
+    <message>
+        <source>rebuilding onto disk %1, %2</source>
+        <translation>pārbūve uz disku %1, %2</translation>
+    </message>
+    <message>
+        <source>rebuilding, %1</source>
+        <translation>pārbūve, %1</translation>
+    </message>
+    <message>
+        <source>%1 is critical: %2</source>
+        <translation>%1 ir kritiskā stāvoklī: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 ir %2</translation>
+    </message>
+    <message>
+        <source>%1 is critical: disk %2 has failed</source>
+        <translation>%1 ir kritiskā stāvoklī: disks %2 ir bojāts</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 ir kritiskā stāvoklī</translation>
+    </message>
+    <message>
+        <source>%1 is being transformed: %2</source>
+        <translation>%1 tiek transformēts: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being created: %2</source>
+        <translation>%1 tiek izveidots: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being securely erased: %2</source>
+        <translation>%1 tiek droši dzēsts: %2</translation>
+    </message>
+    <message>
+        <source>%1 has a failed member on disk %2</source>
+        <translation>%1: bojāts dalībnieks diskā %2</translation>
+    </message>
+    <message>
+        <source>%1 has lost its last spare</source>
+        <translation>%1 ir zaudējis pēdējo rezerves disku</translation>
+    </message>
+    <message>
+        <source>consistency check</source>
+        <translation>konsekvences pārbaude</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>vēl mazāk nekā minūte</translation>
+    </message>
+    <message>
+        <source>about a minute left</source>
+        <translation>vēl aptuveni minūte</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours left</source>
+        <translation>
+            <numerusform>vēl aptuveni %n stunda</numerusform>
+            <numerusform>vēl aptuveni %n stundas</numerusform>
+            <numerusform>vēl aptuveni %n stundu</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes left</source>
+        <translation>
+            <numerusform>vēl aptuveni %n minūte</numerusform>
+            <numerusform>vēl aptuveni %n minūtes</numerusform>
+            <numerusform>vēl aptuveni %n minūšu</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The RAID driver is not answering</source>
+        <translation>RAID draiveris neatbild</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>Disks %1 ziņo par S.M.A.R.T. kļūdām</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (and %n more)</source>
+        <translation>
+            <numerusform>%1 (un vēl %n)</numerusform>
+            <numerusform>%1 (un vēl %n)</numerusform>
+            <numerusform>%1 (un vēl %n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No arrays are configured</source>
+        <translation>Nav konfigurēts neviens masīvs</translation>
+    </message>
+    <message>
+        <source>The array is healthy</source>
+        <translation>Masīvs darbojas normāli</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n arrays are healthy</source>
+        <translation>
+            <numerusform>Visi masīvi (%n) darbojas normāli</numerusform>
+            <numerusform>Visi masīvi (%n) darbojas normāli</numerusform>
+            <numerusform>Visi masīvi (%n) darbojas normāli</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_HealthMonitor</name>
+    <message>
+        <source>&amp;Show %1</source>
+        <translation>&amp;Rādīt %1</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Iziet</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 ir kritiskā stāvoklī</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 ir bezsaistē</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has finished; the array is healthy again</source>
+        <translation>%1: pārbūve ir pabeigta; masīvs atkal darbojas normāli</translation>
+    </message>
+    <message>
+        <source>%1: the transform has finished</source>
+        <translation>%1: transformēšana ir pabeigta</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has ended; the array is %2</source>
+        <translation>%1: pārbūve ir beigusies; masīva stāvoklis ir %2</translation>
+    </message>
+    <message>
+        <source>%1: the transform has ended; the array is %2</source>
+        <translation>%1: transformēšana ir beigusies; masīva stāvoklis ir %2</translation>
+    </message>
+    <message>
+        <source>Spare disk %1 has taken the place of a failed member</source>
+        <translation>Rezerves disks %1 ir aizstājis bojātu dalībnieku</translation>
+    </message>
+    <message>
+        <source>Disk %1</source>
+        <translation>Disks %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has failed</source>
+        <translation>Disks %1 ir bojāts</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>Disks %1 ziņo par S.M.A.R.T. kļūdām</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n arrays or disks changed: %1</source>
+        <translation>
+            <numerusform>Mainījies %n masīvs vai disks: %1</numerusform>
+            <numerusform>Mainījušies %n masīvi vai diski: %1</numerusform>
+            <numerusform>Mainījušies %n masīvi vai diski: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -923,38 +1524,516 @@ Ja darbojas AHCI/vietējais režīms, nekas nav jādara. Lietojumprogramma tiek 
     </message>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformēt</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Izveidot</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Dzēst</translation>
+    </message>
+    <message>
+        <source>Task Priority</source>
+        <translation>Uzdevuma prioritāte</translation>
+    </message>
+    <message>
+        <source>Initialize Disks</source>
+        <translation>Inicializēt diskus</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Notīrīt metadatus</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Rekvizīti</translation>
+    </message>
+    <message>
+        <source>S.M.A.R.T. Overview</source>
+        <translation>S.M.A.R.T. pārskats</translation>
+    </message>
+    <message>
+        <source>Controllers</source>
+        <translation>Kontrolleri</translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation>Par </translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opcijas</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle...</source>
+        <translation>Saglabāt atbalsta paketi...</translation>
+    </message>
+    <message>
+        <source>Save the configuration, logs and S.M.A.R.T. reports in one file for support</source>
+        <translation>Saglabāt konfigurāciju, žurnālus un S.M.A.R.T. atskaites vienā failā atbalsta dienestam</translation>
+    </message>
+    <message>
+        <source>C&amp;lose to Tray</source>
+        <translation>Ai&amp;zvērt uz paziņojumu apgabalu</translation>
+    </message>
+    <message>
+        <source>Closing the window keeps the console watching the arrays from the tray.</source>
+        <translation>Aizverot logu, konsole turpina uzraudzīt masīvus no paziņojumu apgabala.</translation>
+    </message>
+    <message>
+        <source>Paused: no time left is estimated while the task waits.</source>
+        <translation>Pauzēts: kamēr uzdevums gaida, atlikušais laiks netiek novērtēts.</translation>
+    </message>
+    <message>
+        <source>The time left is estimated once the task&apos;s progress has been seen for a minute.</source>
+        <translation>Atlikušo laiku novērtē, kad uzdevuma norise ir novērota vienu minūti.</translation>
+    </message>
+    <message>
+        <source>The disk has failed; the driver reports it as %1.</source>
+        <translation>Disks ir bojāts; draiveris ziņo tā stāvokli %1.</translation>
+    </message>
+    <message>
+        <source>The disk reports S.M.A.R.T. errors: replace it soon.</source>
+        <translation>Disks ziņo par S.M.A.R.T. kļūdām: drīz nomainiet to.</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle</source>
+        <translation>Saglabāt atbalsta paketi</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>ZIP arhīvi (*.zip)</translation>
+    </message>
+    <message>
+        <source>The support bundle was saved to %1.</source>
+        <translation>Atbalsta pakete saglabāta: %1.</translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved to %1: %2</source>
+        <translation>Atbalsta paketi nevarēja saglabāt failā %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_MetadataDiskList</name>
+    <message>
+        <source>Disk</source>
+        <translation>Disks</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stāvoklis</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tips</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Lietojumi</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Brīvā vieta</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modeļa numurs</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Sērijas numurs</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Jauns</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>Konfigurāciju nevarēja nolasīt; nekas netika mainīts.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed. Close this window and open it again for the disks as they are now.</source>
+        <translation>Diska %1 vairs nav; nekas netika mainīts. Aizveriet šo logu un atveriet to vēlreiz, lai redzētu pašreizējos diskus.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_SmartDiskDialog</name>
+    <message>
+        <source>Disk List:</source>
+        <translation>Disku saraksts:</translation>
+    </message>
+    <message>
+        <source>Query Selected S.M.A.R.T. Data</source>
+        <translation>Vaicāt atlasītos S.M.A.R.T. datus</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Iziet</translation>
+    </message>
+    <message>
+        <source>%1y  %2d  %3hr</source>
+        <translation>%1 g.  %2 d.  %3 st.</translation>
+    </message>
+    <message>
+        <source>%1d  %2hr</source>
+        <translation>%1 d.  %2 st.</translation>
+    </message>
+    <message>
+        <source>Unable to retreive</source>
+        <translation>Nevar iegūt</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disks</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Porta tips</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Ietilpība</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Lietojumi</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modeļa numurs</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Sērijas numurs</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Aparātprogrammatūras redakcija</translation>
+    </message>
+    <message>
+        <source>Power on Hours</source>
+        <translation>Darba stundas</translation>
+    </message>
+    <message>
+        <source>Power Cycle</source>
+        <translation>Ieslēgšanas cikli</translation>
+    </message>
+    <message>
+        <source>Temperature (Celsius)</source>
+        <translation>Temperatūra (pēc Celsija)</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Startup</name>
+    <message>
+        <source>Velmora: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); velmora-cli gives the console&apos;s commands in a terminal.</source>
+        <translation>Velmora: nav displeja, kurā atvērt logu (nav iestatīts ne DISPLAY, ne WAYLAND_DISPLAY); konsoles komandas terminālī nodrošina velmora-cli.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_TaskPriorityDialog</name>
+    <message>
+        <source>Confirm</source>
+        <translation>Apstiprināt</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Atcelt</translation>
+    </message>
+    <message>
+        <source>Current priority of the &apos;%1&apos; task: %2</source>
+        <translation>Uzdevuma &apos;%1&apos; pašreizējā prioritāte: %2</translation>
+    </message>
+    <message>
+        <source>Use the slider to choose a new priority for the &apos;%1&apos; task on array &apos;%2&apos;.</source>
+        <translation>Ar slīdni izvēlieties jaunu prioritāti uzdevumam &apos;%1&apos; masīvā &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>New priority: %1</source>
+        <translation>Jaunā prioritāte: %1</translation>
     </message>
 </context>
 <context>
     <name>KV_TransformDialog</name>
     <message>
         <source>Confirm Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Apstipriniet transformēšanu</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Brīdinājums: masīvā ir iekļauts rezerves disks. Vai vēlaties turpināt?</translation>
     </message>
     <message>
         <source>Warning: This array transform includes a hot swappable device. After the transform completes a system reboot must be performed to notify the OS of the array&apos;s underlying device changes. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Brīdinājums: šajā masīva transformēšanā ir iekļauta karsti nomaināma ierīce. Pēc transformēšanas beigām sistēma jārestartē, lai OS uzzinātu par masīva ierīču izmaiņām. Vai vēlaties turpināt?</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Apstipriniet izveidi</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Brīdinājums: konstatēta dažādu disku jaukšana! Labākai veiktspējai nav ieteicams jaukt diskus ar būtiski atšķirīgu veiktspēju. Vai tomēr vēlaties izveidot?</translation>
     </message>
     <message>
         <source>Transform command failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformēšanas komanda neizdevās</translation>
+    </message>
+    <message>
+        <source>Transform</source>
+        <translation>Transformēt</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Avots</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Mērķis</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disks</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Porta tips</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Ietilpība</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Lietojumi</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Brīvā vieta</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Lielākā brīvā </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>GR</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Informēta karstā nomaiņa</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modeļa numurs</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Sērijas numurs</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Aparātprogrammatūras versija</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Masīva opcijas</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tips:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Organizācija:</translation>
+    </message>
+    <message>
+        <source>Current Capacity:</source>
+        <translation>Pašreizējā ietilpība:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Ietilpība:</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Maksimālā ietilpība:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Maksimālā ietilpība</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Atlasīt</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Visi</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Visi NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Visi SATA SSD</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Visi HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Neizmantotie</translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation>Tas pats</translation>
+    </message>
+    <message>
+        <source>Commit</source>
+        <translation>Lietot</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Atcelt</translation>
+    </message>
+</context>
+<context>
+    <name>KV_diskSpareDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialogs</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disks</translation>
+    </message>
+    <message>
+        <source>Assign as Dedicated Spare</source>
+        <translation>Piešķirt kā veltīto rezerves disku</translation>
+    </message>
+    <message>
+        <source>Assign as Global Spare</source>
+        <translation>Piešķirt kā globālo rezerves disku</translation>
+    </message>
+    <message>
+        <source>Identify Disk using LEDs</source>
+        <translation>Identificēt disku ar LED indikatoriem</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Izņemt ierīci</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Labi</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Atcelt</translation>
+    </message>
+    <message>
+        <source>Prepare to Remove</source>
+        <translation>Sagatavot izņemšanai</translation>
+    </message>
+    <message>
+        <source>Remove as Global Spare</source>
+        <translation>Noņemt kā globālo rezerves disku</translation>
+    </message>
+    <message>
+        <source>Remove as Dedicated Spare</source>
+        <translation>Noņemt kā veltīto rezerves disku</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opcijas</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>Konfigurāciju nevarēja nolasīt; nekas netika mainīts.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed.</source>
+        <translation>Diska %1 vairs nav; nekas netika mainīts.</translation>
+    </message>
+    <message>
+        <source>Confirm Spare Assignment</source>
+        <translation>Apstipriniet rezerves diska piešķiršanu</translation>
+    </message>
+    <message>
+        <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to continue with spare assignment?</source>
+        <translation>Brīdinājums: konstatēta dažādu disku jaukšana! Labākai veiktspējai nav ieteicams jaukt diskus ar būtiski atšķirīgu veiktspēju. Vai vēlaties turpināt rezerves diska piešķiršanu?</translation>
+    </message>
+    <message>
+        <source>Identify Disk</source>
+        <translation>Identificēt disku</translation>
+    </message>
+    <message>
+        <source>The LEDs representing the selected Disk are now lit. Click &apos;OK&apos; to stop identifying.</source>
+        <translation>Atlasītā diska LED indikatori tagad deg. Noklikšķiniet uz &apos;Labi&apos;, lai beigtu identificēšanu.</translation>
+    </message>
+    <message>
+        <source>Remove Device Status</source>
+        <translation>Ierīces izņemšanas statuss</translation>
+    </message>
+</context>
+<context>
+    <name>KV_initDisksDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialogs</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Disku saraksts:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Kontr. kan.</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stāvoklis</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>Tiek lietots</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Brīvā vieta</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modeļa numurs</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Atlasīt</translation>
+    </message>
+    <message>
+        <source>Un-Initiliazed</source>
+        <translation>Neinicializēti</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Visi</translation>
+    </message>
+    <message>
+        <source>Initialize Selected</source>
+        <translation>Inicializēt atlasītos</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Atcelt</translation>
     </message>
 </context>
 <context>
@@ -991,175 +2070,238 @@ Ja darbojas AHCI/vietējais režīms, nekas nav jādara. Lietojumprogramma tiek 
     <name>createDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Masīva opcijas</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tips:</translation>
     </message>
     <message>
         <source>Array Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Masīva nosaukums:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Organizācija:</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ietilpība:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maksimālā ietilpība:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Maksimālā ietilpība</translation>
     </message>
     <message>
         <source>Cache Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kešatmiņas opcijas:</translation>
     </message>
     <message>
         <source>Cache Tag Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kešatmiņas tagu lielums:</translation>
     </message>
     <message>
         <source>Trim:</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIM:</translation>
     </message>
     <message>
         <source>Background Array Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Fona masīva skenēšana</translation>
     </message>
     <message>
         <source>Skip Initialize  (Not Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>Izlaist inicializēšanu  (nav ieteicams)</translation>
     </message>
     <message>
         <source>Leave Existing Data Intact</source>
-        <translation type="unfinished"></translation>
+        <translation>Saglabāt esošos datus</translation>
     </message>
     <message>
         <source>Zero Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Izveide ar nullēšanu</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Atlasīt</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Visi</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Visi NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Visi SATA SSD</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Visi HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Neizmantotie</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Izveidot</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Atcelt</translation>
     </message>
     <message>
         <source>Read + Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Lasīšanas + atliktās rakstīšanas kešatmiņa</translation>
     </message>
     <message>
         <source>Read Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Lasīšanas kešatmiņa</translation>
     </message>
     <message>
         <source>Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Atliktās rakstīšanas kešatmiņa</translation>
     </message>
     <message>
         <source>No Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez kešatmiņas</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Noklusējums</translation>
     </message>
     <message>
         <source>64 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>64 KB</translation>
     </message>
     <message>
         <source>128 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>128 KB</translation>
     </message>
     <message>
         <source>256 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>256 KB</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disks</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta tips</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Ietilpība</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Lietojumi</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Brīvā vieta</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Lielākā brīvā </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>GR</translation>
     </message>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIM</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Informēta karstā nomaiņa</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Modeļa numurs</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Sērijas numurs</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Aparātprogrammatūras versija</translation>
+    </message>
+</context>
+<context>
+    <name>kv_ControllerProperties</name>
+    <message>
+        <source>Controller List:</source>
+        <translation>Kontrolleru saraksts:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Labi</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>Nav pieejams</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numurs</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tips</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disks</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modelis</translation>
+    </message>
+    <message>
+        <source>Port Count</source>
+        <translation>Portu skaits</translation>
+    </message>
+    <message>
+        <source>PCI Vendor ID</source>
+        <translation>PCI piegādātāja ID</translation>
+    </message>
+    <message>
+        <source>PCI Device ID</source>
+        <translation>PCI ierīces ID</translation>
+    </message>
+    <message>
+        <source>PCI SubVendor ID</source>
+        <translation>PCI apakšpiegādātāja ID</translation>
+    </message>
+    <message>
+        <source>PCI SubDevice ID</source>
+        <translation>PCI apakšierīces ID</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Kopne</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Slots</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Funkcija</translation>
     </message>
 </context>
 <context>
@@ -1181,115 +2323,115 @@ Ja darbojas AHCI/vietējais režīms, nekas nav jādara. Lietojumprogramma tiek 
     <name>transformDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Masīva opcijas</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tips:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Organizācija:</translation>
     </message>
     <message>
         <source>Current Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pašreizējā ietilpība:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ietilpība:</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maksimālā ietilpība:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Maksimālā ietilpība</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Atlasīt</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Visi</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Visi NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Visi SATA SSD</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Visi HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Neizmantotie</translation>
     </message>
     <message>
         <source>Same</source>
-        <translation type="unfinished"></translation>
+        <translation>Tas pats</translation>
     </message>
     <message>
         <source>Commit</source>
-        <translation type="unfinished"></translation>
+        <translation>Lietot</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Atcelt</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disks</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta tips</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Ietilpība</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Lietojumi</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Brīvā vieta</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Lielākā brīvā </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>GR</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Informēta karstā nomaiņa</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Modeļa numurs</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Sērijas numurs</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Aparātprogrammatūras versija</translation>
     </message>
 </context>
 </TS>

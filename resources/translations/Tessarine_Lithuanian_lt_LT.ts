@@ -2,81 +2,682 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="lt_LT">
 <context>
+    <name>KV_AboutDialog</name>
+    <message>
+        <source>Application Version:</source>
+        <translation>Programos versija:</translation>
+    </message>
+    <message>
+        <source>kvraid.sys:</source>
+        <translation>kvraid.sys:</translation>
+    </message>
+    <message>
+        <source>kvcfg.sys:</source>
+        <translation>kvcfg.sys:</translation>
+    </message>
+    <message>
+        <source>kvbottom.sys:</source>
+        <translation>kvbottom.sys:</translation>
+    </message>
+</context>
+<context>
     <name>KV_ArrayForm</name>
     <message>
         <source>Volume  (JBOD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tomas  (JBOD)</translation>
     </message>
     <message>
         <source>RAID 0  (Stripe)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 0  (juostinis)</translation>
     </message>
     <message>
         <source>RAID 1  (Mirror)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 1  (veidrodinis)</translation>
     </message>
     <message>
         <source>RAID 10 (Stripe of Mirrors)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 10 (veidrodžių juostos)</translation>
     </message>
     <message>
         <source>RAID 5   (Stripe with Parity)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 5   (juostos su lyginumu)</translation>
     </message>
     <message>
         <source>RAID 6   (Stripe with 2 Parities)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 6   (juostos su 2 lyginumais)</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Taip</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne</translation>
     </message>
     <message>
         <source>Disk </source>
-        <translation type="unfinished"></translation>
+        <translation>Diskas </translation>
     </message>
     <message>
         <source>Invalid Configuration: </source>
-        <translation type="unfinished"></translation>
+        <translation>Netinkama konfigūracija: </translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Išplėstinis</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Paprastas</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ArrayNameDialog</name>
+    <message>
+        <source>Enter an array name of up to 30 characters.</source>
+        <translation>Įveskite masyvo pavadinimą (iki 30 simbolių).</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Gerai</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Atšaukti</translation>
+    </message>
+    <message>
+        <source> Array Name</source>
+        <translation> Masyvo pavadinimas</translation>
+    </message>
+    <message>
+        <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
+        <translation>Netinkamas pavadinimas: masyvo pavadinimas negali sutapti su esamų masyvų pavadinimais arba turėti šių simbolių: ()^,.=|&quot;-[]</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ClearMetadataDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialogas</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Diskų sąrašas:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Vald. kan.</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Būsena</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>Naudojamas</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Laisva vieta</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modelio numeris</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Pasirinkti</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Visi</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Išvalyti metaduomenis</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Atšaukti</translation>
     </message>
 </context>
 <context>
     <name>KV_CreateDialog</name>
     <message>
         <source>No disks with free space were detected, to create a RAID array please first free up space on an existing disk or add an additional disk to the system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neaptikta diskų su laisva vieta. Norėdami sukurti RAID masyvą, pirmiausia atlaisvinkite vietos esamame diske arba prijunkite papildomą diską prie sistemos.</translation>
     </message>
     <message>
         <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
-        <translation type="unfinished"></translation>
+        <translation>Netinkamas pavadinimas: masyvo pavadinimas negali sutapti su esamų masyvų pavadinimais arba turėti šių simbolių: ()^,.=|&quot;-[]</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Patvirtinkite kūrimą</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Įspėjimas: į masyvą įtraukėte atsarginį diską. Ar norite tęsti?</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Įspėjimas: aptiktas skirtingų diskų maišymas! Siekiant geriausio našumo, nerekomenduojama maišyti labai skirtingo našumo diskų. Ar vis tiek norite kurti?</translation>
     </message>
     <message>
         <source>Create failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Sukurti nepavyko</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Kurti</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Peržiūra</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Diskas</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Prievado tipas</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Talpa</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Naudojimas</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Laisva vieta</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Didžiausia laisva </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>BA</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>TRIM</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Praneštas karštasis keitimas</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modelio numeris</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Serijos numeris</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Programinės aparatinės įrangos versija</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Masyvo parinktys</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipas:</translation>
+    </message>
+    <message>
+        <source>Array Name:</source>
+        <translation>Masyvo pavadinimas:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Išdėstymas:</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Talpa:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Didžiausia talpa:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Didžiausia talpa</translation>
+    </message>
+    <message>
+        <source>Cache Options:</source>
+        <translation>Podėlio parinktys:</translation>
+    </message>
+    <message>
+        <source>Cache Tag Size:</source>
+        <translation>Podėlio žymės dydis:</translation>
+    </message>
+    <message>
+        <source>Trim:</source>
+        <translation>TRIM:</translation>
+    </message>
+    <message>
+        <source>Background Array Scan</source>
+        <translation>Foninis masyvo skenavimas</translation>
+    </message>
+    <message>
+        <source>Skip Initialize  (Not Recommended)</source>
+        <translation>Praleisti inicijavimą  (nerekomenduojama)</translation>
+    </message>
+    <message>
+        <source>Leave Existing Data Intact</source>
+        <translation>Palikti esamus duomenis</translation>
+    </message>
+    <message>
+        <source>Zero Create</source>
+        <translation>Kūrimas su nuliavimu</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Pasirinkti</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Visi</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Visi NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Visi SATA SSD</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Visi HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Nenaudojami</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Atšaukti</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DeleteForm</name>
+    <message>
+        <source>Delete</source>
+        <translation>Šalinti</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Pasirinkti visus</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Atšaukti</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Įrenginys</translation>
+    </message>
+    <message>
+        <source>OS Name</source>
+        <translation>OS pavadinimas</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>Partition</source>
+        <translation>Skaidinys</translation>
+    </message>
+    <message>
+        <source>Array Name</source>
+        <translation>Masyvo pavadinimas</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipas</translation>
+    </message>
+    <message>
+        <source>Total Capacity</source>
+        <translation>Bendra talpa</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Būsena</translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation>Podėlis</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Taip</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ne</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected Array(s): </source>
+        <translation>Ar tikrai norite ištrinti pasirinktą (-us) masyvą (-us): </translation>
+    </message>
+    <message>
+        <source>Confirm Action</source>
+        <translation>Patvirtinkite veiksmą</translation>
+    </message>
+    <message>
+        <source>Deleting arrays...</source>
+        <translation>Trinami masyvai...</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Nutraukti</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DiskProperites</name>
+    <message>
+        <source>Select All</source>
+        <translation>Pasirinkti visus</translation>
+    </message>
+    <message>
+        <source>Disk Properties</source>
+        <translation>Disko ypatybės</translation>
+    </message>
+    <message>
+        <source>Disk Write Back Caching:</source>
+        <translation>Disko atidėtasis rašymas į podėlį:</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Įjungti</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Išjungti</translation>
+    </message>
+    <message>
+        <source>Disk Read Ahead:</source>
+        <translation>Disko išankstinis skaitymas:</translation>
+    </message>
+    <message>
+        <source>SMART Polling:</source>
+        <translation>SMART apklausa:</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Išeiti</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Įjungta</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Išjungta</translation>
+    </message>
+    <message>
+        <source>Note: Turning Disk Write Back Caching on may increase the likelihood of data corruption if the system power were to fail.</source>
+        <translation>Pastaba: įjungus disko atidėtąjį rašymą į podėlį, gali padidėti duomenų sugadinimo tikimybė dingus sistemos maitinimui.</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Diskas</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Būsena</translation>
+    </message>
+    <message>
+        <source>Write Back Cache</source>
+        <translation>Atidėtojo rašymo podėlis</translation>
+    </message>
+    <message>
+        <source>Read Ahead</source>
+        <translation>Išankstinis skaitymas</translation>
+    </message>
+    <message>
+        <source>SMART Poll</source>
+        <translation>SMART apklausa</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Naudojimas</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Prievado tipas</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modelio numeris</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Serijos numeris</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Programinės aparatinės įrangos laida</translation>
+    </message>
+    <message>
+        <source> is a NVMe device and cannot change disk cache settings.</source>
+        <translation> yra NVMe įrenginys, todėl jo disko podėlio nustatymų keisti negalima.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Health</name>
+    <message>
+        <source>Array %1</source>
+        <translation>Masyvas %1</translation>
+    </message>
+    <message>
+        <source>Array %1 %2</source>
+        <translation>Masyvas %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1, paused</source>
+        <translation>%1, pristabdyta</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 neprisijungęs</translation>
+    </message>
+    <message>
+        <source>%1 is rebuilding while disk %2 reports S.M.A.R.T. errors: one more failure would lose it</source>
+        <translation>%1 perkuriamas, o diskas %2 praneša S.M.A.R.T. klaidas: dar vienas gedimas sunaikintų masyvą</translation>
+    </message>
+    <message>
+        <source>rebuilding onto disk %1, %2</source>
+        <translation>perkuriama į diską %1, %2</translation>
+    </message>
+    <message>
+        <source>rebuilding, %1</source>
+        <translation>perkuriama, %1</translation>
+    </message>
+    <message>
+        <source>%1 is critical: %2</source>
+        <translation>%1 yra kritinės būsenos: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 yra %2</translation>
+    </message>
+    <message>
+        <source>%1 is critical: disk %2 has failed</source>
+        <translation>%1 yra kritinės būsenos: sugedo diskas %2</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 yra kritinės būsenos</translation>
+    </message>
+    <message>
+        <source>%1 is being transformed: %2</source>
+        <translation>%1 transformuojamas: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being created: %2</source>
+        <translation>%1 kuriamas: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being securely erased: %2</source>
+        <translation>%1 saugiai trinamas: %2</translation>
+    </message>
+    <message>
+        <source>%1 has a failed member on disk %2</source>
+        <translation>%1: sugedęs narys diske %2</translation>
+    </message>
+    <message>
+        <source>%1 has lost its last spare</source>
+        <translation>%1 neteko paskutinio atsarginio disko</translation>
+    </message>
+    <message>
+        <source>consistency check</source>
+        <translation>nuoseklumo patikra</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>liko mažiau nei minutė</translation>
+    </message>
+    <message>
+        <source>about a minute left</source>
+        <translation>liko apie minutę</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours left</source>
+        <translation>
+            <numerusform>liko apie %n valandą</numerusform>
+            <numerusform>liko apie %n valandas</numerusform>
+            <numerusform>liko apie %n valandų</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes left</source>
+        <translation>
+            <numerusform>liko apie %n minutę</numerusform>
+            <numerusform>liko apie %n minutes</numerusform>
+            <numerusform>liko apie %n minučių</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The RAID driver is not answering</source>
+        <translation>RAID tvarkyklė neatsako</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>Diskas %1 praneša S.M.A.R.T. klaidas</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (and %n more)</source>
+        <translation>
+            <numerusform>%1 (ir dar %n)</numerusform>
+            <numerusform>%1 (ir dar %n)</numerusform>
+            <numerusform>%1 (ir dar %n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No arrays are configured</source>
+        <translation>Nesukonfigūruota jokių masyvų</translation>
+    </message>
+    <message>
+        <source>The array is healthy</source>
+        <translation>Masyvas tvarkingas</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n arrays are healthy</source>
+        <translation>
+            <numerusform>Visi masyvai (%n) veikia tvarkingai</numerusform>
+            <numerusform>Visi masyvai (%n) veikia tvarkingai</numerusform>
+            <numerusform>Visi masyvai (%n) veikia tvarkingai</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_HealthMonitor</name>
+    <message>
+        <source>&amp;Show %1</source>
+        <translation>&amp;Rodyti %1</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Išeiti</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 yra kritinės būsenos</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 neprisijungęs</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has finished; the array is healthy again</source>
+        <translation>%1: perkūrimas baigtas; masyvas vėl tvarkingas</translation>
+    </message>
+    <message>
+        <source>%1: the transform has finished</source>
+        <translation>%1: transformavimas baigtas</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has ended; the array is %2</source>
+        <translation>%1: perkūrimas baigėsi; masyvo būsena – %2</translation>
+    </message>
+    <message>
+        <source>%1: the transform has ended; the array is %2</source>
+        <translation>%1: transformavimas baigėsi; masyvo būsena – %2</translation>
+    </message>
+    <message>
+        <source>Spare disk %1 has taken the place of a failed member</source>
+        <translation>Atsarginis diskas %1 pakeitė sugedusį narį</translation>
+    </message>
+    <message>
+        <source>Disk %1</source>
+        <translation>Diskas %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has failed</source>
+        <translation>Diskas %1 sugedo</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>Diskas %1 praneša S.M.A.R.T. klaidas</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n arrays or disks changed: %1</source>
+        <translation>
+            <numerusform>Pasikeitė %n masyvas ar diskas: %1</numerusform>
+            <numerusform>Pasikeitė %n masyvai ar diskai: %1</numerusform>
+            <numerusform>Pasikeitė %n masyvų ar diskų: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -923,38 +1524,516 @@ Jei naudojamas AHCI / savasis režimas, nieko daryti nereikia. Programa baigia d
     </message>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformuoti</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurti</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Šalinti</translation>
+    </message>
+    <message>
+        <source>Task Priority</source>
+        <translation>Užduoties prioritetas</translation>
+    </message>
+    <message>
+        <source>Initialize Disks</source>
+        <translation>Inicijuoti diskus</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Išvalyti metaduomenis</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Ypatybės</translation>
+    </message>
+    <message>
+        <source>S.M.A.R.T. Overview</source>
+        <translation>S.M.A.R.T. apžvalga</translation>
+    </message>
+    <message>
+        <source>Controllers</source>
+        <translation>Valdikliai</translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation>Apie </translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Parinktys</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle...</source>
+        <translation>Įrašyti pagalbos paketą...</translation>
+    </message>
+    <message>
+        <source>Save the configuration, logs and S.M.A.R.T. reports in one file for support</source>
+        <translation>Įrašyti konfigūraciją, žurnalus ir S.M.A.R.T. ataskaitas į vieną failą palaikymo tarnybai</translation>
+    </message>
+    <message>
+        <source>C&amp;lose to Tray</source>
+        <translation>U&amp;ždaryti į dėklą</translation>
+    </message>
+    <message>
+        <source>Closing the window keeps the console watching the arrays from the tray.</source>
+        <translation>Uždarius langą, konsolė toliau stebi masyvus iš sistemos dėklo.</translation>
+    </message>
+    <message>
+        <source>Paused: no time left is estimated while the task waits.</source>
+        <translation>Pristabdyta: kol užduotis laukia, likęs laikas neskaičiuojamas.</translation>
+    </message>
+    <message>
+        <source>The time left is estimated once the task&apos;s progress has been seen for a minute.</source>
+        <translation>Likęs laikas įvertinamas, kai užduoties eiga stebima vieną minutę.</translation>
+    </message>
+    <message>
+        <source>The disk has failed; the driver reports it as %1.</source>
+        <translation>Diskas sugedo; tvarkyklė praneša jo būseną %1.</translation>
+    </message>
+    <message>
+        <source>The disk reports S.M.A.R.T. errors: replace it soon.</source>
+        <translation>Diskas praneša S.M.A.R.T. klaidas: netrukus jį pakeiskite.</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle</source>
+        <translation>Įrašyti pagalbos paketą</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>ZIP archyvai (*.zip)</translation>
+    </message>
+    <message>
+        <source>The support bundle was saved to %1.</source>
+        <translation>Pagalbos paketas įrašytas į %1.</translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved to %1: %2</source>
+        <translation>Pagalbos paketo nepavyko įrašyti į %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_MetadataDiskList</name>
+    <message>
+        <source>Disk</source>
+        <translation>Diskas</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Būsena</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipas</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Naudojimas</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Laisva vieta</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modelio numeris</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Serijos numeris</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Naujas</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>Nepavyko nuskaityti konfigūracijos; niekas nepakeista.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed. Close this window and open it again for the disks as they are now.</source>
+        <translation>Disko %1 nebėra; niekas nepakeista. Uždarykite šį langą ir atidarykite jį iš naujo, kad matytumėte dabartinius diskus.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_SmartDiskDialog</name>
+    <message>
+        <source>Disk List:</source>
+        <translation>Diskų sąrašas:</translation>
+    </message>
+    <message>
+        <source>Query Selected S.M.A.R.T. Data</source>
+        <translation>Užklausti pasirinktų S.M.A.R.T. duomenų</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Išeiti</translation>
+    </message>
+    <message>
+        <source>%1y  %2d  %3hr</source>
+        <translation>%1 m.  %2 d.  %3 val.</translation>
+    </message>
+    <message>
+        <source>%1d  %2hr</source>
+        <translation>%1 d.  %2 val.</translation>
+    </message>
+    <message>
+        <source>Unable to retreive</source>
+        <translation>Nepavyko gauti</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Diskas</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Prievado tipas</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Talpa</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Naudojimas</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modelio numeris</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Serijos numeris</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Programinės aparatinės įrangos laida</translation>
+    </message>
+    <message>
+        <source>Power on Hours</source>
+        <translation>Veikimo valandos</translation>
+    </message>
+    <message>
+        <source>Power Cycle</source>
+        <translation>Įjungimų ciklai</translation>
+    </message>
+    <message>
+        <source>Temperature (Celsius)</source>
+        <translation>Temperatūra (Celsijaus)</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Startup</name>
+    <message>
+        <source>Velmora: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); velmora-cli gives the console&apos;s commands in a terminal.</source>
+        <translation>Velmora: nėra ekrano, kuriame būtų galima atidaryti langą (nenustatytas nei DISPLAY, nei WAYLAND_DISPLAY); konsolės komandas terminale pateikia velmora-cli.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_TaskPriorityDialog</name>
+    <message>
+        <source>Confirm</source>
+        <translation>Patvirtinti</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Atšaukti</translation>
+    </message>
+    <message>
+        <source>Current priority of the &apos;%1&apos; task: %2</source>
+        <translation>Užduoties &apos;%1&apos; dabartinis prioritetas: %2</translation>
+    </message>
+    <message>
+        <source>Use the slider to choose a new priority for the &apos;%1&apos; task on array &apos;%2&apos;.</source>
+        <translation>Slankikliu pasirinkite naują užduoties &apos;%1&apos; prioritetą masyve &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>New priority: %1</source>
+        <translation>Naujas prioritetas: %1</translation>
     </message>
 </context>
 <context>
     <name>KV_TransformDialog</name>
     <message>
         <source>Confirm Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Patvirtinkite transformavimą</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Įspėjimas: į masyvą įtraukėte atsarginį diską. Ar norite tęsti?</translation>
     </message>
     <message>
         <source>Warning: This array transform includes a hot swappable device. After the transform completes a system reboot must be performed to notify the OS of the array&apos;s underlying device changes. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Įspėjimas: į šį masyvo transformavimą įtrauktas karštai keičiamas įrenginys. Baigus transformavimą, būtina iš naujo paleisti sistemą, kad OS būtų informuota apie masyvo įrenginių pakeitimus. Ar norite tęsti?</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Patvirtinkite kūrimą</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Įspėjimas: aptiktas skirtingų diskų maišymas! Siekiant geriausio našumo, nerekomenduojama maišyti labai skirtingo našumo diskų. Ar vis tiek norite kurti?</translation>
     </message>
     <message>
         <source>Transform command failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformavimo komanda nepavyko</translation>
+    </message>
+    <message>
+        <source>Transform</source>
+        <translation>Transformuoti</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Šaltinis</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Paskirtis</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Diskas</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Prievado tipas</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Talpa</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Naudojimas</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Laisva vieta</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Didžiausia laisva </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>BA</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Praneštas karštasis keitimas</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modelio numeris</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Serijos numeris</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Programinės aparatinės įrangos versija</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Masyvo parinktys</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipas:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Išdėstymas:</translation>
+    </message>
+    <message>
+        <source>Current Capacity:</source>
+        <translation>Dabartinė talpa:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Talpa:</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Didžiausia talpa:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Didžiausia talpa</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Pasirinkti</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Visi</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Visi NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Visi SATA SSD</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Visi HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Nenaudojami</translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation>Tas pats</translation>
+    </message>
+    <message>
+        <source>Commit</source>
+        <translation>Pritaikyti</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Atšaukti</translation>
+    </message>
+</context>
+<context>
+    <name>KV_diskSpareDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialogas</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Diskas</translation>
+    </message>
+    <message>
+        <source>Assign as Dedicated Spare</source>
+        <translation>Priskirti kaip skirtąjį atsarginį diską</translation>
+    </message>
+    <message>
+        <source>Assign as Global Spare</source>
+        <translation>Priskirti kaip visuotinį atsarginį diską</translation>
+    </message>
+    <message>
+        <source>Identify Disk using LEDs</source>
+        <translation>Identifikuoti diską šviesos diodais</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Išimti įrenginį</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Gerai</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Atšaukti</translation>
+    </message>
+    <message>
+        <source>Prepare to Remove</source>
+        <translation>Paruošti išėmimui</translation>
+    </message>
+    <message>
+        <source>Remove as Global Spare</source>
+        <translation>Atsisakyti kaip visuotinio atsarginio</translation>
+    </message>
+    <message>
+        <source>Remove as Dedicated Spare</source>
+        <translation>Atsisakyti kaip skirtojo atsarginio</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Parinktys</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>Nepavyko nuskaityti konfigūracijos; niekas nepakeista.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed.</source>
+        <translation>Disko %1 nebėra; niekas nepakeista.</translation>
+    </message>
+    <message>
+        <source>Confirm Spare Assignment</source>
+        <translation>Patvirtinkite atsarginio disko priskyrimą</translation>
+    </message>
+    <message>
+        <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to continue with spare assignment?</source>
+        <translation>Įspėjimas: aptiktas skirtingų diskų maišymas! Siekiant geriausio našumo, nerekomenduojama maišyti labai skirtingo našumo diskų. Ar norite tęsti atsarginio disko priskyrimą?</translation>
+    </message>
+    <message>
+        <source>Identify Disk</source>
+        <translation>Identifikuoti diską</translation>
+    </message>
+    <message>
+        <source>The LEDs representing the selected Disk are now lit. Click &apos;OK&apos; to stop identifying.</source>
+        <translation>Pasirinkto disko šviesos diodai dabar šviečia. Spustelėkite &apos;Gerai&apos;, kad nutrauktumėte identifikavimą.</translation>
+    </message>
+    <message>
+        <source>Remove Device Status</source>
+        <translation>Įrenginio išėmimo būsena</translation>
+    </message>
+</context>
+<context>
+    <name>KV_initDisksDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialogas</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Diskų sąrašas:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Vald. kan.</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Būsena</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>Naudojamas</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Laisva vieta</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modelio numeris</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Pasirinkti</translation>
+    </message>
+    <message>
+        <source>Un-Initiliazed</source>
+        <translation>Neinicijuoti</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Visi</translation>
+    </message>
+    <message>
+        <source>Initialize Selected</source>
+        <translation>Inicijuoti pasirinktus</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Atšaukti</translation>
     </message>
 </context>
 <context>
@@ -991,175 +2070,238 @@ Jei naudojamas AHCI / savasis režimas, nieko daryti nereikia. Programa baigia d
     <name>createDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Masyvo parinktys</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipas:</translation>
     </message>
     <message>
         <source>Array Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Masyvo pavadinimas:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Išdėstymas:</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Talpa:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Didžiausia talpa:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Didžiausia talpa</translation>
     </message>
     <message>
         <source>Cache Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Podėlio parinktys:</translation>
     </message>
     <message>
         <source>Cache Tag Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Podėlio žymės dydis:</translation>
     </message>
     <message>
         <source>Trim:</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIM:</translation>
     </message>
     <message>
         <source>Background Array Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Foninis masyvo skenavimas</translation>
     </message>
     <message>
         <source>Skip Initialize  (Not Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>Praleisti inicijavimą  (nerekomenduojama)</translation>
     </message>
     <message>
         <source>Leave Existing Data Intact</source>
-        <translation type="unfinished"></translation>
+        <translation>Palikti esamus duomenis</translation>
     </message>
     <message>
         <source>Zero Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Kūrimas su nuliavimu</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasirinkti</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Visi</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Visi NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Visi SATA SSD</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Visi HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenaudojami</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurti</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Atšaukti</translation>
     </message>
     <message>
         <source>Read + Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Skaitymo + atidėtojo rašymo podėlis</translation>
     </message>
     <message>
         <source>Read Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Skaitymo podėlis</translation>
     </message>
     <message>
         <source>Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Atidėtojo rašymo podėlis</translation>
     </message>
     <message>
         <source>No Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Be podėlio</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Numatytasis</translation>
     </message>
     <message>
         <source>64 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>64 KB</translation>
     </message>
     <message>
         <source>128 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>128 KB</translation>
     </message>
     <message>
         <source>256 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>256 KB</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Diskas</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Prievado tipas</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Talpa</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Naudojimas</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Laisva vieta</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Didžiausia laisva </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>BA</translation>
     </message>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIM</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Praneštas karštasis keitimas</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelio numeris</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Serijos numeris</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Programinės aparatinės įrangos versija</translation>
+    </message>
+</context>
+<context>
+    <name>kv_ControllerProperties</name>
+    <message>
+        <source>Controller List:</source>
+        <translation>Valdiklių sąrašas:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Gerai</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>Nėra</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numeris</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipas</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Diskas</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modelis</translation>
+    </message>
+    <message>
+        <source>Port Count</source>
+        <translation>Prievadų skaičius</translation>
+    </message>
+    <message>
+        <source>PCI Vendor ID</source>
+        <translation>PCI gamintojo ID</translation>
+    </message>
+    <message>
+        <source>PCI Device ID</source>
+        <translation>PCI įrenginio ID</translation>
+    </message>
+    <message>
+        <source>PCI SubVendor ID</source>
+        <translation>PCI pogamintojo ID</translation>
+    </message>
+    <message>
+        <source>PCI SubDevice ID</source>
+        <translation>PCI poįrenginio ID</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Magistralė</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Lizdas</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Funkcija</translation>
     </message>
 </context>
 <context>
@@ -1181,115 +2323,115 @@ Jei naudojamas AHCI / savasis režimas, nieko daryti nereikia. Programa baigia d
     <name>transformDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Masyvo parinktys</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipas:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Išdėstymas:</translation>
     </message>
     <message>
         <source>Current Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dabartinė talpa:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Talpa:</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Didžiausia talpa:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Didžiausia talpa</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasirinkti</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Visi</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Visi NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Visi SATA SSD</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Visi HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenaudojami</translation>
     </message>
     <message>
         <source>Same</source>
-        <translation type="unfinished"></translation>
+        <translation>Tas pats</translation>
     </message>
     <message>
         <source>Commit</source>
-        <translation type="unfinished"></translation>
+        <translation>Pritaikyti</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Atšaukti</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Diskas</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Prievado tipas</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Talpa</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Naudojimas</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Laisva vieta</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Didžiausia laisva </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>BA</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Praneštas karštasis keitimas</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelio numeris</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Serijos numeris</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Programinės aparatinės įrangos versija</translation>
     </message>
 </context>
 </TS>

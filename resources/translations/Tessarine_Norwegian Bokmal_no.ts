@@ -2,81 +2,677 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="no">
 <context>
+    <name>KV_AboutDialog</name>
+    <message>
+        <source>Application Version:</source>
+        <translation>Programversjon:</translation>
+    </message>
+    <message>
+        <source>kvraid.sys:</source>
+        <translation>kvraid.sys:</translation>
+    </message>
+    <message>
+        <source>kvcfg.sys:</source>
+        <translation>kvcfg.sys:</translation>
+    </message>
+    <message>
+        <source>kvbottom.sys:</source>
+        <translation>kvbottom.sys:</translation>
+    </message>
+</context>
+<context>
     <name>KV_ArrayForm</name>
     <message>
         <source>Volume  (JBOD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Volum  (JBOD)</translation>
     </message>
     <message>
         <source>RAID 0  (Stripe)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 0  (striping)</translation>
     </message>
     <message>
         <source>RAID 1  (Mirror)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 1  (speiling)</translation>
     </message>
     <message>
         <source>RAID 10 (Stripe of Mirrors)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 10 (striping av speil)</translation>
     </message>
     <message>
         <source>RAID 5   (Stripe with Parity)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 5   (striping med paritet)</translation>
     </message>
     <message>
         <source>RAID 6   (Stripe with 2 Parities)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 6   (striping med 2 pariteter)</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nei</translation>
     </message>
     <message>
         <source>Disk </source>
-        <translation type="unfinished"></translation>
+        <translation>Disk </translation>
     </message>
     <message>
         <source>Invalid Configuration: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ugyldig konfigurasjon: </translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Avansert</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Enkel</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ArrayNameDialog</name>
+    <message>
+        <source>Enter an array name of up to 30 characters.</source>
+        <translation>Skriv inn et arraynavn på opptil 30 tegn.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source> Array Name</source>
+        <translation> Arraynavn</translation>
+    </message>
+    <message>
+        <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
+        <translation>Ugyldig navn: arraynavn kan ikke være like navn på eksisterende arrayer eller inneholde følgende tegn: ()^,.=|&quot;-[]</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ClearMetadataDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialogboks</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Diskoversikt:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Ktrl kan.</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Tilstand</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>I bruk</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Ledig plass</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modellnummer</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Velg</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Fjern metadata</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
     </message>
 </context>
 <context>
     <name>KV_CreateDialog</name>
     <message>
         <source>No disks with free space were detected, to create a RAID array please first free up space on an existing disk or add an additional disk to the system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fant ingen disker med ledig plass. For å opprette en RAID-array må du først frigjøre plass på en eksisterende disk eller legge til en disk i systemet.</translation>
     </message>
     <message>
         <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
-        <translation type="unfinished"></translation>
+        <translation>Ugyldig navn: arraynavn kan ikke være like navn på eksisterende arrayer eller inneholde følgende tegn: ()^,.=|&quot;-[]</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Bekreft oppretting</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Advarsel: Du har tatt med en reservedisk i arrayen. Vil du fortsette?</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Advarsel: Blanding av stasjoner oppdaget! For best ytelse anbefales det ikke å blande stasjoner med vesentlig ulik ytelse. Vil du opprette likevel?</translation>
     </message>
     <message>
         <source>Create failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Oppretting mislyktes</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Opprett</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Forhåndsvisning</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Porttype</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Kapasitet</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Bruk</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Ledig plass</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Største ledige </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>GR</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>TRIM</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Varslet hot swap</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modellnummer</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Serienummer</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Fastvareversjon</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Arrayalternativer</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>Array Name:</source>
+        <translation>Arraynavn:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Organisert som:</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Kapasitet:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Maks. kapasitet:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Maks. kapasitet</translation>
+    </message>
+    <message>
+        <source>Cache Options:</source>
+        <translation>Hurtigbufferalternativer:</translation>
+    </message>
+    <message>
+        <source>Cache Tag Size:</source>
+        <translation>Størrelse på hurtigbuffertagg:</translation>
+    </message>
+    <message>
+        <source>Trim:</source>
+        <translation>TRIM:</translation>
+    </message>
+    <message>
+        <source>Background Array Scan</source>
+        <translation>Bakgrunnsskanning av array</translation>
+    </message>
+    <message>
+        <source>Skip Initialize  (Not Recommended)</source>
+        <translation>Hopp over initialisering  (anbefales ikke)</translation>
+    </message>
+    <message>
+        <source>Leave Existing Data Intact</source>
+        <translation>Behold eksisterende data</translation>
+    </message>
+    <message>
+        <source>Zero Create</source>
+        <translation>Oppretting med nullstilling</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Velg</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Alle NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Alle SATA SSD</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Alle HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Ubrukte</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DeleteForm</name>
+    <message>
+        <source>Delete</source>
+        <translation>Slett</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Velg alle</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Enhet</translation>
+    </message>
+    <message>
+        <source>OS Name</source>
+        <translation>OS-navn</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Partition</source>
+        <translation>Partisjon</translation>
+    </message>
+    <message>
+        <source>Array Name</source>
+        <translation>Arraynavn</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Total Capacity</source>
+        <translation>Total kapasitet</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Tilstand</translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation>Hurtigbuffer</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nei</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected Array(s): </source>
+        <translation>Er du sikker på at du vil slette valgte array(er): </translation>
+    </message>
+    <message>
+        <source>Confirm Action</source>
+        <translation>Bekreft handling</translation>
+    </message>
+    <message>
+        <source>Deleting arrays...</source>
+        <translation>Sletter arrayer...</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Avbryt</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DiskProperites</name>
+    <message>
+        <source>Select All</source>
+        <translation>Velg alle</translation>
+    </message>
+    <message>
+        <source>Disk Properties</source>
+        <translation>Diskegenskaper</translation>
+    </message>
+    <message>
+        <source>Disk Write Back Caching:</source>
+        <translation>Tilbakeskrivingsbuffer på disk:</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Aktiver</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Deaktiver</translation>
+    </message>
+    <message>
+        <source>Disk Read Ahead:</source>
+        <translation>Forhåndslesing på disk:</translation>
+    </message>
+    <message>
+        <source>SMART Polling:</source>
+        <translation>SMART-avspørring:</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Avslutt</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Aktivert</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Deaktivert</translation>
+    </message>
+    <message>
+        <source>Note: Turning Disk Write Back Caching on may increase the likelihood of data corruption if the system power were to fail.</source>
+        <translation>Merk: Hvis du slår på tilbakeskrivingsbuffer på disken, kan risikoen for dataskade øke ved strømbrudd.</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Tilstand</translation>
+    </message>
+    <message>
+        <source>Write Back Cache</source>
+        <translation>Tilbakeskrivingsbuffer</translation>
+    </message>
+    <message>
+        <source>Read Ahead</source>
+        <translation>Forhåndslesing</translation>
+    </message>
+    <message>
+        <source>SMART Poll</source>
+        <translation>SMART-avspørring</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Bruk</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Porttype</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modellnummer</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Serienummer</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Fastvarerevisjon</translation>
+    </message>
+    <message>
+        <source> is a NVMe device and cannot change disk cache settings.</source>
+        <translation> er en NVMe-enhet, og diskens hurtigbufferinnstillinger kan ikke endres.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Health</name>
+    <message>
+        <source>Array %1</source>
+        <translation>Array %1</translation>
+    </message>
+    <message>
+        <source>Array %1 %2</source>
+        <translation>Array %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1, paused</source>
+        <translation>%1, pauset</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 er frakoblet</translation>
+    </message>
+    <message>
+        <source>%1 is rebuilding while disk %2 reports S.M.A.R.T. errors: one more failure would lose it</source>
+        <translation>%1 gjenoppbygges mens disk %2 rapporterer S.M.A.R.T.-feil: én svikt til vil føre til at arrayen går tapt</translation>
+    </message>
+    <message>
+        <source>rebuilding onto disk %1, %2</source>
+        <translation>gjenoppbygger til disk %1, %2</translation>
+    </message>
+    <message>
+        <source>rebuilding, %1</source>
+        <translation>gjenoppbygger, %1</translation>
+    </message>
+    <message>
+        <source>%1 is critical: %2</source>
+        <translation>%1 er kritisk: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 er %2</translation>
+    </message>
+    <message>
+        <source>%1 is critical: disk %2 has failed</source>
+        <translation>%1 er kritisk: disk %2 har sviktet</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 er kritisk</translation>
+    </message>
+    <message>
+        <source>%1 is being transformed: %2</source>
+        <translation>%1 transformeres: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being created: %2</source>
+        <translation>%1 opprettes: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being securely erased: %2</source>
+        <translation>%1 slettes sikkert: %2</translation>
+    </message>
+    <message>
+        <source>%1 has a failed member on disk %2</source>
+        <translation>%1: sviktet medlem på disk %2</translation>
+    </message>
+    <message>
+        <source>%1 has lost its last spare</source>
+        <translation>%1 har mistet sin siste reservedisk</translation>
+    </message>
+    <message>
+        <source>consistency check</source>
+        <translation>konsistenskontroll</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>mindre enn ett minutt igjen</translation>
+    </message>
+    <message>
+        <source>about a minute left</source>
+        <translation>omtrent ett minutt igjen</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours left</source>
+        <translation>
+            <numerusform>omtrent %n time igjen</numerusform>
+            <numerusform>omtrent %n timer igjen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes left</source>
+        <translation>
+            <numerusform>omtrent %n minutt igjen</numerusform>
+            <numerusform>omtrent %n minutter igjen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The RAID driver is not answering</source>
+        <translation>RAID-driveren svarer ikke</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>Disk %1 rapporterer S.M.A.R.T.-feil</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (and %n more)</source>
+        <translation>
+            <numerusform>%1 (og %n til)</numerusform>
+            <numerusform>%1 (og %n til)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No arrays are configured</source>
+        <translation>Ingen arrayer er konfigurert</translation>
+    </message>
+    <message>
+        <source>The array is healthy</source>
+        <translation>Arrayen er frisk</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n arrays are healthy</source>
+        <translation>
+            <numerusform>Alle arrayer (%n) er friske</numerusform>
+            <numerusform>Alle arrayer (%n) er friske</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_HealthMonitor</name>
+    <message>
+        <source>&amp;Show %1</source>
+        <translation>&amp;Vis %1</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Avslutt</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 er kritisk</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 er frakoblet</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has finished; the array is healthy again</source>
+        <translation>%1: gjenoppbyggingen er fullført; arrayen er frisk igjen</translation>
+    </message>
+    <message>
+        <source>%1: the transform has finished</source>
+        <translation>%1: transformeringen er fullført</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has ended; the array is %2</source>
+        <translation>%1: gjenoppbyggingen er avsluttet; arrayen er %2</translation>
+    </message>
+    <message>
+        <source>%1: the transform has ended; the array is %2</source>
+        <translation>%1: transformeringen er avsluttet; arrayen er %2</translation>
+    </message>
+    <message>
+        <source>Spare disk %1 has taken the place of a failed member</source>
+        <translation>Reservedisk %1 har tatt plassen til et sviktet medlem</translation>
+    </message>
+    <message>
+        <source>Disk %1</source>
+        <translation>Disk %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has failed</source>
+        <translation>Disk %1 har sviktet</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>Disk %1 rapporterer S.M.A.R.T.-feil</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n arrays or disks changed: %1</source>
+        <translation>
+            <numerusform>%n array eller disk er endret: %1</numerusform>
+            <numerusform>%n arrayer eller disker er endret: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -923,38 +1519,516 @@ Hvis AHCI/Native-modus brukes, trenger du ikke gjøre noe. Programmet avsluttes.
     </message>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformer</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Opprett</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Slett</translation>
+    </message>
+    <message>
+        <source>Task Priority</source>
+        <translation>Oppgaveprioritet</translation>
+    </message>
+    <message>
+        <source>Initialize Disks</source>
+        <translation>Initialiser disker</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Fjern metadata</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Egenskaper</translation>
+    </message>
+    <message>
+        <source>S.M.A.R.T. Overview</source>
+        <translation>S.M.A.R.T.-oversikt</translation>
+    </message>
+    <message>
+        <source>Controllers</source>
+        <translation>Kontrollere</translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation>Om </translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Alternativer</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle...</source>
+        <translation>Lagre støttepakke...</translation>
+    </message>
+    <message>
+        <source>Save the configuration, logs and S.M.A.R.T. reports in one file for support</source>
+        <translation>Lagre konfigurasjonen, loggene og S.M.A.R.T.-rapportene i én fil for kundestøtte</translation>
+    </message>
+    <message>
+        <source>C&amp;lose to Tray</source>
+        <translation>&amp;Lukk til systemstatusfeltet</translation>
+    </message>
+    <message>
+        <source>Closing the window keeps the console watching the arrays from the tray.</source>
+        <translation>Når vinduet lukkes, fortsetter konsollen å overvåke arrayene fra systemstatusfeltet.</translation>
+    </message>
+    <message>
+        <source>Paused: no time left is estimated while the task waits.</source>
+        <translation>Pauset: gjenstående tid beregnes ikke mens oppgaven venter.</translation>
+    </message>
+    <message>
+        <source>The time left is estimated once the task&apos;s progress has been seen for a minute.</source>
+        <translation>Gjenstående tid beregnes når oppgavens fremdrift har vært fulgt i ett minutt.</translation>
+    </message>
+    <message>
+        <source>The disk has failed; the driver reports it as %1.</source>
+        <translation>Disken har sviktet; driveren rapporterer den som %1.</translation>
+    </message>
+    <message>
+        <source>The disk reports S.M.A.R.T. errors: replace it soon.</source>
+        <translation>Disken rapporterer S.M.A.R.T.-feil: bytt den snart.</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle</source>
+        <translation>Lagre støttepakke</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>ZIP-arkiver (*.zip)</translation>
+    </message>
+    <message>
+        <source>The support bundle was saved to %1.</source>
+        <translation>Støttepakken ble lagret i %1.</translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved to %1: %2</source>
+        <translation>Støttepakken kunne ikke lagres i %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_MetadataDiskList</name>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Tilstand</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Bruk</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Ledig plass</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modellnummer</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Serienummer</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Ny</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>Konfigurasjonen kunne ikke leses; ingenting ble endret.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed. Close this window and open it again for the disks as they are now.</source>
+        <translation>Disk %1 finnes ikke lenger; ingenting ble endret. Lukk dette vinduet og åpne det igjen for å se diskene slik de er nå.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_SmartDiskDialog</name>
+    <message>
+        <source>Disk List:</source>
+        <translation>Diskoversikt:</translation>
+    </message>
+    <message>
+        <source>Query Selected S.M.A.R.T. Data</source>
+        <translation>Hent valgte S.M.A.R.T.-data</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Avslutt</translation>
+    </message>
+    <message>
+        <source>%1y  %2d  %3hr</source>
+        <translation>%1 å  %2 d  %3 t</translation>
+    </message>
+    <message>
+        <source>%1d  %2hr</source>
+        <translation>%1 d  %2 t</translation>
+    </message>
+    <message>
+        <source>Unable to retreive</source>
+        <translation>Kan ikke hente</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Porttype</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Kapasitet</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Bruk</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modellnummer</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Serienummer</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Fastvarerevisjon</translation>
+    </message>
+    <message>
+        <source>Power on Hours</source>
+        <translation>Driftstimer</translation>
+    </message>
+    <message>
+        <source>Power Cycle</source>
+        <translation>Strømsykluser</translation>
+    </message>
+    <message>
+        <source>Temperature (Celsius)</source>
+        <translation>Temperatur (Celsius)</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Startup</name>
+    <message>
+        <source>Velmora: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); velmora-cli gives the console&apos;s commands in a terminal.</source>
+        <translation>Velmora: ingen skjerm å åpne vinduet på (verken DISPLAY eller WAYLAND_DISPLAY er angitt); velmora-cli gir konsollens kommandoer i en terminal.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_TaskPriorityDialog</name>
+    <message>
+        <source>Confirm</source>
+        <translation>Bekreft</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Current priority of the &apos;%1&apos; task: %2</source>
+        <translation>Nåværende prioritet for oppgaven &apos;%1&apos; er: %2</translation>
+    </message>
+    <message>
+        <source>Use the slider to choose a new priority for the &apos;%1&apos; task on array &apos;%2&apos;.</source>
+        <translation>Bruk glidebryteren til å velge en ny prioritet for oppgaven &apos;%1&apos; på arrayen &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>New priority: %1</source>
+        <translation>Ny prioritet: %1</translation>
     </message>
 </context>
 <context>
     <name>KV_TransformDialog</name>
     <message>
         <source>Confirm Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Bekreft transformering</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Advarsel: Du har tatt med en reservedisk i arrayen. Vil du fortsette?</translation>
     </message>
     <message>
         <source>Warning: This array transform includes a hot swappable device. After the transform completes a system reboot must be performed to notify the OS of the array&apos;s underlying device changes. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Advarsel: Denne arraytransformeringen omfatter en enhet som kan byttes under drift. Når transformeringen er fullført, må systemet startes på nytt for at OS skal få vite om endringene i arrayens underliggende enheter. Vil du fortsette?</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Bekreft oppretting</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Advarsel: Blanding av stasjoner oppdaget! For best ytelse anbefales det ikke å blande stasjoner med vesentlig ulik ytelse. Vil du opprette likevel?</translation>
     </message>
     <message>
         <source>Transform command failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformeringskommandoen mislyktes</translation>
+    </message>
+    <message>
+        <source>Transform</source>
+        <translation>Transformer</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Kilde</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Mål</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Porttype</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Kapasitet</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Bruk</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Ledig plass</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Største ledige </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>GR</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Varslet hot swap</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modellnummer</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Serienummer</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Fastvareversjon</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Arrayalternativer</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Organisert som:</translation>
+    </message>
+    <message>
+        <source>Current Capacity:</source>
+        <translation>Nåværende kapasitet:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Kapasitet:</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Maks. kapasitet:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Maks. kapasitet</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Velg</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Alle NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Alle SATA SSD</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Alle HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Ubrukte</translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation>Samme</translation>
+    </message>
+    <message>
+        <source>Commit</source>
+        <translation>Bruk</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+</context>
+<context>
+    <name>KV_diskSpareDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialogboks</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>Assign as Dedicated Spare</source>
+        <translation>Tilordne som dedikert reservedisk</translation>
+    </message>
+    <message>
+        <source>Assign as Global Spare</source>
+        <translation>Tilordne som global reservedisk</translation>
+    </message>
+    <message>
+        <source>Identify Disk using LEDs</source>
+        <translation>Identifiser disk med lysdioder</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Fjern enhet</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Prepare to Remove</source>
+        <translation>Klargjør for fjerning</translation>
+    </message>
+    <message>
+        <source>Remove as Global Spare</source>
+        <translation>Fjern som global reservedisk</translation>
+    </message>
+    <message>
+        <source>Remove as Dedicated Spare</source>
+        <translation>Fjern som dedikert reservedisk</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Alternativer</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>Konfigurasjonen kunne ikke leses; ingenting ble endret.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed.</source>
+        <translation>Disk %1 finnes ikke lenger; ingenting ble endret.</translation>
+    </message>
+    <message>
+        <source>Confirm Spare Assignment</source>
+        <translation>Bekreft tilordning av reservedisk</translation>
+    </message>
+    <message>
+        <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to continue with spare assignment?</source>
+        <translation>Advarsel: Blanding av stasjoner oppdaget! For best ytelse anbefales det ikke å blande stasjoner med vesentlig ulik ytelse. Vil du fortsette med tilordningen av reservedisk?</translation>
+    </message>
+    <message>
+        <source>Identify Disk</source>
+        <translation>Identifiser disk</translation>
+    </message>
+    <message>
+        <source>The LEDs representing the selected Disk are now lit. Click &apos;OK&apos; to stop identifying.</source>
+        <translation>Lysdiodene for valgt disk lyser nå. Klikk &apos;OK&apos; for å avslutte identifiseringen.</translation>
+    </message>
+    <message>
+        <source>Remove Device Status</source>
+        <translation>Status for fjerning av enhet</translation>
+    </message>
+</context>
+<context>
+    <name>KV_initDisksDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialogboks</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Diskoversikt:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Ktrl kan.</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Tilstand</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>I bruk</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Ledig plass</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modellnummer</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Velg</translation>
+    </message>
+    <message>
+        <source>Un-Initiliazed</source>
+        <translation>Ikke initialisert</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Initialize Selected</source>
+        <translation>Initialiser valgte</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
     </message>
 </context>
 <context>
@@ -991,175 +2065,238 @@ Hvis AHCI/Native-modus brukes, trenger du ikke gjøre noe. Programmet avsluttes.
     <name>createDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrayalternativer</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type:</translation>
     </message>
     <message>
         <source>Array Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Arraynavn:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Organisert som:</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapasitet:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maks. kapasitet:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Maks. kapasitet</translation>
     </message>
     <message>
         <source>Cache Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hurtigbufferalternativer:</translation>
     </message>
     <message>
         <source>Cache Tag Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Størrelse på hurtigbuffertagg:</translation>
     </message>
     <message>
         <source>Trim:</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIM:</translation>
     </message>
     <message>
         <source>Background Array Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Bakgrunnsskanning av array</translation>
     </message>
     <message>
         <source>Skip Initialize  (Not Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hopp over initialisering  (anbefales ikke)</translation>
     </message>
     <message>
         <source>Leave Existing Data Intact</source>
-        <translation type="unfinished"></translation>
+        <translation>Behold eksisterende data</translation>
     </message>
     <message>
         <source>Zero Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Oppretting med nullstilling</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Velg</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle SATA SSD</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubrukte</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Opprett</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Avbryt</translation>
     </message>
     <message>
         <source>Read + Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Lese- og tilbakeskrivingsbuffer</translation>
     </message>
     <message>
         <source>Read Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesebuffer</translation>
     </message>
     <message>
         <source>Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilbakeskrivingsbuffer</translation>
     </message>
     <message>
         <source>No Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen hurtigbuffer</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>64 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>64 KB</translation>
     </message>
     <message>
         <source>128 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>128 KB</translation>
     </message>
     <message>
         <source>256 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>256 KB</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disk</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Porttype</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapasitet</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Bruk</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Ledig plass</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Største ledige </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>GR</translation>
     </message>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIM</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Varslet hot swap</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Modellnummer</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Serienummer</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Fastvareversjon</translation>
+    </message>
+</context>
+<context>
+    <name>kv_ControllerProperties</name>
+    <message>
+        <source>Controller List:</source>
+        <translation>Kontrolleroversikt:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>I/T</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Port Count</source>
+        <translation>Antall porter</translation>
+    </message>
+    <message>
+        <source>PCI Vendor ID</source>
+        <translation>PCI-leverandør-ID</translation>
+    </message>
+    <message>
+        <source>PCI Device ID</source>
+        <translation>PCI-enhets-ID</translation>
+    </message>
+    <message>
+        <source>PCI SubVendor ID</source>
+        <translation>PCI-underleverandør-ID</translation>
+    </message>
+    <message>
+        <source>PCI SubDevice ID</source>
+        <translation>PCI-underenhets-ID</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Buss</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Spor</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Funksjon</translation>
     </message>
 </context>
 <context>
@@ -1181,115 +2318,115 @@ Hvis AHCI/Native-modus brukes, trenger du ikke gjøre noe. Programmet avsluttes.
     <name>transformDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrayalternativer</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Organisert som:</translation>
     </message>
     <message>
         <source>Current Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nåværende kapasitet:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapasitet:</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maks. kapasitet:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Maks. kapasitet</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Velg</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle SATA SSD</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubrukte</translation>
     </message>
     <message>
         <source>Same</source>
-        <translation type="unfinished"></translation>
+        <translation>Samme</translation>
     </message>
     <message>
         <source>Commit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bruk</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Avbryt</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disk</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Porttype</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapasitet</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Bruk</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Ledig plass</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Største ledige </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>GR</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Varslet hot swap</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Modellnummer</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Serienummer</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Fastvareversjon</translation>
     </message>
 </context>
 </TS>

@@ -2,81 +2,682 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>KV_AboutDialog</name>
+    <message>
+        <source>Application Version:</source>
+        <translation>Wersja aplikacji:</translation>
+    </message>
+    <message>
+        <source>kvraid.sys:</source>
+        <translation>kvraid.sys:</translation>
+    </message>
+    <message>
+        <source>kvcfg.sys:</source>
+        <translation>kvcfg.sys:</translation>
+    </message>
+    <message>
+        <source>kvbottom.sys:</source>
+        <translation>kvbottom.sys:</translation>
+    </message>
+</context>
+<context>
     <name>KV_ArrayForm</name>
     <message>
         <source>Volume  (JBOD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wolumin  (JBOD)</translation>
     </message>
     <message>
         <source>RAID 0  (Stripe)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 0  (paskowanie)</translation>
     </message>
     <message>
         <source>RAID 1  (Mirror)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 1  (lustro)</translation>
     </message>
     <message>
         <source>RAID 10 (Stripe of Mirrors)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 10 (paskowanie luster)</translation>
     </message>
     <message>
         <source>RAID 5   (Stripe with Parity)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 5   (paskowanie z parzystością)</translation>
     </message>
     <message>
         <source>RAID 6   (Stripe with 2 Parities)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 6   (paskowanie z podwójną parzystością)</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Tak</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie</translation>
     </message>
     <message>
         <source>Disk </source>
-        <translation type="unfinished"></translation>
+        <translation>Dysk </translation>
     </message>
     <message>
         <source>Invalid Configuration: </source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowa konfiguracja: </translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaawansowany</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Prosty</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ArrayNameDialog</name>
+    <message>
+        <source>Enter an array name of up to 30 characters.</source>
+        <translation>Wprowadź nazwę macierzy o długości do 30 znaków.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source> Array Name</source>
+        <translation> Nazwa macierzy</translation>
+    </message>
+    <message>
+        <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
+        <translation>Nieprawidłowa nazwa: nazwa macierzy nie może być taka sama jak nazwa istniejącej macierzy ani zawierać następujących znaków: ()^,.=|&quot;-[]</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ClearMetadataDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Okno dialogowe</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Lista dysków:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Kontr. Kanał</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stan</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>W użyciu</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Wolne miejsce</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Numer modelu</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Wybór</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Wszystkie</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Czyszczenie metadanych</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
     <name>KV_CreateDialog</name>
     <message>
         <source>No disks with free space were detected, to create a RAID array please first free up space on an existing disk or add an additional disk to the system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie wykryto dysków z wolnym miejscem. Aby utworzyć macierz RAID, najpierw zwolnij miejsce na istniejącym dysku lub dodaj dysk do systemu.</translation>
     </message>
     <message>
         <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowa nazwa: nazwa macierzy nie może być taka sama jak nazwa istniejącej macierzy ani zawierać następujących znaków: ()^,.=|&quot;-[]</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Potwierdź tworzenie</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostrzeżenie: do macierzy dołączono dysk zapasowy. Czy kontynuować?</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostrzeżenie: wykryto dyski różnych typów! Dla najlepszej wydajności nie zaleca się łączenia dysków o znacznie różnej wydajności. Czy mimo to utworzyć macierz?</translation>
     </message>
     <message>
         <source>Create failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Tworzenie nie powiodło się</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Tworzenie</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Podgląd</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Dysk</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Typ portu</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Pojemność</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Użycie</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Wolne miejsce</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Największy wolny </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>GZ</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>Trim</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Zgłoszona wymiana na gorąco</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Numer modelu</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numer seryjny</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Wersja oprogramowania układowego</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Opcje macierzy</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Array Name:</source>
+        <translation>Nazwa macierzy:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Organizacja:</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Pojemność:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Maks. pojemność:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Maks. pojemność</translation>
+    </message>
+    <message>
+        <source>Cache Options:</source>
+        <translation>Opcje pamięci podręcznej:</translation>
+    </message>
+    <message>
+        <source>Cache Tag Size:</source>
+        <translation>Rozmiar znacznika pamięci podręcznej:</translation>
+    </message>
+    <message>
+        <source>Trim:</source>
+        <translation>Trim:</translation>
+    </message>
+    <message>
+        <source>Background Array Scan</source>
+        <translation>Skanowanie macierzy w tle</translation>
+    </message>
+    <message>
+        <source>Skip Initialize  (Not Recommended)</source>
+        <translation>Pomiń inicjowanie  (niezalecane)</translation>
+    </message>
+    <message>
+        <source>Leave Existing Data Intact</source>
+        <translation>Zachowaj istniejące dane</translation>
+    </message>
+    <message>
+        <source>Zero Create</source>
+        <translation>Tworzenie z zerowaniem</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Wybór</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Wszystkie</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Wszystkie NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Wszystkie SSD SATA</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Wszystkie HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Nieużywane</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DeleteForm</name>
+    <message>
+        <source>Delete</source>
+        <translation>Usuwanie</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Zaznacz wszystko</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Urządzenie</translation>
+    </message>
+    <message>
+        <source>OS Name</source>
+        <translation>Nazwa w systemie</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Partition</source>
+        <translation>Partycja</translation>
+    </message>
+    <message>
+        <source>Array Name</source>
+        <translation>Nazwa macierzy</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Total Capacity</source>
+        <translation>Całkowita pojemność</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stan</translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation>Pamięć podr.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected Array(s): </source>
+        <translation>Czy na pewno usunąć wybrane macierze: </translation>
+    </message>
+    <message>
+        <source>Confirm Action</source>
+        <translation>Potwierdź działanie</translation>
+    </message>
+    <message>
+        <source>Deleting arrays...</source>
+        <translation>Usuwanie macierzy...</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Przerwij</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DiskProperites</name>
+    <message>
+        <source>Select All</source>
+        <translation>Zaznacz wszystko</translation>
+    </message>
+    <message>
+        <source>Disk Properties</source>
+        <translation>Właściwości dysku</translation>
+    </message>
+    <message>
+        <source>Disk Write Back Caching:</source>
+        <translation>Zapis z opóźnieniem na dysku:</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Włącz</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Wyłącz</translation>
+    </message>
+    <message>
+        <source>Disk Read Ahead:</source>
+        <translation>Odczyt z wyprzedzeniem:</translation>
+    </message>
+    <message>
+        <source>SMART Polling:</source>
+        <translation>Odpytywanie SMART:</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Włączone</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Wyłączone</translation>
+    </message>
+    <message>
+        <source>Note: Turning Disk Write Back Caching on may increase the likelihood of data corruption if the system power were to fail.</source>
+        <translation>Uwaga: włączenie zapisu z opóźnieniem na dysku może zwiększyć ryzyko uszkodzenia danych w razie awarii zasilania.</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Dysk</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stan</translation>
+    </message>
+    <message>
+        <source>Write Back Cache</source>
+        <translation>Zapis z opóźnieniem</translation>
+    </message>
+    <message>
+        <source>Read Ahead</source>
+        <translation>Odczyt z wyprzedzeniem</translation>
+    </message>
+    <message>
+        <source>SMART Poll</source>
+        <translation>Odpytywanie SMART</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Użycie</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Typ portu</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Numer modelu</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numer seryjny</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Wersja oprogramowania układowego</translation>
+    </message>
+    <message>
+        <source> is a NVMe device and cannot change disk cache settings.</source>
+        <translation> to urządzenie NVMe; nie można zmienić jego ustawień pamięci podręcznej dysku.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Health</name>
+    <message>
+        <source>Array %1</source>
+        <translation>Macierz %1</translation>
+    </message>
+    <message>
+        <source>Array %1 %2</source>
+        <translation>Macierz %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1, paused</source>
+        <translation>%1, wstrzymane</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 jest w trybie offline</translation>
+    </message>
+    <message>
+        <source>%1 is rebuilding while disk %2 reports S.M.A.R.T. errors: one more failure would lose it</source>
+        <translation>%1 – trwa odbudowa, a dysk %2 zgłasza błędy S.M.A.R.T.: kolejna awaria spowoduje utratę macierzy</translation>
+    </message>
+    <message>
+        <source>rebuilding onto disk %1, %2</source>
+        <translation>odbudowa na dysk %1, %2</translation>
+    </message>
+    <message>
+        <source>rebuilding, %1</source>
+        <translation>odbudowa, %1</translation>
+    </message>
+    <message>
+        <source>%1 is critical: %2</source>
+        <translation>%1 jest w stanie krytycznym: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 – stan: %2</translation>
+    </message>
+    <message>
+        <source>%1 is critical: disk %2 has failed</source>
+        <translation>%1 jest w stanie krytycznym: awaria dysku %2</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 jest w stanie krytycznym</translation>
+    </message>
+    <message>
+        <source>%1 is being transformed: %2</source>
+        <translation>%1 – trwa transformacja: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being created: %2</source>
+        <translation>%1 – trwa tworzenie: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being securely erased: %2</source>
+        <translation>%1 – trwa bezpieczne wymazywanie: %2</translation>
+    </message>
+    <message>
+        <source>%1 has a failed member on disk %2</source>
+        <translation>%1 ma uszkodzony element na dysku %2</translation>
+    </message>
+    <message>
+        <source>%1 has lost its last spare</source>
+        <translation>%1 utraciła ostatni dysk zapasowy</translation>
+    </message>
+    <message>
+        <source>consistency check</source>
+        <translation>sprawdzanie spójności</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>pozostała mniej niż minuta</translation>
+    </message>
+    <message>
+        <source>about a minute left</source>
+        <translation>pozostało około minuty</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours left</source>
+        <translation>
+            <numerusform>pozostało około %n godziny</numerusform>
+            <numerusform>pozostało około %n godzin</numerusform>
+            <numerusform>pozostało około %n godzin</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes left</source>
+        <translation>
+            <numerusform>pozostało około %n minuty</numerusform>
+            <numerusform>pozostało około %n minut</numerusform>
+            <numerusform>pozostało około %n minut</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The RAID driver is not answering</source>
+        <translation>Sterownik RAID nie odpowiada</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>Dysk %1 zgłasza błędy S.M.A.R.T.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (and %n more)</source>
+        <translation>
+            <numerusform>%1 (i jeszcze %n)</numerusform>
+            <numerusform>%1 (i jeszcze %n)</numerusform>
+            <numerusform>%1 (i jeszcze %n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No arrays are configured</source>
+        <translation>Nie skonfigurowano żadnej macierzy</translation>
+    </message>
+    <message>
+        <source>The array is healthy</source>
+        <translation>Macierz jest w dobrym stanie</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n arrays are healthy</source>
+        <translation>
+            <numerusform>%n macierz jest w dobrym stanie</numerusform>
+            <numerusform>Wszystkie %n macierze są w dobrym stanie</numerusform>
+            <numerusform>Wszystkich %n macierzy jest w dobrym stanie</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_HealthMonitor</name>
+    <message>
+        <source>&amp;Show %1</source>
+        <translation>&amp;Pokaż %1</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Zakończ</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 jest w stanie krytycznym</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 jest w trybie offline</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has finished; the array is healthy again</source>
+        <translation>%1: odbudowa zakończona; macierz jest ponownie w dobrym stanie</translation>
+    </message>
+    <message>
+        <source>%1: the transform has finished</source>
+        <translation>%1: transformacja zakończona</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has ended; the array is %2</source>
+        <translation>%1: odbudowa została przerwana; stan macierzy: %2</translation>
+    </message>
+    <message>
+        <source>%1: the transform has ended; the array is %2</source>
+        <translation>%1: transformacja została przerwana; stan macierzy: %2</translation>
+    </message>
+    <message>
+        <source>Spare disk %1 has taken the place of a failed member</source>
+        <translation>Dysk zapasowy %1 zastąpił uszkodzony element</translation>
+    </message>
+    <message>
+        <source>Disk %1</source>
+        <translation>Dysk %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has failed</source>
+        <translation>Awaria dysku %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>Dysk %1 zgłasza błędy S.M.A.R.T.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n arrays or disks changed: %1</source>
+        <translation>
+            <numerusform>Zmieniono %n macierz lub dysk: %1</numerusform>
+            <numerusform>Zmieniono %n macierze lub dyski: %1</numerusform>
+            <numerusform>Zmieniono %n macierzy lub dysków: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -923,38 +1524,516 @@ W trybie AHCI/natywnym nie trzeba nic robić. Aplikacja zostanie zamknięta.</tr
     </message>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformacja</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Tworzenie</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuwanie</translation>
+    </message>
+    <message>
+        <source>Task Priority</source>
+        <translation>Priorytet zadania</translation>
+    </message>
+    <message>
+        <source>Initialize Disks</source>
+        <translation>Inicjowanie dysków</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Czyszczenie metadanych</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Właściwości</translation>
+    </message>
+    <message>
+        <source>S.M.A.R.T. Overview</source>
+        <translation>Przegląd S.M.A.R.T.</translation>
+    </message>
+    <message>
+        <source>Controllers</source>
+        <translation>Kontrolery</translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation>Informacje o programie </translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opcje</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle...</source>
+        <translation>Zapisz pakiet dla pomocy technicznej...</translation>
+    </message>
+    <message>
+        <source>Save the configuration, logs and S.M.A.R.T. reports in one file for support</source>
+        <translation>Zapisz konfigurację, dzienniki i raporty S.M.A.R.T. w jednym pliku dla pomocy technicznej</translation>
+    </message>
+    <message>
+        <source>C&amp;lose to Tray</source>
+        <translation>Z&amp;amknij do zasobnika</translation>
+    </message>
+    <message>
+        <source>Closing the window keeps the console watching the arrays from the tray.</source>
+        <translation>Po zamknięciu okna konsola nadal monitoruje macierze z zasobnika systemowego.</translation>
+    </message>
+    <message>
+        <source>Paused: no time left is estimated while the task waits.</source>
+        <translation>Wstrzymane: pozostały czas nie jest szacowany, dopóki zadanie czeka.</translation>
+    </message>
+    <message>
+        <source>The time left is estimated once the task&apos;s progress has been seen for a minute.</source>
+        <translation>Pozostały czas jest szacowany po minucie obserwowania postępu zadania.</translation>
+    </message>
+    <message>
+        <source>The disk has failed; the driver reports it as %1.</source>
+        <translation>Awaria dysku; sterownik zgłasza go jako %1.</translation>
+    </message>
+    <message>
+        <source>The disk reports S.M.A.R.T. errors: replace it soon.</source>
+        <translation>Dysk zgłasza błędy S.M.A.R.T.: należy go wkrótce wymienić.</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle</source>
+        <translation>Zapisz pakiet dla pomocy technicznej</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>Archiwa ZIP (*.zip)</translation>
+    </message>
+    <message>
+        <source>The support bundle was saved to %1.</source>
+        <translation>Pakiet dla pomocy technicznej zapisano w %1.</translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved to %1: %2</source>
+        <translation>Nie można zapisać pakietu dla pomocy technicznej w %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_MetadataDiskList</name>
+    <message>
+        <source>Disk</source>
+        <translation>Dysk</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stan</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Użycie</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Wolne miejsce</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Numer modelu</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numer seryjny</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nowy</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>Nie można odczytać konfiguracji; niczego nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed. Close this window and open it again for the disks as they are now.</source>
+        <translation>Dysk %1 nie jest już obecny; niczego nie zmieniono. Zamknij to okno i otwórz je ponownie, aby zobaczyć aktualny stan dysków.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_SmartDiskDialog</name>
+    <message>
+        <source>Disk List:</source>
+        <translation>Lista dysków:</translation>
+    </message>
+    <message>
+        <source>Query Selected S.M.A.R.T. Data</source>
+        <translation>Odczytaj wybrane dane S.M.A.R.T.</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>%1y  %2d  %3hr</source>
+        <translation>%1 l.  %2 d  %3 godz.</translation>
+    </message>
+    <message>
+        <source>%1d  %2hr</source>
+        <translation>%1 d  %2 godz.</translation>
+    </message>
+    <message>
+        <source>Unable to retreive</source>
+        <translation>Nie można odczytać</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Dysk</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Typ portu</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Pojemność</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Użycie</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Numer modelu</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numer seryjny</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Wersja oprogramowania układowego</translation>
+    </message>
+    <message>
+        <source>Power on Hours</source>
+        <translation>Godziny pracy</translation>
+    </message>
+    <message>
+        <source>Power Cycle</source>
+        <translation>Cykle zasilania</translation>
+    </message>
+    <message>
+        <source>Temperature (Celsius)</source>
+        <translation>Temperatura (°C)</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Startup</name>
+    <message>
+        <source>Velmora: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); velmora-cli gives the console&apos;s commands in a terminal.</source>
+        <translation>Velmora: brak ekranu, na którym można otworzyć okno (nie ustawiono ani DISPLAY, ani WAYLAND_DISPLAY); velmora-cli udostępnia polecenia konsoli w terminalu.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_TaskPriorityDialog</name>
+    <message>
+        <source>Confirm</source>
+        <translation>Potwierdź</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Current priority of the &apos;%1&apos; task: %2</source>
+        <translation>Bieżący priorytet zadania &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>Use the slider to choose a new priority for the &apos;%1&apos; task on array &apos;%2&apos;.</source>
+        <translation>Wybierz suwakiem nowy priorytet zadania &apos;%1&apos; macierzy &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>New priority: %1</source>
+        <translation>Nowy priorytet: %1</translation>
     </message>
 </context>
 <context>
     <name>KV_TransformDialog</name>
     <message>
         <source>Confirm Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Potwierdź transformację</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostrzeżenie: do macierzy dołączono dysk zapasowy. Czy kontynuować?</translation>
     </message>
     <message>
         <source>Warning: This array transform includes a hot swappable device. After the transform completes a system reboot must be performed to notify the OS of the array&apos;s underlying device changes. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostrzeżenie: ta transformacja macierzy obejmuje urządzenie wymieniane na gorąco. Po zakończeniu transformacji należy ponownie uruchomić system, aby powiadomić system operacyjny o zmianach urządzeń macierzy. Czy kontynuować?</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Potwierdź tworzenie</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostrzeżenie: wykryto dyski różnych typów! Dla najlepszej wydajności nie zaleca się łączenia dysków o znacznie różnej wydajności. Czy mimo to utworzyć macierz?</translation>
     </message>
     <message>
         <source>Transform command failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Polecenie transformacji nie powiodło się</translation>
+    </message>
+    <message>
+        <source>Transform</source>
+        <translation>Transformacja</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Źródłowa</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Docelowa</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Dysk</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Typ portu</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Pojemność</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Użycie</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Wolne miejsce</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Największy wolny </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>GZ</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Zgłoszona wymiana na gorąco</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Numer modelu</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numer seryjny</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Wersja oprogramowania układowego</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Opcje macierzy</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Organizacja:</translation>
+    </message>
+    <message>
+        <source>Current Capacity:</source>
+        <translation>Bieżąca pojemność:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Pojemność:</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Maks. pojemność:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Maks. pojemność</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Wybór</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Wszystkie</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Wszystkie NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Wszystkie SSD SATA</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Wszystkie HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Nieużywane</translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation>Bez zmian</translation>
+    </message>
+    <message>
+        <source>Commit</source>
+        <translation>Zatwierdź</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>KV_diskSpareDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Okno dialogowe</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Dysk</translation>
+    </message>
+    <message>
+        <source>Assign as Dedicated Spare</source>
+        <translation>Przypisz jako dedykowany dysk zapasowy</translation>
+    </message>
+    <message>
+        <source>Assign as Global Spare</source>
+        <translation>Przypisz jako globalny dysk zapasowy</translation>
+    </message>
+    <message>
+        <source>Identify Disk using LEDs</source>
+        <translation>Identyfikuj dysk diodami LED</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Usuń urządzenie</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Prepare to Remove</source>
+        <translation>Przygotuj do usunięcia</translation>
+    </message>
+    <message>
+        <source>Remove as Global Spare</source>
+        <translation>Usuń jako globalny dysk zapasowy</translation>
+    </message>
+    <message>
+        <source>Remove as Dedicated Spare</source>
+        <translation>Usuń jako dedykowany dysk zapasowy</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opcje</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>Nie można odczytać konfiguracji; niczego nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed.</source>
+        <translation>Dysk %1 nie jest już obecny; niczego nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>Confirm Spare Assignment</source>
+        <translation>Potwierdź przypisanie dysku zapasowego</translation>
+    </message>
+    <message>
+        <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to continue with spare assignment?</source>
+        <translation>Ostrzeżenie: wykryto dyski różnych typów! Dla najlepszej wydajności nie zaleca się łączenia dysków o znacznie różnej wydajności. Czy kontynuować przypisywanie dysku zapasowego?</translation>
+    </message>
+    <message>
+        <source>Identify Disk</source>
+        <translation>Identyfikacja dysku</translation>
+    </message>
+    <message>
+        <source>The LEDs representing the selected Disk are now lit. Click &apos;OK&apos; to stop identifying.</source>
+        <translation>Diody LED wybranego dysku świecą się. Kliknij „OK”, aby zakończyć identyfikację.</translation>
+    </message>
+    <message>
+        <source>Remove Device Status</source>
+        <translation>Stan usuwania urządzenia</translation>
+    </message>
+</context>
+<context>
+    <name>KV_initDisksDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Okno dialogowe</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Lista dysków:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Kontr. Kanał</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stan</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>W użyciu</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Wolne miejsce</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Numer modelu</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Wybór</translation>
+    </message>
+    <message>
+        <source>Un-Initiliazed</source>
+        <translation>Niezainicjowane</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Wszystkie</translation>
+    </message>
+    <message>
+        <source>Initialize Selected</source>
+        <translation>Inicjuj wybrane</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
@@ -991,175 +2070,238 @@ W trybie AHCI/natywnym nie trzeba nic robić. Aplikacja zostanie zamknięta.</tr
     <name>createDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcje macierzy</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ:</translation>
     </message>
     <message>
         <source>Array Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa macierzy:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Organizacja:</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pojemność:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maks. pojemność:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Maks. pojemność</translation>
     </message>
     <message>
         <source>Cache Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcje pamięci podręcznej:</translation>
     </message>
     <message>
         <source>Cache Tag Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozmiar znacznika pamięci podręcznej:</translation>
     </message>
     <message>
         <source>Trim:</source>
-        <translation type="unfinished"></translation>
+        <translation>Trim:</translation>
     </message>
     <message>
         <source>Background Array Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Skanowanie macierzy w tle</translation>
     </message>
     <message>
         <source>Skip Initialize  (Not Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomiń inicjowanie  (niezalecane)</translation>
     </message>
     <message>
         <source>Leave Existing Data Intact</source>
-        <translation type="unfinished"></translation>
+        <translation>Zachowaj istniejące dane</translation>
     </message>
     <message>
         <source>Zero Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Tworzenie z zerowaniem</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybór</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie SSD SATA</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieużywane</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Tworzenie</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
     <message>
         <source>Read + Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczyt + zapis z opóźnieniem</translation>
     </message>
     <message>
         <source>Read Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Pamięć podręczna odczytu</translation>
     </message>
     <message>
         <source>Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapis z opóźnieniem</translation>
     </message>
     <message>
         <source>No Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez pamięci podręcznej</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Domyślny</translation>
     </message>
     <message>
         <source>64 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>64 KB</translation>
     </message>
     <message>
         <source>128 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>128 KB</translation>
     </message>
     <message>
         <source>256 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>256 KB</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Dysk</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ portu</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Pojemność</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Użycie</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Wolne miejsce</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Największy wolny </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>GZ</translation>
     </message>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>Trim</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Zgłoszona wymiana na gorąco</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numer modelu</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numer seryjny</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Wersja oprogramowania układowego</translation>
+    </message>
+</context>
+<context>
+    <name>kv_ControllerProperties</name>
+    <message>
+        <source>Controller List:</source>
+        <translation>Lista kontrolerów:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>nd.</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numer</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Dysk</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Port Count</source>
+        <translation>Liczba portów</translation>
+    </message>
+    <message>
+        <source>PCI Vendor ID</source>
+        <translation>Identyfikator dostawcy PCI</translation>
+    </message>
+    <message>
+        <source>PCI Device ID</source>
+        <translation>Identyfikator urządzenia PCI</translation>
+    </message>
+    <message>
+        <source>PCI SubVendor ID</source>
+        <translation>Identyfikator poddostawcy PCI</translation>
+    </message>
+    <message>
+        <source>PCI SubDevice ID</source>
+        <translation>Identyfikator podurządzenia PCI</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Magistrala</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Gniazdo</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Funkcja</translation>
     </message>
 </context>
 <context>
@@ -1181,115 +2323,115 @@ W trybie AHCI/natywnym nie trzeba nic robić. Aplikacja zostanie zamknięta.</tr
     <name>transformDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcje macierzy</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Organizacja:</translation>
     </message>
     <message>
         <source>Current Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bieżąca pojemność:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pojemność:</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maks. pojemność:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Maks. pojemność</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybór</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie SSD SATA</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieużywane</translation>
     </message>
     <message>
         <source>Same</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez zmian</translation>
     </message>
     <message>
         <source>Commit</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatwierdź</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Dysk</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ portu</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Pojemność</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Użycie</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Wolne miejsce</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Największy wolny </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>GZ</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Zgłoszona wymiana na gorąco</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numer modelu</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numer seryjny</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Wersja oprogramowania układowego</translation>
     </message>
 </context>
 </TS>

@@ -2,81 +2,677 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>KV_AboutDialog</name>
+    <message>
+        <source>Application Version:</source>
+        <translation>Versão do aplicativo:</translation>
+    </message>
+    <message>
+        <source>kvraid.sys:</source>
+        <translation>kvraid.sys:</translation>
+    </message>
+    <message>
+        <source>kvcfg.sys:</source>
+        <translation>kvcfg.sys:</translation>
+    </message>
+    <message>
+        <source>kvbottom.sys:</source>
+        <translation>kvbottom.sys:</translation>
+    </message>
+</context>
+<context>
     <name>KV_ArrayForm</name>
     <message>
         <source>Volume  (JBOD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume  (JBOD)</translation>
     </message>
     <message>
         <source>RAID 0  (Stripe)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 0  (Distribuição)</translation>
     </message>
     <message>
         <source>RAID 1  (Mirror)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 1  (Espelho)</translation>
     </message>
     <message>
         <source>RAID 10 (Stripe of Mirrors)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 10 (Distribuição de espelhos)</translation>
     </message>
     <message>
         <source>RAID 5   (Stripe with Parity)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 5   (Distribuição com paridade)</translation>
     </message>
     <message>
         <source>RAID 6   (Stripe with 2 Parities)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 6   (Distribuição com paridade dupla)</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sim</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Não</translation>
     </message>
     <message>
         <source>Disk </source>
-        <translation type="unfinished"></translation>
+        <translation>Disco </translation>
     </message>
     <message>
         <source>Invalid Configuration: </source>
-        <translation type="unfinished"></translation>
+        <translation>Configuração inválida: </translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Avançado</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Simples</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ArrayNameDialog</name>
+    <message>
+        <source>Enter an array name of up to 30 characters.</source>
+        <translation>Digite um nome de matriz com até 30 caracteres.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source> Array Name</source>
+        <translation> Nome da matriz</translation>
+    </message>
+    <message>
+        <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
+        <translation>Nome inválido: o nome da matriz não pode ser igual ao de uma matriz existente nem conter os seguintes caracteres: ()^,.=|&quot;-[]</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ClearMetadataDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Caixa de diálogo</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Lista de discos:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Ctrl Canal</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>Em uso</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Espaço livre</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Número do modelo</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Selecionar</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Limpar metadados</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>KV_CreateDialog</name>
     <message>
         <source>No disks with free space were detected, to create a RAID array please first free up space on an existing disk or add an additional disk to the system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum disco com espaço livre foi detectado. Para criar uma matriz RAID, libere primeiro espaço em um disco existente ou adicione outro disco ao sistema.</translation>
     </message>
     <message>
         <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome inválido: o nome da matriz não pode ser igual ao de uma matriz existente nem conter os seguintes caracteres: ()^,.=|&quot;-[]</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar criação</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso: você incluiu um disco sobressalente na matriz. Deseja continuar?</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso: foram detectadas unidades misturadas! Para obter o melhor desempenho, não é recomendável misturar unidades com desempenho muito diferente. Deseja criar mesmo assim?</translation>
     </message>
     <message>
         <source>Create failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha ao criar</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Criar</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Visualização</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disco</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Tipo de porta</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Capacidade</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Usos</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Espaço livre</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Maior livre </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>SG</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>Trim</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Hot swap informado</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Número do modelo</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Número de série</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Versão do firmware</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Opções da matriz</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Array Name:</source>
+        <translation>Nome da matriz:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Organizada como:</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Capacidade:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Capacidade máx.:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Capacidade máx.</translation>
+    </message>
+    <message>
+        <source>Cache Options:</source>
+        <translation>Opções de cache:</translation>
+    </message>
+    <message>
+        <source>Cache Tag Size:</source>
+        <translation>Tamanho da tag de cache:</translation>
+    </message>
+    <message>
+        <source>Trim:</source>
+        <translation>Trim:</translation>
+    </message>
+    <message>
+        <source>Background Array Scan</source>
+        <translation>Varredura da matriz em segundo plano</translation>
+    </message>
+    <message>
+        <source>Skip Initialize  (Not Recommended)</source>
+        <translation>Ignorar inicialização  (não recomendado)</translation>
+    </message>
+    <message>
+        <source>Leave Existing Data Intact</source>
+        <translation>Manter os dados existentes</translation>
+    </message>
+    <message>
+        <source>Zero Create</source>
+        <translation>Criação com zeros</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Selecionar</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Todos os NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Todos os SSDs SATA</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Todos os HDDs</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Não usados</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DeleteForm</name>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Selecionar tudo</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Dispositivo</translation>
+    </message>
+    <message>
+        <source>OS Name</source>
+        <translation>Nome no SO</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>Partition</source>
+        <translation>Partição</translation>
+    </message>
+    <message>
+        <source>Array Name</source>
+        <translation>Nome da matriz</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Total Capacity</source>
+        <translation>Capacidade total</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation>Cache</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected Array(s): </source>
+        <translation>Tem certeza de que deseja excluir as matrizes selecionadas: </translation>
+    </message>
+    <message>
+        <source>Confirm Action</source>
+        <translation>Confirmar ação</translation>
+    </message>
+    <message>
+        <source>Deleting arrays...</source>
+        <translation>Excluindo matrizes...</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Anular</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DiskProperites</name>
+    <message>
+        <source>Select All</source>
+        <translation>Selecionar tudo</translation>
+    </message>
+    <message>
+        <source>Disk Properties</source>
+        <translation>Propriedades do disco</translation>
+    </message>
+    <message>
+        <source>Disk Write Back Caching:</source>
+        <translation>Cache de write-back do disco:</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Ativar</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Desativar</translation>
+    </message>
+    <message>
+        <source>Disk Read Ahead:</source>
+        <translation>Leitura antecipada do disco:</translation>
+    </message>
+    <message>
+        <source>SMART Polling:</source>
+        <translation>Sondagem SMART:</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Ativado</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Desativado</translation>
+    </message>
+    <message>
+        <source>Note: Turning Disk Write Back Caching on may increase the likelihood of data corruption if the system power were to fail.</source>
+        <translation>Observação: ativar o cache de write-back do disco pode aumentar o risco de corrupção de dados em caso de falta de energia.</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disco</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Write Back Cache</source>
+        <translation>Cache de write-back</translation>
+    </message>
+    <message>
+        <source>Read Ahead</source>
+        <translation>Leitura antecipada</translation>
+    </message>
+    <message>
+        <source>SMART Poll</source>
+        <translation>Sondagem SMART</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Usos</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Tipo de porta</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Número do modelo</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Número de série</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Revisão do firmware</translation>
+    </message>
+    <message>
+        <source> is a NVMe device and cannot change disk cache settings.</source>
+        <translation> é um dispositivo NVMe e suas configurações de cache de disco não podem ser alteradas.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Health</name>
+    <message>
+        <source>Array %1</source>
+        <translation>Matriz %1</translation>
+    </message>
+    <message>
+        <source>Array %1 %2</source>
+        <translation>Matriz %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1, paused</source>
+        <translation>%1, em pausa</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 está off-line</translation>
+    </message>
+    <message>
+        <source>%1 is rebuilding while disk %2 reports S.M.A.R.T. errors: one more failure would lose it</source>
+        <translation>%1 está sendo reconstruída enquanto o disco %2 relata erros S.M.A.R.T.: mais uma falha causaria a perda dela</translation>
+    </message>
+    <message>
+        <source>rebuilding onto disk %1, %2</source>
+        <translation>reconstruindo no disco %1, %2</translation>
+    </message>
+    <message>
+        <source>rebuilding, %1</source>
+        <translation>reconstruindo, %1</translation>
+    </message>
+    <message>
+        <source>%1 is critical: %2</source>
+        <translation>%1 está em estado crítico: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>Estado de %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is critical: disk %2 has failed</source>
+        <translation>%1 está em estado crítico: o disco %2 falhou</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 está em estado crítico</translation>
+    </message>
+    <message>
+        <source>%1 is being transformed: %2</source>
+        <translation>%1 está sendo transformada: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being created: %2</source>
+        <translation>%1 está sendo criada: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being securely erased: %2</source>
+        <translation>%1 está sendo apagada com segurança: %2</translation>
+    </message>
+    <message>
+        <source>%1 has a failed member on disk %2</source>
+        <translation>%1 tem um membro com falha no disco %2</translation>
+    </message>
+    <message>
+        <source>%1 has lost its last spare</source>
+        <translation>%1 perdeu seu último disco sobressalente</translation>
+    </message>
+    <message>
+        <source>consistency check</source>
+        <translation>verificação de consistência</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>menos de um minuto restante</translation>
+    </message>
+    <message>
+        <source>about a minute left</source>
+        <translation>cerca de um minuto restante</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours left</source>
+        <translation>
+            <numerusform>cerca de %n hora restante</numerusform>
+            <numerusform>cerca de %n horas restantes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes left</source>
+        <translation>
+            <numerusform>cerca de %n minuto restante</numerusform>
+            <numerusform>cerca de %n minutos restantes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The RAID driver is not answering</source>
+        <translation>O driver RAID não está respondendo</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>O disco %1 relata erros S.M.A.R.T.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (and %n more)</source>
+        <translation>
+            <numerusform>%1 (e mais %n)</numerusform>
+            <numerusform>%1 (e mais %n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No arrays are configured</source>
+        <translation>Nenhuma matriz configurada</translation>
+    </message>
+    <message>
+        <source>The array is healthy</source>
+        <translation>A matriz está íntegra</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n arrays are healthy</source>
+        <translation>
+            <numerusform>%n matriz íntegra</numerusform>
+            <numerusform>Todas as %n matrizes estão íntegras</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_HealthMonitor</name>
+    <message>
+        <source>&amp;Show %1</source>
+        <translation>&amp;Mostrar %1</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 está em estado crítico</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 está off-line</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has finished; the array is healthy again</source>
+        <translation>%1: a reconstrução foi concluída; a matriz está íntegra novamente</translation>
+    </message>
+    <message>
+        <source>%1: the transform has finished</source>
+        <translation>%1: a transformação foi concluída</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has ended; the array is %2</source>
+        <translation>%1: a reconstrução foi encerrada; estado da matriz: %2</translation>
+    </message>
+    <message>
+        <source>%1: the transform has ended; the array is %2</source>
+        <translation>%1: a transformação foi encerrada; estado da matriz: %2</translation>
+    </message>
+    <message>
+        <source>Spare disk %1 has taken the place of a failed member</source>
+        <translation>O disco sobressalente %1 assumiu o lugar de um membro com falha</translation>
+    </message>
+    <message>
+        <source>Disk %1</source>
+        <translation>Disco %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has failed</source>
+        <translation>O disco %1 falhou</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>O disco %1 relata erros S.M.A.R.T.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n arrays or disks changed: %1</source>
+        <translation>
+            <numerusform>%n matriz ou disco foi alterado: %1</numerusform>
+            <numerusform>%n matrizes ou discos foram alterados: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -923,38 +1519,516 @@ No modo AHCI/nativo, nada precisa ser feito. Encerrando o aplicativo.</translati
     </message>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformar</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Criar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Task Priority</source>
+        <translation>Prioridade da tarefa</translation>
+    </message>
+    <message>
+        <source>Initialize Disks</source>
+        <translation>Inicializar discos</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Limpar metadados</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Propriedades</translation>
+    </message>
+    <message>
+        <source>S.M.A.R.T. Overview</source>
+        <translation>Visão geral S.M.A.R.T.</translation>
+    </message>
+    <message>
+        <source>Controllers</source>
+        <translation>Controladoras</translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation>Sobre o </translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle...</source>
+        <translation>Salvar pacote de suporte...</translation>
+    </message>
+    <message>
+        <source>Save the configuration, logs and S.M.A.R.T. reports in one file for support</source>
+        <translation>Salvar a configuração, os logs e os relatórios S.M.A.R.T. em um único arquivo para o suporte</translation>
+    </message>
+    <message>
+        <source>C&amp;lose to Tray</source>
+        <translation>Fec&amp;har para a bandeja</translation>
+    </message>
+    <message>
+        <source>Closing the window keeps the console watching the arrays from the tray.</source>
+        <translation>Ao fechar a janela, o console continua monitorando as matrizes a partir da bandeja do sistema.</translation>
+    </message>
+    <message>
+        <source>Paused: no time left is estimated while the task waits.</source>
+        <translation>Pausada: o tempo restante não é estimado enquanto a tarefa aguarda.</translation>
+    </message>
+    <message>
+        <source>The time left is estimated once the task&apos;s progress has been seen for a minute.</source>
+        <translation>O tempo restante é estimado depois que o progresso da tarefa for observado por um minuto.</translation>
+    </message>
+    <message>
+        <source>The disk has failed; the driver reports it as %1.</source>
+        <translation>O disco falhou; o driver o relata como %1.</translation>
+    </message>
+    <message>
+        <source>The disk reports S.M.A.R.T. errors: replace it soon.</source>
+        <translation>O disco relata erros S.M.A.R.T.: substitua-o em breve.</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle</source>
+        <translation>Salvar pacote de suporte</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>Arquivos zip (*.zip)</translation>
+    </message>
+    <message>
+        <source>The support bundle was saved to %1.</source>
+        <translation>O pacote de suporte foi salvo em %1.</translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved to %1: %2</source>
+        <translation>Não foi possível salvar o pacote de suporte em %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_MetadataDiskList</name>
+    <message>
+        <source>Disk</source>
+        <translation>Disco</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Usos</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Espaço livre</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Número do modelo</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Número de série</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Novo</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>Não foi possível ler a configuração; nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed. Close this window and open it again for the disks as they are now.</source>
+        <translation>O disco %1 não está mais presente; nada foi alterado. Feche esta janela e abra-a novamente para ver os discos no estado atual.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_SmartDiskDialog</name>
+    <message>
+        <source>Disk List:</source>
+        <translation>Lista de discos:</translation>
+    </message>
+    <message>
+        <source>Query Selected S.M.A.R.T. Data</source>
+        <translation>Consultar os dados S.M.A.R.T. selecionados</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>%1y  %2d  %3hr</source>
+        <translation>%1 a  %2 d  %3 h</translation>
+    </message>
+    <message>
+        <source>%1d  %2hr</source>
+        <translation>%1 d  %2 h</translation>
+    </message>
+    <message>
+        <source>Unable to retreive</source>
+        <translation>Não foi possível obter</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disco</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Tipo de porta</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Capacidade</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Usos</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Número do modelo</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Número de série</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Revisão do firmware</translation>
+    </message>
+    <message>
+        <source>Power on Hours</source>
+        <translation>Horas ligado</translation>
+    </message>
+    <message>
+        <source>Power Cycle</source>
+        <translation>Ciclos de energia</translation>
+    </message>
+    <message>
+        <source>Temperature (Celsius)</source>
+        <translation>Temperatura (Celsius)</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Startup</name>
+    <message>
+        <source>Velmora: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); velmora-cli gives the console&apos;s commands in a terminal.</source>
+        <translation>Velmora: não há tela para abrir a janela (nem DISPLAY nem WAYLAND_DISPLAY estão definidas); o velmora-cli oferece os comandos do console em um terminal.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_TaskPriorityDialog</name>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Current priority of the &apos;%1&apos; task: %2</source>
+        <translation>Prioridade atual da tarefa &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>Use the slider to choose a new priority for the &apos;%1&apos; task on array &apos;%2&apos;.</source>
+        <translation>Use o controle deslizante para escolher uma nova prioridade para a tarefa &apos;%1&apos; da matriz &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>New priority: %1</source>
+        <translation>Nova prioridade: %1</translation>
     </message>
 </context>
 <context>
     <name>KV_TransformDialog</name>
     <message>
         <source>Confirm Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar transformação</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso: você incluiu um disco sobressalente na matriz. Deseja continuar?</translation>
     </message>
     <message>
         <source>Warning: This array transform includes a hot swappable device. After the transform completes a system reboot must be performed to notify the OS of the array&apos;s underlying device changes. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso: esta transformação de matriz inclui um dispositivo hot swap. Após a conclusão da transformação, será necessário reiniciar o sistema para informar o sistema operacional sobre as alterações nos dispositivos da matriz. Deseja continuar?</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar criação</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso: foram detectadas unidades misturadas! Para obter o melhor desempenho, não é recomendável misturar unidades com desempenho muito diferente. Deseja criar mesmo assim?</translation>
     </message>
     <message>
         <source>Transform command failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha no comando de transformação</translation>
+    </message>
+    <message>
+        <source>Transform</source>
+        <translation>Transformar</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Origem</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destino</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disco</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Tipo de porta</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Capacidade</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Usos</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Espaço livre</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Maior livre </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>SG</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Hot swap informado</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Número do modelo</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Número de série</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Versão do firmware</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Opções da matriz</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Organizada como:</translation>
+    </message>
+    <message>
+        <source>Current Capacity:</source>
+        <translation>Capacidade atual:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Capacidade:</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Capacidade máx.:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Capacidade máx.</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Selecionar</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Todos os NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Todos os SSDs SATA</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Todos os HDDs</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Não usados</translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation>Igual</translation>
+    </message>
+    <message>
+        <source>Commit</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>KV_diskSpareDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Caixa de diálogo</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disco</translation>
+    </message>
+    <message>
+        <source>Assign as Dedicated Spare</source>
+        <translation>Atribuir como disco sobressalente dedicado</translation>
+    </message>
+    <message>
+        <source>Assign as Global Spare</source>
+        <translation>Atribuir como disco sobressalente global</translation>
+    </message>
+    <message>
+        <source>Identify Disk using LEDs</source>
+        <translation>Identificar disco pelos LEDs</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Remover dispositivo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Prepare to Remove</source>
+        <translation>Preparar para remoção</translation>
+    </message>
+    <message>
+        <source>Remove as Global Spare</source>
+        <translation>Remover como disco sobressalente global</translation>
+    </message>
+    <message>
+        <source>Remove as Dedicated Spare</source>
+        <translation>Remover como disco sobressalente dedicado</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>Não foi possível ler a configuração; nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed.</source>
+        <translation>O disco %1 não está mais presente; nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>Confirm Spare Assignment</source>
+        <translation>Confirmar atribuição de disco sobressalente</translation>
+    </message>
+    <message>
+        <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to continue with spare assignment?</source>
+        <translation>Aviso: foram detectadas unidades misturadas! Para obter o melhor desempenho, não é recomendável misturar unidades com desempenho muito diferente. Deseja continuar com a atribuição do disco sobressalente?</translation>
+    </message>
+    <message>
+        <source>Identify Disk</source>
+        <translation>Identificar disco</translation>
+    </message>
+    <message>
+        <source>The LEDs representing the selected Disk are now lit. Click &apos;OK&apos; to stop identifying.</source>
+        <translation>Os LEDs do disco selecionado estão acesos. Clique em &apos;OK&apos; para parar a identificação.</translation>
+    </message>
+    <message>
+        <source>Remove Device Status</source>
+        <translation>Status da remoção do dispositivo</translation>
+    </message>
+</context>
+<context>
+    <name>KV_initDisksDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Caixa de diálogo</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Lista de discos:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Ctrl Canal</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>Em uso</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Espaço livre</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Número do modelo</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Selecionar</translation>
+    </message>
+    <message>
+        <source>Un-Initiliazed</source>
+        <translation>Não inicializados</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>Initialize Selected</source>
+        <translation>Inicializar selecionados</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -991,175 +2065,238 @@ No modo AHCI/nativo, nada precisa ser feito. Encerrando o aplicativo.</translati
     <name>createDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções da matriz</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo:</translation>
     </message>
     <message>
         <source>Array Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome da matriz:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Organizada como:</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacidade:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacidade máx.:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacidade máx.</translation>
     </message>
     <message>
         <source>Cache Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções de cache:</translation>
     </message>
     <message>
         <source>Cache Tag Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho da tag de cache:</translation>
     </message>
     <message>
         <source>Trim:</source>
-        <translation type="unfinished"></translation>
+        <translation>Trim:</translation>
     </message>
     <message>
         <source>Background Array Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Varredura da matriz em segundo plano</translation>
     </message>
     <message>
         <source>Skip Initialize  (Not Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorar inicialização  (não recomendado)</translation>
     </message>
     <message>
         <source>Leave Existing Data Intact</source>
-        <translation type="unfinished"></translation>
+        <translation>Manter os dados existentes</translation>
     </message>
     <message>
         <source>Zero Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Criação com zeros</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os SSDs SATA</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os HDDs</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Não usados</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Criar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Read + Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Cache de leitura + write-back</translation>
     </message>
     <message>
         <source>Read Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Cache de leitura</translation>
     </message>
     <message>
         <source>Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Cache de write-back</translation>
     </message>
     <message>
         <source>No Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem cache</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Padrão</translation>
     </message>
     <message>
         <source>64 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>64 KB</translation>
     </message>
     <message>
         <source>128 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>128 KB</translation>
     </message>
     <message>
         <source>256 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>256 KB</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de porta</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacidade</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Usos</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Espaço livre</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Maior livre </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>SG</translation>
     </message>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>Trim</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Hot swap informado</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número do modelo</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de série</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão do firmware</translation>
+    </message>
+</context>
+<context>
+    <name>kv_ControllerProperties</name>
+    <message>
+        <source>Controller List:</source>
+        <translation>Lista de controladoras:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>N/D</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disco</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modelo</translation>
+    </message>
+    <message>
+        <source>Port Count</source>
+        <translation>Número de portas</translation>
+    </message>
+    <message>
+        <source>PCI Vendor ID</source>
+        <translation>ID do fornecedor PCI</translation>
+    </message>
+    <message>
+        <source>PCI Device ID</source>
+        <translation>ID do dispositivo PCI</translation>
+    </message>
+    <message>
+        <source>PCI SubVendor ID</source>
+        <translation>ID do subfornecedor PCI</translation>
+    </message>
+    <message>
+        <source>PCI SubDevice ID</source>
+        <translation>ID do subdispositivo PCI</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Barramento</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Slot</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Função</translation>
     </message>
 </context>
 <context>
@@ -1181,115 +2318,115 @@ No modo AHCI/nativo, nada precisa ser feito. Encerrando o aplicativo.</translati
     <name>transformDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções da matriz</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Organizada como:</translation>
     </message>
     <message>
         <source>Current Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacidade atual:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacidade:</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacidade máx.:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacidade máx.</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os SSDs SATA</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os HDDs</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Não usados</translation>
     </message>
     <message>
         <source>Same</source>
-        <translation type="unfinished"></translation>
+        <translation>Igual</translation>
     </message>
     <message>
         <source>Commit</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de porta</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacidade</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Usos</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Espaço livre</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Maior livre </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>SG</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Hot swap informado</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número do modelo</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de série</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão do firmware</translation>
     </message>
 </context>
 </TS>

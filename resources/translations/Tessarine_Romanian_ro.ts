@@ -2,81 +2,682 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ro">
 <context>
+    <name>KV_AboutDialog</name>
+    <message>
+        <source>Application Version:</source>
+        <translation>Versiunea aplicației:</translation>
+    </message>
+    <message>
+        <source>kvraid.sys:</source>
+        <translation>kvraid.sys:</translation>
+    </message>
+    <message>
+        <source>kvcfg.sys:</source>
+        <translation>kvcfg.sys:</translation>
+    </message>
+    <message>
+        <source>kvbottom.sys:</source>
+        <translation>kvbottom.sys:</translation>
+    </message>
+</context>
+<context>
     <name>KV_ArrayForm</name>
     <message>
         <source>Volume  (JBOD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Volum  (JBOD)</translation>
     </message>
     <message>
         <source>RAID 0  (Stripe)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 0  (benzi)</translation>
     </message>
     <message>
         <source>RAID 1  (Mirror)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 1  (oglindire)</translation>
     </message>
     <message>
         <source>RAID 10 (Stripe of Mirrors)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 10 (benzi de oglinzi)</translation>
     </message>
     <message>
         <source>RAID 5   (Stripe with Parity)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 5   (benzi cu paritate)</translation>
     </message>
     <message>
         <source>RAID 6   (Stripe with 2 Parities)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 6   (benzi cu 2 parități)</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Da</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nu</translation>
     </message>
     <message>
         <source>Disk </source>
-        <translation type="unfinished"></translation>
+        <translation>Disc </translation>
     </message>
     <message>
         <source>Invalid Configuration: </source>
-        <translation type="unfinished"></translation>
+        <translation>Configurație nevalidă: </translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Avansat</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Simplu</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ArrayNameDialog</name>
+    <message>
+        <source>Enter an array name of up to 30 characters.</source>
+        <translation>Introduceți un nume de matrice de cel mult 30 de caractere.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anulare</translation>
+    </message>
+    <message>
+        <source> Array Name</source>
+        <translation> Nume matrice</translation>
+    </message>
+    <message>
+        <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
+        <translation>Nume nevalid: numele matricelor nu pot fi identice cu numele matricelor existente și nu pot conține următoarele caractere: ()^,.=|&quot;-[]</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ClearMetadataDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Listă discuri:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Ctrl Can</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stare</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>În uz</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Spațiu liber</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Număr model</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Selectare</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Toate</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Ștergere metadate</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anulare</translation>
     </message>
 </context>
 <context>
     <name>KV_CreateDialog</name>
     <message>
         <source>No disks with free space were detected, to create a RAID array please first free up space on an existing disk or add an additional disk to the system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nu au fost detectate discuri cu spațiu liber. Pentru a crea o matrice RAID, eliberați mai întâi spațiu pe un disc existent sau adăugați un disc suplimentar în sistem.</translation>
     </message>
     <message>
         <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
-        <translation type="unfinished"></translation>
+        <translation>Nume nevalid: numele matricelor nu pot fi identice cu numele matricelor existente și nu pot conține următoarele caractere: ()^,.=|&quot;-[]</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmați crearea</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertisment: ați inclus un disc de rezervă în matrice. Doriți să continuați?</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertisment: s-a detectat combinarea unor unități diferite! Pentru performanțe optime nu se recomandă combinarea unităților cu performanțe substanțial diferite. Doriți totuși să creați matricea?</translation>
     </message>
     <message>
         <source>Create failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Crearea a eșuat</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Creare</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Previzualizare</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disc</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Tip port</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Capacitate</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Utilizări</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Spațiu liber</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Cel mai mare liber </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>RG</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>TRIM</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Schimbare la cald anunțată</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Număr model</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Număr de serie</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Versiune firmware</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Opțiuni matrice</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tip:</translation>
+    </message>
+    <message>
+        <source>Array Name:</source>
+        <translation>Nume matrice:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Organizare:</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Capacitate:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Capacitate maximă:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Capacitate maximă</translation>
+    </message>
+    <message>
+        <source>Cache Options:</source>
+        <translation>Opțiuni cache:</translation>
+    </message>
+    <message>
+        <source>Cache Tag Size:</source>
+        <translation>Dimensiune etichetă cache:</translation>
+    </message>
+    <message>
+        <source>Trim:</source>
+        <translation>TRIM:</translation>
+    </message>
+    <message>
+        <source>Background Array Scan</source>
+        <translation>Scanare în fundal a matricei</translation>
+    </message>
+    <message>
+        <source>Skip Initialize  (Not Recommended)</source>
+        <translation>Omitere inițializare  (nerecomandat)</translation>
+    </message>
+    <message>
+        <source>Leave Existing Data Intact</source>
+        <translation>Păstrare date existente</translation>
+    </message>
+    <message>
+        <source>Zero Create</source>
+        <translation>Creare cu zeroizare</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Selectare</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Toate</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Toate NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Toate SATA SSD</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Toate HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Neutilizate</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anulare</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DeleteForm</name>
+    <message>
+        <source>Delete</source>
+        <translation>Ștergere</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Selectare totală</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anulare</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Dispozitiv</translation>
+    </message>
+    <message>
+        <source>OS Name</source>
+        <translation>Nume în SO</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistem</translation>
+    </message>
+    <message>
+        <source>Partition</source>
+        <translation>Partiție</translation>
+    </message>
+    <message>
+        <source>Array Name</source>
+        <translation>Nume matrice</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>Total Capacity</source>
+        <translation>Capacitate totală</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stare</translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation>Cache</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Da</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nu</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected Array(s): </source>
+        <translation>Sigur doriți să ștergeți matricea (matricele) selectată (selectate): </translation>
+    </message>
+    <message>
+        <source>Confirm Action</source>
+        <translation>Confirmați acțiunea</translation>
+    </message>
+    <message>
+        <source>Deleting arrays...</source>
+        <translation>Se șterg matricele...</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Abandonare</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DiskProperites</name>
+    <message>
+        <source>Select All</source>
+        <translation>Selectare totală</translation>
+    </message>
+    <message>
+        <source>Disk Properties</source>
+        <translation>Proprietăți disc</translation>
+    </message>
+    <message>
+        <source>Disk Write Back Caching:</source>
+        <translation>Cache de scriere întârziată disc:</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Activare</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Dezactivare</translation>
+    </message>
+    <message>
+        <source>Disk Read Ahead:</source>
+        <translation>Citire anticipată disc:</translation>
+    </message>
+    <message>
+        <source>SMART Polling:</source>
+        <translation>Interogare SMART:</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Ieșire</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Activat</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Dezactivat</translation>
+    </message>
+    <message>
+        <source>Note: Turning Disk Write Back Caching on may increase the likelihood of data corruption if the system power were to fail.</source>
+        <translation>Notă: activarea cache-ului de scriere întârziată al discului poate crește probabilitatea coruperii datelor în cazul unei căderi de tensiune.</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disc</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stare</translation>
+    </message>
+    <message>
+        <source>Write Back Cache</source>
+        <translation>Cache cu scriere întârziată</translation>
+    </message>
+    <message>
+        <source>Read Ahead</source>
+        <translation>Citire anticipată</translation>
+    </message>
+    <message>
+        <source>SMART Poll</source>
+        <translation>Interogare SMART</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Utilizări</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Tip port</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Număr model</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Număr de serie</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Revizie firmware</translation>
+    </message>
+    <message>
+        <source> is a NVMe device and cannot change disk cache settings.</source>
+        <translation> este un dispozitiv NVMe și setările cache-ului de disc nu pot fi modificate.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Health</name>
+    <message>
+        <source>Array %1</source>
+        <translation>Matricea %1</translation>
+    </message>
+    <message>
+        <source>Array %1 %2</source>
+        <translation>Matricea %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1, paused</source>
+        <translation>%1, întreruptă</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 este offline</translation>
+    </message>
+    <message>
+        <source>%1 is rebuilding while disk %2 reports S.M.A.R.T. errors: one more failure would lose it</source>
+        <translation>%1 se reconstruiește în timp ce discul %2 raportează erori S.M.A.R.T.: încă o defecțiune ar distruge matricea</translation>
+    </message>
+    <message>
+        <source>rebuilding onto disk %1, %2</source>
+        <translation>reconstruire pe discul %1, %2</translation>
+    </message>
+    <message>
+        <source>rebuilding, %1</source>
+        <translation>reconstruire, %1</translation>
+    </message>
+    <message>
+        <source>%1 is critical: %2</source>
+        <translation>%1 este în stare critică: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 este %2</translation>
+    </message>
+    <message>
+        <source>%1 is critical: disk %2 has failed</source>
+        <translation>%1 este în stare critică: discul %2 s-a defectat</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 este în stare critică</translation>
+    </message>
+    <message>
+        <source>%1 is being transformed: %2</source>
+        <translation>%1 se transformă: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being created: %2</source>
+        <translation>%1 se creează: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being securely erased: %2</source>
+        <translation>%1 se șterge securizat: %2</translation>
+    </message>
+    <message>
+        <source>%1 has a failed member on disk %2</source>
+        <translation>%1: membru defect pe discul %2</translation>
+    </message>
+    <message>
+        <source>%1 has lost its last spare</source>
+        <translation>%1 a pierdut ultimul disc de rezervă</translation>
+    </message>
+    <message>
+        <source>consistency check</source>
+        <translation>verificare consistență</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>a mai rămas mai puțin de un minut</translation>
+    </message>
+    <message>
+        <source>about a minute left</source>
+        <translation>a mai rămas aproximativ un minut</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours left</source>
+        <translation>
+            <numerusform>a mai rămas aproximativ %n oră</numerusform>
+            <numerusform>au mai rămas aproximativ %n ore</numerusform>
+            <numerusform>au mai rămas aproximativ %n de ore</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes left</source>
+        <translation>
+            <numerusform>a mai rămas aproximativ %n minut</numerusform>
+            <numerusform>au mai rămas aproximativ %n minute</numerusform>
+            <numerusform>au mai rămas aproximativ %n de minute</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The RAID driver is not answering</source>
+        <translation>Driverul RAID nu răspunde</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>Discul %1 raportează erori S.M.A.R.T.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (and %n more)</source>
+        <translation>
+            <numerusform>%1 (și încă %n)</numerusform>
+            <numerusform>%1 (și încă %n)</numerusform>
+            <numerusform>%1 (și încă %n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No arrays are configured</source>
+        <translation>Nu este configurată nicio matrice</translation>
+    </message>
+    <message>
+        <source>The array is healthy</source>
+        <translation>Matricea este sănătoasă</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n arrays are healthy</source>
+        <translation>
+            <numerusform>Toate matricele (%n) sunt sănătoase</numerusform>
+            <numerusform>Toate matricele (%n) sunt sănătoase</numerusform>
+            <numerusform>Toate matricele (%n) sunt sănătoase</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_HealthMonitor</name>
+    <message>
+        <source>&amp;Show %1</source>
+        <translation>&amp;Afișează %1</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Ieșire</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 este în stare critică</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 este offline</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has finished; the array is healthy again</source>
+        <translation>%1: reconstruirea s-a finalizat; matricea este din nou sănătoasă</translation>
+    </message>
+    <message>
+        <source>%1: the transform has finished</source>
+        <translation>%1: transformarea s-a finalizat</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has ended; the array is %2</source>
+        <translation>%1: reconstruirea s-a încheiat; starea matricei este %2</translation>
+    </message>
+    <message>
+        <source>%1: the transform has ended; the array is %2</source>
+        <translation>%1: transformarea s-a încheiat; starea matricei este %2</translation>
+    </message>
+    <message>
+        <source>Spare disk %1 has taken the place of a failed member</source>
+        <translation>Discul de rezervă %1 a luat locul unui membru defect</translation>
+    </message>
+    <message>
+        <source>Disk %1</source>
+        <translation>Discul %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has failed</source>
+        <translation>Discul %1 s-a defectat</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>Discul %1 raportează erori S.M.A.R.T.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n arrays or disks changed: %1</source>
+        <translation>
+            <numerusform>S-a modificat %n matrice sau disc: %1</numerusform>
+            <numerusform>S-au modificat %n matrice sau discuri: %1</numerusform>
+            <numerusform>S-au modificat %n de matrice sau discuri: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -923,38 +1524,516 @@ Dacă rulați în modul AHCI/nativ, nu trebuie făcut nimic. Aplicația se înch
     </message>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformare</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Creare</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Ștergere</translation>
+    </message>
+    <message>
+        <source>Task Priority</source>
+        <translation>Prioritate sarcină</translation>
+    </message>
+    <message>
+        <source>Initialize Disks</source>
+        <translation>Inițializare discuri</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Ștergere metadate</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Proprietăți</translation>
+    </message>
+    <message>
+        <source>S.M.A.R.T. Overview</source>
+        <translation>Prezentare generală S.M.A.R.T.</translation>
+    </message>
+    <message>
+        <source>Controllers</source>
+        <translation>Controlere</translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation>Despre </translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opțiuni</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle...</source>
+        <translation>Salvare pachet de asistență...</translation>
+    </message>
+    <message>
+        <source>Save the configuration, logs and S.M.A.R.T. reports in one file for support</source>
+        <translation>Salvați configurația, jurnalele și rapoartele S.M.A.R.T. într-un singur fișier pentru asistență</translation>
+    </message>
+    <message>
+        <source>C&amp;lose to Tray</source>
+        <translation>&amp;Închide în zona de notificare</translation>
+    </message>
+    <message>
+        <source>Closing the window keeps the console watching the arrays from the tray.</source>
+        <translation>La închiderea ferestrei, consola continuă să supravegheze matricele din zona de notificare.</translation>
+    </message>
+    <message>
+        <source>Paused: no time left is estimated while the task waits.</source>
+        <translation>Întreruptă: cât timp sarcina așteaptă, timpul rămas nu este estimat.</translation>
+    </message>
+    <message>
+        <source>The time left is estimated once the task&apos;s progress has been seen for a minute.</source>
+        <translation>Timpul rămas este estimat după ce progresul sarcinii a fost urmărit timp de un minut.</translation>
+    </message>
+    <message>
+        <source>The disk has failed; the driver reports it as %1.</source>
+        <translation>Discul s-a defectat; driverul îi raportează starea ca %1.</translation>
+    </message>
+    <message>
+        <source>The disk reports S.M.A.R.T. errors: replace it soon.</source>
+        <translation>Discul raportează erori S.M.A.R.T.: înlocuiți-l în curând.</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle</source>
+        <translation>Salvare pachet de asistență</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>Arhive ZIP (*.zip)</translation>
+    </message>
+    <message>
+        <source>The support bundle was saved to %1.</source>
+        <translation>Pachetul de asistență a fost salvat în %1.</translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved to %1: %2</source>
+        <translation>Pachetul de asistență nu a putut fi salvat în %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_MetadataDiskList</name>
+    <message>
+        <source>Disk</source>
+        <translation>Disc</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stare</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Utilizări</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Spațiu liber</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Număr model</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Număr de serie</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nou</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>Configurația nu a putut fi citită; nu s-a modificat nimic.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed. Close this window and open it again for the disks as they are now.</source>
+        <translation>Discul %1 nu mai este prezent; nu s-a modificat nimic. Închideți această fereastră și deschideți-o din nou pentru a vedea discurile actuale.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_SmartDiskDialog</name>
+    <message>
+        <source>Disk List:</source>
+        <translation>Listă discuri:</translation>
+    </message>
+    <message>
+        <source>Query Selected S.M.A.R.T. Data</source>
+        <translation>Interogare date S.M.A.R.T. selectate</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Ieșire</translation>
+    </message>
+    <message>
+        <source>%1y  %2d  %3hr</source>
+        <translation>%1 a  %2 z  %3 h</translation>
+    </message>
+    <message>
+        <source>%1d  %2hr</source>
+        <translation>%1 z  %2 h</translation>
+    </message>
+    <message>
+        <source>Unable to retreive</source>
+        <translation>Nu s-a putut prelua</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disc</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Tip port</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Capacitate</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Utilizări</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Număr model</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Număr de serie</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Revizie firmware</translation>
+    </message>
+    <message>
+        <source>Power on Hours</source>
+        <translation>Ore de funcționare</translation>
+    </message>
+    <message>
+        <source>Power Cycle</source>
+        <translation>Cicluri de alimentare</translation>
+    </message>
+    <message>
+        <source>Temperature (Celsius)</source>
+        <translation>Temperatură (Celsius)</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Startup</name>
+    <message>
+        <source>Velmora: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); velmora-cli gives the console&apos;s commands in a terminal.</source>
+        <translation>Velmora: nu există niciun ecran pe care să se deschidă fereastra (nu este setat nici DISPLAY, nici WAYLAND_DISPLAY); comenzile consolei într-un terminal sunt oferite de velmora-cli.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_TaskPriorityDialog</name>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmare</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anulare</translation>
+    </message>
+    <message>
+        <source>Current priority of the &apos;%1&apos; task: %2</source>
+        <translation>Prioritatea curentă a sarcinii &apos;%1&apos; este: %2</translation>
+    </message>
+    <message>
+        <source>Use the slider to choose a new priority for the &apos;%1&apos; task on array &apos;%2&apos;.</source>
+        <translation>Folosiți glisorul pentru a alege o nouă prioritate pentru sarcina &apos;%1&apos; din matricea &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>New priority: %1</source>
+        <translation>Prioritate nouă: %1</translation>
     </message>
 </context>
 <context>
     <name>KV_TransformDialog</name>
     <message>
         <source>Confirm Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmați transformarea</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertisment: ați inclus un disc de rezervă în matrice. Doriți să continuați?</translation>
     </message>
     <message>
         <source>Warning: This array transform includes a hot swappable device. After the transform completes a system reboot must be performed to notify the OS of the array&apos;s underlying device changes. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertisment: această transformare de matrice include un dispozitiv cu schimbare la cald. După finalizarea transformării trebuie repornit sistemul pentru ca SO să fie notificat despre modificările dispozitivelor matricei. Doriți să continuați?</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmați crearea</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertisment: s-a detectat combinarea unor unități diferite! Pentru performanțe optime nu se recomandă combinarea unităților cu performanțe substanțial diferite. Doriți totuși să creați matricea?</translation>
     </message>
     <message>
         <source>Transform command failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Comanda de transformare a eșuat</translation>
+    </message>
+    <message>
+        <source>Transform</source>
+        <translation>Transformare</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Sursă</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destinație</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disc</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Tip port</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Capacitate</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Utilizări</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Spațiu liber</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Cel mai mare liber </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>RG</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Schimbare la cald anunțată</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Număr model</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Număr de serie</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Versiune firmware</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Opțiuni matrice</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tip:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Organizare:</translation>
+    </message>
+    <message>
+        <source>Current Capacity:</source>
+        <translation>Capacitate curentă:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Capacitate:</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Capacitate maximă:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Capacitate maximă</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Selectare</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Toate</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Toate NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Toate SATA SSD</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Toate HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Neutilizate</translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation>Aceeași</translation>
+    </message>
+    <message>
+        <source>Commit</source>
+        <translation>Aplicare</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anulare</translation>
+    </message>
+</context>
+<context>
+    <name>KV_diskSpareDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disc</translation>
+    </message>
+    <message>
+        <source>Assign as Dedicated Spare</source>
+        <translation>Atribuire ca disc de rezervă dedicat</translation>
+    </message>
+    <message>
+        <source>Assign as Global Spare</source>
+        <translation>Atribuire ca disc de rezervă global</translation>
+    </message>
+    <message>
+        <source>Identify Disk using LEDs</source>
+        <translation>Identificați discul cu ajutorul LED-urilor</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Eliminare dispozitiv</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anulare</translation>
+    </message>
+    <message>
+        <source>Prepare to Remove</source>
+        <translation>Pregătire pentru eliminare</translation>
+    </message>
+    <message>
+        <source>Remove as Global Spare</source>
+        <translation>Eliminare ca disc de rezervă global</translation>
+    </message>
+    <message>
+        <source>Remove as Dedicated Spare</source>
+        <translation>Eliminare ca disc de rezervă dedicat</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opțiuni</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>Configurația nu a putut fi citită; nu s-a modificat nimic.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed.</source>
+        <translation>Discul %1 nu mai este prezent; nu s-a modificat nimic.</translation>
+    </message>
+    <message>
+        <source>Confirm Spare Assignment</source>
+        <translation>Confirmați atribuirea discului de rezervă</translation>
+    </message>
+    <message>
+        <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to continue with spare assignment?</source>
+        <translation>Avertisment: s-a detectat combinarea unor unități diferite! Pentru performanțe optime nu se recomandă combinarea unităților cu performanțe substanțial diferite. Doriți să continuați cu atribuirea discului de rezervă?</translation>
+    </message>
+    <message>
+        <source>Identify Disk</source>
+        <translation>Identificare disc</translation>
+    </message>
+    <message>
+        <source>The LEDs representing the selected Disk are now lit. Click &apos;OK&apos; to stop identifying.</source>
+        <translation>LED-urile care reprezintă discul selectat sunt acum aprinse. Faceți clic pe &apos;OK&apos; pentru a opri identificarea.</translation>
+    </message>
+    <message>
+        <source>Remove Device Status</source>
+        <translation>Stare eliminare dispozitiv</translation>
+    </message>
+</context>
+<context>
+    <name>KV_initDisksDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Listă discuri:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Ctrl Can</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stare</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>În uz</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Spațiu liber</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Număr model</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Selectare</translation>
+    </message>
+    <message>
+        <source>Un-Initiliazed</source>
+        <translation>Neinițializate</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Toate</translation>
+    </message>
+    <message>
+        <source>Initialize Selected</source>
+        <translation>Inițializare selectate</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anulare</translation>
     </message>
 </context>
 <context>
@@ -991,175 +2070,238 @@ Dacă rulați în modul AHCI/nativ, nu trebuie făcut nimic. Aplicația se înch
     <name>createDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opțiuni matrice</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tip:</translation>
     </message>
     <message>
         <source>Array Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nume matrice:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Organizare:</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacitate:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacitate maximă:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacitate maximă</translation>
     </message>
     <message>
         <source>Cache Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opțiuni cache:</translation>
     </message>
     <message>
         <source>Cache Tag Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensiune etichetă cache:</translation>
     </message>
     <message>
         <source>Trim:</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIM:</translation>
     </message>
     <message>
         <source>Background Array Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Scanare în fundal a matricei</translation>
     </message>
     <message>
         <source>Skip Initialize  (Not Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitere inițializare  (nerecomandat)</translation>
     </message>
     <message>
         <source>Leave Existing Data Intact</source>
-        <translation type="unfinished"></translation>
+        <translation>Păstrare date existente</translation>
     </message>
     <message>
         <source>Zero Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Creare cu zeroizare</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Selectare</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Toate</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Toate NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Toate SATA SSD</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Toate HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Neutilizate</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Creare</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anulare</translation>
     </message>
     <message>
         <source>Read + Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Cache de citire + scriere întârziată</translation>
     </message>
     <message>
         <source>Read Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Cache de citire</translation>
     </message>
     <message>
         <source>Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Cache cu scriere întârziată</translation>
     </message>
     <message>
         <source>No Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Fără cache</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Implicit</translation>
     </message>
     <message>
         <source>64 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>64 KB</translation>
     </message>
     <message>
         <source>128 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>128 KB</translation>
     </message>
     <message>
         <source>256 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>256 KB</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disc</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tip port</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacitate</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilizări</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Spațiu liber</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Cel mai mare liber </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>RG</translation>
     </message>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIM</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Schimbare la cald anunțată</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Număr model</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Număr de serie</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versiune firmware</translation>
+    </message>
+</context>
+<context>
+    <name>kv_ControllerProperties</name>
+    <message>
+        <source>Controller List:</source>
+        <translation>Listă controlere:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>Indisponibil</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Număr</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disc</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Port Count</source>
+        <translation>Număr de porturi</translation>
+    </message>
+    <message>
+        <source>PCI Vendor ID</source>
+        <translation>ID furnizor PCI</translation>
+    </message>
+    <message>
+        <source>PCI Device ID</source>
+        <translation>ID dispozitiv PCI</translation>
+    </message>
+    <message>
+        <source>PCI SubVendor ID</source>
+        <translation>ID subfurnizor PCI</translation>
+    </message>
+    <message>
+        <source>PCI SubDevice ID</source>
+        <translation>ID subdispozitiv PCI</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Magistrală</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Slot</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Funcție</translation>
     </message>
 </context>
 <context>
@@ -1181,115 +2323,115 @@ Dacă rulați în modul AHCI/nativ, nu trebuie făcut nimic. Aplicația se înch
     <name>transformDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opțiuni matrice</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tip:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Organizare:</translation>
     </message>
     <message>
         <source>Current Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacitate curentă:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacitate:</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacitate maximă:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacitate maximă</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Selectare</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Toate</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Toate NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Toate SATA SSD</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Toate HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Neutilizate</translation>
     </message>
     <message>
         <source>Same</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceeași</translation>
     </message>
     <message>
         <source>Commit</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicare</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anulare</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disc</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tip port</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacitate</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilizări</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Spațiu liber</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Cel mai mare liber </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>RG</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Schimbare la cald anunțată</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Număr model</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Număr de serie</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versiune firmware</translation>
     </message>
 </context>
 </TS>

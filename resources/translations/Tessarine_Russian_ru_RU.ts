@@ -2,81 +2,682 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>KV_AboutDialog</name>
+    <message>
+        <source>Application Version:</source>
+        <translation>Версия приложения:</translation>
+    </message>
+    <message>
+        <source>kvraid.sys:</source>
+        <translation>kvraid.sys:</translation>
+    </message>
+    <message>
+        <source>kvcfg.sys:</source>
+        <translation>kvcfg.sys:</translation>
+    </message>
+    <message>
+        <source>kvbottom.sys:</source>
+        <translation>kvbottom.sys:</translation>
+    </message>
+</context>
+<context>
     <name>KV_ArrayForm</name>
     <message>
         <source>Volume  (JBOD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Том  (JBOD)</translation>
     </message>
     <message>
         <source>RAID 0  (Stripe)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 0  (чередование)</translation>
     </message>
     <message>
         <source>RAID 1  (Mirror)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 1  (зеркало)</translation>
     </message>
     <message>
         <source>RAID 10 (Stripe of Mirrors)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 10 (чередование зеркал)</translation>
     </message>
     <message>
         <source>RAID 5   (Stripe with Parity)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 5   (чередование с чётностью)</translation>
     </message>
     <message>
         <source>RAID 6   (Stripe with 2 Parities)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 6   (чередование с двойной чётностью)</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Да</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет</translation>
     </message>
     <message>
         <source>Disk </source>
-        <translation type="unfinished"></translation>
+        <translation>Диск </translation>
     </message>
     <message>
         <source>Invalid Configuration: </source>
-        <translation type="unfinished"></translation>
+        <translation>Недопустимая конфигурация: </translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Расширенный</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Простой</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ArrayNameDialog</name>
+    <message>
+        <source>Enter an array name of up to 30 characters.</source>
+        <translation>Введите имя массива длиной не более 30 символов.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source> Array Name</source>
+        <translation> Имя массива</translation>
+    </message>
+    <message>
+        <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
+        <translation>Недопустимое имя: имя массива не может совпадать с именем существующего массива или содержать следующие символы: ()^,.=|&quot;-[]</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ClearMetadataDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Диалог</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Список дисков:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Контр. Канал</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>Используется</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Свободно</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Модель</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Выбор</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Все</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Очистка метаданных</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>
     <name>KV_CreateDialog</name>
     <message>
         <source>No disks with free space were detected, to create a RAID array please first free up space on an existing disk or add an additional disk to the system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не найдено дисков со свободным пространством. Чтобы создать RAID-массив, освободите место на одном из дисков или добавьте в систему ещё один диск.</translation>
     </message>
     <message>
         <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
-        <translation type="unfinished"></translation>
+        <translation>Недопустимое имя: имя массива не может совпадать с именем существующего массива или содержать следующие символы: ()^,.=|&quot;-[]</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Подтверждение создания</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Внимание! В массив включён резервный диск. Продолжить?</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Внимание! Обнаружены разнотипные диски. Для наилучшей производительности не рекомендуется сочетать диски с существенно разной производительностью. Всё равно создать массив?</translation>
     </message>
     <message>
         <source>Create failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось создать массив</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Создание</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Предварительный просмотр</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Диск</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Тип порта</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Ёмкость</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Использование</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Свободно</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Наиб. свободный </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>ГР</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>Trim</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Горячая замена с уведомлением</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Модель</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Серийный номер</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Версия микропрограммы</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Параметры массива</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Тип:</translation>
+    </message>
+    <message>
+        <source>Array Name:</source>
+        <translation>Имя массива:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Организация:</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Ёмкость:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>МБ</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Макс. ёмкость:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Макс. ёмкость</translation>
+    </message>
+    <message>
+        <source>Cache Options:</source>
+        <translation>Параметры кэша:</translation>
+    </message>
+    <message>
+        <source>Cache Tag Size:</source>
+        <translation>Размер тега кэша:</translation>
+    </message>
+    <message>
+        <source>Trim:</source>
+        <translation>Trim:</translation>
+    </message>
+    <message>
+        <source>Background Array Scan</source>
+        <translation>Фоновое сканирование массива</translation>
+    </message>
+    <message>
+        <source>Skip Initialize  (Not Recommended)</source>
+        <translation>Пропустить инициализацию  (не рекомендуется)</translation>
+    </message>
+    <message>
+        <source>Leave Existing Data Intact</source>
+        <translation>Сохранить существующие данные</translation>
+    </message>
+    <message>
+        <source>Zero Create</source>
+        <translation>Создание с обнулением</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Выбор</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Все</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Все NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Все SATA SSD</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Все HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Неиспользуемые</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DeleteForm</name>
+    <message>
+        <source>Delete</source>
+        <translation>Удаление</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Выбрать все</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Устройство</translation>
+    </message>
+    <message>
+        <source>OS Name</source>
+        <translation>Имя в ОС</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Система</translation>
+    </message>
+    <message>
+        <source>Partition</source>
+        <translation>Раздел</translation>
+    </message>
+    <message>
+        <source>Array Name</source>
+        <translation>Имя массива</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Total Capacity</source>
+        <translation>Общая ёмкость</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation>Кэш</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected Array(s): </source>
+        <translation>Вы действительно хотите удалить выбранные массивы: </translation>
+    </message>
+    <message>
+        <source>Confirm Action</source>
+        <translation>Подтверждение действия</translation>
+    </message>
+    <message>
+        <source>Deleting arrays...</source>
+        <translation>Удаление массивов...</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Прервать</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DiskProperites</name>
+    <message>
+        <source>Select All</source>
+        <translation>Выбрать все</translation>
+    </message>
+    <message>
+        <source>Disk Properties</source>
+        <translation>Свойства диска</translation>
+    </message>
+    <message>
+        <source>Disk Write Back Caching:</source>
+        <translation>Кэширование с обратной записью на диске:</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Включить</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Отключить</translation>
+    </message>
+    <message>
+        <source>Disk Read Ahead:</source>
+        <translation>Упреждающее чтение диска:</translation>
+    </message>
+    <message>
+        <source>SMART Polling:</source>
+        <translation>Опрос SMART:</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Включено</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Отключено</translation>
+    </message>
+    <message>
+        <source>Note: Turning Disk Write Back Caching on may increase the likelihood of data corruption if the system power were to fail.</source>
+        <translation>Примечание. Включение кэширования с обратной записью на диске может повысить вероятность повреждения данных при сбое питания системы.</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Диск</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Write Back Cache</source>
+        <translation>Кэш обратной записи</translation>
+    </message>
+    <message>
+        <source>Read Ahead</source>
+        <translation>Упрежд. чтение</translation>
+    </message>
+    <message>
+        <source>SMART Poll</source>
+        <translation>Опрос SMART</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Использование</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Тип порта</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Модель</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Серийный номер</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Редакция микропрограммы</translation>
+    </message>
+    <message>
+        <source> is a NVMe device and cannot change disk cache settings.</source>
+        <translation> — устройство NVMe, параметры кэша диска для него изменить нельзя.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Health</name>
+    <message>
+        <source>Array %1</source>
+        <translation>Массив %1</translation>
+    </message>
+    <message>
+        <source>Array %1 %2</source>
+        <translation>Массив %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1, paused</source>
+        <translation>%1, приостановлено</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 отключён</translation>
+    </message>
+    <message>
+        <source>%1 is rebuilding while disk %2 reports S.M.A.R.T. errors: one more failure would lose it</source>
+        <translation>%1 перестраивается, а диск %2 сообщает об ошибках S.M.A.R.T.: ещё один отказ приведёт к потере массива</translation>
+    </message>
+    <message>
+        <source>rebuilding onto disk %1, %2</source>
+        <translation>перестроение на диск %1, %2</translation>
+    </message>
+    <message>
+        <source>rebuilding, %1</source>
+        <translation>перестроение, %1</translation>
+    </message>
+    <message>
+        <source>%1 is critical: %2</source>
+        <translation>%1 в критическом состоянии: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1: состояние «%2»</translation>
+    </message>
+    <message>
+        <source>%1 is critical: disk %2 has failed</source>
+        <translation>%1 в критическом состоянии: отказ диска %2</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 в критическом состоянии</translation>
+    </message>
+    <message>
+        <source>%1 is being transformed: %2</source>
+        <translation>%1: выполняется преобразование: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being created: %2</source>
+        <translation>%1: выполняется создание: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being securely erased: %2</source>
+        <translation>%1: выполняется безопасное стирание: %2</translation>
+    </message>
+    <message>
+        <source>%1 has a failed member on disk %2</source>
+        <translation>%1: отказ элемента на диске %2</translation>
+    </message>
+    <message>
+        <source>%1 has lost its last spare</source>
+        <translation>%1 лишился последнего резервного диска</translation>
+    </message>
+    <message>
+        <source>consistency check</source>
+        <translation>проверка согласованности</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>осталось меньше минуты</translation>
+    </message>
+    <message>
+        <source>about a minute left</source>
+        <translation>осталось около минуты</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours left</source>
+        <translation>
+            <numerusform>осталось около %n часа</numerusform>
+            <numerusform>осталось около %n часов</numerusform>
+            <numerusform>осталось около %n часов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes left</source>
+        <translation>
+            <numerusform>осталось около %n минуты</numerusform>
+            <numerusform>осталось около %n минут</numerusform>
+            <numerusform>осталось около %n минут</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The RAID driver is not answering</source>
+        <translation>RAID-драйвер не отвечает</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>Диск %1 сообщает об ошибках S.M.A.R.T.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (and %n more)</source>
+        <translation>
+            <numerusform>%1 (и ещё %n)</numerusform>
+            <numerusform>%1 (и ещё %n)</numerusform>
+            <numerusform>%1 (и ещё %n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No arrays are configured</source>
+        <translation>Массивы не настроены</translation>
+    </message>
+    <message>
+        <source>The array is healthy</source>
+        <translation>Массив исправен</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n arrays are healthy</source>
+        <translation>
+            <numerusform>%n массив исправен</numerusform>
+            <numerusform>Все %n массива исправны</numerusform>
+            <numerusform>Все %n массивов исправны</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_HealthMonitor</name>
+    <message>
+        <source>&amp;Show %1</source>
+        <translation>&amp;Показать %1</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Выход</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 в критическом состоянии</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 отключён</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has finished; the array is healthy again</source>
+        <translation>%1: перестроение завершено; массив снова исправен</translation>
+    </message>
+    <message>
+        <source>%1: the transform has finished</source>
+        <translation>%1: преобразование завершено</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has ended; the array is %2</source>
+        <translation>%1: перестроение прекращено; состояние массива: %2</translation>
+    </message>
+    <message>
+        <source>%1: the transform has ended; the array is %2</source>
+        <translation>%1: преобразование прекращено; состояние массива: %2</translation>
+    </message>
+    <message>
+        <source>Spare disk %1 has taken the place of a failed member</source>
+        <translation>Резервный диск %1 занял место отказавшего элемента</translation>
+    </message>
+    <message>
+        <source>Disk %1</source>
+        <translation>Диск %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has failed</source>
+        <translation>Отказ диска %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>Диск %1 сообщает об ошибках S.M.A.R.T.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n arrays or disks changed: %1</source>
+        <translation>
+            <numerusform>Изменился %n массив или диск: %1</numerusform>
+            <numerusform>Изменились %n массива или диска: %1</numerusform>
+            <numerusform>Изменились %n массивов или дисков: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -923,38 +1524,516 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
     </message>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Преобразование</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Создание</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удаление</translation>
+    </message>
+    <message>
+        <source>Task Priority</source>
+        <translation>Приоритет задачи</translation>
+    </message>
+    <message>
+        <source>Initialize Disks</source>
+        <translation>Инициализация дисков</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Очистка метаданных</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Свойства</translation>
+    </message>
+    <message>
+        <source>S.M.A.R.T. Overview</source>
+        <translation>Обзор S.M.A.R.T.</translation>
+    </message>
+    <message>
+        <source>Controllers</source>
+        <translation>Контроллеры</translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation>О программе </translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle...</source>
+        <translation>Сохранить пакет для поддержки...</translation>
+    </message>
+    <message>
+        <source>Save the configuration, logs and S.M.A.R.T. reports in one file for support</source>
+        <translation>Сохранить конфигурацию, журналы и отчёты S.M.A.R.T. в одном файле для службы поддержки</translation>
+    </message>
+    <message>
+        <source>C&amp;lose to Tray</source>
+        <translation>&amp;Закрывать в область уведомлений</translation>
+    </message>
+    <message>
+        <source>Closing the window keeps the console watching the arrays from the tray.</source>
+        <translation>При закрытии окна консоль продолжает следить за массивами из области уведомлений.</translation>
+    </message>
+    <message>
+        <source>Paused: no time left is estimated while the task waits.</source>
+        <translation>Приостановлено: пока задача ожидает, оставшееся время не оценивается.</translation>
+    </message>
+    <message>
+        <source>The time left is estimated once the task&apos;s progress has been seen for a minute.</source>
+        <translation>Оставшееся время оценивается после того, как ход выполнения задачи наблюдался в течение минуты.</translation>
+    </message>
+    <message>
+        <source>The disk has failed; the driver reports it as %1.</source>
+        <translation>Отказ диска; драйвер сообщает его состояние как %1.</translation>
+    </message>
+    <message>
+        <source>The disk reports S.M.A.R.T. errors: replace it soon.</source>
+        <translation>Диск сообщает об ошибках S.M.A.R.T.: замените его в ближайшее время.</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle</source>
+        <translation>Сохранить пакет для поддержки</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>ZIP-архивы (*.zip)</translation>
+    </message>
+    <message>
+        <source>The support bundle was saved to %1.</source>
+        <translation>Пакет для поддержки сохранён в %1.</translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved to %1: %2</source>
+        <translation>Не удалось сохранить пакет для поддержки в %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_MetadataDiskList</name>
+    <message>
+        <source>Disk</source>
+        <translation>Диск</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Использование</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Свободно</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Модель</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Серийный номер</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Новый</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>Не удалось прочитать конфигурацию; ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed. Close this window and open it again for the disks as they are now.</source>
+        <translation>Диск %1 больше не присутствует; ничего не изменено. Закройте это окно и откройте его снова, чтобы увидеть текущее состояние дисков.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_SmartDiskDialog</name>
+    <message>
+        <source>Disk List:</source>
+        <translation>Список дисков:</translation>
+    </message>
+    <message>
+        <source>Query Selected S.M.A.R.T. Data</source>
+        <translation>Запросить выбранные данные S.M.A.R.T.</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>%1y  %2d  %3hr</source>
+        <translation>%1 г.  %2 дн.  %3 ч</translation>
+    </message>
+    <message>
+        <source>%1d  %2hr</source>
+        <translation>%1 дн.  %2 ч</translation>
+    </message>
+    <message>
+        <source>Unable to retreive</source>
+        <translation>Не удалось получить</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Диск</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Тип порта</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Ёмкость</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Использование</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Модель</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Серийный номер</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Редакция микропрограммы</translation>
+    </message>
+    <message>
+        <source>Power on Hours</source>
+        <translation>Часы работы</translation>
+    </message>
+    <message>
+        <source>Power Cycle</source>
+        <translation>Циклы включения</translation>
+    </message>
+    <message>
+        <source>Temperature (Celsius)</source>
+        <translation>Температура (°C)</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Startup</name>
+    <message>
+        <source>Velmora: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); velmora-cli gives the console&apos;s commands in a terminal.</source>
+        <translation>Velmora: нет дисплея, на котором можно открыть окно (не задана ни DISPLAY, ни WAYLAND_DISPLAY); velmora-cli предоставляет команды консоли в терминале.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_TaskPriorityDialog</name>
+    <message>
+        <source>Confirm</source>
+        <translation>Подтверждение</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Current priority of the &apos;%1&apos; task: %2</source>
+        <translation>Текущий приоритет задачи &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>Use the slider to choose a new priority for the &apos;%1&apos; task on array &apos;%2&apos;.</source>
+        <translation>Выберите ползунком новый приоритет задачи &apos;%1&apos; массива &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>New priority: %1</source>
+        <translation>Новый приоритет: %1</translation>
     </message>
 </context>
 <context>
     <name>KV_TransformDialog</name>
     <message>
         <source>Confirm Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Подтверждение преобразования</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Внимание! В массив включён резервный диск. Продолжить?</translation>
     </message>
     <message>
         <source>Warning: This array transform includes a hot swappable device. After the transform completes a system reboot must be performed to notify the OS of the array&apos;s underlying device changes. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Внимание! В преобразовании массива участвует устройство с горячей заменой. После завершения преобразования необходимо перезагрузить систему, чтобы ОС узнала об изменении устройств массива. Продолжить?</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Подтверждение создания</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Внимание! Обнаружены разнотипные диски. Для наилучшей производительности не рекомендуется сочетать диски с существенно разной производительностью. Всё равно создать массив?</translation>
     </message>
     <message>
         <source>Transform command failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось выполнить преобразование</translation>
+    </message>
+    <message>
+        <source>Transform</source>
+        <translation>Преобразование</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Источник</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Назначение</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Диск</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Тип порта</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Ёмкость</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Использование</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Свободно</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Наиб. свободный </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>ГР</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Горячая замена с уведомлением</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Модель</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Серийный номер</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Версия микропрограммы</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Параметры массива</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Тип:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Организация:</translation>
+    </message>
+    <message>
+        <source>Current Capacity:</source>
+        <translation>Текущая ёмкость:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>МБ</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Ёмкость:</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Макс. ёмкость:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Макс. ёмкость</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Выбор</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Все</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Все NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Все SATA SSD</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Все HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Неиспользуемые</translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation>Без изменений</translation>
+    </message>
+    <message>
+        <source>Commit</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>KV_diskSpareDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Диалог</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Диск</translation>
+    </message>
+    <message>
+        <source>Assign as Dedicated Spare</source>
+        <translation>Назначить выделенным резервным диском</translation>
+    </message>
+    <message>
+        <source>Assign as Global Spare</source>
+        <translation>Назначить глобальным резервным диском</translation>
+    </message>
+    <message>
+        <source>Identify Disk using LEDs</source>
+        <translation>Идентифицировать диск индикаторами</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Извлечь устройство</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Prepare to Remove</source>
+        <translation>Подготовить к извлечению</translation>
+    </message>
+    <message>
+        <source>Remove as Global Spare</source>
+        <translation>Снять назначение глобального резервного диска</translation>
+    </message>
+    <message>
+        <source>Remove as Dedicated Spare</source>
+        <translation>Снять назначение выделенного резервного диска</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>Не удалось прочитать конфигурацию; ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed.</source>
+        <translation>Диск %1 больше не присутствует; ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>Confirm Spare Assignment</source>
+        <translation>Подтверждение назначения резервного диска</translation>
+    </message>
+    <message>
+        <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to continue with spare assignment?</source>
+        <translation>Внимание! Обнаружены разнотипные диски. Для наилучшей производительности не рекомендуется сочетать диски с существенно разной производительностью. Продолжить назначение резервного диска?</translation>
+    </message>
+    <message>
+        <source>Identify Disk</source>
+        <translation>Идентификация диска</translation>
+    </message>
+    <message>
+        <source>The LEDs representing the selected Disk are now lit. Click &apos;OK&apos; to stop identifying.</source>
+        <translation>Индикаторы выбранного диска включены. Нажмите «ОК», чтобы завершить идентификацию.</translation>
+    </message>
+    <message>
+        <source>Remove Device Status</source>
+        <translation>Состояние извлечения устройства</translation>
+    </message>
+</context>
+<context>
+    <name>KV_initDisksDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Диалог</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Список дисков:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Контр. Канал</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>Используется</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Свободно</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Модель</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Выбор</translation>
+    </message>
+    <message>
+        <source>Un-Initiliazed</source>
+        <translation>Неинициализированные</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Все</translation>
+    </message>
+    <message>
+        <source>Initialize Selected</source>
+        <translation>Инициализировать выбранные</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>
@@ -991,175 +2070,238 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
     <name>createDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры массива</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип:</translation>
     </message>
     <message>
         <source>Array Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя массива:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Организация:</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ёмкость:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>МБ</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Макс. ёмкость:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Макс. ёмкость</translation>
     </message>
     <message>
         <source>Cache Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры кэша:</translation>
     </message>
     <message>
         <source>Cache Tag Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Размер тега кэша:</translation>
     </message>
     <message>
         <source>Trim:</source>
-        <translation type="unfinished"></translation>
+        <translation>Trim:</translation>
     </message>
     <message>
         <source>Background Array Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Фоновое сканирование массива</translation>
     </message>
     <message>
         <source>Skip Initialize  (Not Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>Пропустить инициализацию  (не рекомендуется)</translation>
     </message>
     <message>
         <source>Leave Existing Data Intact</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить существующие данные</translation>
     </message>
     <message>
         <source>Zero Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Создание с обнулением</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбор</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Все</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Все NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Все SATA SSD</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Все HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Неиспользуемые</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Создание</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>Read + Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Кэш чтения + обратной записи</translation>
     </message>
     <message>
         <source>Read Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Кэш чтения</translation>
     </message>
     <message>
         <source>Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Кэш обратной записи</translation>
     </message>
     <message>
         <source>No Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Без кэша</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>По умолчанию</translation>
     </message>
     <message>
         <source>64 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>64 КБ</translation>
     </message>
     <message>
         <source>128 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>128 КБ</translation>
     </message>
     <message>
         <source>256 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>256 КБ</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Диск</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип порта</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Ёмкость</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Использование</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Свободно</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Наиб. свободный </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>ГР</translation>
     </message>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>Trim</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Горячая замена с уведомлением</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Модель</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Серийный номер</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия микропрограммы</translation>
+    </message>
+</context>
+<context>
+    <name>kv_ControllerProperties</name>
+    <message>
+        <source>Controller List:</source>
+        <translation>Список контроллеров:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>Н/Д</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Номер</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Диск</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Модель</translation>
+    </message>
+    <message>
+        <source>Port Count</source>
+        <translation>Число портов</translation>
+    </message>
+    <message>
+        <source>PCI Vendor ID</source>
+        <translation>ID поставщика PCI</translation>
+    </message>
+    <message>
+        <source>PCI Device ID</source>
+        <translation>ID устройства PCI</translation>
+    </message>
+    <message>
+        <source>PCI SubVendor ID</source>
+        <translation>ID подпоставщика PCI</translation>
+    </message>
+    <message>
+        <source>PCI SubDevice ID</source>
+        <translation>ID подустройства PCI</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Шина</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Слот</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Функция</translation>
     </message>
 </context>
 <context>
@@ -1181,115 +2323,115 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
     <name>transformDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры массива</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Организация:</translation>
     </message>
     <message>
         <source>Current Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Текущая ёмкость:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>МБ</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ёмкость:</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Макс. ёмкость:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Макс. ёмкость</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбор</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Все</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Все NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Все SATA SSD</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Все HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Неиспользуемые</translation>
     </message>
     <message>
         <source>Same</source>
-        <translation type="unfinished"></translation>
+        <translation>Без изменений</translation>
     </message>
     <message>
         <source>Commit</source>
-        <translation type="unfinished"></translation>
+        <translation>Применить</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Диск</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип порта</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Ёмкость</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Использование</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Свободно</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Наиб. свободный </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>ГР</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Горячая замена с уведомлением</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Модель</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Серийный номер</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия микропрограммы</translation>
     </message>
 </context>
 </TS>

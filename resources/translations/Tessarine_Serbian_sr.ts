@@ -2,81 +2,682 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="sr">
 <context>
+    <name>KV_AboutDialog</name>
+    <message>
+        <source>Application Version:</source>
+        <translation>Verzija aplikacije:</translation>
+    </message>
+    <message>
+        <source>kvraid.sys:</source>
+        <translation>kvraid.sys:</translation>
+    </message>
+    <message>
+        <source>kvcfg.sys:</source>
+        <translation>kvcfg.sys:</translation>
+    </message>
+    <message>
+        <source>kvbottom.sys:</source>
+        <translation>kvbottom.sys:</translation>
+    </message>
+</context>
+<context>
     <name>KV_ArrayForm</name>
     <message>
         <source>Volume  (JBOD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen  (JBOD)</translation>
     </message>
     <message>
         <source>RAID 0  (Stripe)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 0  (raspodela)</translation>
     </message>
     <message>
         <source>RAID 1  (Mirror)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 1  (preslikavanje)</translation>
     </message>
     <message>
         <source>RAID 10 (Stripe of Mirrors)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 10 (raspodela preslikanih parova)</translation>
     </message>
     <message>
         <source>RAID 5   (Stripe with Parity)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 5   (raspodela s parnošću)</translation>
     </message>
     <message>
         <source>RAID 6   (Stripe with 2 Parities)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 6   (raspodela s 2 parnosti)</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Da</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne</translation>
     </message>
     <message>
         <source>Disk </source>
-        <translation type="unfinished"></translation>
+        <translation>Disk </translation>
     </message>
     <message>
         <source>Invalid Configuration: </source>
-        <translation type="unfinished"></translation>
+        <translation>Neispravna konfiguracija: </translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Napredno</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Jednostavno</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ArrayNameDialog</name>
+    <message>
+        <source>Enter an array name of up to 30 characters.</source>
+        <translation>Unesite naziv niza od najviše 30 znakova.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>U redu</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Otkaži</translation>
+    </message>
+    <message>
+        <source> Array Name</source>
+        <translation> Naziv niza</translation>
+    </message>
+    <message>
+        <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
+        <translation>Neispravan naziv: naziv niza ne sme biti isti kao nazivi postojećih nizova niti sadržati sledeće znakove: ()^,.=|&quot;-[]</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ClearMetadataDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dijalog</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Lista diskova:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Kont. kan.</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stanje</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>U upotrebi</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Slobodan prostor</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Broj modela</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Izaberi</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Svi</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Očisti metapodatke</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Otkaži</translation>
     </message>
 </context>
 <context>
     <name>KV_CreateDialog</name>
     <message>
         <source>No disks with free space were detected, to create a RAID array please first free up space on an existing disk or add an additional disk to the system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nije otkriven nijedan disk sa slobodnim prostorom. Da biste kreirali RAID niz, prvo oslobodite prostor na postojećem disku ili dodajte još jedan disk u sistem.</translation>
     </message>
     <message>
         <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
-        <translation type="unfinished"></translation>
+        <translation>Neispravan naziv: naziv niza ne sme biti isti kao nazivi postojećih nizova niti sadržati sledeće znakove: ()^,.=|&quot;-[]</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Potvrda kreiranja</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Upozorenje: u niz ste uključili rezervni disk. Da li želite da nastavite?</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Upozorenje: otkriveno je mešanje diskova! Radi najboljih performansi ne preporučuje se mešanje diskova znatno različitih performansi. Da li ipak želite da kreirate niz?</translation>
     </message>
     <message>
         <source>Create failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreiranje nije uspelo</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Kreiraj</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Pregled</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Tip porta</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Kapacitet</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Namene</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Slobodan prostor</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Najveći slobodan </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>GR</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>TRIM</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Najavljena vruća zamena</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Broj modela</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Serijski broj</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Verzija upravljačkog softvera</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Opcije niza</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tip:</translation>
+    </message>
+    <message>
+        <source>Array Name:</source>
+        <translation>Naziv niza:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Organizacija:</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Kapacitet:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Maks. kapacitet:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Maks. kapacitet</translation>
+    </message>
+    <message>
+        <source>Cache Options:</source>
+        <translation>Opcije keša:</translation>
+    </message>
+    <message>
+        <source>Cache Tag Size:</source>
+        <translation>Veličina oznake keša:</translation>
+    </message>
+    <message>
+        <source>Trim:</source>
+        <translation>TRIM:</translation>
+    </message>
+    <message>
+        <source>Background Array Scan</source>
+        <translation>Skeniranje niza u pozadini</translation>
+    </message>
+    <message>
+        <source>Skip Initialize  (Not Recommended)</source>
+        <translation>Preskoči inicijalizaciju  (ne preporučuje se)</translation>
+    </message>
+    <message>
+        <source>Leave Existing Data Intact</source>
+        <translation>Zadrži postojeće podatke</translation>
+    </message>
+    <message>
+        <source>Zero Create</source>
+        <translation>Kreiranje sa nuliranjem</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Izaberi</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Svi</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Svi NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Svi SATA SSD</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Svi HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Nekorišćeni</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Otkaži</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DeleteForm</name>
+    <message>
+        <source>Delete</source>
+        <translation>Obriši</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Izaberi sve</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Otkaži</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Uređaj</translation>
+    </message>
+    <message>
+        <source>OS Name</source>
+        <translation>Naziv u OS-u</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistem</translation>
+    </message>
+    <message>
+        <source>Partition</source>
+        <translation>Particija</translation>
+    </message>
+    <message>
+        <source>Array Name</source>
+        <translation>Naziv niza</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>Total Capacity</source>
+        <translation>Ukupan kapacitet</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stanje</translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation>Keš</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Da</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ne</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected Array(s): </source>
+        <translation>Da li sigurno želite da obrišete izabrane nizove: </translation>
+    </message>
+    <message>
+        <source>Confirm Action</source>
+        <translation>Potvrda radnje</translation>
+    </message>
+    <message>
+        <source>Deleting arrays...</source>
+        <translation>Brisanje nizova...</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Prekini</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DiskProperites</name>
+    <message>
+        <source>Select All</source>
+        <translation>Izaberi sve</translation>
+    </message>
+    <message>
+        <source>Disk Properties</source>
+        <translation>Svojstva diska</translation>
+    </message>
+    <message>
+        <source>Disk Write Back Caching:</source>
+        <translation>Keširanje upisa na disku:</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Omogući</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Onemogući</translation>
+    </message>
+    <message>
+        <source>Disk Read Ahead:</source>
+        <translation>Čitanje unapred na disku:</translation>
+    </message>
+    <message>
+        <source>SMART Polling:</source>
+        <translation>SMART prozivanje:</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Izlaz</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Omogućeno</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Onemogućeno</translation>
+    </message>
+    <message>
+        <source>Note: Turning Disk Write Back Caching on may increase the likelihood of data corruption if the system power were to fail.</source>
+        <translation>Napomena: uključivanje keširanja upisa na disku može da poveća verovatnoću oštećenja podataka ako nestane napajanje sistema.</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stanje</translation>
+    </message>
+    <message>
+        <source>Write Back Cache</source>
+        <translation>Keš sa odloženim upisom</translation>
+    </message>
+    <message>
+        <source>Read Ahead</source>
+        <translation>Čitanje unapred</translation>
+    </message>
+    <message>
+        <source>SMART Poll</source>
+        <translation>SMART prozivanje</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Namene</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Tip porta</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Broj modela</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Serijski broj</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Revizija upravljačkog softvera</translation>
+    </message>
+    <message>
+        <source> is a NVMe device and cannot change disk cache settings.</source>
+        <translation> je NVMe uređaj i podešavanja keša diska ne mogu da se menjaju.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Health</name>
+    <message>
+        <source>Array %1</source>
+        <translation>Niz %1</translation>
+    </message>
+    <message>
+        <source>Array %1 %2</source>
+        <translation>Niz %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1, paused</source>
+        <translation>%1, pauzirano</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 je van mreže</translation>
+    </message>
+    <message>
+        <source>%1 is rebuilding while disk %2 reports S.M.A.R.T. errors: one more failure would lose it</source>
+        <translation>%1 se obnavlja dok disk %2 prijavljuje S.M.A.R.T. greške: još jedan otkaz bi uništio niz</translation>
+    </message>
+    <message>
+        <source>rebuilding onto disk %1, %2</source>
+        <translation>obnova na disk %1, %2</translation>
+    </message>
+    <message>
+        <source>rebuilding, %1</source>
+        <translation>obnova, %1</translation>
+    </message>
+    <message>
+        <source>%1 is critical: %2</source>
+        <translation>%1 je u kritičnom stanju: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 je %2</translation>
+    </message>
+    <message>
+        <source>%1 is critical: disk %2 has failed</source>
+        <translation>%1 je u kritičnom stanju: disk %2 je otkazao</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 je u kritičnom stanju</translation>
+    </message>
+    <message>
+        <source>%1 is being transformed: %2</source>
+        <translation>%1 se transformiše: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being created: %2</source>
+        <translation>%1 se kreira: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being securely erased: %2</source>
+        <translation>%1 se bezbedno briše: %2</translation>
+    </message>
+    <message>
+        <source>%1 has a failed member on disk %2</source>
+        <translation>%1: otkazao član na disku %2</translation>
+    </message>
+    <message>
+        <source>%1 has lost its last spare</source>
+        <translation>%1 je ostao bez poslednjeg rezervnog diska</translation>
+    </message>
+    <message>
+        <source>consistency check</source>
+        <translation>provera doslednosti</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>preostalo je manje od minuta</translation>
+    </message>
+    <message>
+        <source>about a minute left</source>
+        <translation>preostao je oko minut</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours left</source>
+        <translation>
+            <numerusform>preostalo je oko %n sat</numerusform>
+            <numerusform>preostalo je oko %n sata</numerusform>
+            <numerusform>preostalo je oko %n sati</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes left</source>
+        <translation>
+            <numerusform>preostao je oko %n minut</numerusform>
+            <numerusform>preostala su oko %n minuta</numerusform>
+            <numerusform>preostalo je oko %n minuta</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The RAID driver is not answering</source>
+        <translation>RAID upravljački program ne odgovara</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>Disk %1 prijavljuje S.M.A.R.T. greške</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (and %n more)</source>
+        <translation>
+            <numerusform>%1 (i još %n)</numerusform>
+            <numerusform>%1 (i još %n)</numerusform>
+            <numerusform>%1 (i još %n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No arrays are configured</source>
+        <translation>Nijedan niz nije konfigurisan</translation>
+    </message>
+    <message>
+        <source>The array is healthy</source>
+        <translation>Niz je ispravan</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n arrays are healthy</source>
+        <translation>
+            <numerusform>Svi nizovi (%n) su ispravni</numerusform>
+            <numerusform>Svi nizovi (%n) su ispravni</numerusform>
+            <numerusform>Svi nizovi (%n) su ispravni</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_HealthMonitor</name>
+    <message>
+        <source>&amp;Show %1</source>
+        <translation>&amp;Prikaži %1</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Izlaz</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 je u kritičnom stanju</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 je van mreže</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has finished; the array is healthy again</source>
+        <translation>%1: obnova je uspešno završena; niz je ponovo ispravan</translation>
+    </message>
+    <message>
+        <source>%1: the transform has finished</source>
+        <translation>%1: transformacija je uspešno završena</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has ended; the array is %2</source>
+        <translation>%1: obnova je završena; stanje niza je %2</translation>
+    </message>
+    <message>
+        <source>%1: the transform has ended; the array is %2</source>
+        <translation>%1: transformacija je završena; stanje niza je %2</translation>
+    </message>
+    <message>
+        <source>Spare disk %1 has taken the place of a failed member</source>
+        <translation>Rezervni disk %1 je zamenio otkazali član</translation>
+    </message>
+    <message>
+        <source>Disk %1</source>
+        <translation>Disk %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has failed</source>
+        <translation>Disk %1 je otkazao</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>Disk %1 prijavljuje S.M.A.R.T. greške</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n arrays or disks changed: %1</source>
+        <translation>
+            <numerusform>Promenio se %n niz ili disk: %1</numerusform>
+            <numerusform>Promenila su se %n niza ili diska: %1</numerusform>
+            <numerusform>Promenilo se %n nizova ili diskova: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -923,38 +1524,516 @@ Ako radite u AHCI/izvornom režimu, ništa ne treba da uradite. Aplikacija se za
     </message>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformiši</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreiraj</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Obriši</translation>
+    </message>
+    <message>
+        <source>Task Priority</source>
+        <translation>Prioritet zadatka</translation>
+    </message>
+    <message>
+        <source>Initialize Disks</source>
+        <translation>Inicijalizuj diskove</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Očisti metapodatke</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Svojstva</translation>
+    </message>
+    <message>
+        <source>S.M.A.R.T. Overview</source>
+        <translation>S.M.A.R.T. pregled</translation>
+    </message>
+    <message>
+        <source>Controllers</source>
+        <translation>Kontroleri</translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation>O programu </translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opcije</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle...</source>
+        <translation>Sačuvaj paket za podršku...</translation>
+    </message>
+    <message>
+        <source>Save the configuration, logs and S.M.A.R.T. reports in one file for support</source>
+        <translation>Sačuvaj konfiguraciju, dnevnike i S.M.A.R.T. izveštaje u jednu datoteku za podršku</translation>
+    </message>
+    <message>
+        <source>C&amp;lose to Tray</source>
+        <translation>&amp;Zatvori u sistemsku traku</translation>
+    </message>
+    <message>
+        <source>Closing the window keeps the console watching the arrays from the tray.</source>
+        <translation>Kada zatvorite prozor, konzola nastavlja da nadgleda nizove iz sistemske trake.</translation>
+    </message>
+    <message>
+        <source>Paused: no time left is estimated while the task waits.</source>
+        <translation>Pauzirano: dok zadatak čeka, preostalo vreme se ne procenjuje.</translation>
+    </message>
+    <message>
+        <source>The time left is estimated once the task&apos;s progress has been seen for a minute.</source>
+        <translation>Preostalo vreme se procenjuje kada se napredak zadatka prati jedan minut.</translation>
+    </message>
+    <message>
+        <source>The disk has failed; the driver reports it as %1.</source>
+        <translation>Disk je otkazao; upravljački program prijavljuje njegovo stanje kao %1.</translation>
+    </message>
+    <message>
+        <source>The disk reports S.M.A.R.T. errors: replace it soon.</source>
+        <translation>Disk prijavljuje S.M.A.R.T. greške: uskoro ga zamenite.</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle</source>
+        <translation>Sačuvaj paket za podršku</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>ZIP arhive (*.zip)</translation>
+    </message>
+    <message>
+        <source>The support bundle was saved to %1.</source>
+        <translation>Paket za podršku je sačuvan u %1.</translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved to %1: %2</source>
+        <translation>Paket za podršku nije mogao da se sačuva u %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_MetadataDiskList</name>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stanje</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Namene</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Slobodan prostor</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Broj modela</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Serijski broj</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Novi</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>Konfiguracija nije mogla da se pročita; ništa nije promenjeno.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed. Close this window and open it again for the disks as they are now.</source>
+        <translation>Disk %1 više nije prisutan; ništa nije promenjeno. Zatvorite ovaj prozor i ponovo ga otvorite da biste videli trenutne diskove.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_SmartDiskDialog</name>
+    <message>
+        <source>Disk List:</source>
+        <translation>Lista diskova:</translation>
+    </message>
+    <message>
+        <source>Query Selected S.M.A.R.T. Data</source>
+        <translation>Upitaj izabrane S.M.A.R.T. podatke</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Izlaz</translation>
+    </message>
+    <message>
+        <source>%1y  %2d  %3hr</source>
+        <translation>%1 g  %2 d  %3 č</translation>
+    </message>
+    <message>
+        <source>%1d  %2hr</source>
+        <translation>%1 d  %2 č</translation>
+    </message>
+    <message>
+        <source>Unable to retreive</source>
+        <translation>Nije moguće preuzeti</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Tip porta</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Kapacitet</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Namene</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Broj modela</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Serijski broj</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Revizija upravljačkog softvera</translation>
+    </message>
+    <message>
+        <source>Power on Hours</source>
+        <translation>Sati rada</translation>
+    </message>
+    <message>
+        <source>Power Cycle</source>
+        <translation>Ciklusi uključivanja</translation>
+    </message>
+    <message>
+        <source>Temperature (Celsius)</source>
+        <translation>Temperatura (Celzijus)</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Startup</name>
+    <message>
+        <source>Velmora: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); velmora-cli gives the console&apos;s commands in a terminal.</source>
+        <translation>Velmora: nema ekrana na kojem bi se otvorio prozor (nije postavljen ni DISPLAY ni WAYLAND_DISPLAY); komande konzole u terminalu pruža velmora-cli.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_TaskPriorityDialog</name>
+    <message>
+        <source>Confirm</source>
+        <translation>Potvrdi</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Otkaži</translation>
+    </message>
+    <message>
+        <source>Current priority of the &apos;%1&apos; task: %2</source>
+        <translation>Trenutni prioritet zadatka &apos;%1&apos; je: %2</translation>
+    </message>
+    <message>
+        <source>Use the slider to choose a new priority for the &apos;%1&apos; task on array &apos;%2&apos;.</source>
+        <translation>Klizačem izaberite novi prioritet zadatka &apos;%1&apos; na nizu &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>New priority: %1</source>
+        <translation>Novi prioritet: %1</translation>
     </message>
 </context>
 <context>
     <name>KV_TransformDialog</name>
     <message>
         <source>Confirm Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Potvrda transformacije</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Upozorenje: u niz ste uključili rezervni disk. Da li želite da nastavite?</translation>
     </message>
     <message>
         <source>Warning: This array transform includes a hot swappable device. After the transform completes a system reboot must be performed to notify the OS of the array&apos;s underlying device changes. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Upozorenje: ova transformacija niza obuhvata uređaj koji se menja tokom rada. Nakon završetka transformacije sistem mora da se ponovo pokrene da bi OS bio obavešten o promenama uređaja niza. Da li želite da nastavite?</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Potvrda kreiranja</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Upozorenje: otkriveno je mešanje diskova! Radi najboljih performansi ne preporučuje se mešanje diskova znatno različitih performansi. Da li ipak želite da kreirate niz?</translation>
     </message>
     <message>
         <source>Transform command failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Komanda transformacije nije uspela</translation>
+    </message>
+    <message>
+        <source>Transform</source>
+        <translation>Transformiši</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Izvor</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Odredište</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Tip porta</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Kapacitet</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Namene</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Slobodan prostor</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Najveći slobodan </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>GR</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Najavljena vruća zamena</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Broj modela</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Serijski broj</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Verzija upravljačkog softvera</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Opcije niza</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tip:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Organizacija:</translation>
+    </message>
+    <message>
+        <source>Current Capacity:</source>
+        <translation>Trenutni kapacitet:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Kapacitet:</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Maks. kapacitet:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Maks. kapacitet</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Izaberi</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Svi</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Svi NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Svi SATA SSD</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Svi HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Nekorišćeni</translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation>Isto</translation>
+    </message>
+    <message>
+        <source>Commit</source>
+        <translation>Primeni</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Otkaži</translation>
+    </message>
+</context>
+<context>
+    <name>KV_diskSpareDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dijalog</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>Assign as Dedicated Spare</source>
+        <translation>Dodeli kao namenski rezervni disk</translation>
+    </message>
+    <message>
+        <source>Assign as Global Spare</source>
+        <translation>Dodeli kao globalni rezervni disk</translation>
+    </message>
+    <message>
+        <source>Identify Disk using LEDs</source>
+        <translation>Identifikuj disk pomoću LED lampica</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Ukloni uređaj</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>U redu</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Otkaži</translation>
+    </message>
+    <message>
+        <source>Prepare to Remove</source>
+        <translation>Pripremi za uklanjanje</translation>
+    </message>
+    <message>
+        <source>Remove as Global Spare</source>
+        <translation>Ukloni kao globalni rezervni disk</translation>
+    </message>
+    <message>
+        <source>Remove as Dedicated Spare</source>
+        <translation>Ukloni kao namenski rezervni disk</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opcije</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>Konfiguracija nije mogla da se pročita; ništa nije promenjeno.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed.</source>
+        <translation>Disk %1 više nije prisutan; ništa nije promenjeno.</translation>
+    </message>
+    <message>
+        <source>Confirm Spare Assignment</source>
+        <translation>Potvrda dodele rezervnog diska</translation>
+    </message>
+    <message>
+        <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to continue with spare assignment?</source>
+        <translation>Upozorenje: otkriveno je mešanje diskova! Radi najboljih performansi ne preporučuje se mešanje diskova znatno različitih performansi. Da li želite da nastavite sa dodelom rezervnog diska?</translation>
+    </message>
+    <message>
+        <source>Identify Disk</source>
+        <translation>Identifikuj disk</translation>
+    </message>
+    <message>
+        <source>The LEDs representing the selected Disk are now lit. Click &apos;OK&apos; to stop identifying.</source>
+        <translation>LED lampice izabranog diska sada svetle. Kliknite na &apos;U redu&apos; da biste prekinuli identifikaciju.</translation>
+    </message>
+    <message>
+        <source>Remove Device Status</source>
+        <translation>Status uklanjanja uređaja</translation>
+    </message>
+</context>
+<context>
+    <name>KV_initDisksDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dijalog</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Lista diskova:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Kont. kan.</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stanje</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>U upotrebi</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Slobodan prostor</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Broj modela</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Izaberi</translation>
+    </message>
+    <message>
+        <source>Un-Initiliazed</source>
+        <translation>Neinicijalizovani</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Svi</translation>
+    </message>
+    <message>
+        <source>Initialize Selected</source>
+        <translation>Inicijalizuj izabrane</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Otkaži</translation>
     </message>
 </context>
 <context>
@@ -991,175 +2070,238 @@ Ako radite u AHCI/izvornom režimu, ništa ne treba da uradite. Aplikacija se za
     <name>createDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcije niza</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tip:</translation>
     </message>
     <message>
         <source>Array Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Naziv niza:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Organizacija:</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapacitet:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maks. kapacitet:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Maks. kapacitet</translation>
     </message>
     <message>
         <source>Cache Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcije keša:</translation>
     </message>
     <message>
         <source>Cache Tag Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Veličina oznake keša:</translation>
     </message>
     <message>
         <source>Trim:</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIM:</translation>
     </message>
     <message>
         <source>Background Array Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Skeniranje niza u pozadini</translation>
     </message>
     <message>
         <source>Skip Initialize  (Not Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>Preskoči inicijalizaciju  (ne preporučuje se)</translation>
     </message>
     <message>
         <source>Leave Existing Data Intact</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadrži postojeće podatke</translation>
     </message>
     <message>
         <source>Zero Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreiranje sa nuliranjem</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Izaberi</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Svi</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Svi NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Svi SATA SSD</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Svi HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Nekorišćeni</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreiraj</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Otkaži</translation>
     </message>
     <message>
         <source>Read + Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Keš za čitanje + odloženi upis</translation>
     </message>
     <message>
         <source>Read Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Keš za čitanje</translation>
     </message>
     <message>
         <source>Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Keš sa odloženim upisom</translation>
     </message>
     <message>
         <source>No Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez keša</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Podrazumevano</translation>
     </message>
     <message>
         <source>64 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>64 KB</translation>
     </message>
     <message>
         <source>128 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>128 KB</translation>
     </message>
     <message>
         <source>256 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>256 KB</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disk</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tip porta</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapacitet</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Namene</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Slobodan prostor</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Najveći slobodan </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>GR</translation>
     </message>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIM</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Najavljena vruća zamena</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Broj modela</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Serijski broj</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzija upravljačkog softvera</translation>
+    </message>
+</context>
+<context>
+    <name>kv_ControllerProperties</name>
+    <message>
+        <source>Controller List:</source>
+        <translation>Lista kontrolera:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>U redu</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>Nije dostupno</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Broj</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Port Count</source>
+        <translation>Broj portova</translation>
+    </message>
+    <message>
+        <source>PCI Vendor ID</source>
+        <translation>PCI ID proizvođača</translation>
+    </message>
+    <message>
+        <source>PCI Device ID</source>
+        <translation>PCI ID uređaja</translation>
+    </message>
+    <message>
+        <source>PCI SubVendor ID</source>
+        <translation>PCI ID podproizvođača</translation>
+    </message>
+    <message>
+        <source>PCI SubDevice ID</source>
+        <translation>PCI ID poduređaja</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Magistrala</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Slot</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Funkcija</translation>
     </message>
 </context>
 <context>
@@ -1181,115 +2323,115 @@ Ako radite u AHCI/izvornom režimu, ništa ne treba da uradite. Aplikacija se za
     <name>transformDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcije niza</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tip:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Organizacija:</translation>
     </message>
     <message>
         <source>Current Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Trenutni kapacitet:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapacitet:</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maks. kapacitet:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Maks. kapacitet</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Izaberi</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Svi</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Svi NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Svi SATA SSD</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Svi HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Nekorišćeni</translation>
     </message>
     <message>
         <source>Same</source>
-        <translation type="unfinished"></translation>
+        <translation>Isto</translation>
     </message>
     <message>
         <source>Commit</source>
-        <translation type="unfinished"></translation>
+        <translation>Primeni</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Otkaži</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disk</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tip porta</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapacitet</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Namene</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Slobodan prostor</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Najveći slobodan </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>GR</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Najavljena vruća zamena</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Broj modela</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Serijski broj</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzija upravljačkog softvera</translation>
     </message>
 </context>
 </TS>

@@ -2,81 +2,682 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="sk">
 <context>
+    <name>KV_AboutDialog</name>
+    <message>
+        <source>Application Version:</source>
+        <translation>Verzia aplikácie:</translation>
+    </message>
+    <message>
+        <source>kvraid.sys:</source>
+        <translation>kvraid.sys:</translation>
+    </message>
+    <message>
+        <source>kvcfg.sys:</source>
+        <translation>kvcfg.sys:</translation>
+    </message>
+    <message>
+        <source>kvbottom.sys:</source>
+        <translation>kvbottom.sys:</translation>
+    </message>
+</context>
+<context>
     <name>KV_ArrayForm</name>
     <message>
         <source>Volume  (JBOD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zväzok  (JBOD)</translation>
     </message>
     <message>
         <source>RAID 0  (Stripe)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 0  (prekladanie)</translation>
     </message>
     <message>
         <source>RAID 1  (Mirror)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 1  (zrkadlenie)</translation>
     </message>
     <message>
         <source>RAID 10 (Stripe of Mirrors)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 10 (prekladanie zrkadiel)</translation>
     </message>
     <message>
         <source>RAID 5   (Stripe with Parity)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 5   (prekladanie s paritou)</translation>
     </message>
     <message>
         <source>RAID 6   (Stripe with 2 Parities)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 6   (prekladanie s 2 paritami)</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Áno</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie</translation>
     </message>
     <message>
         <source>Disk </source>
-        <translation type="unfinished"></translation>
+        <translation>Disk </translation>
     </message>
     <message>
         <source>Invalid Configuration: </source>
-        <translation type="unfinished"></translation>
+        <translation>Neplatná konfigurácia: </translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozšírené</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Jednoduché</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ArrayNameDialog</name>
+    <message>
+        <source>Enter an array name of up to 30 characters.</source>
+        <translation>Zadajte názov poľa s najviac 30 znakmi.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušiť</translation>
+    </message>
+    <message>
+        <source> Array Name</source>
+        <translation> Názov poľa</translation>
+    </message>
+    <message>
+        <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
+        <translation>Neplatný názov: názov poľa nesmie byť zhodný s názvom existujúceho poľa ani obsahovať tieto znaky: ()^,.=|&quot;-[]</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ClearMetadataDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialógové okno</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Zoznam diskov:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Rad. kan.</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stav</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>Používa sa</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Voľné miesto</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Číslo modelu</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Vybrať</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Všetky</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Vymazať metaúdaje</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušiť</translation>
     </message>
 </context>
 <context>
     <name>KV_CreateDialog</name>
     <message>
         <source>No disks with free space were detected, to create a RAID array please first free up space on an existing disk or add an additional disk to the system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nezistili sa žiadne disky s voľným miestom. Ak chcete vytvoriť pole RAID, najprv uvoľnite miesto na existujúcom disku alebo pridajte do systému ďalší disk.</translation>
     </message>
     <message>
         <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
-        <translation type="unfinished"></translation>
+        <translation>Neplatný názov: názov poľa nesmie byť zhodný s názvom existujúceho poľa ani obsahovať tieto znaky: ()^,.=|&quot;-[]</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Potvrdenie vytvorenia</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Upozornenie: do poľa ste zahrnuli náhradný disk. Chcete pokračovať?</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Upozornenie: zistilo sa miešanie jednotiek! Pre najlepší výkon sa neodporúča miešať jednotky s výrazne odlišným výkonom. Chcete pole napriek tomu vytvoriť?</translation>
     </message>
     <message>
         <source>Create failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytvorenie zlyhalo</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Vytvoriť</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Ukážka</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Typ portu</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Kapacita</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Použitie</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Voľné miesto</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Najväčšie voľné </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>GN</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>TRIM</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Ohlásená výmena za chodu</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Číslo modelu</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Sériové číslo</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Verzia firmvéru</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Možnosti poľa</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Array Name:</source>
+        <translation>Názov poľa:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Usporiadanie:</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Kapacita:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Maximálna kapacita:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Maximálna kapacita</translation>
+    </message>
+    <message>
+        <source>Cache Options:</source>
+        <translation>Možnosti vyrovnávacej pamäte:</translation>
+    </message>
+    <message>
+        <source>Cache Tag Size:</source>
+        <translation>Veľkosť značky vyrovnávacej pamäte:</translation>
+    </message>
+    <message>
+        <source>Trim:</source>
+        <translation>TRIM:</translation>
+    </message>
+    <message>
+        <source>Background Array Scan</source>
+        <translation>Kontrola poľa na pozadí</translation>
+    </message>
+    <message>
+        <source>Skip Initialize  (Not Recommended)</source>
+        <translation>Preskočiť inicializáciu  (neodporúča sa)</translation>
+    </message>
+    <message>
+        <source>Leave Existing Data Intact</source>
+        <translation>Zachovať existujúce údaje</translation>
+    </message>
+    <message>
+        <source>Zero Create</source>
+        <translation>Vytvorenie s nulovaním</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Vybrať</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Všetky</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Všetky NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Všetky SATA SSD</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Všetky HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Nepoužité</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušiť</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DeleteForm</name>
+    <message>
+        <source>Delete</source>
+        <translation>Odstrániť</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Vybrať všetko</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušiť</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Zariadenie</translation>
+    </message>
+    <message>
+        <source>OS Name</source>
+        <translation>Názov v OS</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Systém</translation>
+    </message>
+    <message>
+        <source>Partition</source>
+        <translation>Oddiel</translation>
+    </message>
+    <message>
+        <source>Array Name</source>
+        <translation>Názov poľa</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Total Capacity</source>
+        <translation>Celková kapacita</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stav</translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation>Vyrovnávacia pamäť</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Áno</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected Array(s): </source>
+        <translation>Naozaj chcete odstrániť vybrané polia: </translation>
+    </message>
+    <message>
+        <source>Confirm Action</source>
+        <translation>Potvrdenie akcie</translation>
+    </message>
+    <message>
+        <source>Deleting arrays...</source>
+        <translation>Odstraňujú sa polia...</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Prerušiť</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DiskProperites</name>
+    <message>
+        <source>Select All</source>
+        <translation>Vybrať všetko</translation>
+    </message>
+    <message>
+        <source>Disk Properties</source>
+        <translation>Vlastnosti disku</translation>
+    </message>
+    <message>
+        <source>Disk Write Back Caching:</source>
+        <translation>Spätný zápis disku do vyrovnávacej pamäte:</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Zapnúť</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Vypnúť</translation>
+    </message>
+    <message>
+        <source>Disk Read Ahead:</source>
+        <translation>Čítanie disku vopred:</translation>
+    </message>
+    <message>
+        <source>SMART Polling:</source>
+        <translation>Dopytovanie SMART:</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Koniec</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Zapnuté</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Vypnuté</translation>
+    </message>
+    <message>
+        <source>Note: Turning Disk Write Back Caching on may increase the likelihood of data corruption if the system power were to fail.</source>
+        <translation>Poznámka: zapnutie spätného zápisu disku do vyrovnávacej pamäte môže zvýšiť pravdepodobnosť poškodenia údajov pri výpadku napájania systému.</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stav</translation>
+    </message>
+    <message>
+        <source>Write Back Cache</source>
+        <translation>Vyrovnávacia pamäť so spätným zápisom</translation>
+    </message>
+    <message>
+        <source>Read Ahead</source>
+        <translation>Čítanie vopred</translation>
+    </message>
+    <message>
+        <source>SMART Poll</source>
+        <translation>Dopytovanie SMART</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Použitie</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Typ portu</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Číslo modelu</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Sériové číslo</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Revízia firmvéru</translation>
+    </message>
+    <message>
+        <source> is a NVMe device and cannot change disk cache settings.</source>
+        <translation> je zariadenie NVMe a nastavenia jeho vyrovnávacej pamäte disku nemožno zmeniť.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Health</name>
+    <message>
+        <source>Array %1</source>
+        <translation>Pole %1</translation>
+    </message>
+    <message>
+        <source>Array %1 %2</source>
+        <translation>Pole %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1, paused</source>
+        <translation>%1, pozastavené</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 je offline</translation>
+    </message>
+    <message>
+        <source>%1 is rebuilding while disk %2 reports S.M.A.R.T. errors: one more failure would lose it</source>
+        <translation>%1 sa obnovuje, zatiaľ čo disk %2 hlási chyby S.M.A.R.T.: ďalšie zlyhanie by pole zničilo</translation>
+    </message>
+    <message>
+        <source>rebuilding onto disk %1, %2</source>
+        <translation>obnova na disk %1, %2</translation>
+    </message>
+    <message>
+        <source>rebuilding, %1</source>
+        <translation>obnova, %1</translation>
+    </message>
+    <message>
+        <source>%1 is critical: %2</source>
+        <translation>%1 je v kritickom stave: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 je %2</translation>
+    </message>
+    <message>
+        <source>%1 is critical: disk %2 has failed</source>
+        <translation>%1 je v kritickom stave: disk %2 zlyhal</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 je v kritickom stave</translation>
+    </message>
+    <message>
+        <source>%1 is being transformed: %2</source>
+        <translation>%1 sa transformuje: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being created: %2</source>
+        <translation>%1 sa vytvára: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being securely erased: %2</source>
+        <translation>%1 sa bezpečne vymazáva: %2</translation>
+    </message>
+    <message>
+        <source>%1 has a failed member on disk %2</source>
+        <translation>%1: zlyhaný člen na disku %2</translation>
+    </message>
+    <message>
+        <source>%1 has lost its last spare</source>
+        <translation>%1 prišlo o posledný náhradný disk</translation>
+    </message>
+    <message>
+        <source>consistency check</source>
+        <translation>kontrola konzistencie</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>zostáva menej ako minúta</translation>
+    </message>
+    <message>
+        <source>about a minute left</source>
+        <translation>zostáva asi minúta</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours left</source>
+        <translation>
+            <numerusform>zostáva asi %n hodina</numerusform>
+            <numerusform>zostávajú asi %n hodiny</numerusform>
+            <numerusform>zostáva asi %n hodín</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes left</source>
+        <translation>
+            <numerusform>zostáva asi %n minúta</numerusform>
+            <numerusform>zostávajú asi %n minúty</numerusform>
+            <numerusform>zostáva asi %n minút</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The RAID driver is not answering</source>
+        <translation>Ovládač RAID neodpovedá</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>Disk %1 hlási chyby S.M.A.R.T.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (and %n more)</source>
+        <translation>
+            <numerusform>%1 (a ešte %n)</numerusform>
+            <numerusform>%1 (a ešte %n)</numerusform>
+            <numerusform>%1 (a ešte %n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No arrays are configured</source>
+        <translation>Nie sú nakonfigurované žiadne polia</translation>
+    </message>
+    <message>
+        <source>The array is healthy</source>
+        <translation>Pole je v poriadku</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n arrays are healthy</source>
+        <translation>
+            <numerusform>Všetky polia (%n) sú v poriadku</numerusform>
+            <numerusform>Všetky polia (%n) sú v poriadku</numerusform>
+            <numerusform>Všetky polia (%n) sú v poriadku</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_HealthMonitor</name>
+    <message>
+        <source>&amp;Show %1</source>
+        <translation>&amp;Zobraziť %1</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Koniec</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 je v kritickom stave</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 je offline</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has finished; the array is healthy again</source>
+        <translation>%1: obnova je dokončená; pole je opäť v poriadku</translation>
+    </message>
+    <message>
+        <source>%1: the transform has finished</source>
+        <translation>%1: transformácia je dokončená</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has ended; the array is %2</source>
+        <translation>%1: obnova sa skončila; stav poľa je %2</translation>
+    </message>
+    <message>
+        <source>%1: the transform has ended; the array is %2</source>
+        <translation>%1: transformácia sa skončila; stav poľa je %2</translation>
+    </message>
+    <message>
+        <source>Spare disk %1 has taken the place of a failed member</source>
+        <translation>Náhradný disk %1 nahradil zlyhaný člen</translation>
+    </message>
+    <message>
+        <source>Disk %1</source>
+        <translation>Disk %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has failed</source>
+        <translation>Disk %1 zlyhal</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>Disk %1 hlási chyby S.M.A.R.T.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n arrays or disks changed: %1</source>
+        <translation>
+            <numerusform>Zmenilo sa %n pole alebo disk: %1</numerusform>
+            <numerusform>Zmenili sa %n polia alebo disky: %1</numerusform>
+            <numerusform>Zmenilo sa %n polí alebo diskov: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -923,38 +1524,516 @@ Ak používate režim AHCI/natívny režim, nemusíte nič robiť. Aplikácia sa
     </message>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformovať</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytvoriť</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Odstrániť</translation>
+    </message>
+    <message>
+        <source>Task Priority</source>
+        <translation>Priorita úlohy</translation>
+    </message>
+    <message>
+        <source>Initialize Disks</source>
+        <translation>Inicializovať disky</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Vymazať metaúdaje</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Vlastnosti</translation>
+    </message>
+    <message>
+        <source>S.M.A.R.T. Overview</source>
+        <translation>Prehľad S.M.A.R.T.</translation>
+    </message>
+    <message>
+        <source>Controllers</source>
+        <translation>Radiče</translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation>O aplikácii </translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Možnosti</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle...</source>
+        <translation>Uložiť balík pre podporu...</translation>
+    </message>
+    <message>
+        <source>Save the configuration, logs and S.M.A.R.T. reports in one file for support</source>
+        <translation>Uložiť konfiguráciu, denníky a správy S.M.A.R.T. do jedného súboru pre podporu</translation>
+    </message>
+    <message>
+        <source>C&amp;lose to Tray</source>
+        <translation>&amp;Zavrieť do oblasti oznámení</translation>
+    </message>
+    <message>
+        <source>Closing the window keeps the console watching the arrays from the tray.</source>
+        <translation>Po zatvorení okna konzola naďalej sleduje polia z oblasti oznámení.</translation>
+    </message>
+    <message>
+        <source>Paused: no time left is estimated while the task waits.</source>
+        <translation>Pozastavené: kým úloha čaká, zostávajúci čas sa neodhaduje.</translation>
+    </message>
+    <message>
+        <source>The time left is estimated once the task&apos;s progress has been seen for a minute.</source>
+        <translation>Zostávajúci čas sa odhadne, keď sa priebeh úlohy sleduje jednu minútu.</translation>
+    </message>
+    <message>
+        <source>The disk has failed; the driver reports it as %1.</source>
+        <translation>Disk zlyhal; ovládač hlási jeho stav ako %1.</translation>
+    </message>
+    <message>
+        <source>The disk reports S.M.A.R.T. errors: replace it soon.</source>
+        <translation>Disk hlási chyby S.M.A.R.T.: čoskoro ho vymeňte.</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle</source>
+        <translation>Uložiť balík pre podporu</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>Archívy ZIP (*.zip)</translation>
+    </message>
+    <message>
+        <source>The support bundle was saved to %1.</source>
+        <translation>Balík pre podporu bol uložený do %1.</translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved to %1: %2</source>
+        <translation>Balík pre podporu sa nepodarilo uložiť do %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_MetadataDiskList</name>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stav</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Použitie</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Voľné miesto</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Číslo modelu</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Sériové číslo</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nový</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>Konfiguráciu sa nepodarilo načítať; nič sa nezmenilo.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed. Close this window and open it again for the disks as they are now.</source>
+        <translation>Disk %1 už nie je prítomný; nič sa nezmenilo. Zatvorte toto okno a otvorte ho znova, aby ste videli aktuálne disky.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_SmartDiskDialog</name>
+    <message>
+        <source>Disk List:</source>
+        <translation>Zoznam diskov:</translation>
+    </message>
+    <message>
+        <source>Query Selected S.M.A.R.T. Data</source>
+        <translation>Zistiť vybrané údaje S.M.A.R.T.</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Koniec</translation>
+    </message>
+    <message>
+        <source>%1y  %2d  %3hr</source>
+        <translation>%1 r  %2 d  %3 h</translation>
+    </message>
+    <message>
+        <source>%1d  %2hr</source>
+        <translation>%1 d  %2 h</translation>
+    </message>
+    <message>
+        <source>Unable to retreive</source>
+        <translation>Nepodarilo sa získať</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Typ portu</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Kapacita</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Použitie</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Číslo modelu</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Sériové číslo</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Revízia firmvéru</translation>
+    </message>
+    <message>
+        <source>Power on Hours</source>
+        <translation>Hodiny prevádzky</translation>
+    </message>
+    <message>
+        <source>Power Cycle</source>
+        <translation>Cykly zapnutia</translation>
+    </message>
+    <message>
+        <source>Temperature (Celsius)</source>
+        <translation>Teplota (Celzius)</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Startup</name>
+    <message>
+        <source>Velmora: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); velmora-cli gives the console&apos;s commands in a terminal.</source>
+        <translation>Velmora: nie je k dispozícii obrazovka na otvorenie okna (nie je nastavená premenná DISPLAY ani WAYLAND_DISPLAY); príkazy konzoly v termináli poskytuje velmora-cli.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_TaskPriorityDialog</name>
+    <message>
+        <source>Confirm</source>
+        <translation>Potvrdiť</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušiť</translation>
+    </message>
+    <message>
+        <source>Current priority of the &apos;%1&apos; task: %2</source>
+        <translation>Aktuálna priorita úlohy &apos;%1&apos; je: %2</translation>
+    </message>
+    <message>
+        <source>Use the slider to choose a new priority for the &apos;%1&apos; task on array &apos;%2&apos;.</source>
+        <translation>Posuvníkom vyberte novú prioritu úlohy &apos;%1&apos; v poli &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>New priority: %1</source>
+        <translation>Nová priorita: %1</translation>
     </message>
 </context>
 <context>
     <name>KV_TransformDialog</name>
     <message>
         <source>Confirm Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Potvrdenie transformácie</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Upozornenie: do poľa ste zahrnuli náhradný disk. Chcete pokračovať?</translation>
     </message>
     <message>
         <source>Warning: This array transform includes a hot swappable device. After the transform completes a system reboot must be performed to notify the OS of the array&apos;s underlying device changes. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Upozornenie: táto transformácia poľa zahŕňa zariadenie vymeniteľné za chodu. Po dokončení transformácie treba reštartovať systém, aby OS zaznamenal zmeny zariadení poľa. Chcete pokračovať?</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Potvrdenie vytvorenia</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Upozornenie: zistilo sa miešanie jednotiek! Pre najlepší výkon sa neodporúča miešať jednotky s výrazne odlišným výkonom. Chcete pole napriek tomu vytvoriť?</translation>
     </message>
     <message>
         <source>Transform command failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Príkaz na transformáciu zlyhal</translation>
+    </message>
+    <message>
+        <source>Transform</source>
+        <translation>Transformovať</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Zdroj</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Cieľ</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Typ portu</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Kapacita</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Použitie</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Voľné miesto</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Najväčšie voľné </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>GN</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Ohlásená výmena za chodu</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Číslo modelu</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Sériové číslo</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Verzia firmvéru</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Možnosti poľa</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Usporiadanie:</translation>
+    </message>
+    <message>
+        <source>Current Capacity:</source>
+        <translation>Aktuálna kapacita:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Kapacita:</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Maximálna kapacita:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Maximálna kapacita</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Vybrať</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Všetky</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Všetky NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Všetky SATA SSD</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Všetky HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Nepoužité</translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation>Rovnaké</translation>
+    </message>
+    <message>
+        <source>Commit</source>
+        <translation>Potvrdiť zmeny</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušiť</translation>
+    </message>
+</context>
+<context>
+    <name>KV_diskSpareDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialógové okno</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>Assign as Dedicated Spare</source>
+        <translation>Priradiť ako vyhradený náhradný disk</translation>
+    </message>
+    <message>
+        <source>Assign as Global Spare</source>
+        <translation>Priradiť ako globálny náhradný disk</translation>
+    </message>
+    <message>
+        <source>Identify Disk using LEDs</source>
+        <translation>Identifikovať disk pomocou indikátorov LED</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Odstrániť zariadenie</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušiť</translation>
+    </message>
+    <message>
+        <source>Prepare to Remove</source>
+        <translation>Pripraviť na odstránenie</translation>
+    </message>
+    <message>
+        <source>Remove as Global Spare</source>
+        <translation>Zrušiť ako globálny náhradný disk</translation>
+    </message>
+    <message>
+        <source>Remove as Dedicated Spare</source>
+        <translation>Zrušiť ako vyhradený náhradný disk</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Možnosti</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>Konfiguráciu sa nepodarilo načítať; nič sa nezmenilo.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed.</source>
+        <translation>Disk %1 už nie je prítomný; nič sa nezmenilo.</translation>
+    </message>
+    <message>
+        <source>Confirm Spare Assignment</source>
+        <translation>Potvrdenie priradenia náhradného disku</translation>
+    </message>
+    <message>
+        <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to continue with spare assignment?</source>
+        <translation>Upozornenie: zistilo sa miešanie jednotiek! Pre najlepší výkon sa neodporúča miešať jednotky s výrazne odlišným výkonom. Chcete pokračovať v priradení náhradného disku?</translation>
+    </message>
+    <message>
+        <source>Identify Disk</source>
+        <translation>Identifikovať disk</translation>
+    </message>
+    <message>
+        <source>The LEDs representing the selected Disk are now lit. Click &apos;OK&apos; to stop identifying.</source>
+        <translation>Indikátory LED vybraného disku teraz svietia. Identifikáciu ukončíte kliknutím na &apos;OK&apos;.</translation>
+    </message>
+    <message>
+        <source>Remove Device Status</source>
+        <translation>Stav odstránenia zariadenia</translation>
+    </message>
+</context>
+<context>
+    <name>KV_initDisksDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialógové okno</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Zoznam diskov:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Rad. kan.</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stav</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>Používa sa</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Voľné miesto</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Číslo modelu</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Vybrať</translation>
+    </message>
+    <message>
+        <source>Un-Initiliazed</source>
+        <translation>Neinicializované</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Všetky</translation>
+    </message>
+    <message>
+        <source>Initialize Selected</source>
+        <translation>Inicializovať vybrané</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušiť</translation>
     </message>
 </context>
 <context>
@@ -991,175 +2070,238 @@ Ak používate režim AHCI/natívny režim, nemusíte nič robiť. Aplikácia sa
     <name>createDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Možnosti poľa</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ:</translation>
     </message>
     <message>
         <source>Array Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Názov poľa:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Usporiadanie:</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapacita:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximálna kapacita:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximálna kapacita</translation>
     </message>
     <message>
         <source>Cache Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Možnosti vyrovnávacej pamäte:</translation>
     </message>
     <message>
         <source>Cache Tag Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Veľkosť značky vyrovnávacej pamäte:</translation>
     </message>
     <message>
         <source>Trim:</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIM:</translation>
     </message>
     <message>
         <source>Background Array Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrola poľa na pozadí</translation>
     </message>
     <message>
         <source>Skip Initialize  (Not Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>Preskočiť inicializáciu  (neodporúča sa)</translation>
     </message>
     <message>
         <source>Leave Existing Data Intact</source>
-        <translation type="unfinished"></translation>
+        <translation>Zachovať existujúce údaje</translation>
     </message>
     <message>
         <source>Zero Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytvorenie s nulovaním</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Vybrať</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Všetky</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Všetky NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Všetky SATA SSD</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Všetky HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Nepoužité</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytvoriť</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušiť</translation>
     </message>
     <message>
         <source>Read + Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyrovnávacia pamäť na čítanie + spätný zápis</translation>
     </message>
     <message>
         <source>Read Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyrovnávacia pamäť na čítanie</translation>
     </message>
     <message>
         <source>Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyrovnávacia pamäť so spätným zápisom</translation>
     </message>
     <message>
         <source>No Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez vyrovnávacej pamäte</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Predvolené</translation>
     </message>
     <message>
         <source>64 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>64 KB</translation>
     </message>
     <message>
         <source>128 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>128 KB</translation>
     </message>
     <message>
         <source>256 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>256 KB</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disk</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ portu</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapacita</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Použitie</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Voľné miesto</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Najväčšie voľné </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>GN</translation>
     </message>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIM</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohlásená výmena za chodu</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Číslo modelu</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Sériové číslo</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzia firmvéru</translation>
+    </message>
+</context>
+<context>
+    <name>kv_ControllerProperties</name>
+    <message>
+        <source>Controller List:</source>
+        <translation>Zoznam radičov:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>Neuvedené</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Číslo</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Port Count</source>
+        <translation>Počet portov</translation>
+    </message>
+    <message>
+        <source>PCI Vendor ID</source>
+        <translation>ID výrobcu PCI</translation>
+    </message>
+    <message>
+        <source>PCI Device ID</source>
+        <translation>ID zariadenia PCI</translation>
+    </message>
+    <message>
+        <source>PCI SubVendor ID</source>
+        <translation>ID podvýrobcu PCI</translation>
+    </message>
+    <message>
+        <source>PCI SubDevice ID</source>
+        <translation>ID podzariadenia PCI</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Zbernica</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Slot</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Funkcia</translation>
     </message>
 </context>
 <context>
@@ -1181,115 +2323,115 @@ Ak používate režim AHCI/natívny režim, nemusíte nič robiť. Aplikácia sa
     <name>transformDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Možnosti poľa</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Usporiadanie:</translation>
     </message>
     <message>
         <source>Current Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuálna kapacita:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapacita:</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximálna kapacita:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximálna kapacita</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Vybrať</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Všetky</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Všetky NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Všetky SATA SSD</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Všetky HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Nepoužité</translation>
     </message>
     <message>
         <source>Same</source>
-        <translation type="unfinished"></translation>
+        <translation>Rovnaké</translation>
     </message>
     <message>
         <source>Commit</source>
-        <translation type="unfinished"></translation>
+        <translation>Potvrdiť zmeny</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušiť</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disk</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ portu</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapacita</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Použitie</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Voľné miesto</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Najväčšie voľné </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>GN</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohlásená výmena za chodu</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Číslo modelu</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Sériové číslo</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzia firmvéru</translation>
     </message>
 </context>
 </TS>

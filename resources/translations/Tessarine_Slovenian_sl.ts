@@ -2,81 +2,687 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="sl">
 <context>
+    <name>KV_AboutDialog</name>
+    <message>
+        <source>Application Version:</source>
+        <translation>Različica aplikacije:</translation>
+    </message>
+    <message>
+        <source>kvraid.sys:</source>
+        <translation>kvraid.sys:</translation>
+    </message>
+    <message>
+        <source>kvcfg.sys:</source>
+        <translation>kvcfg.sys:</translation>
+    </message>
+    <message>
+        <source>kvbottom.sys:</source>
+        <translation>kvbottom.sys:</translation>
+    </message>
+</context>
+<context>
     <name>KV_ArrayForm</name>
     <message>
         <source>Volume  (JBOD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nosilec  (JBOD)</translation>
     </message>
     <message>
         <source>RAID 0  (Stripe)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 0  (razporeditev)</translation>
     </message>
     <message>
         <source>RAID 1  (Mirror)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 1  (zrcaljenje)</translation>
     </message>
     <message>
         <source>RAID 10 (Stripe of Mirrors)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 10 (razporeditev zrcal)</translation>
     </message>
     <message>
         <source>RAID 5   (Stripe with Parity)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 5   (razporeditev s pariteto)</translation>
     </message>
     <message>
         <source>RAID 6   (Stripe with 2 Parities)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 6   (razporeditev z 2 paritetama)</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Da</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne</translation>
     </message>
     <message>
         <source>Disk </source>
-        <translation type="unfinished"></translation>
+        <translation>Disk </translation>
     </message>
     <message>
         <source>Invalid Configuration: </source>
-        <translation type="unfinished"></translation>
+        <translation>Neveljavna konfiguracija: </translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Napredno</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Preprosto</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ArrayNameDialog</name>
+    <message>
+        <source>Enter an array name of up to 30 characters.</source>
+        <translation>Vnesite ime polja z največ 30 znaki.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>V redu</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Prekliči</translation>
+    </message>
+    <message>
+        <source> Array Name</source>
+        <translation> Ime polja</translation>
+    </message>
+    <message>
+        <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
+        <translation>Neveljavno ime: ime polja ne sme biti enako imenu obstoječega polja ali vsebovati naslednjih znakov: ()^,.=|&quot;-[]</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ClearMetadataDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Pogovorno okno</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Seznam diskov:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Krm. kan.</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stanje</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>V uporabi</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Prosti prostor</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Številka modela</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Izberi</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Vse</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Počisti metapodatke</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Prekliči</translation>
     </message>
 </context>
 <context>
     <name>KV_CreateDialog</name>
     <message>
         <source>No disks with free space were detected, to create a RAID array please first free up space on an existing disk or add an additional disk to the system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ni bilo zaznanih diskov s prostim prostorom. Če želite ustvariti polje RAID, najprej sprostite prostor na obstoječem disku ali sistemu dodajte nov disk.</translation>
     </message>
     <message>
         <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
-        <translation type="unfinished"></translation>
+        <translation>Neveljavno ime: ime polja ne sme biti enako imenu obstoječega polja ali vsebovati naslednjih znakov: ()^,.=|&quot;-[]</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Potrditev ustvarjanja</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Opozorilo: v polje ste vključili rezervni disk. Ali želite nadaljevati?</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Opozorilo: zaznano je mešanje pogonov! Za najboljšo zmogljivost ni priporočljivo mešati pogonov z bistveno različno zmogljivostjo. Ali vseeno želite ustvariti polje?</translation>
     </message>
     <message>
         <source>Create failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustvarjanje ni uspelo</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Ustvari</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Predogled</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Vrsta vrat</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Zmogljivost</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Uporabe</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Prosti prostor</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Največji prosti </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>GR</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>TRIM</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Obveščena vroča zamenjava</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Številka modela</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Serijska številka</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Različica vdelane programske opreme</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Možnosti polja</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Vrsta:</translation>
+    </message>
+    <message>
+        <source>Array Name:</source>
+        <translation>Ime polja:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Organizacija:</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Zmogljivost:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Največja zmogljivost:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Največja zmogljivost</translation>
+    </message>
+    <message>
+        <source>Cache Options:</source>
+        <translation>Možnosti predpomnilnika:</translation>
+    </message>
+    <message>
+        <source>Cache Tag Size:</source>
+        <translation>Velikost oznake predpomnilnika:</translation>
+    </message>
+    <message>
+        <source>Trim:</source>
+        <translation>TRIM:</translation>
+    </message>
+    <message>
+        <source>Background Array Scan</source>
+        <translation>Pregled polja v ozadju</translation>
+    </message>
+    <message>
+        <source>Skip Initialize  (Not Recommended)</source>
+        <translation>Preskoči inicializacijo  (ni priporočljivo)</translation>
+    </message>
+    <message>
+        <source>Leave Existing Data Intact</source>
+        <translation>Ohrani obstoječe podatke</translation>
+    </message>
+    <message>
+        <source>Zero Create</source>
+        <translation>Ustvarjanje z ničlami</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Izberi</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Vse</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Vsi NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Vsi SATA SSD</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Vsi HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Neuporabljeni</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Prekliči</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DeleteForm</name>
+    <message>
+        <source>Delete</source>
+        <translation>Izbriši</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Izberi vse</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Prekliči</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Naprava</translation>
+    </message>
+    <message>
+        <source>OS Name</source>
+        <translation>Ime v OS</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistem</translation>
+    </message>
+    <message>
+        <source>Partition</source>
+        <translation>Razdelek</translation>
+    </message>
+    <message>
+        <source>Array Name</source>
+        <translation>Ime polja</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Vrsta</translation>
+    </message>
+    <message>
+        <source>Total Capacity</source>
+        <translation>Skupna zmogljivost</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stanje</translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation>Predpomnilnik</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Da</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ne</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected Array(s): </source>
+        <translation>Ali res želite izbrisati izbrana polja: </translation>
+    </message>
+    <message>
+        <source>Confirm Action</source>
+        <translation>Potrditev dejanja</translation>
+    </message>
+    <message>
+        <source>Deleting arrays...</source>
+        <translation>Brisanje polj ...</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Prekini</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DiskProperites</name>
+    <message>
+        <source>Select All</source>
+        <translation>Izberi vse</translation>
+    </message>
+    <message>
+        <source>Disk Properties</source>
+        <translation>Lastnosti diska</translation>
+    </message>
+    <message>
+        <source>Disk Write Back Caching:</source>
+        <translation>Predpomnjenje pisanja diska:</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Omogoči</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Onemogoči</translation>
+    </message>
+    <message>
+        <source>Disk Read Ahead:</source>
+        <translation>Vnaprejšnje branje diska:</translation>
+    </message>
+    <message>
+        <source>SMART Polling:</source>
+        <translation>Poizvedovanje SMART:</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Izhod</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Omogočeno</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Onemogočeno</translation>
+    </message>
+    <message>
+        <source>Note: Turning Disk Write Back Caching on may increase the likelihood of data corruption if the system power were to fail.</source>
+        <translation>Opomba: vklop predpomnjenja pisanja diska lahko poveča verjetnost poškodbe podatkov ob izpadu napajanja sistema.</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stanje</translation>
+    </message>
+    <message>
+        <source>Write Back Cache</source>
+        <translation>Predpomnjenje pisanja</translation>
+    </message>
+    <message>
+        <source>Read Ahead</source>
+        <translation>Vnaprejšnje branje</translation>
+    </message>
+    <message>
+        <source>SMART Poll</source>
+        <translation>Poizvedovanje SMART</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Uporabe</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Vrsta vrat</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Številka modela</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Serijska številka</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Revizija vdelane programske opreme</translation>
+    </message>
+    <message>
+        <source> is a NVMe device and cannot change disk cache settings.</source>
+        <translation> je naprava NVMe, zato nastavitev predpomnilnika diska ni mogoče spremeniti.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Health</name>
+    <message>
+        <source>Array %1</source>
+        <translation>Polje %1</translation>
+    </message>
+    <message>
+        <source>Array %1 %2</source>
+        <translation>Polje %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1, paused</source>
+        <translation>%1, začasno ustavljeno</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 ni povezano</translation>
+    </message>
+    <message>
+        <source>%1 is rebuilding while disk %2 reports S.M.A.R.T. errors: one more failure would lose it</source>
+        <translation>%1 se ponovno gradi, medtem ko disk %2 sporoča napake S.M.A.R.T.: še ena okvara bi uničila polje</translation>
+    </message>
+    <message>
+        <source>rebuilding onto disk %1, %2</source>
+        <translation>ponovna izgradnja na disk %1, %2</translation>
+    </message>
+    <message>
+        <source>rebuilding, %1</source>
+        <translation>ponovna izgradnja, %1</translation>
+    </message>
+    <message>
+        <source>%1 is critical: %2</source>
+        <translation>%1 je v kritičnem stanju: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 je %2</translation>
+    </message>
+    <message>
+        <source>%1 is critical: disk %2 has failed</source>
+        <translation>%1 je v kritičnem stanju: disk %2 je okvarjen</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 je v kritičnem stanju</translation>
+    </message>
+    <message>
+        <source>%1 is being transformed: %2</source>
+        <translation>%1 se preoblikuje: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being created: %2</source>
+        <translation>%1 se ustvarja: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being securely erased: %2</source>
+        <translation>%1 se varno briše: %2</translation>
+    </message>
+    <message>
+        <source>%1 has a failed member on disk %2</source>
+        <translation>%1: okvarjen član na disku %2</translation>
+    </message>
+    <message>
+        <source>%1 has lost its last spare</source>
+        <translation>%1 je izgubilo zadnji rezervni disk</translation>
+    </message>
+    <message>
+        <source>consistency check</source>
+        <translation>preverjanje skladnosti</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>še manj kot minuta</translation>
+    </message>
+    <message>
+        <source>about a minute left</source>
+        <translation>še približno minuta</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours left</source>
+        <translation>
+            <numerusform>še približno %n ura</numerusform>
+            <numerusform>še približno %n uri</numerusform>
+            <numerusform>še približno %n ure</numerusform>
+            <numerusform>še približno %n ur</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes left</source>
+        <translation>
+            <numerusform>še približno %n minuta</numerusform>
+            <numerusform>še približno %n minuti</numerusform>
+            <numerusform>še približno %n minute</numerusform>
+            <numerusform>še približno %n minut</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The RAID driver is not answering</source>
+        <translation>Gonilnik RAID se ne odziva</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>Disk %1 sporoča napake S.M.A.R.T.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (and %n more)</source>
+        <translation>
+            <numerusform>%1 (in še %n)</numerusform>
+            <numerusform>%1 (in še %n)</numerusform>
+            <numerusform>%1 (in še %n)</numerusform>
+            <numerusform>%1 (in še %n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No arrays are configured</source>
+        <translation>Nobeno polje ni konfigurirano</translation>
+    </message>
+    <message>
+        <source>The array is healthy</source>
+        <translation>Polje je v redu</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n arrays are healthy</source>
+        <translation>
+            <numerusform>Vsa polja (%n) so v redu</numerusform>
+            <numerusform>Vsa polja (%n) so v redu</numerusform>
+            <numerusform>Vsa polja (%n) so v redu</numerusform>
+            <numerusform>Vsa polja (%n) so v redu</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_HealthMonitor</name>
+    <message>
+        <source>&amp;Show %1</source>
+        <translation>&amp;Prikaži %1</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Izhod</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 je v kritičnem stanju</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 ni povezano</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has finished; the array is healthy again</source>
+        <translation>%1: ponovna izgradnja je dokončana; polje je spet v redu</translation>
+    </message>
+    <message>
+        <source>%1: the transform has finished</source>
+        <translation>%1: preoblikovanje je dokončano</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has ended; the array is %2</source>
+        <translation>%1: ponovna izgradnja se je končala; stanje polja je %2</translation>
+    </message>
+    <message>
+        <source>%1: the transform has ended; the array is %2</source>
+        <translation>%1: preoblikovanje se je končalo; stanje polja je %2</translation>
+    </message>
+    <message>
+        <source>Spare disk %1 has taken the place of a failed member</source>
+        <translation>Rezervni disk %1 je nadomestil okvarjenega člana</translation>
+    </message>
+    <message>
+        <source>Disk %1</source>
+        <translation>Disk %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has failed</source>
+        <translation>Disk %1 je okvarjen</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>Disk %1 sporoča napake S.M.A.R.T.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n arrays or disks changed: %1</source>
+        <translation>
+            <numerusform>Spremenilo se je %n polje ali disk: %1</numerusform>
+            <numerusform>Spremenila sta se %n polji ali diska: %1</numerusform>
+            <numerusform>Spremenili so se %n polja ali diski: %1</numerusform>
+            <numerusform>Spremenilo se je %n polj ali diskov: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -923,38 +1529,516 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
     </message>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Preoblikuj</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustvari</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Izbriši</translation>
+    </message>
+    <message>
+        <source>Task Priority</source>
+        <translation>Prioriteta opravila</translation>
+    </message>
+    <message>
+        <source>Initialize Disks</source>
+        <translation>Inicializiraj diske</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Počisti metapodatke</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Lastnosti</translation>
+    </message>
+    <message>
+        <source>S.M.A.R.T. Overview</source>
+        <translation>Pregled S.M.A.R.T.</translation>
+    </message>
+    <message>
+        <source>Controllers</source>
+        <translation>Krmilniki</translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation>O programu </translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Možnosti</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle...</source>
+        <translation>Shrani paket za podporo ...</translation>
+    </message>
+    <message>
+        <source>Save the configuration, logs and S.M.A.R.T. reports in one file for support</source>
+        <translation>Shrani konfiguracijo, dnevnike in poročila S.M.A.R.T. v eno datoteko za podporo</translation>
+    </message>
+    <message>
+        <source>C&amp;lose to Tray</source>
+        <translation>&amp;Zapri v sistemsko vrstico</translation>
+    </message>
+    <message>
+        <source>Closing the window keeps the console watching the arrays from the tray.</source>
+        <translation>Ko zaprete okno, konzola še naprej nadzoruje polja iz sistemske vrstice.</translation>
+    </message>
+    <message>
+        <source>Paused: no time left is estimated while the task waits.</source>
+        <translation>Začasno ustavljeno: dokler opravilo čaka, preostali čas ni ocenjen.</translation>
+    </message>
+    <message>
+        <source>The time left is estimated once the task&apos;s progress has been seen for a minute.</source>
+        <translation>Preostali čas se oceni, ko je potek opravila spremljan eno minuto.</translation>
+    </message>
+    <message>
+        <source>The disk has failed; the driver reports it as %1.</source>
+        <translation>Disk je okvarjen; gonilnik sporoča stanje %1.</translation>
+    </message>
+    <message>
+        <source>The disk reports S.M.A.R.T. errors: replace it soon.</source>
+        <translation>Disk sporoča napake S.M.A.R.T.: kmalu ga zamenjajte.</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle</source>
+        <translation>Shrani paket za podporo</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>Arhivi ZIP (*.zip)</translation>
+    </message>
+    <message>
+        <source>The support bundle was saved to %1.</source>
+        <translation>Paket za podporo je shranjen v %1.</translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved to %1: %2</source>
+        <translation>Paketa za podporo ni bilo mogoče shraniti v %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_MetadataDiskList</name>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stanje</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Vrsta</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Uporabe</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Prosti prostor</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Številka modela</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Serijska številka</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nov</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>Konfiguracije ni bilo mogoče prebrati; nič ni bilo spremenjeno.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed. Close this window and open it again for the disks as they are now.</source>
+        <translation>Diska %1 ni več; nič ni bilo spremenjeno. Zaprite to okno in ga znova odprite, da boste videli trenutne diske.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_SmartDiskDialog</name>
+    <message>
+        <source>Disk List:</source>
+        <translation>Seznam diskov:</translation>
+    </message>
+    <message>
+        <source>Query Selected S.M.A.R.T. Data</source>
+        <translation>Poizvedi izbrane podatke S.M.A.R.T.</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Izhod</translation>
+    </message>
+    <message>
+        <source>%1y  %2d  %3hr</source>
+        <translation>%1 l  %2 d  %3 h</translation>
+    </message>
+    <message>
+        <source>%1d  %2hr</source>
+        <translation>%1 d  %2 h</translation>
+    </message>
+    <message>
+        <source>Unable to retreive</source>
+        <translation>Ni mogoče pridobiti</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Vrsta vrat</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Zmogljivost</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Uporabe</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Številka modela</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Serijska številka</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Revizija vdelane programske opreme</translation>
+    </message>
+    <message>
+        <source>Power on Hours</source>
+        <translation>Ure delovanja</translation>
+    </message>
+    <message>
+        <source>Power Cycle</source>
+        <translation>Cikli vklopa</translation>
+    </message>
+    <message>
+        <source>Temperature (Celsius)</source>
+        <translation>Temperatura (Celzija)</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Startup</name>
+    <message>
+        <source>Velmora: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); velmora-cli gives the console&apos;s commands in a terminal.</source>
+        <translation>Velmora: ni zaslona, na katerem bi odprli okno (niti DISPLAY niti WAYLAND_DISPLAY ni nastavljen); ukaze konzole v terminalu ponuja velmora-cli.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_TaskPriorityDialog</name>
+    <message>
+        <source>Confirm</source>
+        <translation>Potrdi</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Prekliči</translation>
+    </message>
+    <message>
+        <source>Current priority of the &apos;%1&apos; task: %2</source>
+        <translation>Trenutna prioriteta opravila &apos;%1&apos; je: %2</translation>
+    </message>
+    <message>
+        <source>Use the slider to choose a new priority for the &apos;%1&apos; task on array &apos;%2&apos;.</source>
+        <translation>S drsnikom izberite novo prioriteto opravila &apos;%1&apos; v polju &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>New priority: %1</source>
+        <translation>Nova prioriteta: %1</translation>
     </message>
 </context>
 <context>
     <name>KV_TransformDialog</name>
     <message>
         <source>Confirm Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Potrditev preoblikovanja</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Opozorilo: v polje ste vključili rezervni disk. Ali želite nadaljevati?</translation>
     </message>
     <message>
         <source>Warning: This array transform includes a hot swappable device. After the transform completes a system reboot must be performed to notify the OS of the array&apos;s underlying device changes. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Opozorilo: to preoblikovanje polja vključuje napravo, ki jo je mogoče vroče zamenjati. Po koncu preoblikovanja je treba sistem znova zagnati, da OS izve za spremembe naprav polja. Ali želite nadaljevati?</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Potrditev ustvarjanja</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Opozorilo: zaznano je mešanje pogonov! Za najboljšo zmogljivost ni priporočljivo mešati pogonov z bistveno različno zmogljivostjo. Ali vseeno želite ustvariti polje?</translation>
     </message>
     <message>
         <source>Transform command failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukaz za preoblikovanje ni uspel</translation>
+    </message>
+    <message>
+        <source>Transform</source>
+        <translation>Preoblikuj</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Vir</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Cilj</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Vrsta vrat</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Zmogljivost</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Uporabe</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Prosti prostor</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Največji prosti </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>GR</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Obveščena vroča zamenjava</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Številka modela</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Serijska številka</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Različica vdelane programske opreme</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Možnosti polja</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Vrsta:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Organizacija:</translation>
+    </message>
+    <message>
+        <source>Current Capacity:</source>
+        <translation>Trenutna zmogljivost:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Zmogljivost:</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Največja zmogljivost:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Največja zmogljivost</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Izberi</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Vse</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Vsi NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Vsi SATA SSD</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Vsi HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Neuporabljeni</translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation>Enako</translation>
+    </message>
+    <message>
+        <source>Commit</source>
+        <translation>Uveljavi</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Prekliči</translation>
+    </message>
+</context>
+<context>
+    <name>KV_diskSpareDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Pogovorno okno</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>Assign as Dedicated Spare</source>
+        <translation>Dodeli kot namenski rezervni disk</translation>
+    </message>
+    <message>
+        <source>Assign as Global Spare</source>
+        <translation>Dodeli kot globalni rezervni disk</translation>
+    </message>
+    <message>
+        <source>Identify Disk using LEDs</source>
+        <translation>Prepoznaj disk z lučkami LED</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Odstrani napravo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>V redu</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Prekliči</translation>
+    </message>
+    <message>
+        <source>Prepare to Remove</source>
+        <translation>Pripravi na odstranitev</translation>
+    </message>
+    <message>
+        <source>Remove as Global Spare</source>
+        <translation>Odstrani kot globalni rezervni disk</translation>
+    </message>
+    <message>
+        <source>Remove as Dedicated Spare</source>
+        <translation>Odstrani kot namenski rezervni disk</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Možnosti</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>Konfiguracije ni bilo mogoče prebrati; nič ni bilo spremenjeno.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed.</source>
+        <translation>Diska %1 ni več; nič ni bilo spremenjeno.</translation>
+    </message>
+    <message>
+        <source>Confirm Spare Assignment</source>
+        <translation>Potrditev dodelitve rezervnega diska</translation>
+    </message>
+    <message>
+        <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to continue with spare assignment?</source>
+        <translation>Opozorilo: zaznano je mešanje pogonov! Za najboljšo zmogljivost ni priporočljivo mešati pogonov z bistveno različno zmogljivostjo. Ali želite nadaljevati z dodelitvijo rezervnega diska?</translation>
+    </message>
+    <message>
+        <source>Identify Disk</source>
+        <translation>Prepoznaj disk</translation>
+    </message>
+    <message>
+        <source>The LEDs representing the selected Disk are now lit. Click &apos;OK&apos; to stop identifying.</source>
+        <translation>Lučke LED izbranega diska zdaj svetijo. Kliknite &apos;V redu&apos;, da končate prepoznavanje.</translation>
+    </message>
+    <message>
+        <source>Remove Device Status</source>
+        <translation>Stanje odstranitve naprave</translation>
+    </message>
+</context>
+<context>
+    <name>KV_initDisksDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Pogovorno okno</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Seznam diskov:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Krm. kan.</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stanje</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>V uporabi</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Prosti prostor</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Številka modela</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Izberi</translation>
+    </message>
+    <message>
+        <source>Un-Initiliazed</source>
+        <translation>Neinicializirani</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Vse</translation>
+    </message>
+    <message>
+        <source>Initialize Selected</source>
+        <translation>Inicializiraj izbrane</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Prekliči</translation>
     </message>
 </context>
 <context>
@@ -991,175 +2075,238 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
     <name>createDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Možnosti polja</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrsta:</translation>
     </message>
     <message>
         <source>Array Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ime polja:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Organizacija:</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmogljivost:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Največja zmogljivost:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Največja zmogljivost</translation>
     </message>
     <message>
         <source>Cache Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Možnosti predpomnilnika:</translation>
     </message>
     <message>
         <source>Cache Tag Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Velikost oznake predpomnilnika:</translation>
     </message>
     <message>
         <source>Trim:</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIM:</translation>
     </message>
     <message>
         <source>Background Array Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Pregled polja v ozadju</translation>
     </message>
     <message>
         <source>Skip Initialize  (Not Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>Preskoči inicializacijo  (ni priporočljivo)</translation>
     </message>
     <message>
         <source>Leave Existing Data Intact</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohrani obstoječe podatke</translation>
     </message>
     <message>
         <source>Zero Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustvarjanje z ničlami</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Izberi</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Vse</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Vsi NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Vsi SATA SSD</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Vsi HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuporabljeni</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustvari</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Prekliči</translation>
     </message>
     <message>
         <source>Read + Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Predpomnilnik za branje + pisanje</translation>
     </message>
     <message>
         <source>Read Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Predpomnilnik za branje</translation>
     </message>
     <message>
         <source>Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Predpomnjenje pisanja</translation>
     </message>
     <message>
         <source>No Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Brez predpomnilnika</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Privzeto</translation>
     </message>
     <message>
         <source>64 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>64 KB</translation>
     </message>
     <message>
         <source>128 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>128 KB</translation>
     </message>
     <message>
         <source>256 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>256 KB</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disk</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrsta vrat</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmogljivost</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Uporabe</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Prosti prostor</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Največji prosti </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>GR</translation>
     </message>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIM</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Obveščena vroča zamenjava</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Številka modela</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Serijska številka</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Različica vdelane programske opreme</translation>
+    </message>
+</context>
+<context>
+    <name>kv_ControllerProperties</name>
+    <message>
+        <source>Controller List:</source>
+        <translation>Seznam krmilnikov:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>V redu</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>Ni na voljo</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Številka</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Vrsta</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Port Count</source>
+        <translation>Število vrat</translation>
+    </message>
+    <message>
+        <source>PCI Vendor ID</source>
+        <translation>ID proizvajalca PCI</translation>
+    </message>
+    <message>
+        <source>PCI Device ID</source>
+        <translation>ID naprave PCI</translation>
+    </message>
+    <message>
+        <source>PCI SubVendor ID</source>
+        <translation>ID podproizvajalca PCI</translation>
+    </message>
+    <message>
+        <source>PCI SubDevice ID</source>
+        <translation>ID podnaprave PCI</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Vodilo</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Reža</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Funkcija</translation>
     </message>
 </context>
 <context>
@@ -1181,115 +2328,115 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
     <name>transformDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Možnosti polja</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrsta:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Organizacija:</translation>
     </message>
     <message>
         <source>Current Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Trenutna zmogljivost:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmogljivost:</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Največja zmogljivost:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Največja zmogljivost</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Izberi</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Vse</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Vsi NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Vsi SATA SSD</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Vsi HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuporabljeni</translation>
     </message>
     <message>
         <source>Same</source>
-        <translation type="unfinished"></translation>
+        <translation>Enako</translation>
     </message>
     <message>
         <source>Commit</source>
-        <translation type="unfinished"></translation>
+        <translation>Uveljavi</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Prekliči</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disk</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrsta vrat</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmogljivost</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Uporabe</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Prosti prostor</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Največji prosti </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>GR</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Obveščena vroča zamenjava</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Številka modela</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Serijska številka</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Različica vdelane programske opreme</translation>
     </message>
 </context>
 </TS>

@@ -2,81 +2,677 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>KV_AboutDialog</name>
+    <message>
+        <source>Application Version:</source>
+        <translation>Versión de la aplicación:</translation>
+    </message>
+    <message>
+        <source>kvraid.sys:</source>
+        <translation>kvraid.sys:</translation>
+    </message>
+    <message>
+        <source>kvcfg.sys:</source>
+        <translation>kvcfg.sys:</translation>
+    </message>
+    <message>
+        <source>kvbottom.sys:</source>
+        <translation>kvbottom.sys:</translation>
+    </message>
+</context>
+<context>
     <name>KV_ArrayForm</name>
     <message>
         <source>Volume  (JBOD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen  (JBOD)</translation>
     </message>
     <message>
         <source>RAID 0  (Stripe)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 0  (Bandas)</translation>
     </message>
     <message>
         <source>RAID 1  (Mirror)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 1  (Espejo)</translation>
     </message>
     <message>
         <source>RAID 10 (Stripe of Mirrors)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 10 (Bandas de espejos)</translation>
     </message>
     <message>
         <source>RAID 5   (Stripe with Parity)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 5   (Bandas con paridad)</translation>
     </message>
     <message>
         <source>RAID 6   (Stripe with 2 Parities)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 6   (Bandas con doble paridad)</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Disk </source>
-        <translation type="unfinished"></translation>
+        <translation>Disco </translation>
     </message>
     <message>
         <source>Invalid Configuration: </source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración no válida: </translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzado</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Sencillo</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ArrayNameDialog</name>
+    <message>
+        <source>Enter an array name of up to 30 characters.</source>
+        <translation>Escriba un nombre de matriz de 30 caracteres como máximo.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source> Array Name</source>
+        <translation> Nombre de la matriz</translation>
+    </message>
+    <message>
+        <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
+        <translation>Nombre no válido: el nombre de una matriz no puede coincidir con el de una matriz existente ni contener los caracteres siguientes: ()^,.=|&quot;-[]</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ClearMetadataDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Cuadro de diálogo</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Lista de discos:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Ctrl Canal</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>En uso</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Espacio libre</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Número de modelo</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Seleccionar</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Borrar metadatos</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>KV_CreateDialog</name>
     <message>
         <source>No disks with free space were detected, to create a RAID array please first free up space on an existing disk or add an additional disk to the system.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han detectado discos con espacio libre. Para crear una matriz RAID, libere primero espacio en un disco existente o agregue otro disco al sistema.</translation>
     </message>
     <message>
         <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre no válido: el nombre de una matriz no puede coincidir con el de una matriz existente ni contener los caracteres siguientes: ()^,.=|&quot;-[]</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar creación</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Advertencia: ha incluido un disco de repuesto en la matriz. ¿Desea continuar?</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Advertencia: se han detectado unidades mezcladas. Para obtener el mejor rendimiento, no se recomienda mezclar unidades de rendimiento muy diferente. ¿Desea crearla de todos modos?</translation>
     </message>
     <message>
         <source>Create failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al crear</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Crear</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disco</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Tipo de puerto</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Capacidad</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Usos</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Espacio libre</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Mayor libre </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>RG</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>Trim</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Intercambio en caliente notificado</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Número de modelo</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Número de serie</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Versión del firmware</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Opciones de la matriz</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Array Name:</source>
+        <translation>Nombre de la matriz:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Organizada como:</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Capacidad:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Capacidad máx.:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Capacidad máx.</translation>
+    </message>
+    <message>
+        <source>Cache Options:</source>
+        <translation>Opciones de caché:</translation>
+    </message>
+    <message>
+        <source>Cache Tag Size:</source>
+        <translation>Tamaño de etiqueta de caché:</translation>
+    </message>
+    <message>
+        <source>Trim:</source>
+        <translation>Trim:</translation>
+    </message>
+    <message>
+        <source>Background Array Scan</source>
+        <translation>Análisis de matriz en segundo plano</translation>
+    </message>
+    <message>
+        <source>Skip Initialize  (Not Recommended)</source>
+        <translation>Omitir inicialización  (no recomendado)</translation>
+    </message>
+    <message>
+        <source>Leave Existing Data Intact</source>
+        <translation>Conservar los datos existentes</translation>
+    </message>
+    <message>
+        <source>Zero Create</source>
+        <translation>Creación con ceros</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Seleccionar</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Todos los NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Todos los SSD SATA</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Todos los HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Sin usar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DeleteForm</name>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Dispositivo</translation>
+    </message>
+    <message>
+        <source>OS Name</source>
+        <translation>Nombre en el SO</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>Partition</source>
+        <translation>Partición</translation>
+    </message>
+    <message>
+        <source>Array Name</source>
+        <translation>Nombre de la matriz</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Total Capacity</source>
+        <translation>Capacidad total</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation>Caché</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected Array(s): </source>
+        <translation>Confirme la eliminación de las matrices seleccionadas: </translation>
+    </message>
+    <message>
+        <source>Confirm Action</source>
+        <translation>Confirmar acción</translation>
+    </message>
+    <message>
+        <source>Deleting arrays...</source>
+        <translation>Eliminando matrices...</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Anular</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DiskProperites</name>
+    <message>
+        <source>Select All</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+    <message>
+        <source>Disk Properties</source>
+        <translation>Propiedades del disco</translation>
+    </message>
+    <message>
+        <source>Disk Write Back Caching:</source>
+        <translation>Caché de escritura diferida del disco:</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Habilitar</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Deshabilitar</translation>
+    </message>
+    <message>
+        <source>Disk Read Ahead:</source>
+        <translation>Lectura anticipada del disco:</translation>
+    </message>
+    <message>
+        <source>SMART Polling:</source>
+        <translation>Sondeo SMART:</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Habilitado</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Deshabilitado</translation>
+    </message>
+    <message>
+        <source>Note: Turning Disk Write Back Caching on may increase the likelihood of data corruption if the system power were to fail.</source>
+        <translation>Nota: habilitar la caché de escritura diferida del disco puede aumentar el riesgo de daños en los datos si falla la alimentación del sistema.</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disco</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Write Back Cache</source>
+        <translation>Caché de escritura diferida</translation>
+    </message>
+    <message>
+        <source>Read Ahead</source>
+        <translation>Lectura anticipada</translation>
+    </message>
+    <message>
+        <source>SMART Poll</source>
+        <translation>Sondeo SMART</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Usos</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Tipo de puerto</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Número de modelo</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Número de serie</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Revisión del firmware</translation>
+    </message>
+    <message>
+        <source> is a NVMe device and cannot change disk cache settings.</source>
+        <translation> es un dispositivo NVMe y no se puede cambiar su configuración de caché de disco.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Health</name>
+    <message>
+        <source>Array %1</source>
+        <translation>Matriz %1</translation>
+    </message>
+    <message>
+        <source>Array %1 %2</source>
+        <translation>Matriz %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1, paused</source>
+        <translation>%1, en pausa</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 está sin conexión</translation>
+    </message>
+    <message>
+        <source>%1 is rebuilding while disk %2 reports S.M.A.R.T. errors: one more failure would lose it</source>
+        <translation>%1 se está reconstruyendo mientras el disco %2 notifica errores S.M.A.R.T.: un fallo más provocaría su pérdida</translation>
+    </message>
+    <message>
+        <source>rebuilding onto disk %1, %2</source>
+        <translation>reconstruyendo en el disco %1, %2</translation>
+    </message>
+    <message>
+        <source>rebuilding, %1</source>
+        <translation>reconstruyendo, %1</translation>
+    </message>
+    <message>
+        <source>%1 is critical: %2</source>
+        <translation>%1 está en estado crítico: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>Estado de %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is critical: disk %2 has failed</source>
+        <translation>%1 está en estado crítico: el disco %2 ha fallado</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 está en estado crítico</translation>
+    </message>
+    <message>
+        <source>%1 is being transformed: %2</source>
+        <translation>%1 se está transformando: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being created: %2</source>
+        <translation>%1 se está creando: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being securely erased: %2</source>
+        <translation>%1 se está borrando de forma segura: %2</translation>
+    </message>
+    <message>
+        <source>%1 has a failed member on disk %2</source>
+        <translation>%1 tiene un miembro con fallo en el disco %2</translation>
+    </message>
+    <message>
+        <source>%1 has lost its last spare</source>
+        <translation>%1 ha perdido su último disco de repuesto</translation>
+    </message>
+    <message>
+        <source>consistency check</source>
+        <translation>comprobación de coherencia</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>queda menos de un minuto</translation>
+    </message>
+    <message>
+        <source>about a minute left</source>
+        <translation>queda aproximadamente un minuto</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours left</source>
+        <translation>
+            <numerusform>queda aproximadamente %n hora</numerusform>
+            <numerusform>quedan aproximadamente %n horas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes left</source>
+        <translation>
+            <numerusform>queda aproximadamente %n minuto</numerusform>
+            <numerusform>quedan aproximadamente %n minutos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The RAID driver is not answering</source>
+        <translation>El controlador RAID no responde</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>El disco %1 notifica errores S.M.A.R.T.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (and %n more)</source>
+        <translation>
+            <numerusform>%1 (y %n más)</numerusform>
+            <numerusform>%1 (y %n más)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No arrays are configured</source>
+        <translation>No hay ninguna matriz configurada</translation>
+    </message>
+    <message>
+        <source>The array is healthy</source>
+        <translation>La matriz está en buen estado</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n arrays are healthy</source>
+        <translation>
+            <numerusform>%n matriz en buen estado</numerusform>
+            <numerusform>Las %n matrices están en buen estado</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_HealthMonitor</name>
+    <message>
+        <source>&amp;Show %1</source>
+        <translation>&amp;Mostrar %1</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 está en estado crítico</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 está sin conexión</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has finished; the array is healthy again</source>
+        <translation>%1: la reconstrucción ha finalizado; la matriz vuelve a estar en buen estado</translation>
+    </message>
+    <message>
+        <source>%1: the transform has finished</source>
+        <translation>%1: la transformación ha finalizado</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has ended; the array is %2</source>
+        <translation>%1: la reconstrucción ha terminado; estado de la matriz: %2</translation>
+    </message>
+    <message>
+        <source>%1: the transform has ended; the array is %2</source>
+        <translation>%1: la transformación ha terminado; estado de la matriz: %2</translation>
+    </message>
+    <message>
+        <source>Spare disk %1 has taken the place of a failed member</source>
+        <translation>El disco de repuesto %1 ha sustituido a un miembro con fallo</translation>
+    </message>
+    <message>
+        <source>Disk %1</source>
+        <translation>Disco %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has failed</source>
+        <translation>El disco %1 ha fallado</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>El disco %1 notifica errores S.M.A.R.T.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n arrays or disks changed: %1</source>
+        <translation>
+            <numerusform>%n matriz o disco ha cambiado: %1</numerusform>
+            <numerusform>%n matrices o discos han cambiado: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -923,38 +1519,516 @@ En modo AHCI/nativo no es necesario hacer nada. Cerrando la aplicación.</transl
     </message>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformar</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Task Priority</source>
+        <translation>Prioridad de la tarea</translation>
+    </message>
+    <message>
+        <source>Initialize Disks</source>
+        <translation>Inicializar discos</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Borrar metadatos</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Propiedades</translation>
+    </message>
+    <message>
+        <source>S.M.A.R.T. Overview</source>
+        <translation>Resumen S.M.A.R.T.</translation>
+    </message>
+    <message>
+        <source>Controllers</source>
+        <translation>Controladoras</translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation>Acerca de </translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle...</source>
+        <translation>Guardar paquete de soporte...</translation>
+    </message>
+    <message>
+        <source>Save the configuration, logs and S.M.A.R.T. reports in one file for support</source>
+        <translation>Guardar la configuración, los registros y los informes S.M.A.R.T. en un solo archivo para el soporte técnico</translation>
+    </message>
+    <message>
+        <source>C&amp;lose to Tray</source>
+        <translation>Ce&amp;rrar en la bandeja del sistema</translation>
+    </message>
+    <message>
+        <source>Closing the window keeps the console watching the arrays from the tray.</source>
+        <translation>Al cerrar la ventana, la consola sigue supervisando las matrices desde la bandeja del sistema.</translation>
+    </message>
+    <message>
+        <source>Paused: no time left is estimated while the task waits.</source>
+        <translation>En pausa: no se estima el tiempo restante mientras la tarea espera.</translation>
+    </message>
+    <message>
+        <source>The time left is estimated once the task&apos;s progress has been seen for a minute.</source>
+        <translation>El tiempo restante se estima cuando se ha observado el progreso de la tarea durante un minuto.</translation>
+    </message>
+    <message>
+        <source>The disk has failed; the driver reports it as %1.</source>
+        <translation>El disco ha fallado; el controlador lo notifica como %1.</translation>
+    </message>
+    <message>
+        <source>The disk reports S.M.A.R.T. errors: replace it soon.</source>
+        <translation>El disco notifica errores S.M.A.R.T.: sustitúyalo pronto.</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle</source>
+        <translation>Guardar paquete de soporte</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>Archivos zip (*.zip)</translation>
+    </message>
+    <message>
+        <source>The support bundle was saved to %1.</source>
+        <translation>El paquete de soporte se ha guardado en %1.</translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved to %1: %2</source>
+        <translation>No se pudo guardar el paquete de soporte en %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_MetadataDiskList</name>
+    <message>
+        <source>Disk</source>
+        <translation>Disco</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Usos</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Espacio libre</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Número de modelo</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Número de serie</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>No se pudo leer la configuración; no se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed. Close this window and open it again for the disks as they are now.</source>
+        <translation>El disco %1 ya no está presente; no se ha cambiado nada. Cierre esta ventana y vuelva a abrirla para ver los discos en su estado actual.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_SmartDiskDialog</name>
+    <message>
+        <source>Disk List:</source>
+        <translation>Lista de discos:</translation>
+    </message>
+    <message>
+        <source>Query Selected S.M.A.R.T. Data</source>
+        <translation>Consultar los datos S.M.A.R.T. seleccionados</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>%1y  %2d  %3hr</source>
+        <translation>%1 a  %2 d  %3 h</translation>
+    </message>
+    <message>
+        <source>%1d  %2hr</source>
+        <translation>%1 d  %2 h</translation>
+    </message>
+    <message>
+        <source>Unable to retreive</source>
+        <translation>No se puede obtener</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disco</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Tipo de puerto</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Capacidad</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Usos</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Número de modelo</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Número de serie</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Revisión del firmware</translation>
+    </message>
+    <message>
+        <source>Power on Hours</source>
+        <translation>Horas de funcionamiento</translation>
+    </message>
+    <message>
+        <source>Power Cycle</source>
+        <translation>Ciclos de encendido</translation>
+    </message>
+    <message>
+        <source>Temperature (Celsius)</source>
+        <translation>Temperatura (Celsius)</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Startup</name>
+    <message>
+        <source>Velmora: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); velmora-cli gives the console&apos;s commands in a terminal.</source>
+        <translation>Velmora: no hay ninguna pantalla en la que abrir la ventana (no están definidas ni DISPLAY ni WAYLAND_DISPLAY); velmora-cli ofrece los comandos de la consola en un terminal.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_TaskPriorityDialog</name>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Current priority of the &apos;%1&apos; task: %2</source>
+        <translation>Prioridad actual de la tarea &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>Use the slider to choose a new priority for the &apos;%1&apos; task on array &apos;%2&apos;.</source>
+        <translation>Use el control deslizante para elegir una nueva prioridad para la tarea &apos;%1&apos; de la matriz &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>New priority: %1</source>
+        <translation>Nueva prioridad: %1</translation>
     </message>
 </context>
 <context>
     <name>KV_TransformDialog</name>
     <message>
         <source>Confirm Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar transformación</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Advertencia: ha incluido un disco de repuesto en la matriz. ¿Desea continuar?</translation>
     </message>
     <message>
         <source>Warning: This array transform includes a hot swappable device. After the transform completes a system reboot must be performed to notify the OS of the array&apos;s underlying device changes. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Advertencia: esta transformación de matriz incluye un dispositivo intercambiable en caliente. Al terminar la transformación habrá que reiniciar el sistema para notificar al sistema operativo los cambios en los dispositivos de la matriz. ¿Desea continuar?</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar creación</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Advertencia: se han detectado unidades mezcladas. Para obtener el mejor rendimiento, no se recomienda mezclar unidades de rendimiento muy diferente. ¿Desea crearla de todos modos?</translation>
     </message>
     <message>
         <source>Transform command failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error en el comando de transformación</translation>
+    </message>
+    <message>
+        <source>Transform</source>
+        <translation>Transformar</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Origen</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destino</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disco</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Tipo de puerto</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Capacidad</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Usos</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Espacio libre</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Mayor libre </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>RG</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Intercambio en caliente notificado</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Número de modelo</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Número de serie</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Versión del firmware</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Opciones de la matriz</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Organizada como:</translation>
+    </message>
+    <message>
+        <source>Current Capacity:</source>
+        <translation>Capacidad actual:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Capacidad:</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Capacidad máx.:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Capacidad máx.</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Seleccionar</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Todos los NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Todos los SSD SATA</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Todos los HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Sin usar</translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation>Igual</translation>
+    </message>
+    <message>
+        <source>Commit</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>KV_diskSpareDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Cuadro de diálogo</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disco</translation>
+    </message>
+    <message>
+        <source>Assign as Dedicated Spare</source>
+        <translation>Asignar como disco de repuesto dedicado</translation>
+    </message>
+    <message>
+        <source>Assign as Global Spare</source>
+        <translation>Asignar como disco de repuesto global</translation>
+    </message>
+    <message>
+        <source>Identify Disk using LEDs</source>
+        <translation>Identificar el disco con los LED</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Extraer dispositivo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Prepare to Remove</source>
+        <translation>Preparar para extraer</translation>
+    </message>
+    <message>
+        <source>Remove as Global Spare</source>
+        <translation>Quitar como disco de repuesto global</translation>
+    </message>
+    <message>
+        <source>Remove as Dedicated Spare</source>
+        <translation>Quitar como disco de repuesto dedicado</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>No se pudo leer la configuración; no se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed.</source>
+        <translation>El disco %1 ya no está presente; no se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>Confirm Spare Assignment</source>
+        <translation>Confirmar asignación de disco de repuesto</translation>
+    </message>
+    <message>
+        <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to continue with spare assignment?</source>
+        <translation>Advertencia: se han detectado unidades mezcladas. Para obtener el mejor rendimiento, no se recomienda mezclar unidades de rendimiento muy diferente. ¿Desea continuar con la asignación del disco de repuesto?</translation>
+    </message>
+    <message>
+        <source>Identify Disk</source>
+        <translation>Identificar disco</translation>
+    </message>
+    <message>
+        <source>The LEDs representing the selected Disk are now lit. Click &apos;OK&apos; to stop identifying.</source>
+        <translation>Los LED del disco seleccionado están encendidos. Haga clic en &apos;Aceptar&apos; para dejar de identificar.</translation>
+    </message>
+    <message>
+        <source>Remove Device Status</source>
+        <translation>Estado de la extracción del dispositivo</translation>
+    </message>
+</context>
+<context>
+    <name>KV_initDisksDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Cuadro de diálogo</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Lista de discos:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Ctrl Canal</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>En uso</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Espacio libre</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Número de modelo</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Seleccionar</translation>
+    </message>
+    <message>
+        <source>Un-Initiliazed</source>
+        <translation>Sin inicializar</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>Initialize Selected</source>
+        <translation>Inicializar selección</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -991,175 +2065,238 @@ En modo AHCI/nativo no es necesario hacer nada. Cerrando la aplicación.</transl
     <name>createDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de la matriz</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo:</translation>
     </message>
     <message>
         <source>Array Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la matriz:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Organizada como:</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacidad:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacidad máx.:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacidad máx.</translation>
     </message>
     <message>
         <source>Cache Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de caché:</translation>
     </message>
     <message>
         <source>Cache Tag Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de etiqueta de caché:</translation>
     </message>
     <message>
         <source>Trim:</source>
-        <translation type="unfinished"></translation>
+        <translation>Trim:</translation>
     </message>
     <message>
         <source>Background Array Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Análisis de matriz en segundo plano</translation>
     </message>
     <message>
         <source>Skip Initialize  (Not Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitir inicialización  (no recomendado)</translation>
     </message>
     <message>
         <source>Leave Existing Data Intact</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar los datos existentes</translation>
     </message>
     <message>
         <source>Zero Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Creación con ceros</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los SSD SATA</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin usar</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Read + Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Caché de lectura + escritura diferida</translation>
     </message>
     <message>
         <source>Read Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Caché de lectura</translation>
     </message>
     <message>
         <source>Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Caché de escritura diferida</translation>
     </message>
     <message>
         <source>No Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin caché</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Predeterminado</translation>
     </message>
     <message>
         <source>64 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>64 KB</translation>
     </message>
     <message>
         <source>128 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>128 KB</translation>
     </message>
     <message>
         <source>256 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>256 KB</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de puerto</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacidad</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Usos</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Espacio libre</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Mayor libre </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>RG</translation>
     </message>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>Trim</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Intercambio en caliente notificado</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de modelo</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de serie</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión del firmware</translation>
+    </message>
+</context>
+<context>
+    <name>kv_ControllerProperties</name>
+    <message>
+        <source>Controller List:</source>
+        <translation>Lista de controladoras:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>N/D</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disco</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modelo</translation>
+    </message>
+    <message>
+        <source>Port Count</source>
+        <translation>Número de puertos</translation>
+    </message>
+    <message>
+        <source>PCI Vendor ID</source>
+        <translation>Id. de proveedor PCI</translation>
+    </message>
+    <message>
+        <source>PCI Device ID</source>
+        <translation>Id. de dispositivo PCI</translation>
+    </message>
+    <message>
+        <source>PCI SubVendor ID</source>
+        <translation>Id. de subproveedor PCI</translation>
+    </message>
+    <message>
+        <source>PCI SubDevice ID</source>
+        <translation>Id. de subdispositivo PCI</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Bus</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Ranura</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Función</translation>
     </message>
 </context>
 <context>
@@ -1181,115 +2318,115 @@ En modo AHCI/nativo no es necesario hacer nada. Cerrando la aplicación.</transl
     <name>transformDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de la matriz</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Organizada como:</translation>
     </message>
     <message>
         <source>Current Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacidad actual:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacidad:</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacidad máx.:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacidad máx.</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los SSD SATA</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin usar</translation>
     </message>
     <message>
         <source>Same</source>
-        <translation type="unfinished"></translation>
+        <translation>Igual</translation>
     </message>
     <message>
         <source>Commit</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de puerto</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacidad</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Usos</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Espacio libre</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Mayor libre </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>RG</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Intercambio en caliente notificado</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de modelo</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de serie</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión del firmware</translation>
     </message>
 </context>
 </TS>

@@ -2,81 +2,672 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="th">
 <context>
+    <name>KV_AboutDialog</name>
+    <message>
+        <source>Application Version:</source>
+        <translation>เวอร์ชันของแอปพลิเคชัน:</translation>
+    </message>
+    <message>
+        <source>kvraid.sys:</source>
+        <translation>kvraid.sys:</translation>
+    </message>
+    <message>
+        <source>kvcfg.sys:</source>
+        <translation>kvcfg.sys:</translation>
+    </message>
+    <message>
+        <source>kvbottom.sys:</source>
+        <translation>kvbottom.sys:</translation>
+    </message>
+</context>
+<context>
     <name>KV_ArrayForm</name>
     <message>
         <source>Volume  (JBOD)</source>
-        <translation type="unfinished"></translation>
+        <translation>วอลุ่ม  (JBOD)</translation>
     </message>
     <message>
         <source>RAID 0  (Stripe)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 0  (สไตรป์)</translation>
     </message>
     <message>
         <source>RAID 1  (Mirror)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 1  (มิเรอร์)</translation>
     </message>
     <message>
         <source>RAID 10 (Stripe of Mirrors)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 10 (สไตรป์ของมิเรอร์)</translation>
     </message>
     <message>
         <source>RAID 5   (Stripe with Parity)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 5   (สไตรป์พร้อมพาริตี)</translation>
     </message>
     <message>
         <source>RAID 6   (Stripe with 2 Parities)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 6   (สไตรป์พร้อมพาริตีสองชุด)</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>ใช่</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่</translation>
     </message>
     <message>
         <source>Disk </source>
-        <translation type="unfinished"></translation>
+        <translation>ดิสก์ </translation>
     </message>
     <message>
         <source>Invalid Configuration: </source>
-        <translation type="unfinished"></translation>
+        <translation>การกำหนดค่าไม่ถูกต้อง: </translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>ขั้นสูง</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>แบบง่าย</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ArrayNameDialog</name>
+    <message>
+        <source>Enter an array name of up to 30 characters.</source>
+        <translation>ป้อนชื่ออาร์เรย์ไม่เกิน 30 อักขระ</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ตกลง</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ยกเลิก</translation>
+    </message>
+    <message>
+        <source> Array Name</source>
+        <translation> ชื่ออาร์เรย์</translation>
+    </message>
+    <message>
+        <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
+        <translation>ชื่อไม่ถูกต้อง: ชื่ออาร์เรย์ต้องไม่ซ้ำกับชื่ออาร์เรย์ที่มีอยู่ และต้องไม่มีอักขระต่อไปนี้: ()^,.=|&quot;-[]</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ClearMetadataDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>กล่องโต้ตอบ</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>รายการดิสก์:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>คอนโทรลเลอร์ แชนเนล</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>สถานะ</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>ใช้งานอยู่</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>พื้นที่ว่าง</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>หมายเลขรุ่น</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>เลือก</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>ทั้งหมด</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>ล้างเมทาดาทา</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ยกเลิก</translation>
     </message>
 </context>
 <context>
     <name>KV_CreateDialog</name>
     <message>
         <source>No disks with free space were detected, to create a RAID array please first free up space on an existing disk or add an additional disk to the system.</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่พบดิสก์ที่มีพื้นที่ว่าง หากต้องการสร้างอาร์เรย์ RAID โปรดเพิ่มพื้นที่ว่างบนดิสก์ที่มีอยู่หรือเพิ่มดิสก์ให้กับระบบก่อน</translation>
     </message>
     <message>
         <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
-        <translation type="unfinished"></translation>
+        <translation>ชื่อไม่ถูกต้อง: ชื่ออาร์เรย์ต้องไม่ซ้ำกับชื่ออาร์เรย์ที่มีอยู่ และต้องไม่มีอักขระต่อไปนี้: ()^,.=|&quot;-[]</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>ยืนยันการสร้าง</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>คำเตือน: คุณได้รวมไดรฟ์สำรองไว้ในอาร์เรย์ ต้องการดำเนินการต่อหรือไม่</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>คำเตือน: ตรวจพบการใช้ไดรฟ์ต่างชนิดปนกัน! เพื่อประสิทธิภาพที่ดีที่สุด ไม่แนะนำให้ใช้ไดรฟ์ที่มีประสิทธิภาพต่างกันมากร่วมกัน ต้องการสร้างต่อหรือไม่</translation>
     </message>
     <message>
         <source>Create failed</source>
-        <translation type="unfinished"></translation>
+        <translation>สร้างไม่สำเร็จ</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>สร้าง</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>ตัวอย่าง</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>ดิสก์</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>ชนิดพอร์ต</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>ความจุ</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>การใช้งาน</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>พื้นที่ว่าง</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>พื้นที่ว่างใหญ่สุด </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>สำรองกลาง</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>Trim</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>ฮอตสวอปแบบแจ้งล่วงหน้า</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>หมายเลขรุ่น</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>หมายเลขประจำเครื่อง</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>เวอร์ชันเฟิร์มแวร์</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>ตัวเลือกอาร์เรย์</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>ชนิด:</translation>
+    </message>
+    <message>
+        <source>Array Name:</source>
+        <translation>ชื่ออาร์เรย์:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>จัดเป็น:</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>ความจุ:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>ความจุสูงสุด:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>ความจุสูงสุด</translation>
+    </message>
+    <message>
+        <source>Cache Options:</source>
+        <translation>ตัวเลือกแคช:</translation>
+    </message>
+    <message>
+        <source>Cache Tag Size:</source>
+        <translation>ขนาดแท็กแคช:</translation>
+    </message>
+    <message>
+        <source>Trim:</source>
+        <translation>Trim:</translation>
+    </message>
+    <message>
+        <source>Background Array Scan</source>
+        <translation>การสแกนอาร์เรย์เบื้องหลัง</translation>
+    </message>
+    <message>
+        <source>Skip Initialize  (Not Recommended)</source>
+        <translation>ข้ามการเตรียมใช้งาน  (ไม่แนะนำ)</translation>
+    </message>
+    <message>
+        <source>Leave Existing Data Intact</source>
+        <translation>เก็บข้อมูลเดิมไว้</translation>
+    </message>
+    <message>
+        <source>Zero Create</source>
+        <translation>สร้างแบบเติมศูนย์</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>เลือก</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>ทั้งหมด</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>NVMe ทั้งหมด</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>SATA SSD ทั้งหมด</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>HDD ทั้งหมด</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>ไม่ได้ใช้งาน</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ยกเลิก</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DeleteForm</name>
+    <message>
+        <source>Delete</source>
+        <translation>ลบ</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>เลือกทั้งหมด</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ยกเลิก</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>อุปกรณ์</translation>
+    </message>
+    <message>
+        <source>OS Name</source>
+        <translation>ชื่อใน OS</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>ระบบ</translation>
+    </message>
+    <message>
+        <source>Partition</source>
+        <translation>พาร์ติชัน</translation>
+    </message>
+    <message>
+        <source>Array Name</source>
+        <translation>ชื่ออาร์เรย์</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>ชนิด</translation>
+    </message>
+    <message>
+        <source>Total Capacity</source>
+        <translation>ความจุทั้งหมด</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>สถานะ</translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation>แคช</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>ใช่</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>ไม่</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected Array(s): </source>
+        <translation>คุณแน่ใจหรือไม่ว่าต้องการลบอาร์เรย์ที่เลือก: </translation>
+    </message>
+    <message>
+        <source>Confirm Action</source>
+        <translation>ยืนยันการดำเนินการ</translation>
+    </message>
+    <message>
+        <source>Deleting arrays...</source>
+        <translation>กำลังลบอาร์เรย์...</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>ยกเลิกการทำงาน</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DiskProperites</name>
+    <message>
+        <source>Select All</source>
+        <translation>เลือกทั้งหมด</translation>
+    </message>
+    <message>
+        <source>Disk Properties</source>
+        <translation>คุณสมบัติของดิสก์</translation>
+    </message>
+    <message>
+        <source>Disk Write Back Caching:</source>
+        <translation>แคชแบบเขียนกลับของดิสก์:</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>เปิดใช้งาน</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>ปิดใช้งาน</translation>
+    </message>
+    <message>
+        <source>Disk Read Ahead:</source>
+        <translation>การอ่านล่วงหน้าของดิสก์:</translation>
+    </message>
+    <message>
+        <source>SMART Polling:</source>
+        <translation>การสอบถาม SMART:</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>ออก</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>เปิดใช้งานอยู่</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>ปิดใช้งานอยู่</translation>
+    </message>
+    <message>
+        <source>Note: Turning Disk Write Back Caching on may increase the likelihood of data corruption if the system power were to fail.</source>
+        <translation>หมายเหตุ: การเปิดแคชแบบเขียนกลับของดิสก์อาจเพิ่มโอกาสที่ข้อมูลจะเสียหายหากไฟฟ้าของระบบขัดข้อง</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>ดิสก์</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>สถานะ</translation>
+    </message>
+    <message>
+        <source>Write Back Cache</source>
+        <translation>แคชแบบเขียนกลับ</translation>
+    </message>
+    <message>
+        <source>Read Ahead</source>
+        <translation>อ่านล่วงหน้า</translation>
+    </message>
+    <message>
+        <source>SMART Poll</source>
+        <translation>การสอบถาม SMART</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>การใช้งาน</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>ชนิดพอร์ต</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>หมายเลขรุ่น</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>หมายเลขประจำเครื่อง</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>รุ่นเฟิร์มแวร์</translation>
+    </message>
+    <message>
+        <source> is a NVMe device and cannot change disk cache settings.</source>
+        <translation> เป็นอุปกรณ์ NVMe จึงไม่สามารถเปลี่ยนการตั้งค่าแคชของดิสก์ได้</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Health</name>
+    <message>
+        <source>Array %1</source>
+        <translation>อาร์เรย์ %1</translation>
+    </message>
+    <message>
+        <source>Array %1 %2</source>
+        <translation>อาร์เรย์ %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1, paused</source>
+        <translation>%1, หยุดชั่วคราว</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 ออฟไลน์</translation>
+    </message>
+    <message>
+        <source>%1 is rebuilding while disk %2 reports S.M.A.R.T. errors: one more failure would lose it</source>
+        <translation>%1 กำลังรีบิลด์ขณะที่ดิสก์ %2 รายงานข้อผิดพลาด S.M.A.R.T.: หากล้มเหลวอีกหนึ่งตัว อาร์เรย์จะสูญหาย</translation>
+    </message>
+    <message>
+        <source>rebuilding onto disk %1, %2</source>
+        <translation>กำลังรีบิลด์ไปยังดิสก์ %1, %2</translation>
+    </message>
+    <message>
+        <source>rebuilding, %1</source>
+        <translation>กำลังรีบิลด์, %1</translation>
+    </message>
+    <message>
+        <source>%1 is critical: %2</source>
+        <translation>%1 อยู่ในสถานะวิกฤต: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 อยู่ในสถานะ %2</translation>
+    </message>
+    <message>
+        <source>%1 is critical: disk %2 has failed</source>
+        <translation>%1 อยู่ในสถานะวิกฤต: ดิสก์ %2 ล้มเหลว</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 อยู่ในสถานะวิกฤต</translation>
+    </message>
+    <message>
+        <source>%1 is being transformed: %2</source>
+        <translation>กำลังแปลงรูปแบบ %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being created: %2</source>
+        <translation>กำลังสร้าง %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being securely erased: %2</source>
+        <translation>กำลังลบข้อมูล %1 อย่างปลอดภัย: %2</translation>
+    </message>
+    <message>
+        <source>%1 has a failed member on disk %2</source>
+        <translation>%1 มีสมาชิกที่ล้มเหลวบนดิสก์ %2</translation>
+    </message>
+    <message>
+        <source>%1 has lost its last spare</source>
+        <translation>%1 สูญเสียไดรฟ์สำรองตัวสุดท้ายแล้ว</translation>
+    </message>
+    <message>
+        <source>consistency check</source>
+        <translation>การตรวจสอบความสอดคล้อง</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>เหลือไม่ถึงหนึ่งนาที</translation>
+    </message>
+    <message>
+        <source>about a minute left</source>
+        <translation>เหลืออีกประมาณหนึ่งนาที</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours left</source>
+        <translation>
+            <numerusform>เหลืออีกประมาณ %n ชั่วโมง</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes left</source>
+        <translation>
+            <numerusform>เหลืออีกประมาณ %n นาที</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The RAID driver is not answering</source>
+        <translation>ไดรเวอร์ RAID ไม่ตอบสนอง</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>ดิสก์ %1 รายงานข้อผิดพลาด S.M.A.R.T.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (and %n more)</source>
+        <translation>
+            <numerusform>%1 (และอีก %n รายการ)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No arrays are configured</source>
+        <translation>ยังไม่ได้กำหนดค่าอาร์เรย์ใดๆ</translation>
+    </message>
+    <message>
+        <source>The array is healthy</source>
+        <translation>อาร์เรย์อยู่ในสภาพดี</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n arrays are healthy</source>
+        <translation>
+            <numerusform>อาร์เรย์ทั้ง %n ชุดอยู่ในสภาพดี</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_HealthMonitor</name>
+    <message>
+        <source>&amp;Show %1</source>
+        <translation>แสดง %1(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>ออก(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 อยู่ในสถานะวิกฤต</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 ออฟไลน์</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has finished; the array is healthy again</source>
+        <translation>%1: การรีบิลด์เสร็จสมบูรณ์ อาร์เรย์กลับมาอยู่ในสภาพดีแล้ว</translation>
+    </message>
+    <message>
+        <source>%1: the transform has finished</source>
+        <translation>%1: การแปลงรูปแบบเสร็จสมบูรณ์</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has ended; the array is %2</source>
+        <translation>%1: การรีบิลด์สิ้นสุดลงแล้ว อาร์เรย์อยู่ในสถานะ %2</translation>
+    </message>
+    <message>
+        <source>%1: the transform has ended; the array is %2</source>
+        <translation>%1: การแปลงรูปแบบสิ้นสุดลงแล้ว อาร์เรย์อยู่ในสถานะ %2</translation>
+    </message>
+    <message>
+        <source>Spare disk %1 has taken the place of a failed member</source>
+        <translation>ไดรฟ์สำรอง %1 เข้าแทนที่สมาชิกที่ล้มเหลวแล้ว</translation>
+    </message>
+    <message>
+        <source>Disk %1</source>
+        <translation>ดิสก์ %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has failed</source>
+        <translation>ดิสก์ %1 ล้มเหลว</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>ดิสก์ %1 รายงานข้อผิดพลาด S.M.A.R.T.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n arrays or disks changed: %1</source>
+        <translation>
+            <numerusform>อาร์เรย์หรือดิสก์ %n รายการมีการเปลี่ยนแปลง: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -923,38 +1514,516 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
     </message>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>แปลงรูปแบบ</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>สร้าง</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>ลบ</translation>
+    </message>
+    <message>
+        <source>Task Priority</source>
+        <translation>ลำดับความสำคัญของงาน</translation>
+    </message>
+    <message>
+        <source>Initialize Disks</source>
+        <translation>เตรียมใช้งานดิสก์</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>ล้างเมทาดาทา</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>คุณสมบัติ</translation>
+    </message>
+    <message>
+        <source>S.M.A.R.T. Overview</source>
+        <translation>ภาพรวม S.M.A.R.T.</translation>
+    </message>
+    <message>
+        <source>Controllers</source>
+        <translation>คอนโทรลเลอร์</translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation>เกี่ยวกับ </translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>ตัวเลือก</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle...</source>
+        <translation>บันทึกชุดข้อมูลสำหรับฝ่ายสนับสนุน...</translation>
+    </message>
+    <message>
+        <source>Save the configuration, logs and S.M.A.R.T. reports in one file for support</source>
+        <translation>บันทึกการกำหนดค่า บันทึกเหตุการณ์ และรายงาน S.M.A.R.T. ไว้ในไฟล์เดียวสำหรับฝ่ายสนับสนุน</translation>
+    </message>
+    <message>
+        <source>C&amp;lose to Tray</source>
+        <translation>ปิดไปยังถาดระบบ(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Closing the window keeps the console watching the arrays from the tray.</source>
+        <translation>เมื่อปิดหน้าต่าง คอนโซลจะยังคงเฝ้าติดตามอาร์เรย์จากถาดระบบ</translation>
+    </message>
+    <message>
+        <source>Paused: no time left is estimated while the task waits.</source>
+        <translation>หยุดชั่วคราว: จะไม่ประมาณเวลาที่เหลือขณะที่งานรออยู่</translation>
+    </message>
+    <message>
+        <source>The time left is estimated once the task&apos;s progress has been seen for a minute.</source>
+        <translation>จะประมาณเวลาที่เหลือหลังจากติดตามความคืบหน้าของงานได้หนึ่งนาที</translation>
+    </message>
+    <message>
+        <source>The disk has failed; the driver reports it as %1.</source>
+        <translation>ดิสก์ล้มเหลว ไดรเวอร์รายงานว่าเป็น %1</translation>
+    </message>
+    <message>
+        <source>The disk reports S.M.A.R.T. errors: replace it soon.</source>
+        <translation>ดิสก์รายงานข้อผิดพลาด S.M.A.R.T.: ควรเปลี่ยนโดยเร็ว</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle</source>
+        <translation>บันทึกชุดข้อมูลสำหรับฝ่ายสนับสนุน</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>ไฟล์บีบอัด Zip (*.zip)</translation>
+    </message>
+    <message>
+        <source>The support bundle was saved to %1.</source>
+        <translation>บันทึกชุดข้อมูลสำหรับฝ่ายสนับสนุนไปยัง %1 แล้ว</translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved to %1: %2</source>
+        <translation>ไม่สามารถบันทึกชุดข้อมูลสำหรับฝ่ายสนับสนุนไปยัง %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_MetadataDiskList</name>
+    <message>
+        <source>Disk</source>
+        <translation>ดิสก์</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>สถานะ</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>ชนิด</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>การใช้งาน</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>พื้นที่ว่าง</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>หมายเลขรุ่น</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>หมายเลขประจำเครื่อง</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>ใหม่</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>ไม่สามารถอ่านการกำหนดค่าได้ ไม่มีการเปลี่ยนแปลงใดๆ</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed. Close this window and open it again for the disks as they are now.</source>
+        <translation>ไม่พบดิสก์ %1 อีกต่อไป ไม่มีการเปลี่ยนแปลงใดๆ ปิดหน้าต่างนี้แล้วเปิดใหม่เพื่อดูดิสก์ตามสถานะปัจจุบัน</translation>
+    </message>
+</context>
+<context>
+    <name>KV_SmartDiskDialog</name>
+    <message>
+        <source>Disk List:</source>
+        <translation>รายการดิสก์:</translation>
+    </message>
+    <message>
+        <source>Query Selected S.M.A.R.T. Data</source>
+        <translation>สอบถามข้อมูล S.M.A.R.T. ที่เลือก</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>ออก</translation>
+    </message>
+    <message>
+        <source>%1y  %2d  %3hr</source>
+        <translation>%1 ปี  %2 วัน  %3 ชม.</translation>
+    </message>
+    <message>
+        <source>%1d  %2hr</source>
+        <translation>%1 วัน  %2 ชม.</translation>
+    </message>
+    <message>
+        <source>Unable to retreive</source>
+        <translation>ไม่สามารถดึงข้อมูลได้</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>ดิสก์</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>ชนิดพอร์ต</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>ความจุ</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>การใช้งาน</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>หมายเลขรุ่น</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>หมายเลขประจำเครื่อง</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>รุ่นเฟิร์มแวร์</translation>
+    </message>
+    <message>
+        <source>Power on Hours</source>
+        <translation>ชั่วโมงการทำงาน</translation>
+    </message>
+    <message>
+        <source>Power Cycle</source>
+        <translation>จำนวนรอบการเปิดเครื่อง</translation>
+    </message>
+    <message>
+        <source>Temperature (Celsius)</source>
+        <translation>อุณหภูมิ (เซลเซียส)</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Startup</name>
+    <message>
+        <source>Velmora: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); velmora-cli gives the console&apos;s commands in a terminal.</source>
+        <translation>Velmora: ไม่มีจอแสดงผลสำหรับเปิดหน้าต่าง (ไม่ได้ตั้งค่าทั้ง DISPLAY และ WAYLAND_DISPLAY) ใช้ velmora-cli เพื่อเรียกใช้คำสั่งของคอนโซลในเทอร์มินัล</translation>
+    </message>
+</context>
+<context>
+    <name>KV_TaskPriorityDialog</name>
+    <message>
+        <source>Confirm</source>
+        <translation>ยืนยัน</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ยกเลิก</translation>
+    </message>
+    <message>
+        <source>Current priority of the &apos;%1&apos; task: %2</source>
+        <translation>ลำดับความสำคัญปัจจุบันของงาน &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>Use the slider to choose a new priority for the &apos;%1&apos; task on array &apos;%2&apos;.</source>
+        <translation>ใช้แถบเลื่อนเพื่อเลือกลำดับความสำคัญใหม่ของงาน &apos;%1&apos; บนอาร์เรย์ &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>New priority: %1</source>
+        <translation>ลำดับความสำคัญใหม่: %1</translation>
     </message>
 </context>
 <context>
     <name>KV_TransformDialog</name>
     <message>
         <source>Confirm Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>ยืนยันการแปลงรูปแบบ</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>คำเตือน: คุณได้รวมไดรฟ์สำรองไว้ในอาร์เรย์ ต้องการดำเนินการต่อหรือไม่</translation>
     </message>
     <message>
         <source>Warning: This array transform includes a hot swappable device. After the transform completes a system reboot must be performed to notify the OS of the array&apos;s underlying device changes. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>คำเตือน: การแปลงรูปแบบอาร์เรย์นี้มีอุปกรณ์ที่ฮอตสวอปได้ หลังการแปลงรูปแบบเสร็จสิ้น ต้องรีบูตระบบเพื่อแจ้ง OS ถึงการเปลี่ยนแปลงอุปกรณ์ของอาร์เรย์ ต้องการดำเนินการต่อหรือไม่</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>ยืนยันการสร้าง</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>คำเตือน: ตรวจพบการใช้ไดรฟ์ต่างชนิดปนกัน! เพื่อประสิทธิภาพที่ดีที่สุด ไม่แนะนำให้ใช้ไดรฟ์ที่มีประสิทธิภาพต่างกันมากร่วมกัน ต้องการสร้างต่อหรือไม่</translation>
     </message>
     <message>
         <source>Transform command failed</source>
-        <translation type="unfinished"></translation>
+        <translation>คำสั่งแปลงรูปแบบล้มเหลว</translation>
+    </message>
+    <message>
+        <source>Transform</source>
+        <translation>แปลงรูปแบบ</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>ต้นทาง</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>ปลายทาง</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>ดิสก์</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>ชนิดพอร์ต</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>ความจุ</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>การใช้งาน</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>พื้นที่ว่าง</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>พื้นที่ว่างใหญ่สุด </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>สำรองกลาง</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>ฮอตสวอปแบบแจ้งล่วงหน้า</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>หมายเลขรุ่น</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>หมายเลขประจำเครื่อง</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>เวอร์ชันเฟิร์มแวร์</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>ตัวเลือกอาร์เรย์</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>ชนิด:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>จัดเป็น:</translation>
+    </message>
+    <message>
+        <source>Current Capacity:</source>
+        <translation>ความจุปัจจุบัน:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>ความจุ:</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>ความจุสูงสุด:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>ความจุสูงสุด</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>เลือก</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>ทั้งหมด</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>NVMe ทั้งหมด</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>SATA SSD ทั้งหมด</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>HDD ทั้งหมด</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>ไม่ได้ใช้งาน</translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation>เท่าเดิม</translation>
+    </message>
+    <message>
+        <source>Commit</source>
+        <translation>ยืนยัน</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ยกเลิก</translation>
+    </message>
+</context>
+<context>
+    <name>KV_diskSpareDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>กล่องโต้ตอบ</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>ดิสก์</translation>
+    </message>
+    <message>
+        <source>Assign as Dedicated Spare</source>
+        <translation>กำหนดเป็นไดรฟ์สำรองเฉพาะ</translation>
+    </message>
+    <message>
+        <source>Assign as Global Spare</source>
+        <translation>กำหนดเป็นไดรฟ์สำรองส่วนกลาง</translation>
+    </message>
+    <message>
+        <source>Identify Disk using LEDs</source>
+        <translation>ระบุตำแหน่งดิสก์ด้วยไฟ LED</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>ถอดอุปกรณ์</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ตกลง</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ยกเลิก</translation>
+    </message>
+    <message>
+        <source>Prepare to Remove</source>
+        <translation>เตรียมถอด</translation>
+    </message>
+    <message>
+        <source>Remove as Global Spare</source>
+        <translation>ยกเลิกการเป็นไดรฟ์สำรองส่วนกลาง</translation>
+    </message>
+    <message>
+        <source>Remove as Dedicated Spare</source>
+        <translation>ยกเลิกการเป็นไดรฟ์สำรองเฉพาะ</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>ตัวเลือก</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>ไม่สามารถอ่านการกำหนดค่าได้ ไม่มีการเปลี่ยนแปลงใดๆ</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed.</source>
+        <translation>ไม่พบดิสก์ %1 อีกต่อไป ไม่มีการเปลี่ยนแปลงใดๆ</translation>
+    </message>
+    <message>
+        <source>Confirm Spare Assignment</source>
+        <translation>ยืนยันการกำหนดไดรฟ์สำรอง</translation>
+    </message>
+    <message>
+        <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to continue with spare assignment?</source>
+        <translation>คำเตือน: ตรวจพบการใช้ไดรฟ์ต่างชนิดปนกัน! เพื่อประสิทธิภาพที่ดีที่สุด ไม่แนะนำให้ใช้ไดรฟ์ที่มีประสิทธิภาพต่างกันมากร่วมกัน ต้องการกำหนดไดรฟ์สำรองต่อหรือไม่</translation>
+    </message>
+    <message>
+        <source>Identify Disk</source>
+        <translation>ระบุตำแหน่งดิสก์</translation>
+    </message>
+    <message>
+        <source>The LEDs representing the selected Disk are now lit. Click &apos;OK&apos; to stop identifying.</source>
+        <translation>ไฟ LED ของดิสก์ที่เลือกติดสว่างแล้ว คลิก &apos;ตกลง&apos; เพื่อหยุดการระบุตำแหน่ง</translation>
+    </message>
+    <message>
+        <source>Remove Device Status</source>
+        <translation>สถานะการถอดอุปกรณ์</translation>
+    </message>
+</context>
+<context>
+    <name>KV_initDisksDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>กล่องโต้ตอบ</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>รายการดิสก์:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>คอนโทรลเลอร์ แชนเนล</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>สถานะ</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>ใช้งานอยู่</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>พื้นที่ว่าง</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>หมายเลขรุ่น</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>เลือก</translation>
+    </message>
+    <message>
+        <source>Un-Initiliazed</source>
+        <translation>ยังไม่ได้เตรียมใช้งาน</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>ทั้งหมด</translation>
+    </message>
+    <message>
+        <source>Initialize Selected</source>
+        <translation>เตรียมใช้งานที่เลือก</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ยกเลิก</translation>
     </message>
 </context>
 <context>
@@ -991,175 +2060,238 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
     <name>createDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>ตัวเลือกอาร์เรย์</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>ชนิด:</translation>
     </message>
     <message>
         <source>Array Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>ชื่ออาร์เรย์:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>จัดเป็น:</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>ความจุ:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>ความจุสูงสุด:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>ความจุสูงสุด</translation>
     </message>
     <message>
         <source>Cache Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>ตัวเลือกแคช:</translation>
     </message>
     <message>
         <source>Cache Tag Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>ขนาดแท็กแคช:</translation>
     </message>
     <message>
         <source>Trim:</source>
-        <translation type="unfinished"></translation>
+        <translation>Trim:</translation>
     </message>
     <message>
         <source>Background Array Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>การสแกนอาร์เรย์เบื้องหลัง</translation>
     </message>
     <message>
         <source>Skip Initialize  (Not Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>ข้ามการเตรียมใช้งาน  (ไม่แนะนำ)</translation>
     </message>
     <message>
         <source>Leave Existing Data Intact</source>
-        <translation type="unfinished"></translation>
+        <translation>เก็บข้อมูลเดิมไว้</translation>
     </message>
     <message>
         <source>Zero Create</source>
-        <translation type="unfinished"></translation>
+        <translation>สร้างแบบเติมศูนย์</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>เลือก</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>ทั้งหมด</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>NVMe ทั้งหมด</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>SATA SSD ทั้งหมด</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>HDD ทั้งหมด</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่ได้ใช้งาน</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>สร้าง</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>ยกเลิก</translation>
     </message>
     <message>
         <source>Read + Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>แคชการอ่าน + แคชแบบเขียนกลับ</translation>
     </message>
     <message>
         <source>Read Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>แคชการอ่าน</translation>
     </message>
     <message>
         <source>Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>แคชแบบเขียนกลับ</translation>
     </message>
     <message>
         <source>No Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่ใช้แคช</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>ค่าเริ่มต้น</translation>
     </message>
     <message>
         <source>64 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>64 KB</translation>
     </message>
     <message>
         <source>128 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>128 KB</translation>
     </message>
     <message>
         <source>256 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>256 KB</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>ดิสก์</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>ชนิดพอร์ต</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>ความจุ</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>การใช้งาน</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>พื้นที่ว่าง</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>พื้นที่ว่างใหญ่สุด </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>สำรองกลาง</translation>
     </message>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>Trim</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>ฮอตสวอปแบบแจ้งล่วงหน้า</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>หมายเลขรุ่น</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>หมายเลขประจำเครื่อง</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>เวอร์ชันเฟิร์มแวร์</translation>
+    </message>
+</context>
+<context>
+    <name>kv_ControllerProperties</name>
+    <message>
+        <source>Controller List:</source>
+        <translation>รายการคอนโทรลเลอร์:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ตกลง</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>ไม่มีข้อมูล</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>หมายเลข</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>ชนิด</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>ดิสก์</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>รุ่น</translation>
+    </message>
+    <message>
+        <source>Port Count</source>
+        <translation>จำนวนพอร์ต</translation>
+    </message>
+    <message>
+        <source>PCI Vendor ID</source>
+        <translation>รหัสผู้จำหน่าย PCI</translation>
+    </message>
+    <message>
+        <source>PCI Device ID</source>
+        <translation>รหัสอุปกรณ์ PCI</translation>
+    </message>
+    <message>
+        <source>PCI SubVendor ID</source>
+        <translation>รหัสผู้จำหน่ายย่อย PCI</translation>
+    </message>
+    <message>
+        <source>PCI SubDevice ID</source>
+        <translation>รหัสอุปกรณ์ย่อย PCI</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>บัส</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>สล็อต</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>ฟังก์ชัน</translation>
     </message>
 </context>
 <context>
@@ -1181,115 +2313,115 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
     <name>transformDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>ตัวเลือกอาร์เรย์</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>ชนิด:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>จัดเป็น:</translation>
     </message>
     <message>
         <source>Current Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>ความจุปัจจุบัน:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>ความจุ:</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>ความจุสูงสุด:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>ความจุสูงสุด</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>เลือก</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>ทั้งหมด</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>NVMe ทั้งหมด</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>SATA SSD ทั้งหมด</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>HDD ทั้งหมด</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่ได้ใช้งาน</translation>
     </message>
     <message>
         <source>Same</source>
-        <translation type="unfinished"></translation>
+        <translation>เท่าเดิม</translation>
     </message>
     <message>
         <source>Commit</source>
-        <translation type="unfinished"></translation>
+        <translation>ยืนยัน</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>ยกเลิก</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>ดิสก์</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>ชนิดพอร์ต</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>ความจุ</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>การใช้งาน</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>พื้นที่ว่าง</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>พื้นที่ว่างใหญ่สุด </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>สำรองกลาง</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>ฮอตสวอปแบบแจ้งล่วงหน้า</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>หมายเลขรุ่น</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>หมายเลขประจำเครื่อง</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>เวอร์ชันเฟิร์มแวร์</translation>
     </message>
 </context>
 </TS>

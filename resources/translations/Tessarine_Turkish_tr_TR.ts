@@ -2,81 +2,672 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="tr_TR">
 <context>
+    <name>KV_AboutDialog</name>
+    <message>
+        <source>Application Version:</source>
+        <translation>Uygulama Sürümü:</translation>
+    </message>
+    <message>
+        <source>kvraid.sys:</source>
+        <translation>kvraid.sys:</translation>
+    </message>
+    <message>
+        <source>kvcfg.sys:</source>
+        <translation>kvcfg.sys:</translation>
+    </message>
+    <message>
+        <source>kvbottom.sys:</source>
+        <translation>kvbottom.sys:</translation>
+    </message>
+</context>
+<context>
     <name>KV_ArrayForm</name>
     <message>
         <source>Volume  (JBOD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Birim  (JBOD)</translation>
     </message>
     <message>
         <source>RAID 0  (Stripe)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 0  (Şeritleme)</translation>
     </message>
     <message>
         <source>RAID 1  (Mirror)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 1  (Yansıtma)</translation>
     </message>
     <message>
         <source>RAID 10 (Stripe of Mirrors)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 10 (Yansıtmaların Şeritlenmesi)</translation>
     </message>
     <message>
         <source>RAID 5   (Stripe with Parity)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 5   (Eşlikli Şeritleme)</translation>
     </message>
     <message>
         <source>RAID 6   (Stripe with 2 Parities)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 6   (2 Eşlikli Şeritleme)</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Evet</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Hayır</translation>
     </message>
     <message>
         <source>Disk </source>
-        <translation type="unfinished"></translation>
+        <translation>Disk </translation>
     </message>
     <message>
         <source>Invalid Configuration: </source>
-        <translation type="unfinished"></translation>
+        <translation>Geçersiz Yapılandırma: </translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelişmiş</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Basit</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ArrayNameDialog</name>
+    <message>
+        <source>Enter an array name of up to 30 characters.</source>
+        <translation>En fazla 30 karakterlik bir dizi adı girin.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source> Array Name</source>
+        <translation> Dizi Adı</translation>
+    </message>
+    <message>
+        <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
+        <translation>Geçersiz ad: dizi adları mevcut dizi adlarıyla aynı olamaz veya şu karakterleri içeremez: ()^,.=|&quot;-[]</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ClearMetadataDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>İletişim Kutusu</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Disk Listesi:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Dntl Knl</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Durum</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>Kullanımda</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Boş Alan</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Model Numarası</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Seç</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tümü</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Meta Verileri Temizle</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
     </message>
 </context>
 <context>
     <name>KV_CreateDialog</name>
     <message>
         <source>No disks with free space were detected, to create a RAID array please first free up space on an existing disk or add an additional disk to the system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Boş alanı olan disk algılanmadı. RAID dizisi oluşturmak için önce mevcut bir diskte yer açın veya sisteme ek bir disk ekleyin.</translation>
     </message>
     <message>
         <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
-        <translation type="unfinished"></translation>
+        <translation>Geçersiz ad: dizi adları mevcut dizi adlarıyla aynı olamaz veya şu karakterleri içeremez: ()^,.=|&quot;-[]</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Oluşturmayı Onayla</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Uyarı: Diziye bir yedek disk eklediniz. Devam etmek istiyor musunuz?</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Uyarı: sürücü karışımı algılandı! En iyi performans için, performansları önemli ölçüde farklı sürücülerin karıştırılması önerilmez. Yine de oluşturmak istiyor musunuz?</translation>
     </message>
     <message>
         <source>Create failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Oluşturma başarısız oldu</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Oluştur</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Önizleme</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Bağlantı Noktası Türü</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Kapasite</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Kullanım</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Boş Alan</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>En Büyük Boş </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>GY</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>TRIM</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Bildirimli Çalışırken Değiştirme</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Model Numarası</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Seri Numarası</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Bellenim Sürümü</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Dizi Seçenekleri</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tür:</translation>
+    </message>
+    <message>
+        <source>Array Name:</source>
+        <translation>Dizi Adı:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Düzen:</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Kapasite:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Maks. Kapasite:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Maks. Kapasite</translation>
+    </message>
+    <message>
+        <source>Cache Options:</source>
+        <translation>Önbellek Seçenekleri:</translation>
+    </message>
+    <message>
+        <source>Cache Tag Size:</source>
+        <translation>Önbellek Etiketi Boyutu:</translation>
+    </message>
+    <message>
+        <source>Trim:</source>
+        <translation>TRIM:</translation>
+    </message>
+    <message>
+        <source>Background Array Scan</source>
+        <translation>Arka Plan Dizi Taraması</translation>
+    </message>
+    <message>
+        <source>Skip Initialize  (Not Recommended)</source>
+        <translation>Başlatmayı Atla  (Önerilmez)</translation>
+    </message>
+    <message>
+        <source>Leave Existing Data Intact</source>
+        <translation>Mevcut Verileri Koru</translation>
+    </message>
+    <message>
+        <source>Zero Create</source>
+        <translation>Sıfırlayarak Oluşturma</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Seç</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tümü</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Tüm NVMe&apos;ler</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Tüm SATA SSD&apos;ler</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Tüm HDD&apos;ler</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Kullanılmayan</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DeleteForm</name>
+    <message>
+        <source>Delete</source>
+        <translation>Sil</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Tümünü Seç</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Aygıt</translation>
+    </message>
+    <message>
+        <source>OS Name</source>
+        <translation>İS Adı</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistem</translation>
+    </message>
+    <message>
+        <source>Partition</source>
+        <translation>Bölüm</translation>
+    </message>
+    <message>
+        <source>Array Name</source>
+        <translation>Dizi Adı</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tür</translation>
+    </message>
+    <message>
+        <source>Total Capacity</source>
+        <translation>Toplam Kapasite</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Durum</translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation>Önbellek</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Evet</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Hayır</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected Array(s): </source>
+        <translation>Seçili dizi(ler)i silmek istediğinizden emin misiniz: </translation>
+    </message>
+    <message>
+        <source>Confirm Action</source>
+        <translation>Eylemi Onayla</translation>
+    </message>
+    <message>
+        <source>Deleting arrays...</source>
+        <translation>Diziler siliniyor...</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Durdur</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DiskProperites</name>
+    <message>
+        <source>Select All</source>
+        <translation>Tümünü Seç</translation>
+    </message>
+    <message>
+        <source>Disk Properties</source>
+        <translation>Disk Özellikleri</translation>
+    </message>
+    <message>
+        <source>Disk Write Back Caching:</source>
+        <translation>Disk Geri Yazma Önbelleği:</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Etkinleştir</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Devre Dışı Bırak</translation>
+    </message>
+    <message>
+        <source>Disk Read Ahead:</source>
+        <translation>Disk Önden Okuma:</translation>
+    </message>
+    <message>
+        <source>SMART Polling:</source>
+        <translation>SMART Yoklama:</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Çıkış</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Etkin</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Devre dışı</translation>
+    </message>
+    <message>
+        <source>Note: Turning Disk Write Back Caching on may increase the likelihood of data corruption if the system power were to fail.</source>
+        <translation>Not: Disk Geri Yazma Önbelleğini açmak, sistemin gücü kesilirse veri bozulması olasılığını artırabilir.</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Durum</translation>
+    </message>
+    <message>
+        <source>Write Back Cache</source>
+        <translation>Geri Yazma Önbelleği</translation>
+    </message>
+    <message>
+        <source>Read Ahead</source>
+        <translation>Önden Okuma</translation>
+    </message>
+    <message>
+        <source>SMART Poll</source>
+        <translation>SMART Yoklama</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Kullanım</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Bağlantı Noktası Türü</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Model Numarası</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Seri Numarası</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Bellenim Revizyonu</translation>
+    </message>
+    <message>
+        <source> is a NVMe device and cannot change disk cache settings.</source>
+        <translation> bir NVMe aygıtıdır ve disk önbelleği ayarları değiştirilemez.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Health</name>
+    <message>
+        <source>Array %1</source>
+        <translation>Dizi %1</translation>
+    </message>
+    <message>
+        <source>Array %1 %2</source>
+        <translation>Dizi %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%%1</translation>
+    </message>
+    <message>
+        <source>%1, paused</source>
+        <translation>%1, duraklatıldı</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 çevrimdışı</translation>
+    </message>
+    <message>
+        <source>%1 is rebuilding while disk %2 reports S.M.A.R.T. errors: one more failure would lose it</source>
+        <translation>%1 yeniden oluşturuluyor ve %2 diski S.M.A.R.T. hataları bildiriyor: bir arıza daha olursa dizi kaybedilir</translation>
+    </message>
+    <message>
+        <source>rebuilding onto disk %1, %2</source>
+        <translation>%1 diskine yeniden oluşturuluyor, %2</translation>
+    </message>
+    <message>
+        <source>rebuilding, %1</source>
+        <translation>yeniden oluşturuluyor, %1</translation>
+    </message>
+    <message>
+        <source>%1 is critical: %2</source>
+        <translation>%1 kritik durumda: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 durumu: %2</translation>
+    </message>
+    <message>
+        <source>%1 is critical: disk %2 has failed</source>
+        <translation>%1 kritik durumda: %2 diski arızalandı</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 kritik durumda</translation>
+    </message>
+    <message>
+        <source>%1 is being transformed: %2</source>
+        <translation>%1 dönüştürülüyor: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being created: %2</source>
+        <translation>%1 oluşturuluyor: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being securely erased: %2</source>
+        <translation>%1 güvenli olarak siliniyor: %2</translation>
+    </message>
+    <message>
+        <source>%1 has a failed member on disk %2</source>
+        <translation>%1: %2 diskindeki üye arızalı</translation>
+    </message>
+    <message>
+        <source>%1 has lost its last spare</source>
+        <translation>%1 son yedek diskini kaybetti</translation>
+    </message>
+    <message>
+        <source>consistency check</source>
+        <translation>tutarlılık denetimi</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>bir dakikadan az kaldı</translation>
+    </message>
+    <message>
+        <source>about a minute left</source>
+        <translation>yaklaşık bir dakika kaldı</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours left</source>
+        <translation>
+            <numerusform>yaklaşık %n saat kaldı</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes left</source>
+        <translation>
+            <numerusform>yaklaşık %n dakika kaldı</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The RAID driver is not answering</source>
+        <translation>RAID sürücüsü yanıt vermiyor</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>Disk %1 S.M.A.R.T. hataları bildiriyor</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (and %n more)</source>
+        <translation>
+            <numerusform>%1 (ve %n tane daha)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No arrays are configured</source>
+        <translation>Yapılandırılmış dizi yok</translation>
+    </message>
+    <message>
+        <source>The array is healthy</source>
+        <translation>Dizi sağlıklı</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n arrays are healthy</source>
+        <translation>
+            <numerusform>%n dizinin tümü sağlıklı</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_HealthMonitor</name>
+    <message>
+        <source>&amp;Show %1</source>
+        <translation>%1 &amp;Göster</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Çıkış</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 kritik durumda</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 çevrimdışı</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has finished; the array is healthy again</source>
+        <translation>%1: yeniden oluşturma tamamlandı; dizi yeniden sağlıklı</translation>
+    </message>
+    <message>
+        <source>%1: the transform has finished</source>
+        <translation>%1: dönüştürme tamamlandı</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has ended; the array is %2</source>
+        <translation>%1: yeniden oluşturma sona erdi; dizinin durumu: %2</translation>
+    </message>
+    <message>
+        <source>%1: the transform has ended; the array is %2</source>
+        <translation>%1: dönüştürme sona erdi; dizinin durumu: %2</translation>
+    </message>
+    <message>
+        <source>Spare disk %1 has taken the place of a failed member</source>
+        <translation>Yedek disk %1, arızalı bir üyenin yerini aldı</translation>
+    </message>
+    <message>
+        <source>Disk %1</source>
+        <translation>Disk %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has failed</source>
+        <translation>Disk %1 arızalandı</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>Disk %1 S.M.A.R.T. hataları bildiriyor</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n arrays or disks changed: %1</source>
+        <translation>
+            <numerusform>%n dizi veya disk değişti: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -923,38 +1514,516 @@ AHCI/Yerel modda çalışıyorsanız hiçbir şey yapmanız gerekmez. Uygulamada
     </message>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Dönüştür</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Oluştur</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Sil</translation>
+    </message>
+    <message>
+        <source>Task Priority</source>
+        <translation>Görev Önceliği</translation>
+    </message>
+    <message>
+        <source>Initialize Disks</source>
+        <translation>Diskleri Başlat</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Meta Verileri Temizle</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Özellikler</translation>
+    </message>
+    <message>
+        <source>S.M.A.R.T. Overview</source>
+        <translation>S.M.A.R.T. Genel Bakış</translation>
+    </message>
+    <message>
+        <source>Controllers</source>
+        <translation>Denetleyiciler</translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation>Hakkında: </translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Seçenekler</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle...</source>
+        <translation>Destek Paketini Kaydet...</translation>
+    </message>
+    <message>
+        <source>Save the configuration, logs and S.M.A.R.T. reports in one file for support</source>
+        <translation>Yapılandırmayı, günlükleri ve S.M.A.R.T. raporlarını destek için tek bir dosyaya kaydet</translation>
+    </message>
+    <message>
+        <source>C&amp;lose to Tray</source>
+        <translation>S&amp;istem Tepsisine Kapat</translation>
+    </message>
+    <message>
+        <source>Closing the window keeps the console watching the arrays from the tray.</source>
+        <translation>Pencere kapatıldığında konsol, dizileri sistem tepsisinden izlemeye devam eder.</translation>
+    </message>
+    <message>
+        <source>Paused: no time left is estimated while the task waits.</source>
+        <translation>Duraklatıldı: görev beklerken kalan süre tahmin edilmez.</translation>
+    </message>
+    <message>
+        <source>The time left is estimated once the task&apos;s progress has been seen for a minute.</source>
+        <translation>Kalan süre, görevin ilerlemesi bir dakika boyunca izlendikten sonra tahmin edilir.</translation>
+    </message>
+    <message>
+        <source>The disk has failed; the driver reports it as %1.</source>
+        <translation>Disk arızalandı; sürücü bunu %1 olarak bildiriyor.</translation>
+    </message>
+    <message>
+        <source>The disk reports S.M.A.R.T. errors: replace it soon.</source>
+        <translation>Disk S.M.A.R.T. hataları bildiriyor: yakında değiştirin.</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle</source>
+        <translation>Destek Paketini Kaydet</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>Zip arşivleri (*.zip)</translation>
+    </message>
+    <message>
+        <source>The support bundle was saved to %1.</source>
+        <translation>Destek paketi şu konuma kaydedildi: %1.</translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved to %1: %2</source>
+        <translation>Destek paketi şu konuma kaydedilemedi: %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_MetadataDiskList</name>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Durum</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tür</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Kullanım</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Boş Alan</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Model Numarası</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Seri Numarası</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Yeni</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>Yapılandırma okunamadı; hiçbir şey değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed. Close this window and open it again for the disks as they are now.</source>
+        <translation>Disk %1 artık mevcut değil; hiçbir şey değiştirilmedi. Disklerin güncel durumunu görmek için bu pencereyi kapatıp yeniden açın.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_SmartDiskDialog</name>
+    <message>
+        <source>Disk List:</source>
+        <translation>Disk Listesi:</translation>
+    </message>
+    <message>
+        <source>Query Selected S.M.A.R.T. Data</source>
+        <translation>Seçili S.M.A.R.T. Verilerini Sorgula</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Çıkış</translation>
+    </message>
+    <message>
+        <source>%1y  %2d  %3hr</source>
+        <translation>%1 y  %2 g  %3 sa</translation>
+    </message>
+    <message>
+        <source>%1d  %2hr</source>
+        <translation>%1 g  %2 sa</translation>
+    </message>
+    <message>
+        <source>Unable to retreive</source>
+        <translation>Alınamadı</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Bağlantı Noktası Türü</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Kapasite</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Kullanım</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Model Numarası</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Seri Numarası</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Bellenim Revizyonu</translation>
+    </message>
+    <message>
+        <source>Power on Hours</source>
+        <translation>Çalışma Saati</translation>
+    </message>
+    <message>
+        <source>Power Cycle</source>
+        <translation>Güç Döngüsü</translation>
+    </message>
+    <message>
+        <source>Temperature (Celsius)</source>
+        <translation>Sıcaklık (Santigrat)</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Startup</name>
+    <message>
+        <source>Velmora: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); velmora-cli gives the console&apos;s commands in a terminal.</source>
+        <translation>Velmora: pencerenin açılacağı bir ekran yok (ne DISPLAY ne de WAYLAND_DISPLAY ayarlı); velmora-cli, konsolun komutlarını bir terminalde sunar.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_TaskPriorityDialog</name>
+    <message>
+        <source>Confirm</source>
+        <translation>Onayla</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>Current priority of the &apos;%1&apos; task: %2</source>
+        <translation>&apos;%1&apos; görevinin geçerli önceliği: %2</translation>
+    </message>
+    <message>
+        <source>Use the slider to choose a new priority for the &apos;%1&apos; task on array &apos;%2&apos;.</source>
+        <translation>Kaydırıcıyı kullanarak &apos;%2&apos; dizisindeki &apos;%1&apos; görevi için yeni bir öncelik seçin.</translation>
+    </message>
+    <message>
+        <source>New priority: %1</source>
+        <translation>Yeni öncelik: %1</translation>
     </message>
 </context>
 <context>
     <name>KV_TransformDialog</name>
     <message>
         <source>Confirm Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Dönüştürmeyi Onayla</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Uyarı: Diziye bir yedek disk eklediniz. Devam etmek istiyor musunuz?</translation>
     </message>
     <message>
         <source>Warning: This array transform includes a hot swappable device. After the transform completes a system reboot must be performed to notify the OS of the array&apos;s underlying device changes. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Uyarı: Bu dizi dönüştürmesi çalışırken değiştirilebilir bir aygıt içeriyor. Dönüştürme tamamlandıktan sonra İS&apos;nin dizinin temel aygıt değişikliklerinden haberdar olması için sistem yeniden başlatılmalıdır. Devam etmek istiyor musunuz?</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Oluşturmayı Onayla</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Uyarı: sürücü karışımı algılandı! En iyi performans için, performansları önemli ölçüde farklı sürücülerin karıştırılması önerilmez. Yine de oluşturmak istiyor musunuz?</translation>
     </message>
     <message>
         <source>Transform command failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Dönüştürme komutu başarısız oldu</translation>
+    </message>
+    <message>
+        <source>Transform</source>
+        <translation>Dönüştür</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Kaynak</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Hedef</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Bağlantı Noktası Türü</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Kapasite</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Kullanım</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Boş Alan</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>En Büyük Boş </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>GY</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Bildirimli Çalışırken Değiştirme</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Model Numarası</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Seri Numarası</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Bellenim Sürümü</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Dizi Seçenekleri</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tür:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Düzen:</translation>
+    </message>
+    <message>
+        <source>Current Capacity:</source>
+        <translation>Geçerli Kapasite:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Kapasite:</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Maks. Kapasite:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Maks. Kapasite</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Seç</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tümü</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Tüm NVMe&apos;ler</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Tüm SATA SSD&apos;ler</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Tüm HDD&apos;ler</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Kullanılmayan</translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation>Aynı</translation>
+    </message>
+    <message>
+        <source>Commit</source>
+        <translation>Uygula</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>KV_diskSpareDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>İletişim Kutusu</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>Assign as Dedicated Spare</source>
+        <translation>Özel Yedek Disk Olarak Ata</translation>
+    </message>
+    <message>
+        <source>Assign as Global Spare</source>
+        <translation>Genel Yedek Disk Olarak Ata</translation>
+    </message>
+    <message>
+        <source>Identify Disk using LEDs</source>
+        <translation>Diski LED&apos;lerle tanımla</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Aygıtı Kaldır</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>Prepare to Remove</source>
+        <translation>Kaldırmaya Hazırla</translation>
+    </message>
+    <message>
+        <source>Remove as Global Spare</source>
+        <translation>Genel Yedek Disk Olarak Kaldır</translation>
+    </message>
+    <message>
+        <source>Remove as Dedicated Spare</source>
+        <translation>Özel Yedek Disk Olarak Kaldır</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Seçenekler</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>Yapılandırma okunamadı; hiçbir şey değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed.</source>
+        <translation>Disk %1 artık mevcut değil; hiçbir şey değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>Confirm Spare Assignment</source>
+        <translation>Yedek Disk Atamasını Onayla</translation>
+    </message>
+    <message>
+        <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to continue with spare assignment?</source>
+        <translation>Uyarı: sürücü karışımı algılandı! En iyi performans için, performansları önemli ölçüde farklı sürücülerin karıştırılması önerilmez. Yedek disk atamasına devam etmek istiyor musunuz?</translation>
+    </message>
+    <message>
+        <source>Identify Disk</source>
+        <translation>Diski Tanımla</translation>
+    </message>
+    <message>
+        <source>The LEDs representing the selected Disk are now lit. Click &apos;OK&apos; to stop identifying.</source>
+        <translation>Seçili diski temsil eden LED&apos;ler şimdi yanıyor. Tanımlamayı durdurmak için &apos;Tamam&apos;a tıklayın.</translation>
+    </message>
+    <message>
+        <source>Remove Device Status</source>
+        <translation>Aygıt Kaldırma Durumu</translation>
+    </message>
+</context>
+<context>
+    <name>KV_initDisksDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>İletişim Kutusu</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Disk Listesi:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Dntl Knl</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Durum</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>Kullanımda</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Boş Alan</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Model Numarası</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Seç</translation>
+    </message>
+    <message>
+        <source>Un-Initiliazed</source>
+        <translation>Başlatılmamış</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tümü</translation>
+    </message>
+    <message>
+        <source>Initialize Selected</source>
+        <translation>Seçilenleri Başlat</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
     </message>
 </context>
 <context>
@@ -991,175 +2060,238 @@ AHCI/Yerel modda çalışıyorsanız hiçbir şey yapmanız gerekmez. Uygulamada
     <name>createDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Dizi Seçenekleri</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tür:</translation>
     </message>
     <message>
         <source>Array Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dizi Adı:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Düzen:</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapasite:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maks. Kapasite:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Maks. Kapasite</translation>
     </message>
     <message>
         <source>Cache Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Önbellek Seçenekleri:</translation>
     </message>
     <message>
         <source>Cache Tag Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Önbellek Etiketi Boyutu:</translation>
     </message>
     <message>
         <source>Trim:</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIM:</translation>
     </message>
     <message>
         <source>Background Array Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Arka Plan Dizi Taraması</translation>
     </message>
     <message>
         <source>Skip Initialize  (Not Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>Başlatmayı Atla  (Önerilmez)</translation>
     </message>
     <message>
         <source>Leave Existing Data Intact</source>
-        <translation type="unfinished"></translation>
+        <translation>Mevcut Verileri Koru</translation>
     </message>
     <message>
         <source>Zero Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Sıfırlayarak Oluşturma</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Seç</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tümü</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Tüm NVMe&apos;ler</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Tüm SATA SSD&apos;ler</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Tüm HDD&apos;ler</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Kullanılmayan</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Oluştur</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>İptal</translation>
     </message>
     <message>
         <source>Read + Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Okuma + Geri Yazma Önbelleği</translation>
     </message>
     <message>
         <source>Read Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Okuma Önbelleği</translation>
     </message>
     <message>
         <source>Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Geri Yazma Önbelleği</translation>
     </message>
     <message>
         <source>No Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Önbellek Yok</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Varsayılan</translation>
     </message>
     <message>
         <source>64 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>64 KB</translation>
     </message>
     <message>
         <source>128 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>128 KB</translation>
     </message>
     <message>
         <source>256 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>256 KB</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disk</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlantı Noktası Türü</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapasite</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Kullanım</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Boş Alan</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>En Büyük Boş </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>GY</translation>
     </message>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIM</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildirimli Çalışırken Değiştirme</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Model Numarası</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Seri Numarası</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Bellenim Sürümü</translation>
+    </message>
+</context>
+<context>
+    <name>kv_ControllerProperties</name>
+    <message>
+        <source>Controller List:</source>
+        <translation>Denetleyici Listesi:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>Yok</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numara</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tür</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Port Count</source>
+        <translation>Bağlantı Noktası Sayısı</translation>
+    </message>
+    <message>
+        <source>PCI Vendor ID</source>
+        <translation>PCI Satıcı Kimliği</translation>
+    </message>
+    <message>
+        <source>PCI Device ID</source>
+        <translation>PCI Aygıt Kimliği</translation>
+    </message>
+    <message>
+        <source>PCI SubVendor ID</source>
+        <translation>PCI Alt Satıcı Kimliği</translation>
+    </message>
+    <message>
+        <source>PCI SubDevice ID</source>
+        <translation>PCI Alt Aygıt Kimliği</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Veri Yolu</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Yuva</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>İşlev</translation>
     </message>
 </context>
 <context>
@@ -1181,115 +2313,115 @@ AHCI/Yerel modda çalışıyorsanız hiçbir şey yapmanız gerekmez. Uygulamada
     <name>transformDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Dizi Seçenekleri</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tür:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Düzen:</translation>
     </message>
     <message>
         <source>Current Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geçerli Kapasite:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapasite:</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maks. Kapasite:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Maks. Kapasite</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Seç</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tümü</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Tüm NVMe&apos;ler</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Tüm SATA SSD&apos;ler</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Tüm HDD&apos;ler</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Kullanılmayan</translation>
     </message>
     <message>
         <source>Same</source>
-        <translation type="unfinished"></translation>
+        <translation>Aynı</translation>
     </message>
     <message>
         <source>Commit</source>
-        <translation type="unfinished"></translation>
+        <translation>Uygula</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>İptal</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disk</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlantı Noktası Türü</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapasite</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Kullanım</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Boş Alan</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>En Büyük Boş </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>GY</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildirimli Çalışırken Değiştirme</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Model Numarası</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Seri Numarası</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Bellenim Sürümü</translation>
     </message>
 </context>
 </TS>

@@ -2,81 +2,682 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="uk_UA">
 <context>
+    <name>KV_AboutDialog</name>
+    <message>
+        <source>Application Version:</source>
+        <translation>Версія програми:</translation>
+    </message>
+    <message>
+        <source>kvraid.sys:</source>
+        <translation>kvraid.sys:</translation>
+    </message>
+    <message>
+        <source>kvcfg.sys:</source>
+        <translation>kvcfg.sys:</translation>
+    </message>
+    <message>
+        <source>kvbottom.sys:</source>
+        <translation>kvbottom.sys:</translation>
+    </message>
+</context>
+<context>
     <name>KV_ArrayForm</name>
     <message>
         <source>Volume  (JBOD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Том  (JBOD)</translation>
     </message>
     <message>
         <source>RAID 0  (Stripe)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 0  (чергування)</translation>
     </message>
     <message>
         <source>RAID 1  (Mirror)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 1  (дзеркалювання)</translation>
     </message>
     <message>
         <source>RAID 10 (Stripe of Mirrors)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 10 (чергування дзеркал)</translation>
     </message>
     <message>
         <source>RAID 5   (Stripe with Parity)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 5   (чергування з парністю)</translation>
     </message>
     <message>
         <source>RAID 6   (Stripe with 2 Parities)</source>
-        <translation type="unfinished"></translation>
+        <translation>RAID 6   (чергування з 2 парностями)</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Так</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Ні</translation>
     </message>
     <message>
         <source>Disk </source>
-        <translation type="unfinished"></translation>
+        <translation>Диск </translation>
     </message>
     <message>
         <source>Invalid Configuration: </source>
-        <translation type="unfinished"></translation>
+        <translation>Неприпустима конфігурація: </translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Додатково</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Простий</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ArrayNameDialog</name>
+    <message>
+        <source>Enter an array name of up to 30 characters.</source>
+        <translation>Введіть назву масиву довжиною до 30 символів.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source> Array Name</source>
+        <translation> Назва масиву</translation>
+    </message>
+    <message>
+        <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
+        <translation>Неприпустима назва: назва масиву не може збігатися з назвами наявних масивів або містити такі символи: ()^,.=|&quot;-[]</translation>
+    </message>
+</context>
+<context>
+    <name>KV_ClearMetadataDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Діалогове вікно</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Список дисків:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Контр. кан.</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Стан</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>Використовується</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Вільне місце</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Номер моделі</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Вибрати</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Усі</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Очистити метадані</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
     </message>
 </context>
 <context>
     <name>KV_CreateDialog</name>
     <message>
         <source>No disks with free space were detected, to create a RAID array please first free up space on an existing disk or add an additional disk to the system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не виявлено дисків із вільним місцем. Щоб створити RAID-масив, спочатку звільніть місце на наявному диску або додайте до системи ще один диск.</translation>
     </message>
     <message>
         <source>Invalid name: array names may not be the same as existing array names or contain the following characters: ()^,.=|&quot;-[]</source>
-        <translation type="unfinished"></translation>
+        <translation>Неприпустима назва: назва масиву не може збігатися з назвами наявних масивів або містити такі символи: ()^,.=|&quot;-[]</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Підтвердження створення</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Попередження: ви включили до масиву резервний диск. Продовжити?</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Попередження: виявлено змішування накопичувачів! Для найкращої продуктивності не рекомендується поєднувати накопичувачі з істотно різною продуктивністю. Усе одно створити масив?</translation>
     </message>
     <message>
         <source>Create failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося створити</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Створити</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Попередній перегляд</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Диск</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Тип порту</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Ємність</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Використання</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Вільне місце</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Найбільший вільний </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>ГР</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>TRIM</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Повідомлена гаряча заміна</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Номер моделі</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Серійний номер</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Версія мікропрограми</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Параметри масиву</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Тип:</translation>
+    </message>
+    <message>
+        <source>Array Name:</source>
+        <translation>Назва масиву:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Організація:</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Ємність:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>МБ</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Макс. ємність:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Макс. ємність</translation>
+    </message>
+    <message>
+        <source>Cache Options:</source>
+        <translation>Параметри кешу:</translation>
+    </message>
+    <message>
+        <source>Cache Tag Size:</source>
+        <translation>Розмір тегу кешу:</translation>
+    </message>
+    <message>
+        <source>Trim:</source>
+        <translation>TRIM:</translation>
+    </message>
+    <message>
+        <source>Background Array Scan</source>
+        <translation>Фонове сканування масиву</translation>
+    </message>
+    <message>
+        <source>Skip Initialize  (Not Recommended)</source>
+        <translation>Пропустити ініціалізацію  (не рекомендовано)</translation>
+    </message>
+    <message>
+        <source>Leave Existing Data Intact</source>
+        <translation>Зберегти наявні дані</translation>
+    </message>
+    <message>
+        <source>Zero Create</source>
+        <translation>Створення з обнуленням</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Вибрати</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Усі</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Усі NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Усі SATA SSD</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Усі HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Невикористані</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DeleteForm</name>
+    <message>
+        <source>Delete</source>
+        <translation>Видалити</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Вибрати все</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Пристрій</translation>
+    </message>
+    <message>
+        <source>OS Name</source>
+        <translation>Ім&apos;я в ОС</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Системний</translation>
+    </message>
+    <message>
+        <source>Partition</source>
+        <translation>Розділ</translation>
+    </message>
+    <message>
+        <source>Array Name</source>
+        <translation>Назва масиву</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Total Capacity</source>
+        <translation>Загальна ємність</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Стан</translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation>Кеш</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Так</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ні</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected Array(s): </source>
+        <translation>Ви дійсно хочете видалити вибрані масиви: </translation>
+    </message>
+    <message>
+        <source>Confirm Action</source>
+        <translation>Підтвердження дії</translation>
+    </message>
+    <message>
+        <source>Deleting arrays...</source>
+        <translation>Видалення масивів...</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Перервати</translation>
+    </message>
+</context>
+<context>
+    <name>KV_DiskProperites</name>
+    <message>
+        <source>Select All</source>
+        <translation>Вибрати все</translation>
+    </message>
+    <message>
+        <source>Disk Properties</source>
+        <translation>Властивості диска</translation>
+    </message>
+    <message>
+        <source>Disk Write Back Caching:</source>
+        <translation>Кешування запису диска:</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Увімкнути</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Вимкнути</translation>
+    </message>
+    <message>
+        <source>Disk Read Ahead:</source>
+        <translation>Попереднє читання диска:</translation>
+    </message>
+    <message>
+        <source>SMART Polling:</source>
+        <translation>Опитування SMART:</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Вихід</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Увімкнено</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Вимкнено</translation>
+    </message>
+    <message>
+        <source>Note: Turning Disk Write Back Caching on may increase the likelihood of data corruption if the system power were to fail.</source>
+        <translation>Примітка: увімкнення кешування запису диска може підвищити ймовірність пошкодження даних у разі збою живлення системи.</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Диск</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Стан</translation>
+    </message>
+    <message>
+        <source>Write Back Cache</source>
+        <translation>Кеш із відкладеним записом</translation>
+    </message>
+    <message>
+        <source>Read Ahead</source>
+        <translation>Попереднє читання</translation>
+    </message>
+    <message>
+        <source>SMART Poll</source>
+        <translation>Опитування SMART</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Використання</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Тип порту</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Номер моделі</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Серійний номер</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Редакція мікропрограми</translation>
+    </message>
+    <message>
+        <source> is a NVMe device and cannot change disk cache settings.</source>
+        <translation> є пристроєм NVMe, тому параметри кешу диска змінити не можна.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Health</name>
+    <message>
+        <source>Array %1</source>
+        <translation>Масив %1</translation>
+    </message>
+    <message>
+        <source>Array %1 %2</source>
+        <translation>Масив %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1, paused</source>
+        <translation>%1, призупинено</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 поза мережею</translation>
+    </message>
+    <message>
+        <source>%1 is rebuilding while disk %2 reports S.M.A.R.T. errors: one more failure would lose it</source>
+        <translation>%1 перебудовується, а диск %2 повідомляє про помилки S.M.A.R.T.: ще один збій знищить масив</translation>
+    </message>
+    <message>
+        <source>rebuilding onto disk %1, %2</source>
+        <translation>перебудова на диск %1, %2</translation>
+    </message>
+    <message>
+        <source>rebuilding, %1</source>
+        <translation>перебудова, %1</translation>
+    </message>
+    <message>
+        <source>%1 is critical: %2</source>
+        <translation>%1 у критичному стані: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is critical: disk %2 has failed</source>
+        <translation>%1 у критичному стані: диск %2 несправний</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 у критичному стані</translation>
+    </message>
+    <message>
+        <source>%1 is being transformed: %2</source>
+        <translation>%1 перетворюється: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being created: %2</source>
+        <translation>%1 створюється: %2</translation>
+    </message>
+    <message>
+        <source>%1 is being securely erased: %2</source>
+        <translation>%1 безпечно стирається: %2</translation>
+    </message>
+    <message>
+        <source>%1 has a failed member on disk %2</source>
+        <translation>%1: несправний член на диску %2</translation>
+    </message>
+    <message>
+        <source>%1 has lost its last spare</source>
+        <translation>%1 втратив останній резервний диск</translation>
+    </message>
+    <message>
+        <source>consistency check</source>
+        <translation>перевірка узгодженості</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>less than a minute left</source>
+        <translation>залишилося менше хвилини</translation>
+    </message>
+    <message>
+        <source>about a minute left</source>
+        <translation>залишилося близько хвилини</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours left</source>
+        <translation>
+            <numerusform>залишилося близько %n години</numerusform>
+            <numerusform>залишилося близько %n годин</numerusform>
+            <numerusform>залишилося близько %n годин</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes left</source>
+        <translation>
+            <numerusform>залишилося близько %n хвилини</numerusform>
+            <numerusform>залишилося близько %n хвилин</numerusform>
+            <numerusform>залишилося близько %n хвилин</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The RAID driver is not answering</source>
+        <translation>Драйвер RAID не відповідає</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>Диск %1 повідомляє про помилки S.M.A.R.T.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (and %n more)</source>
+        <translation>
+            <numerusform>%1 (і ще %n)</numerusform>
+            <numerusform>%1 (і ще %n)</numerusform>
+            <numerusform>%1 (і ще %n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No arrays are configured</source>
+        <translation>Жодного масиву не налаштовано</translation>
+    </message>
+    <message>
+        <source>The array is healthy</source>
+        <translation>Масив справний</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n arrays are healthy</source>
+        <translation>
+            <numerusform>Усі масиви (%n) справні</numerusform>
+            <numerusform>Усі масиви (%n) справні</numerusform>
+            <numerusform>Усі масиви (%n) справні</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_HealthMonitor</name>
+    <message>
+        <source>&amp;Show %1</source>
+        <translation>&amp;Показати %1</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Вихід</translation>
+    </message>
+    <message>
+        <source>%1 is critical</source>
+        <translation>%1 у критичному стані</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 поза мережею</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has finished; the array is healthy again</source>
+        <translation>%1: перебудову успішно завершено; масив знову справний</translation>
+    </message>
+    <message>
+        <source>%1: the transform has finished</source>
+        <translation>%1: перетворення успішно завершено</translation>
+    </message>
+    <message>
+        <source>%1: the rebuild has ended; the array is %2</source>
+        <translation>%1: перебудову завершено; стан масиву: %2</translation>
+    </message>
+    <message>
+        <source>%1: the transform has ended; the array is %2</source>
+        <translation>%1: перетворення завершено; стан масиву: %2</translation>
+    </message>
+    <message>
+        <source>Spare disk %1 has taken the place of a failed member</source>
+        <translation>Резервний диск %1 замінив несправний член</translation>
+    </message>
+    <message>
+        <source>Disk %1</source>
+        <translation>Диск %1</translation>
+    </message>
+    <message>
+        <source>Disk %1 has failed</source>
+        <translation>Диск %1 несправний</translation>
+    </message>
+    <message>
+        <source>Disk %1 reports S.M.A.R.T. errors</source>
+        <translation>Диск %1 повідомляє про помилки S.M.A.R.T.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n arrays or disks changed: %1</source>
+        <translation>
+            <numerusform>Змінився %n масив або диск: %1</numerusform>
+            <numerusform>Змінилися %n масиви або диски: %1</numerusform>
+            <numerusform>Змінилося %n масивів або дисків: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -923,38 +1524,516 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
     </message>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Перетворити</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Створити</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Видалити</translation>
+    </message>
+    <message>
+        <source>Task Priority</source>
+        <translation>Пріоритет завдання</translation>
+    </message>
+    <message>
+        <source>Initialize Disks</source>
+        <translation>Ініціалізувати диски</translation>
+    </message>
+    <message>
+        <source>Clear Metadata</source>
+        <translation>Очистити метадані</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Властивості</translation>
+    </message>
+    <message>
+        <source>S.M.A.R.T. Overview</source>
+        <translation>Огляд S.M.A.R.T.</translation>
+    </message>
+    <message>
+        <source>Controllers</source>
+        <translation>Контролери</translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation>Про програму </translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Параметри</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle...</source>
+        <translation>Зберегти пакет для підтримки...</translation>
+    </message>
+    <message>
+        <source>Save the configuration, logs and S.M.A.R.T. reports in one file for support</source>
+        <translation>Зберегти конфігурацію, журнали та звіти S.M.A.R.T. в один файл для служби підтримки</translation>
+    </message>
+    <message>
+        <source>C&amp;lose to Tray</source>
+        <translation>З&amp;гортати в системний лоток</translation>
+    </message>
+    <message>
+        <source>Closing the window keeps the console watching the arrays from the tray.</source>
+        <translation>Після закриття вікна консоль і далі стежить за масивами із системного лотка.</translation>
+    </message>
+    <message>
+        <source>Paused: no time left is estimated while the task waits.</source>
+        <translation>Призупинено: поки завдання очікує, час до завершення не оцінюється.</translation>
+    </message>
+    <message>
+        <source>The time left is estimated once the task&apos;s progress has been seen for a minute.</source>
+        <translation>Час до завершення оцінюється, щойно хід виконання завдання спостерігався протягом хвилини.</translation>
+    </message>
+    <message>
+        <source>The disk has failed; the driver reports it as %1.</source>
+        <translation>Диск несправний; драйвер повідомляє його стан як %1.</translation>
+    </message>
+    <message>
+        <source>The disk reports S.M.A.R.T. errors: replace it soon.</source>
+        <translation>Диск повідомляє про помилки S.M.A.R.T.: незабаром замініть його.</translation>
+    </message>
+    <message>
+        <source>Save Support Bundle</source>
+        <translation>Зберегти пакет для підтримки</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>ZIP-архіви (*.zip)</translation>
+    </message>
+    <message>
+        <source>The support bundle was saved to %1.</source>
+        <translation>Пакет для підтримки збережено в %1.</translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved to %1: %2</source>
+        <translation>Не вдалося зберегти пакет для підтримки в %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>KV_MetadataDiskList</name>
+    <message>
+        <source>Disk</source>
+        <translation>Диск</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Стан</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Використання</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Вільне місце</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Номер моделі</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Серійний номер</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Новий</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>Не вдалося прочитати конфігурацію; нічого не змінено.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed. Close this window and open it again for the disks as they are now.</source>
+        <translation>Диска %1 більше немає; нічого не змінено. Закрийте це вікно й відкрийте його знову, щоб побачити поточні диски.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_SmartDiskDialog</name>
+    <message>
+        <source>Disk List:</source>
+        <translation>Список дисків:</translation>
+    </message>
+    <message>
+        <source>Query Selected S.M.A.R.T. Data</source>
+        <translation>Запитати вибрані дані S.M.A.R.T.</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Вихід</translation>
+    </message>
+    <message>
+        <source>%1y  %2d  %3hr</source>
+        <translation>%1 р  %2 д  %3 год</translation>
+    </message>
+    <message>
+        <source>%1d  %2hr</source>
+        <translation>%1 д  %2 год</translation>
+    </message>
+    <message>
+        <source>Unable to retreive</source>
+        <translation>Не вдалося отримати</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Диск</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Тип порту</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Ємність</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Використання</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Номер моделі</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Серійний номер</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Редакція мікропрограми</translation>
+    </message>
+    <message>
+        <source>Power on Hours</source>
+        <translation>Години роботи</translation>
+    </message>
+    <message>
+        <source>Power Cycle</source>
+        <translation>Цикли ввімкнення</translation>
+    </message>
+    <message>
+        <source>Temperature (Celsius)</source>
+        <translation>Температура (°C)</translation>
+    </message>
+</context>
+<context>
+    <name>KV_Startup</name>
+    <message>
+        <source>Velmora: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); velmora-cli gives the console&apos;s commands in a terminal.</source>
+        <translation>Velmora: немає дисплея, на якому можна відкрити вікно (не задано ні DISPLAY, ні WAYLAND_DISPLAY); команди консолі в терміналі надає velmora-cli.</translation>
+    </message>
+</context>
+<context>
+    <name>KV_TaskPriorityDialog</name>
+    <message>
+        <source>Confirm</source>
+        <translation>Підтвердити</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Current priority of the &apos;%1&apos; task: %2</source>
+        <translation>Поточний пріоритет завдання &apos;%1&apos; становить: %2</translation>
+    </message>
+    <message>
+        <source>Use the slider to choose a new priority for the &apos;%1&apos; task on array &apos;%2&apos;.</source>
+        <translation>Виберіть повзунком новий пріоритет для завдання &apos;%1&apos; у масиві &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>New priority: %1</source>
+        <translation>Новий пріоритет: %1</translation>
     </message>
 </context>
 <context>
     <name>KV_TransformDialog</name>
     <message>
         <source>Confirm Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Підтвердження перетворення</translation>
     </message>
     <message>
         <source>Warning: You have included a spare in the array. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Попередження: ви включили до масиву резервний диск. Продовжити?</translation>
     </message>
     <message>
         <source>Warning: This array transform includes a hot swappable device. After the transform completes a system reboot must be performed to notify the OS of the array&apos;s underlying device changes. Would you like to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Попередження: це перетворення масиву включає пристрій із гарячою заміною. Після завершення перетворення потрібно перезавантажити систему, щоб ОС дізналася про зміни пристроїв масиву. Продовжити?</translation>
     </message>
     <message>
         <source>Confirm Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Підтвердження створення</translation>
     </message>
     <message>
         <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to create anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Попередження: виявлено змішування накопичувачів! Для найкращої продуктивності не рекомендується поєднувати накопичувачі з істотно різною продуктивністю. Усе одно створити масив?</translation>
     </message>
     <message>
         <source>Transform command failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Помилка команди перетворення</translation>
+    </message>
+    <message>
+        <source>Transform</source>
+        <translation>Перетворити</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Джерело</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Призначення</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Диск</translation>
+    </message>
+    <message>
+        <source>Port Type</source>
+        <translation>Тип порту</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Ємність</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Використання</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Вільне місце</translation>
+    </message>
+    <message>
+        <source>Largest Free </source>
+        <translation>Найбільший вільний </translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>ГР</translation>
+    </message>
+    <message>
+        <source>Informed Hot Swap</source>
+        <translation>Повідомлена гаряча заміна</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Номер моделі</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Серійний номер</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Версія мікропрограми</translation>
+    </message>
+    <message>
+        <source>Array Options</source>
+        <translation>Параметри масиву</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Тип:</translation>
+    </message>
+    <message>
+        <source>Organized As:</source>
+        <translation>Організація:</translation>
+    </message>
+    <message>
+        <source>Current Capacity:</source>
+        <translation>Поточна ємність:</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>МБ</translation>
+    </message>
+    <message>
+        <source>Capacity:</source>
+        <translation>Ємність:</translation>
+    </message>
+    <message>
+        <source>Max Capacity:</source>
+        <translation>Макс. ємність:</translation>
+    </message>
+    <message>
+        <source>Max Capacity</source>
+        <translation>Макс. ємність</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Вибрати</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Усі</translation>
+    </message>
+    <message>
+        <source>All NVMe</source>
+        <translation>Усі NVMe</translation>
+    </message>
+    <message>
+        <source>All SATA SSD</source>
+        <translation>Усі SATA SSD</translation>
+    </message>
+    <message>
+        <source>All HDD</source>
+        <translation>Усі HDD</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Невикористані</translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation>Без змін</translation>
+    </message>
+    <message>
+        <source>Commit</source>
+        <translation>Застосувати</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
+    </message>
+</context>
+<context>
+    <name>KV_diskSpareDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Діалогове вікно</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Диск</translation>
+    </message>
+    <message>
+        <source>Assign as Dedicated Spare</source>
+        <translation>Призначити виділеним резервним диском</translation>
+    </message>
+    <message>
+        <source>Assign as Global Spare</source>
+        <translation>Призначити глобальним резервним диском</translation>
+    </message>
+    <message>
+        <source>Identify Disk using LEDs</source>
+        <translation>Ідентифікувати диск за допомогою світлодіодів</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Вилучити пристрій</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Prepare to Remove</source>
+        <translation>Підготувати до вилучення</translation>
+    </message>
+    <message>
+        <source>Remove as Global Spare</source>
+        <translation>Скасувати призначення глобальним резервним</translation>
+    </message>
+    <message>
+        <source>Remove as Dedicated Spare</source>
+        <translation>Скасувати призначення виділеним резервним</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Параметри</translation>
+    </message>
+    <message>
+        <source>The configuration could not be read; nothing was changed.</source>
+        <translation>Не вдалося прочитати конфігурацію; нічого не змінено.</translation>
+    </message>
+    <message>
+        <source>Disk %1 is no longer present; nothing was changed.</source>
+        <translation>Диска %1 більше немає; нічого не змінено.</translation>
+    </message>
+    <message>
+        <source>Confirm Spare Assignment</source>
+        <translation>Підтвердження призначення резервного диска</translation>
+    </message>
+    <message>
+        <source>Warning: drive mixing detected! For best performance, it is not recommended to mix drives of substantially different performance. Do you want to continue with spare assignment?</source>
+        <translation>Попередження: виявлено змішування накопичувачів! Для найкращої продуктивності не рекомендується поєднувати накопичувачі з істотно різною продуктивністю. Продовжити призначення резервного диска?</translation>
+    </message>
+    <message>
+        <source>Identify Disk</source>
+        <translation>Ідентифікувати диск</translation>
+    </message>
+    <message>
+        <source>The LEDs representing the selected Disk are now lit. Click &apos;OK&apos; to stop identifying.</source>
+        <translation>Світлодіоди вибраного диска зараз світяться. Натисніть &apos;OK&apos;, щоб припинити ідентифікацію.</translation>
+    </message>
+    <message>
+        <source>Remove Device Status</source>
+        <translation>Стан вилучення пристрою</translation>
+    </message>
+</context>
+<context>
+    <name>KV_initDisksDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Діалогове вікно</translation>
+    </message>
+    <message>
+        <source>Disk List:</source>
+        <translation>Список дисків:</translation>
+    </message>
+    <message>
+        <source>Ctrl Chan</source>
+        <translation>Контр. кан.</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Стан</translation>
+    </message>
+    <message>
+        <source>In-Use</source>
+        <translation>Використовується</translation>
+    </message>
+    <message>
+        <source>Free Space</source>
+        <translation>Вільне місце</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Номер моделі</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Вибрати</translation>
+    </message>
+    <message>
+        <source>Un-Initiliazed</source>
+        <translation>Неініціалізовані</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Усі</translation>
+    </message>
+    <message>
+        <source>Initialize Selected</source>
+        <translation>Ініціалізувати вибрані</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
     </message>
 </context>
 <context>
@@ -991,175 +2070,238 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
     <name>createDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметри масиву</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип:</translation>
     </message>
     <message>
         <source>Array Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Назва масиву:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Організація:</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ємність:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>МБ</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Макс. ємність:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Макс. ємність</translation>
     </message>
     <message>
         <source>Cache Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметри кешу:</translation>
     </message>
     <message>
         <source>Cache Tag Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Розмір тегу кешу:</translation>
     </message>
     <message>
         <source>Trim:</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIM:</translation>
     </message>
     <message>
         <source>Background Array Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Фонове сканування масиву</translation>
     </message>
     <message>
         <source>Skip Initialize  (Not Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>Пропустити ініціалізацію  (не рекомендовано)</translation>
     </message>
     <message>
         <source>Leave Existing Data Intact</source>
-        <translation type="unfinished"></translation>
+        <translation>Зберегти наявні дані</translation>
     </message>
     <message>
         <source>Zero Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Створення з обнуленням</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Вибрати</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Усі</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Усі NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Усі SATA SSD</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Усі HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Невикористані</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Створити</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Скасувати</translation>
     </message>
     <message>
         <source>Read + Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Кеш читання + відкладеного запису</translation>
     </message>
     <message>
         <source>Read Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Кеш читання</translation>
     </message>
     <message>
         <source>Write Back Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Кеш із відкладеним записом</translation>
     </message>
     <message>
         <source>No Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Без кешу</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Типово</translation>
     </message>
     <message>
         <source>64 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>64 KB</translation>
     </message>
     <message>
         <source>128 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>128 KB</translation>
     </message>
     <message>
         <source>256 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>256 KB</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Диск</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип порту</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Ємність</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Використання</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Вільне місце</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Найбільший вільний </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>ГР</translation>
     </message>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIM</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Повідомлена гаряча заміна</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер моделі</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Серійний номер</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Версія мікропрограми</translation>
+    </message>
+</context>
+<context>
+    <name>kv_ControllerProperties</name>
+    <message>
+        <source>Controller List:</source>
+        <translation>Список контролерів:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>Н/Д</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Номер</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Disk</source>
+        <translation>Диск</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Модель</translation>
+    </message>
+    <message>
+        <source>Port Count</source>
+        <translation>Кількість портів</translation>
+    </message>
+    <message>
+        <source>PCI Vendor ID</source>
+        <translation>PCI ID постачальника</translation>
+    </message>
+    <message>
+        <source>PCI Device ID</source>
+        <translation>PCI ID пристрою</translation>
+    </message>
+    <message>
+        <source>PCI SubVendor ID</source>
+        <translation>PCI ID субпостачальника</translation>
+    </message>
+    <message>
+        <source>PCI SubDevice ID</source>
+        <translation>PCI ID підпристрою</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>Шина</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Слот</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Функція</translation>
     </message>
 </context>
 <context>
@@ -1181,115 +2323,115 @@ If running AHCI/Native mode, nothing needs to be done. Exiting application.</sou
     <name>transformDialog</name>
     <message>
         <source>Array Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметри масиву</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип:</translation>
     </message>
     <message>
         <source>Organized As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Організація:</translation>
     </message>
     <message>
         <source>Current Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Поточна ємність:</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>МБ</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ємність:</translation>
     </message>
     <message>
         <source>Max Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Макс. ємність:</translation>
     </message>
     <message>
         <source>Max Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Макс. ємність</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Вибрати</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Усі</translation>
     </message>
     <message>
         <source>All NVMe</source>
-        <translation type="unfinished"></translation>
+        <translation>Усі NVMe</translation>
     </message>
     <message>
         <source>All SATA SSD</source>
-        <translation type="unfinished"></translation>
+        <translation>Усі SATA SSD</translation>
     </message>
     <message>
         <source>All HDD</source>
-        <translation type="unfinished"></translation>
+        <translation>Усі HDD</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Невикористані</translation>
     </message>
     <message>
         <source>Same</source>
-        <translation type="unfinished"></translation>
+        <translation>Без змін</translation>
     </message>
     <message>
         <source>Commit</source>
-        <translation type="unfinished"></translation>
+        <translation>Застосувати</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Скасувати</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Диск</translation>
     </message>
     <message>
         <source>Port Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип порту</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Ємність</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Використання</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Вільне місце</translation>
     </message>
     <message>
         <source>Largest Free </source>
-        <translation type="unfinished"></translation>
+        <translation>Найбільший вільний </translation>
     </message>
     <message>
         <source>GS</source>
-        <translation type="unfinished"></translation>
+        <translation>ГР</translation>
     </message>
     <message>
         <source>Informed Hot Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Повідомлена гаряча заміна</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер моделі</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Серійний номер</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Версія мікропрограми</translation>
     </message>
 </context>
 </TS>

@@ -34,48 +34,57 @@ const char *const Codes[] = {"en",    "zh_CN", "zh_TW", "nl_NL", "fr",    "de", 
 
 // Texts that a translation may leave as they are: in every language, and the
 // words a language shares with English.
-const QStringList SameEverywhere = {"#", "CTS", "EULA", "&EULA", "OK", "Trim", "Trim:"};
+const QStringList SameEverywhere = {
+    "#",      "CTS",    "EULA",       "&EULA",       "OK",         "Trim",
+    "Trim:",  "MB",     "64 KB",      "128 KB",      "256 KB",     "%1 %",
+    "%1, %2", "%1; %2", "%1: %2, %3", "kvraid.sys:", "kvcfg.sys:", "kvbottom.sys:"};
 const QHash<QString, QStringList> SameInLanguage = {
-    {"cs_CZ", {"&Disk", "Disk", "Disk ", "Disk: ", "Model", "OFFLINE", "Offline", "Slot", "Text"}},
-    {"da_DK",
-     {"&Array", "&Disk", "Array ", "Bus",    "CACHE OFFLINE", "Cache",   "Disk",      "Disk ",
-      "Disk: ", "Model", "NORMAL", "Normal", "OFFLINE",       "Offline", "Partition", "Pause",
-      "Slot",   "Start", "Stop",   "System", "Type",          "Type:"}},
+    {"cs_CZ",
+     {"Disk %1", "&Disk", "Disk", "Disk ", "Disk: ", "Model", "OFFLINE", "Offline", "Slot",
+      "Text"}},
+    {"da_DK", {"Array %1",      "Array %1 %2", "Disk %1", "&Array",    "&Disk",  "Array ", "Bus",
+               "CACHE OFFLINE", "Cache",       "Disk",    "Disk ",     "Disk: ", "Model",  "NORMAL",
+               "Normal",        "OFFLINE",     "Offline", "Partition", "Pause",  "Slot",   "Start",
+               "Stop",          "System",      "Type",    "Type:"}},
     {"de",
-     {"NORMAL", "OFFLINE", "CACHE OFFLINE", "Offline", "&Name", "Array ", "Cache", "Normal",
-      "&Support", "System", "Partition", "Text", "Slot", "Bus"}},
+     {"Volume  (JBOD)", "RAID 0  (Stripe)", "Dialog", "Array %1", "Array %1 %2", "NORMAL",
+      "OFFLINE", "CACHE OFFLINE", "Offline", "&Name", "Array ", "Cache", "Normal", "&Support",
+      "System", "Partition", "Text", "Slot", "Bus"}},
     {"es_ES", {"Bus", "Error", "Host: ", "NORMAL", "No", "Normal"}},
     {"et_EE", {"Host: ", "Number"}},
     {"fr",
-     {" (Destination)", " (Source)", "&Options", "Options", "Bus", "Cache", "Date", "Fatal",
-      "NORMAL", "Partition", "Pri", "Type", "Volume  (JBOD)"}},
-    {"hr_HR", {"Disk", "Disk ", "Disk: ", "Model"}},
+     {"Source", "Destination", " (Destination)", " (Source)", "&Options", "Options", "Bus", "Cache",
+      "Date", "Fatal", "NORMAL", "Partition", "Pri", "Type", "Volume  (JBOD)"}},
+    {"hr_HR", {"Disk %1", "Disk", "Disk ", "Disk: ", "Model"}},
     {"hu_HU", {"OFFLINE", "Offline"}},
     {"it_IT",
-     {"&Array", "&File", "Array ", "Bus", "CACHE OFFLINE", "Cache", "Host: ", "No", "OFFLINE",
-      "Offline", "Pri", "Slot", "Volume  (JBOD)"}},
+     {"Array %1", "Array %1 %2", "&Array", "&File", "Array ", "Bus", "CACHE OFFLINE", "Cache",
+      "Host: ", "No", "OFFLINE", "Offline", "Pri", "Slot", "Volume  (JBOD)"}},
     {"ja", {"GS"}},
     {"nl_NL",
-     {"&Array", "&Help", "Array ", "Bus", "CACHE OFFLINE", "Cache", "Controllers",
-      "Host: ", "Model", "OFFLINE", "Offline", "Scan", "Type", "Type:", "Volume  (JBOD)"}},
+     {"Array %1", "Array %1 %2", "%1 is offline", "%1 is %2", "&Array", "&Help", "Array ", "Bus",
+      "CACHE OFFLINE", "Cache", "Controllers", "Host: ", "Model", "OFFLINE", "Offline", "Scan",
+      "Type", "Type:", "Volume  (JBOD)"}},
     {"no",
-     {"&Array", "&Disk", "Array ", "Disk", "Disk ", "Disk: ", "NORMAL", "Normal", "Pause", "Start",
-      "System", "Type", "Type:"}},
+     {"Array %1", "Array %1 %2", "Disk %1", "&Array", "&Disk", "Array ", "Disk", "Disk ",
+      "Disk: ", "NORMAL", "Normal", "Pause", "Start", "System", "Type", "Type:"}},
     {"pl", {"Host: ", "Model", "OFFLINE", "Offline", "System"}},
     {"pt_BR", {"Cache", "Fatal", "Host: ", "NORMAL", "Normal", "Slot", "Volume  (JBOD)"}},
     {"pt_PT",
      {"CACHE OFFLINE", "Cache", "Fatal", "Host: ", "NORMAL", "Normal", "OFFLINE", "Offline", "Slot",
       "Volume  (JBOD)"}},
     {"ro",
-     {"Accept", "CACHE OFFLINE", "Cache", "Fatal", "Model", "Normal", "OFFLINE", "Offline", "Slot",
+     {"Dialog", "Accept", "CACHE OFFLINE", "Cache", "Fatal", "Model", "Normal", "OFFLINE",
+      "Offline", "Slot", "Text"}},
+    {"sk",
+     {"Disk %1", "&Disk", "Disk", "Disk ", "Disk: ", "Model", "OFFLINE", "Offline", "Slot",
       "Text"}},
-    {"sk", {"&Disk", "Disk", "Disk ", "Disk: ", "Model", "OFFLINE", "Offline", "Slot", "Text"}},
-    {"sl", {"Disk", "Disk ", "Disk: ", "Model"}},
-    {"sr", {"Disk", "Disk ", "Disk: ", "Model", "Slot"}},
+    {"sl", {"Disk %1", "Disk", "Disk ", "Disk: ", "Model"}},
+    {"sr", {"Disk %1", "Disk", "Disk ", "Disk: ", "Model", "Slot"}},
     {"sv_SE",
-     {"&Disk", "Array ", "Cache", "Disk", "Disk ", "Disk: ", "NORMAL", "Normal", "Partition",
-      "System", "Text"}},
-    {"tr_TR", {"Disk", "Disk ", "Disk: ", "Model", "NORMAL", "Normal"}},
+     {"Array %1", "Array %1 %2", "Disk %1", "&Disk", "Array ", "Cache", "Disk", "Disk ",
+      "Disk: ", "NORMAL", "Normal", "Partition", "System", "Text"}},
+    {"tr_TR", {"Disk %1", "Disk", "Disk ", "Disk: ", "Model", "NORMAL", "Normal"}},
 };
 
 struct Message {
@@ -83,6 +92,7 @@ struct Message {
     QString source;
     QString translation;
     bool finished = true;
+    QStringList forms;
 };
 
 QList<Message> readCatalogue(const QString &path)
@@ -102,13 +112,23 @@ QList<Message> readCatalogue(const QString &path)
         if (xml.name() == u"name") {
             context = xml.readElementText();
         } else if (xml.name() == u"message") {
-            messages.append(Message{context, {}, {}, true});
+            messages.append(Message{context, {}, {}, true, {}});
             message = &messages.last();
         } else if (message && xml.name() == u"source") {
             message->source = xml.readElementText();
         } else if (message && xml.name() == u"translation") {
             message->finished = xml.attributes().value(QLatin1String("type")).isEmpty();
-            message->translation = xml.readElementText();
+            // A text with a count holds one form per plural of the language.
+            while (
+                !(xml.readNext() == QXmlStreamReader::EndElement && xml.name() == u"translation") &&
+                !xml.atEnd()) {
+                if (xml.isCharacters() && message->forms.isEmpty())
+                    message->translation += xml.text();
+                else if (xml.isStartElement() && xml.name() == u"numerusform")
+                    message->forms.append(xml.readElementText());
+            }
+            if (!message->forms.isEmpty())
+                message->translation = message->forms.join(QLatin1Char('\n'));
         }
     }
     return xml.hasError() ? QList<Message>() : messages;
@@ -217,6 +237,21 @@ private slots:
             }
             if (m.translation == m.source && !same.contains(m.source))
                 faults.append("same as English: " + source);
+            if (!m.forms.isEmpty()) {
+                // Each plural form keeps the numbered placeholders; the count
+                // appears in at least one of them.
+                QStringList numbered = placeholders(m.source);
+                numbered.removeAll(QStringLiteral("%n"));
+                for (const QString &form : m.forms) {
+                    QStringList found = placeholders(form);
+                    found.removeAll(QStringLiteral("%n"));
+                    if (form.isEmpty() || found != numbered || edges(form) != edges(m.source))
+                        faults.append("plural form: " + source);
+                }
+                if (!m.translation.contains(QLatin1String("%n")))
+                    faults.append("count: " + source);
+                continue;
+            }
             if (placeholders(m.translation) != placeholders(m.source))
                 faults.append("placeholders: " + source);
             if (tags(m.translation) != tags(m.source))
