@@ -1,6 +1,6 @@
 #include "clear_metadata_dialog.h"
 
-#include "dialog_state.h"
+#include "dialog_layout.h"
 #include "kv_raid_api.h"
 #include "metadata_disk_list.h"
 #include "ui_clear_metadata_dialog.h"
@@ -11,8 +11,8 @@
 
 namespace {
 
-const QString GeometryKey = QStringLiteral("clearMetaWindowGeometry");
-const QString HeaderKey = QStringLiteral("clearMetaListHeaderState");
+constexpr const char *GeometryKey = "clearMetaWindowGeometry";
+constexpr const char *HeaderKey = "clearMetaListHeaderState";
 
 using List = KV_MetadataDiskList;
 
@@ -26,12 +26,12 @@ KV_ClearMetadataDialog::KV_ClearMetadataDialog(QWidget *parent)
     setupClearMetadataMenu();
     ui->clearMetaButton->setEnabled(false);
     setWindowIcon(QIcon(QStringLiteral(":images/icons/velmora.ico")));
-    KV_DialogState::Restore(this, ui->diskListTree->header(), GeometryKey, HeaderKey);
+    KV_RestoreDialogLayout(this, ui->diskListTree->header(), GeometryKey, HeaderKey);
 }
 
 KV_ClearMetadataDialog::~KV_ClearMetadataDialog()
 {
-    KV_DialogState::Save(this, ui->diskListTree->header(), GeometryKey, HeaderKey);
+    KV_StoreDialogLayout(this, ui->diskListTree->header(), GeometryKey, HeaderKey);
 }
 
 KV_InitDisks KV_ClearMetadataDialog::getInitParameters()

@@ -1,7 +1,7 @@
 #include "delete_form.h"
 
 #include "api_worker.h"
-#include "dialog_state.h"
+#include "dialog_layout.h"
 #include "display_strings.h"
 #include "kv_raid_api.h"
 #include "message_box.h"
@@ -14,8 +14,8 @@
 
 namespace {
 
-const QString GeometryKey = QStringLiteral("deleteFormWindowGeometry");
-const QString HeaderKey = QStringLiteral("deleteFormListHeaderState");
+constexpr const char *GeometryKey = "deleteFormWindowGeometry";
+constexpr const char *HeaderKey = "deleteFormListHeaderState";
 
 enum Column { Device, OsName, System, Partition, Name, Type, Capacity, State, Cache, Columns };
 
@@ -49,12 +49,12 @@ KV_DeleteForm::KV_DeleteForm(QWidget *parent)
             &KV_DeleteForm::CreateDeleteProgressBar);
     connect(this, &KV_DeleteForm::AsyncDeleteMultiple, this, &KV_DeleteForm::deleteOnWorker);
     setupDelArrayMenu();
-    KV_DialogState::Restore(this, ui->arrayList->header(), GeometryKey, HeaderKey);
+    KV_RestoreDialogLayout(this, ui->arrayList->header(), GeometryKey, HeaderKey);
 }
 
 KV_DeleteForm::~KV_DeleteForm()
 {
-    KV_DialogState::Save(this, ui->arrayList->header(), GeometryKey, HeaderKey);
+    KV_StoreDialogLayout(this, ui->arrayList->header(), GeometryKey, HeaderKey);
 }
 
 void KV_DeleteForm::setupDelArrayMenu()

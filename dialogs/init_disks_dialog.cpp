@@ -1,6 +1,6 @@
 #include "init_disks_dialog.h"
 
-#include "dialog_state.h"
+#include "dialog_layout.h"
 #include "kv_raid_api.h"
 #include "metadata_disk_list.h"
 #include "ui_init_disks_dialog.h"
@@ -11,8 +11,8 @@
 
 namespace {
 
-const QString GeometryKey = QStringLiteral("initDiskWindowGeometry");
-const QString HeaderKey = QStringLiteral("initDiskListHeaderState");
+constexpr const char *GeometryKey = "initDiskWindowGeometry";
+constexpr const char *HeaderKey = "initDiskListHeaderState";
 
 using List = KV_MetadataDiskList;
 
@@ -26,12 +26,12 @@ KV_initDisksDialog::KV_initDisksDialog(QWidget *parent)
     setupInitDisksMenu();
     ui->initSelectedButton->setEnabled(false);
     setWindowIcon(QIcon(QStringLiteral(":images/icons/Logo.ico")));
-    KV_DialogState::Restore(this, ui->diskListTree->header(), GeometryKey, HeaderKey);
+    KV_RestoreDialogLayout(this, ui->diskListTree->header(), GeometryKey, HeaderKey);
 }
 
 KV_initDisksDialog::~KV_initDisksDialog()
 {
-    KV_DialogState::Save(this, ui->diskListTree->header(), GeometryKey, HeaderKey);
+    KV_StoreDialogLayout(this, ui->diskListTree->header(), GeometryKey, HeaderKey);
 }
 
 KV_InitDisks KV_initDisksDialog::getInitParameters()
