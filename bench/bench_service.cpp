@@ -16,8 +16,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -138,6 +141,28 @@ int main(int argc, char **argv)
         if (!problem.empty())
             std::fprintf(stderr, "bench: %s\n", problem.c_str());
         return problem.empty() ? 0 : 1;
+    }
+    if (argc == 3 && std::string(argv[1]) == "--trace-refresh") {
+        // One line per call a refresh with nothing new makes, in order.
+        const int arrays = std::atoi(argv[2]);
+        const auto counting =
+            std::make_shared<bench::CountingPlatform>(daemonOf(arrays).platform());
+        kv::setPlatform(counting);
+        const quint32 next = KV_RaidApi().BuildBundle(0, 0).nextEventSeq;
+        std::vector<std::string> trace;
+        counting->reset();
+        counting->setTrace(&trace);
+        KV_RaidApi(KV_RaidApi::Unrefreshed{}, nullptr).BuildBundle(next, 0);
+        counting->setTrace(nullptr);
+        for (const std::string &line : trace)
+            std::printf("%s\n", line.c_str());
+        const bench::PlatformCounts counts = counting->counts();
+        std::printf("opens %llu (refused %llu), exchanges %llu, connections %llu\n",
+                    static_cast<unsigned long long>(counts.opens),
+                    static_cast<unsigned long long>(counts.failedOpens),
+                    static_cast<unsigned long long>(counts.exchanges()),
+                    static_cast<unsigned long long>(counts.connections()));
+        return 0;
     }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -49,6 +49,8 @@ enum class HostQuery : uint32_t {
     DiskInterfaces = 4, // -> per device: its instance handle, its interface path
     Eject = 5,          // instance handle -> the veto name; error: a cmresult code,
                         // response value: the veto type
+    DriveTypes = 6,     // root paths -> the drive type of each, in order; counts
+                        // as no host frame, as DriveType does not
 };
 
 // A text list is a sequence of texts, each a u32 length (little-endian) and

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstring>
 #include <map>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -338,11 +340,14 @@ KV_STS KV_ListFixedDrives(uint32_t length, char *buffer)
     if (buffer == nullptr || length == 0)
         return KV_STS_SUCCESS;
     std::memset(buffer, 0, length);
+    std::vector<std::string> roots;
+    for (char letter = 'A'; letter <= 'Z'; ++letter)
+        roots.push_back(std::string(1, letter) + ":\\");
+    const std::vector<int> types = kv::platform()->driveTypes(roots);
     uint32_t used = 0;
-    for (char letter = 'A'; letter <= 'Z' && used + 1 < length; ++letter) {
-        const std::string root = std::string(1, letter) + ":\\";
-        if (kv::platform()->driveType(root) == kv::drivetype::Fixed)
-            buffer[used++] = letter;
+    for (size_t i = 0; i < roots.size() && i < types.size() && used + 1 < length; ++i) {
+        if (types[i] == kv::drivetype::Fixed)
+            buffer[used++] = roots[i][0];
     }
     return KV_STS_SUCCESS;
 }

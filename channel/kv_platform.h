@@ -127,6 +127,16 @@ public:
 
     // GetDriveTypeA on a root path such as "C:\".
     virtual int driveType(const std::string &rootPath) = 0;
+    // driveType of each root path, in order. A platform whose questions are
+    // costly asks them all at once.
+    virtual std::vector<int> driveTypes(const std::vector<std::string> &rootPaths)
+    {
+        std::vector<int> types;
+        types.reserve(rootPaths.size());
+        for (const std::string &root : rootPaths)
+            types.push_back(driveType(root));
+        return types;
+    }
 
     // GetSystemDirectoryA: where the operating system lives, such as
     // "C:\Windows\system32"; empty when it cannot be told.

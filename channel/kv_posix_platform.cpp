@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -471,6 +472,27 @@ int PosixPlatform::driveType(const std::string &rootPath)
         response.error != winerr::Success)
         return drivetype::Unknown;
     return int(response.value);
+}
+
+std::vector<int> PosixPlatform::driveTypes(const std::vector<std::string> &rootPaths)
+{
+    std::vector<std::string> answers;
+    uint32_t error = winerr::Success;
+    if (!hostQuery(wire::HostQuery::DriveTypes, rootPaths, &answers, &error))
+        return std::vector<int>(rootPaths.size(), drivetype::Unknown);
+    if (error == winerr::NotSupported)
+        return Platform::driveTypes(rootPaths);
+    std::vector<int> types(rootPaths.size(), drivetype::Unknown);
+    if (error != winerr::Success || answers.size() != rootPaths.size())
+        return types;
+    for (size_t i = 0; i < answers.size(); ++i) {
+        int type = 0;
+        const std::string &text = answers[i];
+        if (std::from_chars(text.data(), text.data() + text.size(), type).ptr ==
+            text.data() + text.size())
+            types[i] = type;
+    }
+    return types;
 }
 
 bool PosixPlatform::control(const std::string &command, std::string *answer)

@@ -22,6 +22,9 @@ public:
                                        uint32_t shareMode, uint32_t flags,
                                        uint32_t *error = nullptr) override;
     int driveType(const std::string &rootPath) override;
+    // One connection for all; a daemon that does not know the question is
+    // asked one root at a time.
+    std::vector<int> driveTypes(const std::vector<std::string> &rootPaths) override;
     // Root, or the user the daemon runs as; false when no daemon answers.
     bool processIsElevated() override;
     // The host model of the daemon; without a daemon there is no registry,

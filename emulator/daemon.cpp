@@ -134,6 +134,11 @@ uint32_t answerHostQuery(Emulator &emulator, uint32_t query, const std::vector<u
     std::vector<std::string> arguments;
     if (!wire::splitTexts(payload.data(), payload.size(), arguments))
         return winerr::InvalidParameter;
+    if (wire::HostQuery(query) == wire::HostQuery::DriveTypes) {
+        for (const std::string &root : arguments)
+            wire::appendText(out, std::to_string(emulator.driveType(root)));
+        return winerr::Success;
+    }
     if (const uint32_t fault = emulator.hostFrame(); fault != winerr::Success)
         return fault;
     switch (wire::HostQuery(query)) {
@@ -174,6 +179,8 @@ uint32_t answerHostQuery(Emulator &emulator, uint32_t query, const std::vector<u
         wire::appendText(out, vetoName);
         return result;
     }
+    case wire::HostQuery::DriveTypes: // answered above, outside the host frames
+        break;
     }
     return winerr::NotSupported;
 }

@@ -434,6 +434,8 @@ private slots:
                                            "ImagePath", &image));
             QVERIFY(absent.diskInterfaces(&devices) != kv::winerr::Success);
             QCOMPARE(absent.requestDeviceEject(0x202, &vetoType, &vetoName), kv::cmresult::Failure);
+            QCOMPARE(absent.driveTypes({"C:\\", "R:\\"}),
+                     std::vector<int>(2, kv::drivetype::Unknown));
         }
         Daemon daemon(dir, {"--demo"});
         QVERIFY(daemon.start());
@@ -443,9 +445,16 @@ private slots:
 
         QCOMPARE(wired.loadedDrivers(), inProcess.loadedDrivers());
         RawConnection control(dir);
-        // The countdown reaches host frames: exactly the named one fails.
+        // Drive types asked at once answer as one at a time do, and are no
+        // host frame: the countdown below still meets the named frame.
+        std::vector<std::string> roots{"C:\\", "d:\\", "F:\\", "R:\\", "Q:\\", "C:", ""};
+        std::vector<int> oneByOne;
+        for (const std::string &root : roots)
+            oneByOne.push_back(inProcess.driveType(root));
         QVERIFY(control.exchangeText(wire::Op::Control, "fault after host 2 fail")->header.error ==
                 0);
+        QCOMPARE(wired.driveTypes(roots), oneByOne);
+        // The countdown reaches host frames: exactly the named one fails.
         QVERIFY(!wired.loadedDrivers().empty());
         QVERIFY(wired.loadedDrivers().empty());
         QVERIFY(!wired.loadedDrivers().empty());
