@@ -15,6 +15,7 @@
 
 int main(int argc, char *argv[])
 {
+    KV_Startup::ReturnLargeBlocksToTheSystem();
     // Without a display Qt would abort: say so in one line instead.
     if (!KV_Startup::DisplayAvailable(qEnvironmentVariable("QT_QPA_PLATFORM"),
                                       qEnvironmentVariable("DISPLAY"),

@@ -22,6 +22,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <utility>
 
 using namespace KV_Display;
@@ -169,6 +170,19 @@ void KV_MainWindow::showEula(bool fromHelpMenu)
 
 void KV_MainWindow::triggerFullRefresh()
 {
+    startRefresh(false);
+}
+
+// The timer's refresh: the lists are rebuilt only when its bundle shows
+// something they do not (see handleFullRefresh), so that an idle console
+// neither rebuilds nor repaints them every few seconds.
+void KV_MainWindow::menu_refresh()
+{
+    startRefresh(true);
+}
+
+void KV_MainWindow::startRefresh(bool periodic)
+{
     // One at a time; a request meanwhile (a command that has just ended)
     // is served by one more refresh after this one, which may have read the
     // configuration before the command changed it.
@@ -189,16 +203,32 @@ void KV_MainWindow::triggerFullRefresh()
             worker->DoFullRefresh(first, language);
         },
         &ApiWorker::fullRefreshReady, this,
-        [this](RaidDataBundle bundle) { handleFullRefresh(std::move(bundle)); });
+        [this, periodic](RaidDataBundle bundle) {
+            handleFullRefresh(std::move(bundle), periodic);
+        });
 }
 
-void KV_MainWindow::menu_refresh()
+namespace {
+
+// An array whose task shows a time left in its Progress tooltip: the
+// estimate moves with the clock, not only with the bundle.
+bool anyTaskUnderWay(const RaidDataBundle &bundle)
 {
-    triggerFullRefresh();
+    return std::any_of(bundle.arrays.begin(), bundle.arrays.end(), [](const KV_ArrayConfig *array) {
+        return array->transformType[0] != '\0' && !KV_FieldIs(array->transformType, "NOT_ACTIVE") &&
+               !KV_FieldIs(array->transformType, "NONE");
+    });
 }
 
-void KV_MainWindow::handleFullRefresh(RaidDataBundle bundle)
+} // namespace
+
+void KV_MainWindow::handleFullRefresh(RaidDataBundle bundle, bool periodic)
 {
+    // Every refresh but the timer's (a command's end, a change of theme,
+    // icon or font size) rebuilds the lists; the timer's does when its
+    // bundle's rows differ from those shown, or while a task is under way.
+    const bool rebuildLists =
+        !periodic || anyTaskUnderWay(bundle) || !KV_SameListContents(bundle_, bundle);
     bundle_ = std::move(bundle);
     const PinnedService pin(*service_, bundle_.snapshot);
 
@@ -212,14 +242,16 @@ void KV_MainWindow::handleFullRefresh(RaidDataBundle bundle)
     showDriverState();
     showHealth();
 
-    savedArrayHeaderState_ = arrayList_->header()->saveState();
-    arrayList_->clear();
-    rebuildControllerTree();
-    fillArrayList();
+    if (rebuildLists) {
+        savedArrayHeaderState_ = arrayList_->header()->saveState();
+        arrayList_->clear();
+        rebuildControllerTree();
+        fillArrayList();
 
-    savedDiskHeaderState_ = diskList_->header()->saveState();
-    diskList_->clear();
-    fillDiskList();
+        savedDiskHeaderState_ = diskList_->header()->saveState();
+        diskList_->clear();
+        fillDiskList();
+    }
 
     if (fitColumnsToRows_ && !bundle_.disks.isEmpty()) {
         // A first start has no stored column widths: fit them to the rows.

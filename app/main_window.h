@@ -65,7 +65,9 @@ public:
     void handlePrepRemoveResult(int returnCode, uint arrayId);
 
 public slots:
-    void handleFullRefresh(RaidDataBundle bundle);
+    // `periodic`: the timer's refresh, which leaves the lists alone when
+    // the bundle shows nothing new.
+    void handleFullRefresh(RaidDataBundle bundle, bool periodic = false);
     void handleRescanComplete();
     void handleDeleteArrayComplete();
     void handleSecureEraseComplete();
@@ -126,6 +128,7 @@ private:
     void startStatistics();
     void checkDrivers();
 
+    void startRefresh(bool periodic);
     void rebuildControllerTree();
     void widenControllerTree();
     void buildControllerTree();

@@ -88,7 +88,9 @@ void KV_MainWindow::measureColumns()
 void KV_MainWindow::startStatistics()
 {
     statisticsThread_ = new QThread(this);
-    statisticsService_ = new KV_RaidApi;
+    // Its requests read the snapshot the window's refreshes keep: a refresh
+    // of its own would only read the driver once more on the GUI thread.
+    statisticsService_ = new KV_RaidApi(KV_RaidApi::Unrefreshed{}, nullptr);
     statisticsService_->moveToThread(statisticsThread_);
     connect(statisticsService_, &KV_RaidApi::StatsRetrieved, this, &KV_MainWindow::updateStatusBar);
     connect(statisticsThread_, &QThread::finished, statisticsService_, &QObject::deleteLater);

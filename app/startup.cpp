@@ -8,6 +8,10 @@
 #include <QSettings>
 #include <QTranslator>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace KV_Startup {
 
 namespace {
@@ -59,6 +63,19 @@ void SetApplicationIdentity()
     QCoreApplication::setOrganizationName(QString::fromLatin1(OrganizationName));
     QCoreApplication::setOrganizationDomain(QString::fromLatin1(OrganizationDomain));
     QCoreApplication::setApplicationVersion(BuildRecordVersion());
+}
+
+void ReturnLargeBlocksToTheSystem()
+{
+#ifdef __GLIBC__
+    // The C library would otherwise raise its threshold for mapping a block
+    // of its own to the largest block freed so far, after which every
+    // refresh's 3 MB snapshot and 1 MB work buffer come from the heap of the
+    // refresh's thread and stay resident there, one heap per thread that
+    // ever refreshed. A fixed threshold keeps them mapped apart: returned
+    // whole when freed, and never written where the refresh does not write.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+#endif
 }
 
 QString TranslationFileName(const QString &languageName, const QString &code)

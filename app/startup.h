@@ -24,6 +24,11 @@ QString BuildRecordVersion();
 
 void SetApplicationIdentity();
 
+// Large blocks (the snapshot, the request and work buffers of every refresh)
+// go back to the system when freed instead of staying with the heap of the
+// refresh thread that freed them; called first thing in main().
+void ReturnLargeBlocksToTheSystem();
+
 // ":/translations/languages/Tessarine_<language>_<code>.qm".
 QString TranslationFileName(const QString &languageName, const QString &code);
 

@@ -3,6 +3,7 @@
 #include "kv_channel.h"
 #include "kv_dump.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -508,6 +509,28 @@ int KV_ParseSnapshotText(const char *text, size_t length, KV_SnapshotTables *sna
         line = lineEnd + 1;
     }
     return 1;
+}
+
+namespace {
+
+template <typename Record>
+bool sameRecords(const Record *a, const Record *b, int32_t count, int32_t capacity)
+{
+    const auto n = size_t(std::clamp(count, 0, capacity));
+    return n == 0 || std::memcmp(a, b, n * sizeof(Record)) == 0;
+}
+
+} // namespace
+
+bool KV_SameTables(const KV_SnapshotTables &a, const KV_SnapshotTables &b)
+{
+    return a.controllerCount == b.controllerCount && a.diskCount == b.diskCount &&
+           a.arrayCount == b.arrayCount && a.enclosureCount == b.enclosureCount &&
+           sameRecords(a.controllers, b.controllers, a.controllerCount,
+                       KV_SnapshotMaxControllers) &&
+           sameRecords(a.disks, b.disks, a.diskCount, KV_SnapshotMaxDisks) &&
+           sameRecords(a.arrays, b.arrays, a.arrayCount, KV_SnapshotMaxArrays) &&
+           sameRecords(a.enclosures, b.enclosures, a.enclosureCount, KV_SnapshotMaxEnclosures);
 }
 
 int KV_ApiGetSnapshot(const KV_CoreId *cores, KV_SnapshotTables *snapshot, uint64_t value,

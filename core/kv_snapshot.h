@@ -190,6 +190,10 @@ struct KV_SnapshotTables {
 };
 static_assert(std::is_trivially_copyable_v<KV_SnapshotTables>);
 
+// Whether two snapshots hold the same records: the same counts, and byte for
+// byte the same records below them (what lies past a count is not compared).
+bool KV_SameTables(const KV_SnapshotTables &a, const KV_SnapshotTables &b);
+
 // Parses `length` bytes of compact dump text (or up to its first zero byte)
 // into `snapshot`. The counts and the controller, physical and enclosure
 // tables are cleared first; array records are cleared when their line is

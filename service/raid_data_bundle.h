@@ -73,4 +73,9 @@ public:
     KV_SnapshotRef snapshot;
 };
 
+// Whether two bundles give the controller tree, the array list and the disk
+// list the same rows: the same records, host facts and disk texts, and the
+// same driver state. Events, their sequence and the times are not compared.
+bool KV_SameListContents(const RaidDataBundle &a, const RaidDataBundle &b);
+
 Q_DECLARE_METATYPE(RaidDataBundle)

@@ -20,10 +20,12 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <QTreeWidget>
 
 #include <algorithm>
+#include <atomic>
 #include <memory>
 
 namespace {
@@ -38,6 +40,21 @@ void useEmulator(const std::shared_ptr<kvemu::Emulator> &emulator)
 {
     kv::setPlatform(std::make_shared<kvemu::InProcessPlatform>(emulator));
 }
+
+// Counts the configuration endpoint's opens made on the GUI thread.
+class GuiThreadOpens : public kvemu::InProcessPlatform {
+public:
+    using kvemu::InProcessPlatform::InProcessPlatform;
+    std::atomic<int> opens{0};
+    std::unique_ptr<kv::PlatformFile> open(const std::string &name, uint32_t disposition,
+                                           uint32_t shareMode, uint32_t flags,
+                                           uint32_t *error) override
+    {
+        if (QThread::currentThread() == qApp->thread() && name.ends_with("KVConfig0"))
+            ++opens;
+        return InProcessPlatform::open(name, disposition, shareMode, flags, error);
+    }
+};
 
 // The bundle the worker would build from hand-written tables.
 RaidDataBundle bundleOf(const test::Tables &tables)
@@ -250,6 +267,65 @@ private slots:
             KV_LogFolder(QCoreApplication::applicationDirPath(), QStringLiteral("Velmora"));
         QCOMPARE(window->applicationLogPath(), folder + "/Velmora.log");
         QCOMPARE(window->eventLogPath(), folder + "/EventsLog.xml");
+    }
+
+    void constructionReadsTheDriverOnce()
+    {
+        // Start-up needs one read on the GUI thread; every further one is the
+        // workers' and would freeze the window while the driver is slow.
+        auto counting = std::make_shared<GuiThreadOpens>(emulatorWith(kvemu::demoModel()));
+        kv::setPlatform(counting);
+        {
+            KV_RaidApi once;
+        }
+        const int refreshOpens = counting->opens.exchange(0);
+        QVERIFY(refreshOpens > 0);
+        auto window = openWindow();
+        QCOMPARE(counting->opens.load(), refreshOpens);
+    }
+
+    // The timer's refresh leaves the lists' rows as they are when its bundle
+    // shows nothing new; any other refresh, a change, or a task under way
+    // rebuilds them.
+    void periodicRefreshKeepsUnchangedRows_data()
+    {
+        QTest::addColumn<bool>("periodic");
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("kept");
+        QTest::addRow("timer, nothing new") << true << "" << true;
+        QTest::addRow("timer, a disk failed") << true << "disk" << false;
+        QTest::addRow("timer, the same task under way") << true << "task" << false;
+        QTest::addRow("command, nothing new") << false << "" << false;
+    }
+    void periodicRefreshKeepsUnchangedRows()
+    {
+        QFETCH(bool, periodic);
+        QFETCH(QString, change);
+        QFETCH(bool, kept);
+        auto window = openWindow();
+        auto idle = [] {
+            test::Tables t = sampleTables();
+            test::set(t.t().arrays[1].config[0].transformType, "NOT_ACTIVE");
+            return t;
+        };
+        const auto before = [&] { return change == u"task" ? sampleTables() : idle(); };
+        apply(*window, before());
+        // A mark on a row stays while that row does.
+        const int mark = Qt::UserRole + 100;
+        const auto marked = [mark](QTreeWidgetItem *item) { return item->data(0, mark).toBool(); };
+        rowOf(window->arrayList(), "Array 1")->setData(0, mark, true);
+        rowOf(window->diskList(), "0 3")->setData(0, mark, true);
+        arrayItem(*window, 1)->setData(0, mark, true);
+        test::Tables next = before();
+        if (change == u"disk")
+            test::set(next.t().disks[3].state, "Offline");
+        window->handleFullRefresh(bundleOf(next), periodic);
+        stopTimers(*window);
+        QCOMPARE(marked(rowOf(window->arrayList(), "Array 1")), kept);
+        QCOMPARE(marked(rowOf(window->diskList(), "0 3")), kept);
+        QCOMPARE(marked(arrayItem(*window, 1)), kept);
+        if (change == u"disk")
+            QCOMPARE(rowOf(window->diskList(), "0 3")->text(1), QStringLiteral("Failed"));
     }
 
     void arrayTree()

@@ -22,6 +22,43 @@
 using test::set;
 using test::Tables;
 
+namespace {
+
+// Two arrays of two disks each, a free disk, and the host facts of both.
+RaidDataBundle listedBundle(const Tables &tables)
+{
+    RaidDataBundle bundle;
+    bundle.computerName = QStringLiteral("host");
+    bundle.snapshot = tables.snapshot;
+    const KV_SnapshotTables &t = tables.snapshot->tables;
+    for (int i = 0; i < t.arrayCount; ++i) {
+        const int id = t.arrays[i].config[0].deviceRoute;
+        bundle.arrays.append(&t.arrays[i].config[0]);
+        bundle.arrayHoldsSystem[id] = id == 1;
+        bundle.arrayDriveLetters[id] = id == 1 ? QStringLiteral("C:") : QString();
+        bundle.arrayDiskNumber[id] = QString::number(id - 1);
+    }
+    for (int i = 0; i < t.diskCount; ++i) {
+        bundle.disks.append(&t.disks[i]);
+        bundle.diskArrayCount.append(i > 0 && i < 5 ? 1 : 0);
+        bundle.diskSerial.append(QStringLiteral("S%1").arg(i));
+        bundle.diskHotSwap.append(false);
+    }
+    return bundle;
+}
+
+Tables listedTables()
+{
+    Tables tables;
+    for (int route : {1, 2, 3, 4, 5})
+        tables.disk(route);
+    tables.array(1, "RAID1", {1, 2});
+    tables.array(2, "RAID0", {3, 4});
+    return tables;
+}
+
+} // namespace
+
 class TestRaidApi : public QObject {
     Q_OBJECT
 
@@ -34,6 +71,53 @@ private slots:
         kv::setPlatform(host);
     }
     void cleanupTestCase() { kv::setPlatform(nullptr); }
+
+    // What makes the window's lists show other rows, and what does not.
+    void sameListContents_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("same");
+        QTest::addRow("nothing") << "" << true;
+        QTest::addRow("new events") << "events" << true;
+        QTest::addRow("a record past the count") << "past count" << true;
+        QTest::addRow("a disk's state") << "disk state" << false;
+        QTest::addRow("an array's progress") << "progress" << false;
+        QTest::addRow("one disk fewer") << "disk count" << false;
+        QTest::addRow("a drive letter") << "letter" << false;
+        QTest::addRow("a serial number") << "serial" << false;
+        QTest::addRow("the driver stopped answering") << "failed" << false;
+        QTest::addRow("system facts unknown") << "facts" << false;
+        QTest::addRow("no snapshot") << "no snapshot" << false;
+    }
+    void sameListContents()
+    {
+        QFETCH(QString, change);
+        QFETCH(bool, same);
+        const Tables shown = listedTables();
+        Tables next = listedTables();
+        if (change == u"past count")
+            set(next.t().disks[next.t().diskCount].state, "Offline");
+        else if (change == u"disk state")
+            set(next.t().disks[2].state, "Offline");
+        else if (change == u"progress")
+            next.t().arrays[1].config[0].percentComplete = 12.5f;
+        else if (change == u"disk count")
+            --next.t().diskCount;
+        RaidDataBundle bundle = listedBundle(next);
+        if (change == u"events")
+            bundle.events.append(KV_EventRec{7, 1037, 1, QStringLiteral("Config Change."), {}, 53});
+        else if (change == u"letter")
+            bundle.arrayDriveLetters[2] = QStringLiteral("D:");
+        else if (change == u"serial")
+            bundle.diskSerial[3] = QStringLiteral("other");
+        else if (change == u"failed")
+            bundle.refreshFailed = true;
+        else if (change == u"facts")
+            bundle.systemFactsUnknown = true;
+        else if (change == u"no snapshot")
+            bundle.snapshot.reset();
+        QCOMPARE(KV_SameListContents(listedBundle(shown), bundle), same);
+    }
 
     void formatSectors_data()
     {
