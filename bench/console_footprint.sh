@@ -3,23 +3,27 @@
 # its resident memory every INTERVAL seconds, the largest at the end, and
 # its CPU time over the run after its first minute, as a share of one core.
 #
-#   bench/console_footprint.sh [--arrays N] [--full-log] [--seconds T]
+#   bench/console_footprint.sh [--arrays N] [--full-log] [--idle] [--seconds T]
 #                              [--interval S] BUILD_DIR
 #
 # The configuration is the demo, or the demo grown to N arrays (12 has 48
 # disks), as bench_service writes it; --full-log keeps the driver's whole
-# event log (4096 records). The window opens on QT_QPA_PLATFORM (offscreen
+# event log (4096 records). The arrays added to grow the demo start with
+# their initialization under way; --idle lets every background task end at
+# once, so that what is measured is the console at rest. The window opens on QT_QPA_PLATFORM (offscreen
 # unless set; under xvfb-run, xcb measures what a desktop would).
 set -euo pipefail
 
 arrays=0
 events=0
+idle=""
 seconds=600
 interval=30
 while [ $# -gt 1 ]; do
     case "$1" in
     --arrays) arrays=$2; shift ;;
     --full-log) events=4096 ;;
+    --idle) idle=yes ;;
     --seconds) seconds=$2; shift ;;
     --interval) interval=$2; shift ;;
     *) echo "unknown option $1" >&2; exit 2 ;;
@@ -51,6 +55,10 @@ for _ in $(seq 1 100); do
     "$build/emulator/kvemu" ctl --socket-dir "$work/socket" status >/dev/null 2>&1 && break
     sleep 0.1
 done
+if [ -n "$idle" ]; then
+    "$build/emulator/kvemu" ctl --socket-dir "$work/socket" rate 1 >/dev/null
+    sleep 2
+fi
 
 HOME="$work/home" TMPDIR="$work/tmp" XDG_RUNTIME_DIR="$work/tmp" \
     VELMORA_EMULATOR_DIR="$work/socket" QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" \

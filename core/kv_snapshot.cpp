@@ -549,9 +549,11 @@ int KV_ApiGetSnapshot(const KV_CoreId *cores, KV_SnapshotTables *snapshot, uint6
     auto *work = static_cast<uint8_t *>(KVTL_Alloc(WorkSize, "KV_ApiGetSnapshot"));
     if (!work)
         return 0;
-    std::memset(work, 0, WorkSize);
+    // Not cleared: the dump keeps its text terminated, and the parse reads no
+    // further. Of a block this large only what the dump writes is touched.
     std::memcpy(work, &value, sizeof value);
     char *text = reinterpret_cast<char *>(work + TextOffset);
+    text[0] = '\0';
     int result = 0;
     if (KV_ApiGetCoreConfigString(cores, text, TextCapacity, lookup, 0, 1, 0) == KV_STS_SUCCESS)
         result = KV_ParseSnapshotText(text, TextCapacity, snapshot);
