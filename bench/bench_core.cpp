@@ -103,6 +103,15 @@ std::unique_ptr<kv::PlatformFile> openWithMailbox(uint8_t *block, uint32_t *mail
     return file;
 }
 
+// One read command for the image on an open mailbox: the 8 KiB request out,
+// the 64 KiB answer back into `block`.
+bool readImage(kv::PlatformFile &file, uint8_t *block, uint32_t mailbox)
+{
+    fillImageRequest(block, mailbox);
+    return file.write(block, uint64_t(mailbox) * 512, 8192) == 0 &&
+           file.read(block, uint64_t(mailbox) * 512, 65536) == 0;
+}
+
 // One Read frame of 64 KiB on an open mailbox: the transport's floor.
 void BM_RawRead64K(benchmark::State &state)
 {
@@ -149,9 +158,7 @@ void BM_ReadCommand64K(benchmark::State &state)
         return;
     }
     for (auto _ : state) {
-        fillImageRequest(block, mailbox);
-        if (file->write(block, uint64_t(mailbox) * 512, 8192) != 0 ||
-            file->read(block, uint64_t(mailbox) * 512, 65536) != 0) {
+        if (!readImage(*file, block, mailbox)) {
             state.SkipWithError("read command failed");
             break;
         }
@@ -171,9 +178,7 @@ void BM_HandleFloor_Full64K(benchmark::State &state)
             state.SkipWithError("cannot open the configuration endpoint");
             break;
         }
-        fillImageRequest(block, mailbox);
-        if (file->write(block, uint64_t(mailbox) * 512, 8192) != 0 ||
-            file->read(block, uint64_t(mailbox) * 512, 65536) != 0) {
+        if (!readImage(*file, block, mailbox)) {
             state.SkipWithError("read command failed");
             break;
         }
