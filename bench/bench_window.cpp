@@ -99,10 +99,12 @@ void BM_HandleFullRefresh_Largest(benchmark::State &state)
     applyRepeatedly(state, bundle, quiet.window);
 }
 
-// The refresh the window's timer makes most: range(2) new events (0 or
-// 1), range(0) rows already in the event list, on the demo (range(1) 0) or
-// on 12 arrays over 48 disks (range(1) 1). The rows are put in through the
-// window's own apply beforehand, untimed. What the apply leaves for the
+// The refresh the window makes most: range(2) new events (0 or 1),
+// range(0) rows already in the event list, on the demo (range(1) 0) or on
+// 12 arrays over 48 disks (range(1) 1), applied as a command's refresh
+// (range(3) 0: the lists rebuilt) or as the timer's (range(3) 1: the lists
+// left alone, since nothing in them changed). The rows are put in through
+// the window's own apply beforehand, untimed. What the apply leaves for the
 // event loop (a pending sort, the lists' layout) is timed with it.
 void BM_ApplyWithRows(benchmark::State &state)
 {
@@ -151,8 +153,9 @@ void BM_ApplyWithRows(benchmark::State &state)
         next.events.append(event);
         next.nextEventSeq = sequence + 1;
     }
+    const bool periodic = state.range(3) != 0;
     for (auto _ : state) {
-        quiet.window.handleFullRefresh(next);
+        quiet.window.handleFullRefresh(next, periodic);
         QCoreApplication::processEvents();
         benchmark::DoNotOptimize(quiet.window.diskList()->topLevelItemCount());
     }
@@ -208,8 +211,8 @@ void BM_StartToPopulatedWindow(benchmark::State &state)
 BENCHMARK(BM_HandleFullRefresh_Demo)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HandleFullRefresh_Largest)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ApplyWithRows)
-    ->ArgsProduct({{0, 1000, 10000}, {0, 1}, {0, 1}})
-    ->ArgNames({"rows", "largest", "new"})
+    ->ArgsProduct({{0, 1000, 10000}, {0, 1}, {0, 1}, {0, 1}})
+    ->ArgNames({"rows", "largest", "new", "timer"})
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartToPopulatedWindow)
     ->ArgsProduct({{0, 1}, {0, 1}})
