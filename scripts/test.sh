@@ -12,30 +12,30 @@ velmora_install_packages "${VELMORA_PACKAGES[@]}" xvfb xauth clang libclang-rt-1
 export QT_QPA_PLATFORM=offscreen
 status=0
 
-echo "== Formatting"
+echo "== Formatting (at ${SECONDS} s)"
 # The tracked C++ sources, as the root .clang-format formats them.
 if ! (cd "$VELMORA_ROOT" && git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror); then
     echo "Formatting differs: run clang-format -i on the files above"
     status=1
 fi
 
-echo "== Build"
+echo "== Build (at ${SECONDS} s)"
 velmora_build "$VELMORA_ROOT/build" -DVELMORA_WERROR=ON
-echo "== Tests"
+echo "== Tests (at ${SECONDS} s)"
 ctest --test-dir "$VELMORA_ROOT/build" --output-on-failure -j 2 || status=1
 
-echo "== Package"
+echo "== Package (at ${SECONDS} s)"
 # The Debian package of the build above: validated, checked by lintian, and
 # its programs run from a temporary root.
 "$VELMORA_ROOT/scripts/package.sh" --build-dir "$VELMORA_ROOT/build" --check || status=1
 
-echo "== Build with sanitizers"
+echo "== Build with sanitizers (at ${SECONDS} s)"
 velmora_build "$VELMORA_ROOT/build-asan" -DVELMORA_SANITIZE=ON -DVELMORA_BENCH=OFF
-echo "== Tests with sanitizers"
+echo "== Tests with sanitizers (at ${SECONDS} s)"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir "$VELMORA_ROOT/build-asan" --output-on-failure -j 2 || status=1
 
-echo "== Fuzz targets (a short bounded run each)"
+echo "== Fuzz targets (a short bounded run each) (at ${SECONDS} s)"
 CXX=clang++ velmora_build "$VELMORA_ROOT/build-fuzz" -DVELMORA_FUZZ=ON
 # Seconds per target; the stage runs every target one after the other.
 fuzz_seconds="${VELMORA_FUZZ_SECONDS:-10}"
@@ -64,4 +64,5 @@ for corpus in "$VELMORA_ROOT"/tests/fuzz/corpus/*/; do
     rm -rf "$scratch" "$scratch.log"
 done
 
+echo "== Done in ${SECONDS} s"
 exit $status
