@@ -6,6 +6,7 @@
 #include "display_strings.h"
 #include "eula_dialog.h"
 #include "kv_app_log.h"
+#include "kv_health.h"
 #include "main_window_parts.h"
 #include "message_box.h"
 #include "startup.h"
@@ -214,10 +215,8 @@ namespace {
 // estimate moves with the clock, not only with the bundle.
 bool anyTaskUnderWay(const RaidDataBundle &bundle)
 {
-    return std::any_of(bundle.arrays.begin(), bundle.arrays.end(), [](const KV_ArrayConfig *array) {
-        return array->transformType[0] != '\0' && !KV_FieldIs(array->transformType, "NOT_ACTIVE") &&
-               !KV_FieldIs(array->transformType, "NONE");
-    });
+    return std::any_of(bundle.arrays.begin(), bundle.arrays.end(),
+                       [](const KV_ArrayConfig *array) { return KV_TaskUnderWay(*array); });
 }
 
 } // namespace

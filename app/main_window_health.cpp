@@ -46,8 +46,7 @@ void KV_MainWindow::showHealth()
 
 QString KV_MainWindow::timeLeftTip(const KV_ArrayConfig &array) const
 {
-    if (array.transformType[0] == '\0' || KV_FieldIs(array.transformType, "NOT_ACTIVE") ||
-        KV_FieldIs(array.transformType, "NONE"))
+    if (!KV_TaskUnderWay(array))
         return {};
     if (KV_FieldIs(array.transformState, "PAUSED"))
         return tr("Paused: no time left is estimated while the task waits.");

@@ -40,12 +40,6 @@ bool redundantType(const char *type)
     return false;
 }
 
-bool taskRunning(const KV_ArrayConfig &array)
-{
-    return array.transformType[0] != '\0' && !KV_FieldIs(array.transformType, "NOT_ACTIVE") &&
-           !KV_FieldIs(array.transformType, "NONE");
-}
-
 // Tiers and caches list arrays as their members, not disks.
 bool membersAreArrays(const char *type)
 {
@@ -241,7 +235,7 @@ std::optional<KV_HealthFinding> assessArray(const KV_ArrayConfig &array, const F
     if (lostLastSpare(array, facts))
         return KV_HealthFinding{L::Degraded, id, -1,
                                 KV_Health::tr("%1 has lost its last spare").arg(name)};
-    if (taskRunning(array)) {
+    if (KV_TaskUnderWay(array)) {
         const QString what = task == u"CHECK" ? KV_Health::tr("consistency check") : task;
         return KV_HealthFinding{
             L::Healthy, id, -1,
@@ -262,6 +256,12 @@ QString KV_TimeLeftText(qint64 seconds)
     if (minutes >= 120)
         return KV_Health::tr("about %n hours left", nullptr, int((minutes + 30) / 60));
     return KV_Health::tr("about %n minutes left", nullptr, int(minutes));
+}
+
+bool KV_TaskUnderWay(const KV_ArrayConfig &array)
+{
+    return array.transformType[0] != '\0' && !KV_FieldIs(array.transformType, "NOT_ACTIVE") &&
+           !KV_FieldIs(array.transformType, "NONE");
 }
 
 KV_HealthReport KV_AssessHealth(const RaidDataBundle &bundle, const QMap<int, qint64> &secondsLeft)
@@ -365,7 +365,7 @@ void KV_TimeLeftEstimator::observe(const RaidDataBundle &bundle)
                           : QDateTime::currentMSecsSinceEpoch();
     QSet<int> running;
     for (const KV_ArrayConfig *array : bundle.arrays) {
-        if (!array || !taskRunning(*array))
+        if (!array || !KV_TaskUnderWay(*array))
             continue;
         running.insert(array->deviceRoute);
         addSample(array->deviceRoute, field(array->transformType),

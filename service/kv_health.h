@@ -50,6 +50,9 @@ KV_HealthReport KV_AssessHealth(const RaidDataBundle &bundle,
 // "Array 2 Data" (the name left out when the array has none) and "0 7" (a
 // disk's two location numbers), as the health texts name them.
 QString KV_HealthArrayName(const KV_ArrayConfig &array);
+// Whether the array's background task (build, rebuild, transform, check,
+// ...) is under way, paused ones included.
+bool KV_TaskUnderWay(const KV_ArrayConfig &array);
 QString KV_HealthDiskName(const KV_DiskRec &disk);
 
 // "about N minutes left" / "less than a minute left".
