@@ -4,6 +4,7 @@
 #include "event_log_samples.h"
 
 #include <QDomDocument>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -11,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <thread>
 
 namespace {
@@ -123,8 +125,15 @@ private slots:
                          {path(), QString::number(round * 1000000 + 1)});
             QVERIFY(writer.waitForStarted(30000));
             QVERIFY(writer.waitForReadyRead(30000));
+            // The kill lands at a random moment of one append: the time of
+            // the last one measured, so that a slow build (sanitizers) cuts
+            // appends as often as a fast one.
+            QElapsedTimer pace;
+            pace.start();
+            QVERIFY(writer.waitForReadyRead(30000));
+            const qint64 append = std::max<qint64>(pace.nsecsElapsed() / 1000, 1);
             std::this_thread::sleep_for(
-                std::chrono::microseconds(QRandomGenerator::global()->bounded(3000)));
+                std::chrono::microseconds(QRandomGenerator::global()->bounded(append)));
             writer.kill();
             QVERIFY(writer.waitForFinished(30000));
             for (const QByteArray &line : writer.readAllStandardOutput().split('\n'))
